@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds the test configuration (AddressSanitizer + UndefinedBehaviorSanitizer) and runs every
+# test through CTest: once in the default locale, once in a comma-decimal locale, then each fuzz target for a
+# bounded time.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+cmake --preset test >/dev/null
+cmake --build --preset test -j "$jobs"
+ctest --preset test
+LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 ctest --preset test
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
+ctest --preset fuzz

@@ -1,0 +1,55 @@
+#include "cli/Cli.h"
+
+#include "cli/Commands.h"
+
+#include <QTextStream>
+
+namespace vimo::cli {
+
+namespace {
+
+QString usage()
+{
+    return QStringLiteral(
+        "Usage: vimo-cli COMMAND [OPTIONS]\n"
+        "The headless companion of Vimo, the Altitude Data Recording and Monitoring System.\n"
+        "\n"
+        "Commands:\n"
+        "  ports                                          list the serial ports\n"
+        "  info           --port DEV [--baud N]           module identity and data sets\n"
+        "  config         --port DEV [--baud N] [--set FIELD=VALUE ...]\n"
+        "  download       --port DEV [--baud N] --set N|all --out DIR\n"
+        "  erase          --port DEV --yes\n"
+        "  calibrate      --port DEV [--baud N] ALTITUDE\n"
+        "  reset-defaults --port DEV --yes\n"
+        "  reset-module   --port DEV\n"
+        "  flash          --port DEV [--baud N] [--blank] [--force] [--dry-run] FILE.hex\n"
+        "  render         FILE.csv [FILE.csv ...] --out IMAGE [--width INCHES] [--height INCHES] [--mono]\n"
+        "  stats          FILE.csv [FILE.csv ...] [--json]\n"
+        "\n"
+        "Run 'vimo-cli COMMAND --help' for the options of one command.\n"
+        "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
+}
+
+} // namespace
+
+int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    if (arguments.isEmpty()) {
+        err << usage();
+        return kUsage;
+    }
+    const QString command = arguments.first();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
+        out << usage();
+        return kOk;
+    }
+    for (const Command& c : commands()) {
+        if (command == QLatin1String(c.name))
+            return c.run(arguments, out, err);
+    }
+    err << "vimo-cli: unknown command '" << command << "'\n\n" << usage();
+    return kUsage;
+}
+
+} // namespace vimo::cli

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace vimo {
+
+struct Plot;
+
+// Automatic ranges from the raw samples of every altitude Signal (trigger Signals are skipped, display offsets and
+// scales ignored). Each sets its half of the visible range and of homeRange to a span of whole "units" that
+// holds the data, for example 0..87 -> 0..90, 19..104 -> 10..110, 5..5 -> 5..7.
+// When no altitude Signal holds a sample, the axis's range and homeRange stay as they are.
+void autoScaleTime(Plot& plot);
+void autoScaleAltitude(Plot& plot);
+
+// The rule for one axis over the values' minimum and maximum, exposed for tests: returns lower and upper.
+void autoScaleRange(double min, double max, double& lower, double& upper);
+
+} // namespace vimo

@@ -1,0 +1,100 @@
+#include "data/DataSetList.h"
+
+#include "data/TextRules.h"
+
+namespace vimo {
+
+DataSetList::DataSetList(QObject* parent) : QAbstractListModel(parent) {}
+
+DataSetList::~DataSetList() = default;
+
+Signal& DataSetList::signalAt(int entry)
+{
+    DataSet& set = at(entry / 2);
+    return entry % 2 == 0 ? set.altitude : set.trigger;
+}
+
+const Signal& DataSetList::signalAt(int entry) const
+{
+    const DataSet& set = at(entry / 2);
+    return entry % 2 == 0 ? set.altitude : set.trigger;
+}
+
+DataSet& DataSetList::createDataSet()
+{
+    const Colour colour = dataSetColors[std::size_t(m_colourCounter)];
+    m_colourCounter = (m_colourCounter + 1) % int(dataSetColors.size());
+
+    auto set = std::make_unique<DataSet>();
+    for (int i = 0; i <= 20; ++i)
+        set->altitude.series.append(i, i, 0);
+
+    Signal& alt = set->altitude;
+    alt.lineColor = alt.pointColor = colour;
+    alt.lineStyle = kLineSolid;
+    alt.pointStyle = kPointNone;
+    alt.name = QStringLiteral("Data%1").arg(m_nameCounter, 3, 10, QLatin1Char('0'));
+    m_nameCounter = m_nameCounter >= 999 ? 0 : m_nameCounter + 1;
+
+    Signal& trig = set->trigger;
+    trig.lineColor = trig.pointColor = colour;
+    trig.lineStyle = kLineNone;
+    trig.pointStyle = kPointTriangle;
+
+    const int row = size();
+    beginInsertRows(QModelIndex(), row, row);
+    m_sets.push_back(std::move(set));
+    endInsertRows();
+    Q_EMIT dataSetCreated(row);
+    return *m_sets.back();
+}
+
+void DataSetList::deleteDataSet(int k)
+{
+    if (!isValidIndex(k))
+        return;
+    beginRemoveRows(QModelIndex(), k, k);
+    m_sets.erase(m_sets.begin() + k);
+    endRemoveRows();
+}
+
+void DataSetList::clear()
+{
+    if (m_sets.empty())
+        return;
+    beginResetModel();
+    m_sets.clear();
+    endResetModel();
+}
+
+void DataSetList::rename(int k, const QString& name)
+{
+    if (!isValidIndex(k))
+        return;
+    at(k).altitude.name = text::field(name, text::kNameChars);
+    notifyChanged(k);
+}
+
+void DataSetList::notifyChanged(int k)
+{
+    if (!isValidIndex(k))
+        return;
+    const QModelIndex i = index(k);
+    Q_EMIT dataChanged(i, i);
+}
+
+int DataSetList::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : size();
+}
+
+QVariant DataSetList::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || !isValidIndex(index.row()))
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return at(index.row()).name();
+    return {};
+}
+
+} // namespace vimo

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "data/Colour.h"
+#include "data/DataSetList.h"
+
+#include <QString>
+
+namespace vimo {
+
+// A visible (or home) range: time xMin..xMax in seconds, altitude yMin..yMax in the module's unit.
+struct PlotRange {
+    double xMin = 0;
+    double xMax = 20;
+    double yMin = 0;
+    double yMax = 20;
+    friend bool operator==(const PlotRange&, const PlotRange&) = default;
+};
+
+// The single plot record: colours, the data sets (the signal list), the visible range and the text lines, with the
+// view state kept beside it (home range and the three view flags). Nothing keeps xMin below xMax or yMin below
+// yMax: a range typed by the user may be empty or reversed.
+struct Plot {
+    static constexpr const char* kDefaultTitle = "Altitude versus Time";
+    static constexpr const char* kDefaultXLabel = "Time (sec)";
+    static constexpr const char* kDefaultYLabel = "Altitude (Feet)";
+    static constexpr const char* kFooter1 = "Created by Vimo - Get an Altitude!";
+    static constexpr const char* kFooter2 = "www.vimo-altimeter.example";
+
+    Colour backgroundColor = 0xFFFFFF;
+    Colour gridColor = 0x808080;
+    Colour scaleColor = 0x000000;
+    Colour labelColor = 0x000000;
+    Colour infoColor = 0x0000FF;
+
+    DataSetList signals; // data set k = signal-list entries 2k, 2k+1
+
+    double xMin = 0;
+    double xMax = 20;
+    double yMin = 0;
+    double yMax = 20;
+
+    QString title = QString::fromLatin1(kDefaultTitle);
+    QString xLabel = QString::fromLatin1(kDefaultXLabel);
+    QString yLabel = QString::fromLatin1(kDefaultYLabel);
+    QString info1;
+    QString info2;
+    QString info3;
+    QString footer1 = QString::fromLatin1(kFooter1);
+    QString footer2 = QString::fromLatin1(kFooter2);
+
+    // View state beside the record.
+    PlotRange homeRange;
+    bool showInfo = true;
+    bool showBackground = false;
+    bool showAvgClimb = false;
+
+    PlotRange range() const { return {xMin, xMax, yMin, yMax}; }
+    void setRange(const PlotRange& r)
+    {
+        xMin = r.xMin;
+        xMax = r.xMax;
+        yMin = r.yMin;
+        yMax = r.yMax;
+    }
+};
+
+} // namespace vimo

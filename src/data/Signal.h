@@ -1,0 +1,71 @@
+#pragma once
+
+#include "data/Colour.h"
+#include "data/SampleSeries.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace vimo {
+
+// Line styles of a Signal: index into the pen styles. Values read from files may lie outside this range; they are
+// kept as read and drawn as kLineNone.
+enum LineStyle : std::int32_t { kLineNone = 0, kLineSolid, kLineDot, kLineDash, kLineDashDot, kLineDashDotDot };
+constexpr int kLineStyleCount = 6;
+
+// Point styles of a Signal; out-of-range values are kept and drawn as kPointNone.
+enum PointStyle : std::int32_t {
+    kPointNone = 0, kPointDot, kPointCircle, kPointSquare, kPointCross, kPointX, kPointDiamond, kPointTriangle
+};
+constexpr int kPointStyleCount = 8;
+
+// A climb-rate annotation between two samples of the altitude series of the same data set.
+struct RateMark {
+    std::int32_t first = 0;
+    std::int32_t second = 0;
+    bool inUse = false;
+};
+constexpr int kRateMarkSlots = 256;
+
+// One drawable series with its display properties.
+struct Signal {
+    explicit Signal(bool withTags) : series(withTags) {}
+
+    SampleSeries series;
+    QString name; // altitude Signal only; at most 19 characters
+    Colour lineColor = 0;
+    Colour pointColor = 0;
+    std::int32_t lineStyle = kLineNone;
+    std::int32_t pointStyle = kPointNone;
+    double timeOffset = 0;
+    double altitudeOffset = 0;
+    double timeScale = 1;
+    double altitudeScale = 1;
+    bool visible = true; // trigger Signal: also "this data set carries trigger data"
+};
+
+// One recorded flight: the altitude Signal (every sample) and the trigger Signal (copies of the samples at which a
+// trigger mark was recorded), created and destroyed together. Rate marks and notes belong to the altitude Signal.
+struct DataSet {
+    DataSet() : altitude(true), trigger(false) {}
+
+    Signal altitude;
+    Signal trigger;
+    std::array<RateMark, kRateMarkSlots> rateMarks{};
+    std::array<QString, 3> notes; // "Note 1" .. "Note 3", at most 255 characters each
+
+    const QString& name() const { return altitude.name; }
+
+    // Stores a rate mark in the lowest free slot; false (dropped) when all 256 are in use.
+    bool addRateMark(std::int32_t first, std::int32_t second);
+    void clearRateMarks() { rateMarks.fill(RateMark{}); }
+    int rateMarkCount() const;
+
+    // Both series emptied (count 0), as download and file load do before filling.
+    void clearSamples();
+
+    std::size_t memoryBytes() const;
+};
+
+} // namespace vimo
