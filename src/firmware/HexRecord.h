@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <string_view>
+
+namespace vimo {
+
+struct FirmwareImage;
+
+// What one line of an Intel HEX file turned out to be.
+//   Ignored:   not a usable record (no ":" at the start, or more than 64 data bytes); the load goes on.
+//   Accepted:  a data record stored in the image, or a record of another type (end of file, extended or start
+//              address), which changes nothing: every data record is placed at its 16-bit address.
+//   BeyondCodeSpace: a data record reaching beyond the image; the load stops.
+//   The rest:  a damaged record; the load refuses the whole file, because a damaged record may hide data that
+//              would otherwise be left out of the programmed image without a word.
+enum class HexRecordStatus {
+    Ignored = 0,
+    Accepted = 1,
+    BeyondCodeSpace = 2,
+    Incomplete,    // fewer digits than the record's byte count asks for
+    InvalidDigit,  // a character that is not a hexadecimal digit
+    BadChecksum,   // the bytes do not sum to 0 modulo 256
+    TrailingText,  // characters other than blanks after the checksum
+};
+
+constexpr int kMaxHexRecordBytes = 64;
+
+// Reads one line (its line end, if any, is allowed) and stores a data record's bytes in the image.
+HexRecordStatus parseHexRecord(std::string_view line, FirmwareImage& image);
+
+// Why a damaged record was refused, as a short lower-case phrase ("bad checksum"); empty for the other statuses.
+const char* hexRecordProblem(HexRecordStatus status);
+
+// A record text ":" + hex digit pairs gains its two checksum digits (upper case): the two's complement of the sum
+// of the bytes the pairs give, counted from the second character up to the first line feed, carriage return or
+// the end. Anything from that line end on is replaced by the digits. A character that is not a hex digit counts
+// as 0, and an odd last digit counts as the high half of a byte.
+QByteArray appendRecordChecksum(const QByteArray& record);
+
+} // namespace vimo
