@@ -1,0 +1,50 @@
+#include "plot/Readout.h"
+
+#include "data/CFormat.h"
+#include "data/SampleSeries.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace vimo {
+namespace {
+
+std::int64_t truncated32(double value)
+{
+    constexpr double lo = std::numeric_limits<std::int32_t>::min();
+    constexpr double hi = std::numeric_limits<std::int32_t>::max();
+    if (std::isnan(value))
+        return 0;
+    return std::int64_t(std::trunc(std::fmin(std::fmax(value, lo), hi)));
+}
+
+} // namespace
+
+QString positionText(double time, double altitude)
+{
+    return QLatin1String("Time = ") + QLatin1String(cformat::fixed(time, 1, 8)) + QLatin1String(", Altitude = ")
+        + QLatin1String(cformat::integer(truncated32(altitude), 4));
+}
+
+std::optional<QString> rateOfClimbText(const SampleSeries& series, int i)
+{
+    if (i <= 0 || i >= series.count())
+        return std::nullopt;
+    const double dt = series.time(i) - series.time(i - 1);
+    const double rate = (series.altitude(i) - series.altitude(i - 1)) / dt;
+    if (!std::isfinite(rate))
+        return std::nullopt;
+    return QString(QLatin1String("Rate of Climb = ") + QLatin1String(cformat::fixed(rate, 3, 8))
+                   + QLatin1String(" units/sec"));
+}
+
+std::optional<CursorReadout> cursorReadout(const SampleSeries& series, double t)
+{
+    const int i = series.nearestIndex(t);
+    if (i < 0)
+        return std::nullopt;
+    return CursorReadout{i, positionText(series.time(i), series.altitude(i)), rateOfClimbText(series, i)};
+}
+
+} // namespace vimo

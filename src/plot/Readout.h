@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace vimo {
+
+class SampleSeries;
+
+// The status bar read-outs while the mouse moves over the plot, for the sample nearest to the mouse's time.
+struct CursorReadout {
+    int sample = -1;          // the nearest sample of the active data set's altitude series
+    QString position;         // "Time = %8.1lf, Altitude = %4d" (altitude truncated to a whole number)
+    std::optional<QString> rate; // "Rate of Climb = %8.3lf units/sec" to the previous sample; none keeps the old text
+};
+
+// "Time = %8.1lf, Altitude = %4d" with the altitude truncated toward zero (saturated to 32 bits).
+QString positionText(double time, double altitude);
+
+// "Rate of Climb = %8.3lf units/sec" from sample i - 1 to sample i; none for the first sample, for a sample that
+// does not exist, and for two samples at the same time (the rate is undefined there).
+std::optional<QString> rateOfClimbText(const SampleSeries& series, int i);
+
+// The read-outs for time t; none when the series holds no sample (the panels keep their texts).
+std::optional<CursorReadout> cursorReadout(const SampleSeries& series, double t);
+
+} // namespace vimo
