@@ -8,14 +8,12 @@
 namespace vimo::cformat {
 namespace {
 
-QByteArray padLeft(const char* begin, const char* end, int width)
+void appendPadded(QByteArray& out, const char* begin, const char* end, int width)
 {
     const auto length = static_cast<int>(end - begin);
-    QByteArray out;
     if (width > length)
-        out.fill(' ', width - length);
+        out.append(width - length, ' ');
     out.append(begin, length);
-    return out;
 }
 
 // Non-finite values are written as the C library does ("nan", "inf", "-inf"), so that a file shows what it holds.
@@ -131,18 +129,19 @@ bool takeInt(std::string_view text, std::size_t& pos, std::int32_t& value)
 
 } // namespace
 
-QByteArray fixed(double value, int precision, int width)
+void appendFixed(QByteArray& out, double value, int precision, int width)
 {
     char buffer[400];
     char* end = buffer;
     if (!writeNonFinite(value, buffer, end)) {
+        // 400 characters hold every double with up to 80 decimals; a longer request writes nothing.
         const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
-        end = result.ptr;
+        end = result.ec == std::errc() ? result.ptr : buffer;
     }
-    return padLeft(buffer, end, width);
+    appendPadded(out, buffer, end, width);
 }
 
-QByteArray general(double value, int precision, int width)
+void appendGeneral(QByteArray& out, double value, int precision, int width)
 {
     char buffer[64];
     char* end = buffer;
@@ -151,14 +150,35 @@ QByteArray general(double value, int precision, int width)
             std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision == 0 ? 1 : precision);
         end = result.ptr;
     }
-    return padLeft(buffer, end, width);
+    appendPadded(out, buffer, end, width);
+}
+
+void appendInteger(QByteArray& out, std::int64_t value, int width)
+{
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    appendPadded(out, buffer, result.ptr, width);
+}
+
+QByteArray fixed(double value, int precision, int width)
+{
+    QByteArray out;
+    appendFixed(out, value, precision, width);
+    return out;
+}
+
+QByteArray general(double value, int precision, int width)
+{
+    QByteArray out;
+    appendGeneral(out, value, precision, width);
+    return out;
 }
 
 QByteArray integer(std::int64_t value, int width)
 {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return padLeft(buffer, result.ptr, width);
+    QByteArray out;
+    appendInteger(out, value, width);
+    return out;
 }
 
 int scan(std::string_view text, std::string_view format, std::initializer_list<Field> fields)

@@ -23,6 +23,11 @@ QByteArray general(double value, int precision = 6, int width = 0);
 // "%Wd": signed decimal, right-aligned in a field of at least W characters.
 QByteArray integer(std::int64_t value, int width = 0);
 
+// The same three conversions appended to `out`, for writers that build large files without a temporary per number.
+void appendFixed(QByteArray& out, double value, int precision, int width = 0);
+void appendGeneral(QByteArray& out, double value, int precision = 6, int width = 0);
+void appendInteger(QByteArray& out, std::int64_t value, int width = 0);
+
 // One field that scan() fills: "%lf" (a double) or "%d" (a 32-bit integer).
 using Field = std::variant<double*, std::int32_t*>;
 

@@ -1,8 +1,5 @@
 #include "data/TextRules.h"
 
-#include <QStringConverter>
-#include <QStringDecoder>
-
 namespace vimo::text {
 namespace {
 
@@ -13,7 +10,7 @@ constexpr char16_t kCp1252High[32] = {
     0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString decodeCp1252(const QByteArray& bytes)
+QString decodeCp1252(QByteArrayView bytes)
 {
     QString out;
     out.reserve(bytes.size());
@@ -24,13 +21,29 @@ QString decodeCp1252(const QByteArray& bytes)
     return out;
 }
 
-bool isAscii(const QByteArray& bytes)
+// Length of the UTF-8 sequence that starts with `lead` and the allowed range of its second byte; 0 for a byte
+// that cannot start one (continuation bytes, C0/C1 overlong leads, F5..FF).
+int sequenceLength(unsigned char lead, unsigned char& low, unsigned char& high)
 {
-    for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
+    low = 0x80;
+    high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        if (lead == 0xE0)
+            low = 0xA0; // no overlong three-byte forms
+        if (lead == 0xED)
+            high = 0x9F; // no surrogates
+        return 3;
     }
-    return true;
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        if (lead == 0xF0)
+            low = 0x90; // no overlong four-byte forms
+        if (lead == 0xF4)
+            high = 0x8F; // nothing above U+10FFFF
+        return 4;
+    }
+    return 0;
 }
 
 } // namespace
@@ -64,15 +77,37 @@ QString field(const QString& text, int maxChars)
     return cut(oneLine(text), maxChars);
 }
 
+bool isUtf8(QByteArrayView bytes)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        if (p[i] < 0x80) {
+            ++i;
+            continue;
+        }
+        unsigned char low = 0;
+        unsigned char high = 0;
+        const int length = sequenceLength(p[i], low, high);
+        if (length == 0 || i + length > n || p[i + 1] < low || p[i + 1] > high)
+            return false;
+        for (int j = 2; j < length; ++j) {
+            if (p[i + j] < 0x80 || p[i + j] > 0xBF)
+                return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+QString decode(QByteArrayView bytes, bool utf8)
+{
+    return utf8 ? QString::fromUtf8(bytes) : decodeCp1252(bytes);
+}
+
 QString decode(const QByteArray& bytes)
 {
-    if (isAscii(bytes))
-        return QString::fromLatin1(bytes);
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString decoded = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return decoded;
-    return decodeCp1252(bytes);
+    return decode(QByteArrayView(bytes), isUtf8(bytes));
 }
 
 QByteArray encode(const QString& text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Rules for the program's text fields: fixed limits counted in characters, one-line texts, and the decoding of
@@ -21,6 +22,13 @@ QString field(const QString& text, int maxChars);
 
 // Decodes bytes read from a file: UTF-8 when they are valid UTF-8, otherwise Windows-1252.
 QString decode(const QByteArray& bytes);
+
+// Whether the bytes are valid UTF-8 (plain ASCII is): no overlong forms, no surrogates, nothing above U+10FFFF.
+// A file reader decides once for the whole file and then decodes each text with decode(bytes, utf8).
+bool isUtf8(QByteArrayView bytes);
+
+// Decodes bytes as UTF-8 (utf8 = true) or as Windows-1252.
+QString decode(QByteArrayView bytes, bool utf8);
 
 // Encodes text for a file: always UTF-8.
 QByteArray encode(const QString& text);

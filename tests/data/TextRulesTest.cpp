@@ -27,3 +27,15 @@ TEST(TextRules, decodeTakesUtf8ElseWindows1252)
     EXPECT_EQ(text::decode(QByteArray("H\xF6he \x80")), QStringLiteral("H\u00F6he \u20AC"));
     EXPECT_EQ(text::encode(QStringLiteral("\u00F6")), QByteArray("\xC3\xB6"));
 }
+
+TEST(TextRules, isUtf8RefusesOverlongFormsSurrogatesAndTruncatedSequences)
+{
+    EXPECT_TRUE(text::isUtf8("plain"));
+    EXPECT_TRUE(text::isUtf8("\xE2\x82\xAC \xF0\x9D\x84\x9E")); // euro sign, a four-byte character
+    EXPECT_FALSE(text::isUtf8("\xC0\xAF"));                     // overlong '/'
+    EXPECT_FALSE(text::isUtf8("\xE0\x80\xAF"));                 // overlong three-byte form
+    EXPECT_FALSE(text::isUtf8("\xED\xA0\x80"));                 // a surrogate
+    EXPECT_FALSE(text::isUtf8("\xF4\x90\x80\x80"));             // above U+10FFFF
+    EXPECT_FALSE(text::isUtf8("ab\xE2\x82"));                   // cut short at the end
+    EXPECT_FALSE(text::isUtf8("\x80"));
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "data/SafeSave.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QDate>
+#include <QString>
+
+namespace vimo {
+
+struct Plot;
+
+// The CSV data files: a data set file holds the block of one data set; a plot file holds the plot's texts and
+// ranges and then, per data set, a style line ("!") and its block. Both are written in UTF-8 with CR LF line ends
+// and locale-independent numbers; the reader takes either form, CR LF or LF, UTF-8 or Windows-1252.
+namespace datafile {
+
+// The bytes of a data set file for data set k; empty when k is not a data set.
+QByteArray dataSetFileBytes(const Plot& plot, int k);
+
+// The bytes of a plot file with every data set.
+QByteArray plotFileBytes(const Plot& plot);
+
+// Reads either form and appends its data sets to the plot (none is removed); a plot file also sets the plot's
+// texts and visible range. Returns how many data sets were added. Never fails: what does not parse keeps a
+// sensible value, and an empty input adds one data set without samples.
+int readDataFile(QByteArrayView bytes, Plot& plot);
+
+// Writes data set k as a data set file. A k that is no data set (none selected) writes nothing and answers
+// SaveStatus::NoDataSet.
+SaveStatus saveDataSetFile(const QString& path, const Plot& plot, int k, QString* reason = nullptr);
+
+// Writes the plot and all its data sets as a plot file.
+SaveStatus savePlotFile(const QString& path, const Plot& plot, QString* reason = nullptr);
+
+// Loads a data file as readDataFile() does. Returns how many data sets were added, or -1 when the file cannot be
+// opened (then nothing changed and `reason`, when given, says why).
+int loadDataFile(const QString& path, Plot& plot, QString* reason = nullptr);
+
+// Suggested names: "Alt_<yyyy-mm-dd>_<n>.csv" with n = selectedSet + 1 (the 1-based module data set last chosen
+// for download), and "Plot_<yyyy-mm-dd>.csv".
+QString suggestedDataSetFileName(const QDate& date, int selectedSet);
+QString suggestedPlotFileName(const QDate& date);
+
+} // namespace datafile
+} // namespace vimo

@@ -1,0 +1,201 @@
+#include "data/CFormat.h"
+#include "data/DataFile.h"
+#include "data/LineReader.h"
+#include "data/Plot.h"
+#include "data/TextRules.h"
+
+#include <string_view>
+
+namespace vimo::datafile {
+namespace {
+
+constexpr QByteArrayView kUtf8Bom = "\xEF\xBB\xBF";
+
+std::string_view view(QByteArrayView bytes)
+{
+    return {bytes.data(), std::size_t(bytes.size())};
+}
+
+// The line from its second character on: header lines carry a "#" (or "!") in front that is skipped unchecked.
+std::string_view afterFirst(QByteArrayView line)
+{
+    return line.isEmpty() ? std::string_view() : view(line.sliced(1));
+}
+
+bool startsWith(QByteArrayView line, char c)
+{
+    return !line.isEmpty() && line.front() == c;
+}
+
+class Reader {
+public:
+    explicit Reader(QByteArrayView bytes, Plot& plot) : m_lines(bytes), m_plot(plot), m_utf8(text::isUtf8(bytes)) {}
+
+    int read();
+
+private:
+    QString text(QByteArrayView line, int maxChars) const;
+    void readPlotHeader();
+    DataSet& readBlock();
+    bool readHeader(int k, DataSet& set);
+    void readSamples(DataSet& set, bool withMarks);
+
+    LineReader m_lines;
+    Plot& m_plot;
+    bool m_utf8;
+};
+
+// The text of a header line after its first character, decoded and cut to its field.
+QString Reader::text(QByteArrayView line, int maxChars) const
+{
+    return text::field(text::decode(line.isEmpty() ? line : line.sliced(1), m_utf8), maxChars);
+}
+
+int Reader::read()
+{
+    const int before = m_plot.signals.size();
+    QByteArrayView first;
+    m_lines.next(first);
+    if (!startsWith(first, 'V')) {
+        // A data set file: its first line already belongs to the block.
+        m_lines.seek(0);
+        readBlock();
+        return m_plot.signals.size() - before;
+    }
+
+    readPlotHeader();
+    QByteArrayView line;
+    while (m_lines.next(line) && startsWith(line, '!')) {
+        std::int32_t v[6] = {};
+        const int parsed =
+            cformat::scan(afterFirst(line), "%d, %d, %d, %d, %d, %d", {&v[0], &v[1], &v[2], &v[3], &v[4], &v[5]});
+        DataSet& set = readBlock();
+        // Fields the line does not carry keep the defaults the data set was created with.
+        Colour* colours[] = {&set.altitude.lineColor, nullptr, &set.altitude.pointColor, nullptr,
+                             &set.trigger.pointColor, nullptr};
+        std::int32_t* styles[] = {nullptr, &set.altitude.lineStyle, nullptr, &set.altitude.pointStyle, nullptr,
+                                  &set.trigger.pointStyle};
+        for (int i = 0; i < parsed; ++i) {
+            if (colours[i])
+                *colours[i] = Colour(v[i]);
+            else
+                *styles[i] = v[i];
+        }
+    }
+    return m_plot.signals.size() - before;
+}
+
+void Reader::readPlotHeader()
+{
+    for (QString* field : {&m_plot.title, &m_plot.xLabel, &m_plot.yLabel, &m_plot.info1, &m_plot.info2,
+                           &m_plot.info3})
+        *field = text(m_lines.nextOrEmpty(), text::kLineChars);
+
+    // Fields that do not parse leave their range value as it was.
+    double values[4] = {};
+    const int parsed = cformat::scan(afterFirst(m_lines.nextOrEmpty()), "%lf,%lf,%lf,%lf",
+                                     {&values[0], &values[1], &values[2], &values[3]});
+    double* targets[] = {&m_plot.xMin, &m_plot.yMin, &m_plot.xMax, &m_plot.yMax};
+    for (int i = 0; i < parsed; ++i)
+        *targets[i] = values[i];
+}
+
+DataSet& Reader::readBlock()
+{
+    DataSet& set = m_plot.signals.createDataSet();
+    const int k = m_plot.signals.size() - 1;
+    set.clearRateMarks();
+    const bool withMarks = readHeader(k, set);
+    set.clearSamples();
+    readSamples(set, withMarks);
+    set.trigger.visible = withMarks;
+    set.altitude.series.shrinkToFit();
+    set.trigger.series.shrinkToFit();
+    m_plot.signals.notifyChanged(k);
+    return set;
+}
+
+// Reads the seven header lines of a block when there are any (the first starts with "#"); lines missing at the
+// end of the file read as empty. Returns the trigger flag: whether the sample lines carry trigger marks.
+bool Reader::readHeader(int k, DataSet& set)
+{
+    const qsizetype start = m_lines.position();
+    QByteArrayView line;
+    if (!m_lines.next(line) || !startsWith(line, '#')) {
+        m_lines.seek(start); // no header: the data set keeps its default name
+        return false;
+    }
+    m_plot.signals.rename(k, text(line, text::kNameChars));
+    m_lines.nextOrEmpty(); // time-axis label: the plot's labels are not changed by a block
+    m_lines.nextOrEmpty(); // altitude-axis label
+    for (QString& note : set.notes)
+        note = text(m_lines.nextOrEmpty(), text::kLineChars);
+
+    double range[4] = {};
+    std::int32_t flag = 0;
+    const int parsed = cformat::scan(afterFirst(m_lines.nextOrEmpty()), "%lf,%lf,%lf,%lf, %d",
+                                     {&range[0], &range[1], &range[2], &range[3], &flag});
+    return parsed == 5 && std::uint8_t(flag) != 0;
+}
+
+// Reads sample and "#C" lines up to the next "!" line or the end. Every sample line takes a sample index; one
+// whose time or altitude does not parse repeats the previous sample's time and altitude (0 for the first) with
+// no marks, so that the indices of the "#C" lines stay right and no spike to (0, 0) appears. Sample lines beyond
+// the capacity are skipped, while "#C" lines and the next "!" line are still read.
+void Reader::readSamples(DataSet& set, bool withMarks)
+{
+    SampleSeries& samples = set.altitude.series;
+    SampleSeries& triggers = set.trigger.series;
+    double time = 0;
+    double altitude = 0;
+    QByteArrayView line;
+    while (true) {
+        const qsizetype start = m_lines.position();
+        if (!m_lines.next(line))
+            return;
+        if (startsWith(line, '!')) {
+            m_lines.seek(start); // the next data set of a plot file begins
+            return;
+        }
+        if (startsWith(line, '#')) {
+            std::int32_t first = 0;
+            std::int32_t second = 0;
+            if (line.size() >= 2 && line[1] == 'C'
+                && cformat::scan(view(line.sliced(2)), "%d, %d", {&first, &second}) == 2)
+                set.addRateMark(first, second); // dropped when all slots are in use
+            continue;
+        }
+        if (samples.count() >= SampleSeries::kCapacity)
+            continue;
+
+        double t = 0;
+        double a = 0;
+        std::int32_t mark = 0;
+        std::int32_t tag = 0;
+        const int parsed = withMarks ? cformat::scan(view(line), "%lf, %lf, %d, %d", {&t, &a, &mark, &tag})
+                                     : cformat::scan(view(line), "%lf, %lf, %d", {&t, &a, &tag});
+        if (parsed >= 2) {
+            time = t;
+            altitude = a;
+        }
+        const int full = withMarks ? 4 : 3;
+        if (parsed < full)
+            tag = 0;
+        if (parsed < 3)
+            mark = 0;
+        samples.append(time, altitude, std::uint8_t(tag));
+        if (withMarks && mark != 0)
+            triggers.append(time, altitude);
+    }
+}
+
+} // namespace
+
+int readDataFile(QByteArrayView bytes, Plot& plot)
+{
+    if (bytes.startsWith(kUtf8Bom))
+        bytes = bytes.sliced(kUtf8Bom.size());
+    return Reader(bytes, plot).read();
+}
+
+} // namespace vimo::datafile

@@ -1,0 +1,225 @@
+#include "SampleData.h"
+#include "data/DataFile.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace vimo;
+using vimo::test::addDataSet;
+using vimo::test::readFile;
+using vimo::test::writeFile;
+
+namespace {
+
+// A data set with every property a file carries: samples that need rounding to 4 decimals, peak tags, trigger
+// samples (one after the last altitude sample, which the format cannot carry), rate marks, name, notes, styles.
+DataSet& addRichDataSet(Plot& plot, const QString& name)
+{
+    DataSet& set = addDataSet(plot, {{0, 100.123449}, {0.5, 101.5}, {1, -2.25}, {1.5, 300}, {2, 300}}, {1, 3});
+    set.trigger.series.append(9, 9);
+    set.altitude.series.setTag(3, 1);
+    set.altitude.series.setTag(4, 7);
+    set.addRateMark(0, 3);
+    set.addRateMark(4, 99); // outside the series: kept as it is
+    plot.signals.rename(plot.signals.size() - 1, name);
+    set.notes = {QStringLiteral("Field \u00F6st"), QString(), QStringLiteral("10 sec, interval=0.5 sec, max=300")};
+    set.altitude.lineColor = 0x00FF00;
+    set.altitude.lineStyle = kLineDashDot;
+    set.altitude.pointColor = 0x123456;
+    set.altitude.pointStyle = kPointDiamond;
+    set.trigger.pointColor = 0x654321;
+    set.trigger.pointStyle = kPointX;
+    return set;
+}
+
+void expectSameDataSet(const DataSet& loaded, const DataSet& saved, bool withStyles)
+{
+    EXPECT_EQ(loaded.name(), saved.name());
+    EXPECT_EQ(loaded.notes, saved.notes);
+    EXPECT_EQ(loaded.trigger.visible, saved.trigger.visible);
+    const SampleSeries& a = loaded.altitude.series;
+    const SampleSeries& b = saved.altitude.series;
+    ASSERT_EQ(a.count(), b.count());
+    for (int i = 0; i < a.count(); ++i) {
+        EXPECT_NEAR(a.time(i), b.time(i), 0.00005);
+        EXPECT_NEAR(a.altitude(i), b.altitude(i), 0.00005);
+        EXPECT_EQ(a.tag(i), b.tag(i));
+    }
+    // Trigger samples come back except those after the last altitude sample.
+    int carried = 0;
+    while (carried < saved.trigger.series.count() && b.count() > 0
+           && saved.trigger.series.time(carried) <= b.time(b.count() - 1))
+        ++carried;
+    ASSERT_EQ(loaded.trigger.series.count(), saved.trigger.visible ? carried : 0);
+    for (int t = 0; t < loaded.trigger.series.count(); ++t) {
+        EXPECT_NEAR(loaded.trigger.series.time(t), saved.trigger.series.time(t), 0.00005);
+        EXPECT_NEAR(loaded.trigger.series.altitude(t), saved.trigger.series.altitude(t), 0.00005);
+    }
+    EXPECT_EQ(loaded.rateMarkCount(), saved.rateMarkCount());
+    for (int m = 0; m < saved.rateMarkCount(); ++m) {
+        EXPECT_EQ(loaded.rateMarks[std::size_t(m)].first, saved.rateMarks[std::size_t(m)].first);
+        EXPECT_EQ(loaded.rateMarks[std::size_t(m)].second, saved.rateMarks[std::size_t(m)].second);
+    }
+    if (withStyles) {
+        EXPECT_EQ(loaded.altitude.lineColor, saved.altitude.lineColor);
+        EXPECT_EQ(loaded.altitude.lineStyle, saved.altitude.lineStyle);
+        EXPECT_EQ(loaded.altitude.pointColor, saved.altitude.pointColor);
+        EXPECT_EQ(loaded.altitude.pointStyle, saved.altitude.pointStyle);
+        EXPECT_EQ(loaded.trigger.pointColor, saved.trigger.pointColor);
+        EXPECT_EQ(loaded.trigger.pointStyle, saved.trigger.pointStyle);
+    }
+}
+
+} // namespace
+
+TEST(DataFileSaveLoad, dataSetFileRoundTripGivesBackTheDataSet)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Alt.csv"));
+    Plot plot;
+    addDataSet(plot, {{0, 0}});
+    const DataSet& saved = addRichDataSet(plot, QStringLiteral("Thermal \u00E9t\u00E9"));
+    ASSERT_EQ(datafile::saveDataSetFile(path, plot, 1), SaveStatus::Saved);
+
+    Plot loaded;
+    ASSERT_EQ(datafile::loadDataFile(path, loaded), 1);
+    expectSameDataSet(loaded.signals.at(0), saved, false);
+}
+
+TEST(DataFileSaveLoad, plotFileRoundTripGivesBackDataSetsTextsAndRanges)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Plot.csv"));
+    Plot plot;
+    plot.title = QStringLiteral("Evening \u2013 calm");
+    plot.xLabel = QStringLiteral("Time (seconds)");
+    plot.yLabel = QStringLiteral("Altitude (meters)");
+    plot.info1 = QStringLiteral("one");
+    plot.info3 = QString(255, QLatin1Char('i'));
+    plot.setRange({-2.5, 1234.5, -10, 350});
+    addRichDataSet(plot, QStringLiteral("First"));
+    DataSet& second = addDataSet(plot, {{0, 5}, {1, 6}});
+    second.trigger.visible = false;
+    addDataSet(plot, {}); // a data set without samples
+    ASSERT_EQ(datafile::savePlotFile(path, plot), SaveStatus::Saved);
+
+    Plot loaded;
+    ASSERT_EQ(datafile::loadDataFile(path, loaded), 3);
+    for (int k = 0; k < 3; ++k)
+        expectSameDataSet(loaded.signals.at(k), plot.signals.at(k), true);
+    for (const auto field : {&Plot::title, &Plot::xLabel, &Plot::yLabel, &Plot::info1, &Plot::info2, &Plot::info3})
+        EXPECT_EQ(loaded.*field, plot.*field);
+    EXPECT_EQ(loaded.range(), plot.range());
+    // Saving what was loaded gives the same bytes.
+    EXPECT_EQ(datafile::plotFileBytes(loaded), readFile(path));
+}
+
+TEST(DataFileSaveLoad, fullDataSetRoundTripKeepsEverySampleAndItsRateMarks_mendedCapacity)
+{
+    Plot plot;
+    DataSet& set = plot.signals.createDataSet();
+    set.clearSamples();
+    for (int i = 0; i < SampleSeries::kCapacity; ++i)
+        set.altitude.series.append(i * 0.5, i % 1000);
+    set.trigger.series.append(10, 20);
+    set.addRateMark(1, SampleSeries::kCapacity - 1);
+    Plot loaded;
+    ASSERT_EQ(datafile::readDataFile(datafile::dataSetFileBytes(plot, 0), loaded), 1);
+    expectSameDataSet(loaded.signals.at(0), set, false);
+}
+
+TEST(DataFileSaveLoad, savingTheActiveDataSetWithNoneSelectedWritesNothingAndSaysSo_mended)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Alt.csv"));
+    Plot plot;
+    plot.signals.createDataSet();
+    QString reason;
+    EXPECT_EQ(datafile::saveDataSetFile(path, plot, -1, &reason), SaveStatus::NoDataSet);
+    EXPECT_FALSE(reason.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST(DataFileSaveLoad, saveIntoAMissingFolderFailsWithAReason)
+{
+    QTemporaryDir dir;
+    Plot plot;
+    plot.signals.createDataSet();
+    QString reason;
+    EXPECT_EQ(datafile::savePlotFile(dir.filePath(QStringLiteral("missing/Plot.csv")), plot, &reason),
+              SaveStatus::Failed);
+    EXPECT_FALSE(reason.isEmpty());
+}
+
+#ifdef Q_OS_UNIX
+TEST(DataFileSaveLoad, failedSaveLeavesThePreviousFileAsItWas)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Alt.csv"));
+    writeFile(path, "previous content\r\n");
+    Plot plot;
+    DataSet& set = plot.signals.createDataSet();
+    for (int i = 0; i < 5000; ++i)
+        set.altitude.series.append(i, i);
+
+    // Let every write beyond 4 KiB fail, as on a full disk.
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    QString reason;
+    const SaveStatus status = datafile::saveDataSetFile(path, plot, 0, &reason);
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(status, SaveStatus::Failed);
+    EXPECT_FALSE(reason.isEmpty());
+    EXPECT_EQ(readFile(path), QByteArray("previous content\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Alt.csv")}) << "no temporary left";
+}
+#endif
+
+TEST(DataFileSaveLoad, fileThatCannotBeOpenedChangesNothing)
+{
+    QTemporaryDir dir;
+    Plot plot;
+    QString reason;
+    EXPECT_EQ(datafile::loadDataFile(dir.filePath(QStringLiteral("none.csv")), plot, &reason), -1);
+    EXPECT_FALSE(reason.isEmpty());
+    EXPECT_EQ(datafile::loadDataFile(dir.path(), plot), -1); // a folder
+    EXPECT_EQ(plot.signals.size(), 0);
+    EXPECT_EQ(unableToOpenMessage(QStringLiteral("/x/y.csv")), QStringLiteral("Unable to open /x/y.csv!"));
+}
+
+TEST(DataFileSaveLoad, loadedSeriesHoldAboutSeventeenBytesPerSample)
+{
+    Plot plot;
+    DataSet& set = plot.signals.createDataSet();
+    set.clearSamples();
+    for (int i = 0; i < 3000; ++i)
+        set.altitude.series.append(i, i);
+    for (int i = 0; i < 3000; i += 10)
+        set.trigger.series.append(i, i);
+    Plot loaded;
+    datafile::readDataFile(datafile::dataSetFileBytes(plot, 0), loaded);
+    const DataSet& read = loaded.signals.at(0);
+    EXPECT_EQ(read.altitude.series.memoryBytes(), 3000u * 17u);
+    EXPECT_EQ(read.trigger.series.memoryBytes(), 300u * 16u);
+}
+
+TEST(DataFileSaveLoad, suggestedFileNamesCarryTheDateAndTheSetNumber)
+{
+    const QDate date(2026, 6, 1);
+    EXPECT_EQ(datafile::suggestedDataSetFileName(date, 0), QStringLiteral("Alt_2026-06-01_1.csv"));
+    EXPECT_EQ(datafile::suggestedDataSetFileName(date, 11), QStringLiteral("Alt_2026-06-01_12.csv"));
+    EXPECT_EQ(datafile::suggestedPlotFileName(date), QStringLiteral("Plot_2026-06-01.csv"));
+}
