@@ -75,7 +75,7 @@ HexRecordStatus parseHexRecord(std::string_view line, FirmwareImage& image)
     const int address = header[1] * 256 + header[2];
     const int type = header[3];
     if (count > kMaxHexRecordBytes)
-        return HexRecordStatus::Ignored;
+        return type == 0 ? HexRecordStatus::TooLong : HexRecordStatus::Ignored;
 
     // Data and checksum: every record, whatever its type, must be whole and sum to 0.
     std::array<std::uint8_t, kMaxHexRecordBytes> data{};
@@ -113,6 +113,8 @@ const char* hexRecordProblem(HexRecordStatus status)
         return "bad checksum";
     case HexRecordStatus::TrailingText:
         return "unexpected text after the checksum";
+    case HexRecordStatus::TooLong:
+        return "data record longer than 64 bytes";
     case HexRecordStatus::Ignored:
     case HexRecordStatus::Accepted:
     case HexRecordStatus::BeyondCodeSpace:

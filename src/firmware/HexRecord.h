@@ -8,7 +8,8 @@ namespace vimo {
 struct FirmwareImage;
 
 // What one line of an Intel HEX file turned out to be.
-//   Ignored:   not a usable record (no ":" at the start, or more than 64 data bytes); the load goes on.
+//   Ignored:   not a usable record (no ":" at the start, or a non-data record of more than 64 bytes); the load
+//              goes on.
 //   Accepted:  a data record stored in the image, or a record of another type (end of file, extended or start
 //              address), which changes nothing: every data record is placed at its 16-bit address.
 //   BeyondCodeSpace: a data record reaching beyond the image; the load stops.
@@ -22,6 +23,7 @@ enum class HexRecordStatus {
     InvalidDigit,  // a character that is not a hexadecimal digit
     BadChecksum,   // the bytes do not sum to 0 modulo 256
     TrailingText,  // characters other than blanks after the checksum
+    TooLong,       // a data record of more than 64 bytes: skipping it would leave its bytes out of the image
 };
 
 constexpr int kMaxHexRecordBytes = 64;

@@ -54,9 +54,12 @@ TEST(LoadHexFile, lastByteOfCodeSpaceIsAcceptedOneFurtherIsRefused)
 TEST(LoadHexFile, recordSizeLimitAndOtherRecordTypes)
 {
     FirmwareImage image;
-    ASSERT_TRUE(loadFixture("record_65_bytes_ignored.hex", image).loaded());
-    EXPECT_EQ(image.highestAddress, 1);
-    EXPECT_EQ(image.bytes[0x100], 0);
+    // A data record of 65 bytes would silently lose its bytes if skipped: the file is refused instead.
+    const HexLoadResult tooLong = loadFixture("record_65_bytes_refused.hex", image);
+    EXPECT_EQ(tooLong.status, HexLoadStatus::BadRecord);
+    EXPECT_EQ(tooLong.line, 1);
+    EXPECT_TRUE(tooLong.message.contains(QStringLiteral("longer than 64 bytes"))) << tooLong.message.toStdString();
+    EXPECT_FALSE(image.highestAddress);
 
     ASSERT_TRUE(loadFixture("record_64_bytes_stored.hex", image).loaded());
     EXPECT_EQ(image.highestAddress, 0x13F);

@@ -82,7 +82,7 @@ TEST(ParseHexRecord, damagedRecordsAreReportedNotStored)
     EXPECT_EQ(parseHexRecord(":01004000417E  \r\n", image), HexRecordStatus::Accepted) << "trailing blanks are fine";
 }
 
-TEST(ParseHexRecord, recordSizeLimitIs64DataBytes)
+TEST(ParseHexRecord, dataRecordOver64Bytes_isRefusedNotSkipped)
 {
     const auto record = [](int count) {
         QByteArray r = QByteArray::number(count, 16).toUpper().rightJustified(2, '0');
@@ -90,7 +90,7 @@ TEST(ParseHexRecord, recordSizeLimitIs64DataBytes)
         return appendRecordChecksum(r).append('\n');
     };
     FirmwareImage image;
-    EXPECT_EQ(parseHexRecord(record(65).toStdString(), image), HexRecordStatus::Ignored);
+    EXPECT_EQ(parseHexRecord(record(65).toStdString(), image), HexRecordStatus::TooLong);
     EXPECT_FALSE(image.highestAddress);
     EXPECT_EQ(parseHexRecord(record(64).toStdString(), image), HexRecordStatus::Accepted);
     EXPECT_EQ(image.highestAddress, 63);
