@@ -1,0 +1,61 @@
+#pragma once
+
+#include "plot/PrintSettings.h"
+
+namespace vimo {
+
+struct Plot;
+
+// The device-pixel layout of one rendering. The data area is plotLeft..plotRight x plotTop..plotBottom; every
+// rendering returns its layout, and the mouse navigation maps positions with the latest one.
+struct PlotLayout {
+    int pageLeft = 0;
+    int pageTop = 0;
+    int pageRight = 0;
+    int pageBottom = 0;
+    int yLabelLeft = 0;
+    int titleTop = 0;
+    int plotLeft = 0;
+    int plotTop = 0;
+    int plotRight = 0;
+    int plotBottom = 0;
+    int xLabelTop = 0;
+
+    // Page width and height in device pixels (W and H of the layout rules).
+    int pageWidth = 0;
+    int pageHeight = 0;
+
+    int plotWidth() const { return plotRight - plotLeft; }
+    int plotHeight() const { return plotBottom - plotTop; }
+
+    // Where a time right of the visible range is pinned: far right of the data area, never inside it.
+    int rightPin() const;
+
+    friend bool operator==(const PlotLayout&, const PlotLayout&) = default;
+};
+
+// The layout of a page of page.widthInches x page.heightInches placed at page.leftInches, page.topInches on a
+// surface of ppiX x ppiY pixels per inch. Sizes too large for the surface's integers saturate instead of wrapping.
+PlotLayout computePlotLayout(int ppiX, int ppiY, const PrintSettings& page);
+
+// Maps values of the visible range to offsets inside the data area. Build one per rendering; the scales are
+// computed once. Every result is a finite pixel, whatever the range (empty, reversed, huge) or the value.
+class PixelMapper {
+public:
+    PixelMapper(const Plot& plot, const PlotLayout& layout);
+
+    // x offset inside the data area: -1 left of the range, rightPin() right of it, else trunc((t - xMin) * q).
+    int timeToPixel(double t) const;
+    // y offset inside the data area: h below the range, 0 above it, else h - trunc((a - yMin) * q) - 1 within 0..h.
+    int altitudeToPixel(double a) const;
+
+private:
+    double m_xMin, m_xMax, m_yMin, m_yMax;
+    double m_xScale, m_yScale; // 0 for an empty range
+    int m_height, m_rightPin;
+};
+
+int timeToPixel(const Plot& plot, const PlotLayout& layout, double t);
+int altitudeToPixel(const Plot& plot, const PlotLayout& layout, double a);
+
+} // namespace vimo

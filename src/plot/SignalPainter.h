@@ -1,0 +1,55 @@
+#pragma once
+
+#include "data/Signal.h"
+
+#include <QColor>
+#include <QPoint>
+#include <QRect>
+#include <vector>
+
+class QPainter;
+
+namespace vimo {
+
+struct Plot;
+struct PlotLayout;
+class PixelMapper;
+
+// Draws Signals inside the clipped data area: the line, the markers, the tag marks and the rate marks.
+class SignalPainter {
+public:
+    struct Context {
+        QPainter& painter;
+        const Plot& plot;
+        const PlotLayout& layout;
+        const PixelMapper& mapper;
+        int ppiX;
+        int ppiY;
+        bool inColor;
+        QColor textColour; // tag and rate texts
+        QColor background; // fill of markers and text cells
+        QRect clip;        // the data area; what lies wholly outside it is not drawn at all
+        bool everySample;  // draw lines through every sample (the reference drawing)
+    };
+
+    explicit SignalPainter(const Context& context) : m_c(context) {}
+
+    // One Signal; `rateMarks` is the data set's table for an altitude Signal and null for a trigger Signal.
+    void paint(const Signal& signal, const std::array<RateMark, kRateMarkSlots>* rateMarks);
+
+private:
+    void computePositions(const Signal& signal);
+    void paintLine(const Signal& signal);
+    void paintMarkers(const Signal& signal);
+    void paintTags(const Signal& signal);
+    void paintRateMarks(const Signal& signal, const std::array<RateMark, kRateMarkSlots>& marks);
+    void paintMarker(int style, QPoint at, int w, int h, int penWidth, const QColor& colour);
+    QPoint position(const Signal& signal, int i) const;
+    bool outsideClip(const QRect& box) const { return !box.intersects(m_c.clip); }
+
+    Context m_c;
+    std::vector<QPoint> m_points;
+    std::vector<QPoint> m_reduced;
+};
+
+} // namespace vimo
