@@ -5,20 +5,28 @@
 #include <QElapsedTimer>
 #include <QThread>
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace vimo {
 namespace {
 
-// The per-byte read time-out of the line: an empty read waits this long.
+// The per-byte time-out of the line: a read waits this long for a byte before it counts as empty.
 constexpr int kByteTimeoutMs = 20;
 // Largest block taken from the port in one read.
 constexpr int kBlock = 4096;
+// How long one wait of an unlimited waitFor lasts before it looks at the port again.
+constexpr int kUnlimitedSliceMs = 1000;
 
-int remainingMs(const QElapsedTimer& timer, quint32 limitMs)
+// Milliseconds left of `limitMs`, never negative.
+int remainingMs(const QElapsedTimer& timer, qint64 limitMs)
 {
-    const qint64 left = qint64(limitMs) - timer.elapsed();
-    return int(std::clamp<qint64>(left, 0, kByteTimeoutMs));
+    return int(std::clamp<qint64>(limitMs - timer.elapsed(), 0, INT_MAX));
+}
+
+bool expired(const QElapsedTimer& timer, qint64 limitMs)
+{
+    return timer.elapsed() >= limitMs;
 }
 
 } // namespace
@@ -35,14 +43,24 @@ void SerialLink::trace(const QString& text) const
         m_trace(text);
 }
 
-bool SerialLink::open(const QString& path, qint32 baud, int framing)
+void SerialLink::clearPending()
 {
-    trace(QStringLiteral("Opening %1").arg(path));
-    m_error.clear();
     m_pending.clear();
     m_pendingPos = 0;
-    if (!m_channel->open(path, baud, framing, &m_error))
+}
+
+bool SerialLink::open(const QString& path, qint32 baud, int framing)
+{
+    if (m_channel->isOpen())
+        close();
+    trace(QStringLiteral("Opening %1").arg(path));
+    m_path = path;
+    m_error = {};
+    clearPending();
+    if (!m_channel->open(path, baud, framing, &m_error)) {
+        m_error.path = path;
         return false;
+    }
     m_lost = false;
     trace(QStringLiteral("%1 Opened.").arg(path));
     return true;
@@ -53,8 +71,7 @@ void SerialLink::close()
     if (!m_channel->isOpen())
         return;
     m_channel->close();
-    m_pending.clear();
-    m_pendingPos = 0;
+    clearPending();
     trace(QStringLiteral("Comm port closed"));
 }
 
@@ -63,32 +80,40 @@ bool SerialLink::isOpen() const
     return m_channel->isOpen();
 }
 
+void SerialLink::lose()
+{
+    m_lost = true;
+    close();
+}
+
 int SerialLink::write(const char* bytes, int count)
 {
     m_bytesWritten = 0;
     if (count <= 0 || !m_channel->isOpen())
         return 0;
     // The line may take up to 20 ms a byte, as its write time-out allows.
-    const qint64 written = m_channel->write(bytes, count, kByteTimeoutMs * count + 100);
-    m_bytesWritten = quint32(std::max<qint64>(written, 0));
-    return int(m_bytesWritten);
+    const qint64 timeoutMs = std::min<qint64>(qint64(kByteTimeoutMs) * count, INT_MAX);
+    const qint64 written = m_channel->write(bytes, count, int(timeoutMs));
+    if (written < 0) {
+        lose();
+        return 0;
+    }
+    m_bytesWritten = quint32(written);
+    return int(written);
 }
 
 bool SerialLink::fill(int waitMs)
 {
-    if (m_pendingPos < m_pending.size())
+    if (hasPending())
         return true;
-    m_pending.clear();
-    m_pendingPos = 0;
+    clearPending();
     if (!m_channel->isOpen())
         return false;
     char block[kBlock];
     const qint64 got = m_channel->read(block, kBlock, waitMs);
     if (got < 0) {
-        // The device is gone: end every exchange like a time-out and leave the link closed.
-        m_lost = true;
-        m_channel->close();
-        trace(QStringLiteral("Comm port closed"));
+        // The device is gone: the exchange ends like a time-out and the link stays closed.
+        lose();
         return false;
     }
     if (got == 0)
@@ -111,14 +136,11 @@ int SerialLink::readBytes(char* buffer, int count)
         return 0;
     QElapsedTimer timer;
     timer.start();
-    const quint32 limit = quint32(kByteTimeoutMs) * quint32(count);
+    const qint64 limitMs = qint64(kByteTimeoutMs) * count;
     int stored = 0;
-    while (stored < count) {
-        const int wait = remainingMs(timer, limit);
-        if (!fill(wait))
-            break;
+    while (stored < count && fill(remainingMs(timer, limitMs))) {
         stored += takePending(buffer + stored, count - stored);
-        if (timer.elapsed() >= qint64(limit))
+        if (expired(timer, limitMs))
             break;
     }
     return stored;
@@ -144,12 +166,12 @@ int SerialLink::readExact(char* buffer, int count, quint32 limitMs)
     while (m_received < count) {
         if (fill(remainingMs(timer, limitMs)))
             m_received += takePending(buffer + m_received, count - m_received);
-        else if (m_lost)
+        else if (!m_channel->isOpen())
             break;
-        if (m_received < count && timer.elapsed() >= qint64(limitMs))
+        // Complete means success, even when the last byte came in the read that crossed the limit.
+        if (m_received < count && expired(timer, limitMs))
             break;
     }
-    // Complete means success, even when the last byte came in the read that crossed the limit.
     if (m_received < count)
         return 0;
     buffer[count] = 0;
@@ -164,7 +186,7 @@ int SerialLink::readLine(char* buffer, int maxChars, quint32 limitMs)
     bool ended = false;
     while (!ended && m_received < maxChars) {
         if (fill(remainingMs(timer, limitMs))) {
-            while (m_pendingPos < m_pending.size() && m_received < maxChars) {
+            while (hasPending() && m_received < maxChars) {
                 const char c = m_pending[m_pendingPos++];
                 if (c == '\n') {
                     ended = true;
@@ -173,15 +195,15 @@ int SerialLink::readLine(char* buffer, int maxChars, quint32 limitMs)
                 if (c != '\r')
                     buffer[m_received++] = c;
             }
-        } else if (m_lost) {
+        } else if (!m_channel->isOpen()) {
             break;
         }
-        if (!ended && m_received < maxChars && timer.elapsed() >= qint64(limitMs))
+        if (!ended && m_received < maxChars && expired(timer, limitMs))
             break;
     }
-    buffer[m_received] = 0;
+    buffer[std::max(m_received, 0)] = 0;
     // A line that ended (at LF or at the maximum) counts, even when it ended in the read that crossed the limit.
-    const bool complete = ended || m_received >= maxChars;
+    const bool complete = ended || (maxChars > 0 && m_received >= maxChars);
     return complete ? m_received : 0;
 }
 
@@ -195,11 +217,13 @@ QByteArray SerialLink::readExact(int count, quint32 limitMs, bool* ok)
     return out;
 }
 
-QByteArray SerialLink::readLine(int maxChars, quint32 limitMs)
+QByteArray SerialLink::readLine(int maxChars, quint32 limitMs, bool* ok)
 {
     QByteArray out(std::max(maxChars, 0) + 1, '\0');
     const int n = readLine(out.data(), maxChars, limitMs);
-    out.truncate(n);
+    if (ok)
+        *ok = n > 0;
+    out.truncate(m_received);
     return out;
 }
 
@@ -208,23 +232,25 @@ bool SerialLink::waitFor(const char* text, int length, quint32 limitMs)
     if (length <= 0)
         return true;
     const QByteArray wanted(text, length);
+    // The most recent `length` bytes received.
     QByteArray window;
+    window.reserve(length + 1);
     QElapsedTimer timer;
     timer.start();
     for (;;) {
-        const int wait = limitMs == 0 ? kByteTimeoutMs : remainingMs(timer, limitMs);
+        const int wait = limitMs == 0 ? kUnlimitedSliceMs : remainingMs(timer, limitMs);
         if (fill(wait)) {
-            while (m_pendingPos < m_pending.size()) {
+            while (hasPending()) {
                 window.append(m_pending[m_pendingPos++]);
                 if (window.size() > length)
                     window.remove(0, 1);
-                if (window.size() == length && window == wanted)
+                if (window == wanted)
                     return true;
             }
-        } else if (m_lost) {
+        } else if (!m_channel->isOpen()) {
             return false;
         }
-        if (limitMs != 0 && timer.elapsed() >= qint64(limitMs))
+        if (limitMs != 0 && expired(timer, limitMs))
             return false;
     }
 }

@@ -1,0 +1,66 @@
+#include "link/OpenError.h"
+
+#include <QFile>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+#endif
+
+namespace vimo {
+#ifdef Q_OS_UNIX
+namespace {
+
+QString groupName(gid_t gid)
+{
+    long size = sysconf(_SC_GETGR_R_SIZE_MAX);
+    std::vector<char> buffer(size_t(size > 0 ? size : 4096));
+    group entry {};
+    group* found = nullptr;
+    while (getgrgid_r(gid, &entry, buffer.data(), buffer.size(), &found) == ERANGE)
+        buffer.resize(buffer.size() * 2);
+    return found ? QString::fromLocal8Bit(found->gr_name) : QString();
+}
+
+} // namespace
+#endif
+
+QString openFailureMessage(const OpenError& error)
+{
+    QString text = QString::fromLatin1(kUnableToOpenText);
+    if (!error.reason.isEmpty())
+        text += QStringLiteral("\n\n%1: %2").arg(error.path, error.reason);
+    if (error.accessDenied) {
+        const QString group = error.deviceGroup.isEmpty() ? QStringLiteral("dialout") : error.deviceGroup;
+        text += QStringLiteral("\n\nYour user must belong to the group that owns the device (usually dialout, here "
+                               "%1):\n    sudo adduser $USER %1\nthen log out and in again.")
+                    .arg(group);
+    }
+    return text;
+}
+
+QString portLostMessage(const QString& path)
+{
+    return QStringLiteral("Serial port %1 was lost (adapter unplugged?); it is closed now.").arg(path);
+}
+
+void explainOpenFailure(OpenError& error)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray node = QFile::encodeName(error.path);
+    struct stat info {};
+    if (::stat(node.constData(), &info) != 0)
+        return;
+    if (::access(node.constData(), R_OK | W_OK) == 0 || errno != EACCES)
+        return;
+    error.accessDenied = true;
+    error.deviceGroup = groupName(info.st_gid);
+#else
+    Q_UNUSED(error);
+#endif
+}
+
+} // namespace vimo
