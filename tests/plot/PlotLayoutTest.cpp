@@ -66,13 +66,13 @@ TEST(PlotLayout, absurdPageSizes_saturateInsteadOfOverflowing)
     }
 }
 
-class PixelMapping : public ::testing::Test {
+class TimeAndAltitudePixels : public ::testing::Test {
 protected:
     Plot plot;                                                   // 0..20 x 0..20
     PlotLayout l = computePlotLayout(100, 100, page(8, 5));      // data area 614 x 330
 };
 
-TEST_F(PixelMapping, timeToPixel_pinsOutsideValuesAndScalesInside)
+TEST_F(TimeAndAltitudePixels, timeToPixel_pinsOutsideValuesAndScalesInside)
 {
     EXPECT_EQ(timeToPixel(plot, l, -0.001), -1);
     EXPECT_EQ(timeToPixel(plot, l, 0), 0);
@@ -82,7 +82,7 @@ TEST_F(PixelMapping, timeToPixel_pinsOutsideValuesAndScalesInside)
     EXPECT_EQ(timeToPixel(plot, l, std::nan("")), -1);
 }
 
-TEST_F(PixelMapping, altitudeToPixel_pinsOutsideValuesAndKeepsInsideWithinTheArea)
+TEST_F(TimeAndAltitudePixels, altitudeToPixel_pinsOutsideValuesAndKeepsInsideWithinTheArea)
 {
     const int h = l.plotHeight();
     EXPECT_EQ(altitudeToPixel(plot, l, -1), h);
@@ -92,7 +92,7 @@ TEST_F(PixelMapping, altitudeToPixel_pinsOutsideValuesAndKeepsInsideWithinTheAre
     EXPECT_EQ(altitudeToPixel(plot, l, 21), 0);
 }
 
-TEST_F(PixelMapping, rightPin_ofAVeryWidePage_liesBeyondTheDataArea)
+TEST_F(TimeAndAltitudePixels, rightPin_ofAVeryWidePage_liesBeyondTheDataArea)
 {
     // 150 inches at 100 ppi: the data area is wider than 9999 pixels, so the pin must move out with it.
     const PlotLayout wide = computePlotLayout(100, 100, page(150, 3.5));
@@ -101,7 +101,7 @@ TEST_F(PixelMapping, rightPin_ofAVeryWidePage_liesBeyondTheDataArea)
     EXPECT_EQ(timeToPixel(plot, l, 21), 9999);
 }
 
-TEST_F(PixelMapping, emptyOrDegenerateRanges_mapToFinitePixels)
+TEST_F(TimeAndAltitudePixels, emptyOrDegenerateRanges_mapToFinitePixels)
 {
     plot.xMin = plot.xMax = 5;
     plot.yMin = plot.yMax = 5;
