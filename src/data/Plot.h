@@ -26,11 +26,18 @@ struct Plot {
     static constexpr const char* kFooter1 = "Created by Vimo - Get an Altitude!";
     static constexpr const char* kFooter2 = "www.vimo-altimeter.example";
 
-    Colour backgroundColor = 0xFFFFFF;
-    Colour gridColor = 0x808080;
-    Colour scaleColor = 0x000000;
-    Colour labelColor = 0x000000;
-    Colour infoColor = 0x0000FF;
+    // The designed colours: white background, grey grid, black scale and labels, red info text.
+    static constexpr Colour kDefaultBackgroundColor = 0xFFFFFF;
+    static constexpr Colour kDefaultGridColor = 0x808080;
+    static constexpr Colour kDefaultScaleColor = 0x000000;
+    static constexpr Colour kDefaultLabelColor = 0x000000;
+    static constexpr Colour kDefaultInfoColor = 0x0000FF;
+
+    Colour backgroundColor = kDefaultBackgroundColor;
+    Colour gridColor = kDefaultGridColor;
+    Colour scaleColor = kDefaultScaleColor;
+    Colour labelColor = kDefaultLabelColor;
+    Colour infoColor = kDefaultInfoColor;
 
     DataSetList signals; // data set k = signal-list entries 2k, 2k+1
 
