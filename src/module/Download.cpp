@@ -1,0 +1,151 @@
+#include "module/Download.h"
+
+#include "data/AutoScale.h"
+#include "data/CFormat.h"
+#include "data/Plot.h"
+#include "module/ModuleProtocol.h"
+
+namespace vimo {
+namespace {
+
+QString num(std::int64_t value) { return QString::fromLatin1(cformat::integer(value)); }
+QString general(double value) { return QString::fromLatin1(cformat::general(value)); }
+
+std::optional<QString> altitudeLabel(std::uint8_t units)
+{
+    switch (units) {
+    case 0:
+        return QStringLiteral("Altitude (feet)");
+    case 1:
+        return QStringLiteral("Altitude (yards)");
+    case 2:
+        return QStringLiteral("Altitude (meters)");
+    default:
+        return std::nullopt;
+    }
+}
+
+void annotate(DownloadedSet& set, const ModuleConfig& config, const QDate& today)
+{
+    const int count = set.count();
+    set.infoNote = QStringLiteral("%1  Set %2, %3 samples")
+                       .arg(today.toString(QStringLiteral("yyyy-MM-dd")), num(set.number + 1), num(count));
+    const double interval = double(set.header.interval) * config.baseInterval;
+    set.summaryNote = QStringLiteral("%1 sec, interval=%2 sec, max=%3")
+                          .arg(general(double(std::int64_t(set.header.interval) * count * config.baseInterval) * 0.001),
+                               general(interval * 0.001), general(set.maximum));
+    set.yLabel = altitudeLabel(config.units);
+}
+
+// Reads the words of one set; false when the user cancelled.
+bool readWords(ModuleSession& session, SetAssembler& assembler)
+{
+    int shown = 0;
+    while (assembler.wantsWord()) {
+        if (session.reporter.cancelRequested())
+            return false;
+        char word[3];
+        if (session.link.readExact(word, 2, assembler.wordLimitMs()) != 2)
+            break;
+        assembler.addWord(std::uint16_t((std::uint8_t(word[0]) << 8) | std::uint8_t(word[1])));
+        const int percent = assembler.progressPercent();
+        if (percent != shown) {
+            shown = percent;
+            session.reporter.progress(percent, 100);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+DownloadResult downloadDataSets(ModuleSession& session, int selectedRow, const SetSink& sink, const QDate& today)
+{
+    DownloadResult result;
+    ModuleReporter& reporter = session.reporter;
+    if (!session.requireConnection(false))
+        return result;
+    if (selectedRow < 0) {
+        reporter.message(QStringLiteral("Vimo"), QStringLiteral("No data set specified"), MessageIcon::Warning);
+        return result;
+    }
+    const int row = std::min(selectedRow, protocol::kMaxSets);
+    session.state.selectedSet = row;
+    int first = row;
+    int last = row;
+    if (row == session.state.setCount) {
+        first = 0;
+        last = session.state.setCount - 1;
+    }
+    if (last < first)
+        return result;
+
+    for (int n = first; n <= last && !result.cancelled; ++n) {
+        ++result.requested;
+        session.sendCommand(protocol::kDownload);
+        session.pause(protocol::kBeforeSetIndexMs);
+        session.sendRaw(char(n));
+        char headerBytes[SetHeader::kWireSize + 1];
+        const int got = session.link.readExact(headerBytes, SetHeader::kWireSize, protocol::kHeaderMs);
+        const std::optional<SetHeader> header =
+            got == SetHeader::kWireSize ? decodeSetHeader(QByteArrayView(headerBytes, got)) : std::nullopt;
+        if (!header) {
+            reporter.memoLine(QString());
+            reporter.memoLine(QStringLiteral("Set %1: Corrupted data set.").arg(num(n + 1)));
+            continue;
+        }
+        reporter.progress(0, 100);
+        SetAssembler assembler(n, *header, session.config.baseInterval);
+        result.cancelled = !readWords(session, assembler);
+        DownloadedSet set = assembler.finish();
+        annotate(set, session.config, today);
+        const int count = set.count();
+        const int announced = header->wordCount - set.marks;
+        const bool endedEarly = set.endedEarly;
+        const int received = set.received;
+        sink(std::move(set));
+        ++result.delivered;
+
+        reporter.memoLine(QString());
+        reporter.memoLine(QStringLiteral("Set %1: Downloaded %2 data samples.").arg(num(n + 1), num(count)));
+        if (result.cancelled) {
+            reporter.memoLine(QStringLiteral("Set %1: Download cancelled; the %2 samples received are kept.")
+                                  .arg(num(n + 1), num(received)));
+        } else if (endedEarly) {
+            reporter.memoLine(QStringLiteral("Set %1: Transfer ended early; %2 of %3 samples arrived.")
+                                  .arg(num(n + 1), num(received), num(announced)));
+        }
+    }
+    reporter.progressDone();
+    return result;
+}
+
+int addDownloadedSet(Plot& plot, const DownloadedSet& set)
+{
+    DataSet& data = plot.signals.createDataSet();
+    data.clearSamples(); // drop the placeholder ramp of a new data set
+    const int index = plot.signals.size() - 1;
+    SampleSeries& altitude = data.altitude.series;
+    altitude.resize(set.count()); // tags 0
+    std::copy(set.times.begin(), set.times.end(), altitude.times().begin());
+    std::copy(set.altitudes.begin(), set.altitudes.end(), altitude.altitudes().begin());
+    SampleSeries& trigger = data.trigger.series;
+    trigger.resize(int(set.triggerTimes.size()));
+    std::copy(set.triggerTimes.begin(), set.triggerTimes.end(), trigger.times().begin());
+    std::copy(set.triggerAltitudes.begin(), set.triggerAltitudes.end(), trigger.altitudes().begin());
+    data.clearRateMarks();
+
+    autoScaleTime(plot);
+    autoScaleAltitude(plot);
+
+    data.notes[1] = set.infoNote;
+    data.notes[2] = set.summaryNote;
+    data.trigger.visible = set.header.triggerFlag != 0;
+    plot.xLabel = QStringLiteral("Time (seconds)");
+    if (set.yLabel)
+        plot.yLabel = *set.yLabel;
+    plot.signals.notifyChanged(index);
+    return index;
+}
+
+} // namespace vimo

@@ -1,0 +1,79 @@
+#include "module/Maintenance.h"
+
+#include "data/CFormat.h"
+#include "module/Configuration.h"
+#include "module/ModuleProtocol.h"
+
+namespace vimo {
+namespace {
+
+bool confirmed(ModuleSession& session, const char* question)
+{
+    return session.reporter.confirm(QString::fromLatin1(kConfirmCaption), QString::fromLatin1(question));
+}
+
+// Sends a configuration-changing command, waits for the module to apply it and shows the result.
+void sendAndReread(ModuleSession& session, char command, int settleMs)
+{
+    session.sendCommand(command);
+    session.pause(settleMs);
+    readConfiguration(session);
+}
+
+} // namespace
+
+bool eraseData(ModuleSession& session)
+{
+    if (!session.requireConnection(false) || !confirmed(session, kEraseQuestion))
+        return false;
+    session.sendCommand(protocol::kErase);
+    return true;
+}
+
+bool resetDefaults(ModuleSession& session)
+{
+    if (!session.requireConnection(true) || !confirmed(session, kResetDefaultsQuestion))
+        return false;
+    sendAndReread(session, protocol::kResetDefaults, protocol::kResetDefaultsSettleMs);
+    return true;
+}
+
+std::optional<std::uint16_t> calibrationAltitude(const QString& text)
+{
+    const QByteArray bytes = text.left(255).toLatin1();
+    std::int32_t value = 0;
+    if (!cformat::parseInt(std::string_view(bytes.constData(), std::size_t(bytes.size())), value))
+        return std::nullopt;
+    return std::uint16_t(std::uint32_t(value) & 0xFFFF);
+}
+
+bool calibrate(ModuleSession& session, const QString& altitudeText)
+{
+    if (!session.requireConnection(true))
+        return false;
+    const std::optional<std::uint16_t> altitude = calibrationAltitude(altitudeText);
+    if (!altitude) {
+        session.reporter.memoLine(QStringLiteral("Calibration not sent: the altitude must be a whole number."));
+        return false;
+    }
+    session.sendCommand(protocol::kCalibrate);
+    session.pause(protocol::kCalibrateSettleMs);
+    session.sendRaw(protocol::kCalibrateValue);
+    session.sendRaw(char(*altitude >> 8));
+    session.pause(protocol::kCalibrateByteMs);
+    session.sendRaw(char(*altitude & 0xFF));
+    session.pause(protocol::kCalibrateByteMs);
+    session.pause(protocol::kCalibrateDoneMs);
+    readConfiguration(session);
+    return true;
+}
+
+bool resetModule(ModuleSession& session)
+{
+    if (!session.requireConnection(true))
+        return false;
+    sendAndReread(session, protocol::kResetModule, protocol::kResetModuleSettleMs);
+    return true;
+}
+
+} // namespace vimo
