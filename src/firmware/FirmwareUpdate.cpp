@@ -1,0 +1,163 @@
+#include "firmware/FirmwareUpdate.h"
+
+#include "firmware/FirmwareImage.h"
+#include "firmware/HexFile.h"
+#include "firmware/IspProtocol.h"
+#include "link/SerialLink.h"
+#include "module/ModuleSession.h"
+
+#include <QStringList>
+
+namespace vimo {
+namespace {
+
+constexpr int kAttempts = 3;
+constexpr quint32 kEchoMs = 1000;
+constexpr quint32 kReplyMs = 1000;
+constexpr int kProgramModeMs = 100;
+constexpr int kBreakMs = 200;
+constexpr int kAfterBreakMs = 500;
+constexpr int kBeforeResetMs = 500;
+
+void memoLines(ModuleReporter& reporter, const QString& text)
+{
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        reporter.memoLine(line);
+}
+
+// Reports a HEX file that cannot be used and returns the result code; kUpdateOk when the image is loaded.
+int checkHexFile(const QString& path, FirmwareImage& image, ModuleReporter& reporter)
+{
+    const HexLoadResult loaded = loadHexFile(path, image);
+    const QString caption = QStringLiteral("Error");
+    switch (loaded.status) {
+    case HexLoadStatus::Loaded:
+        return kUpdateOk;
+    case HexLoadStatus::FileNotOpened:
+        reporter.message(caption, QStringLiteral("Unable to open %1!").arg(path), MessageIcon::Warning);
+        return kUpdateHexNotOpened;
+    case HexLoadStatus::BeyondCodeSpace:
+        reporter.message(caption, loaded.message, MessageIcon::Warning);
+        reporter.memoLine(QStringLiteral("Hex file exceeds code space."));
+        return kUpdateBeyondCodeSpace;
+    case HexLoadStatus::BadRecord:
+    case HexLoadStatus::NoData:
+        break;
+    }
+    reporter.message(caption, loaded.message, MessageIcon::Warning);
+    reporter.memoLine(loaded.message);
+    return kUpdateHexNotOpened;
+}
+
+// Opens the port for the update; on failure reports it with the reason.
+bool openPort(SerialLink& link, ModuleReporter& reporter, const QString& path, qint32 baud)
+{
+    if (link.open(path, baud, 0))
+        return true;
+    memoLines(reporter, unableToOpenPortText(link.errorString()));
+    return false;
+}
+
+// Sends every record; on a failure reports the step and returns false.
+bool sendRecords(const std::vector<IspRecord>& records, const FirmwareImage& image, SerialLink& link,
+                 ModuleReporter& reporter)
+{
+    const int highest = image.highestAddress.value_or(0);
+    for (const IspRecord& record : records) {
+        if (record.step == IspStep::Program)
+            reporter.progress(record.address, highest);
+        if (!sendIspRecord(link, reporter, record.text)) {
+            const QString failure = ispStepFailure(record.step);
+            if (!failure.isEmpty())
+                reporter.memoLine(failure);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int sendIspRecord(SerialLink& link, ModuleReporter& reporter, const QByteArray& record)
+{
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        link.write(record);
+        if (!link.waitFor(record, kEchoMs))
+            reporter.memoLine(QStringLiteral("Sent data not echoed"));
+        char reply[2];
+        if (link.readExact(reply, 1, kReplyMs) != 1) {
+            reporter.memoLine(QStringLiteral("no response"));
+            continue;
+        }
+        const IspReply kind = classifyIspReply(reply[0]);
+        if (kind == IspReply::Accepted)
+            return 1;
+        const QString message = ispReplyMessage(kind);
+        if (!message.isEmpty())
+            reporter.memoLine(message);
+    }
+    return 0;
+}
+
+int syncBootLoader(SerialLink& link)
+{
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        link.write("U", 1);
+        char reply[2];
+        if (link.readExact(reply, 1, kReplyMs) == 1 && reply[0] == 'U')
+            return 1;
+    }
+    return 0;
+}
+
+int runFirmwareUpdate(const QString& hexPath, const FirmwareUpdateOptions& options, SerialLink& link,
+                      ModuleReporter& reporter, FirmwareImage& image, const Pause& pause)
+{
+    if (const int refused = checkHexFile(hexPath, image, reporter); refused != kUpdateOk)
+        return refused;
+    if (options.devicePath.isEmpty()) {
+        memoLines(reporter, unableToOpenPortText(QStringLiteral("No serial port selected.")));
+        return kUpdatePortNotOpened;
+    }
+    reporter.progress(0, image.highestAddress.value_or(0));
+
+    if (!options.partIsBlank && !options.manualEntry) {
+        if (!openPort(link, reporter, options.devicePath, options.baud))
+            return kUpdatePortNotOpened;
+        link.write("P", 1);
+        pause(kProgramModeMs);
+        link.close();
+    }
+    if (!openPort(link, reporter, options.devicePath, kBootLoaderBaud))
+        return kUpdatePortNotOpened;
+    if (!options.partIsBlank || options.forceUpdate) {
+        link.sendBreak(kBreakMs);
+        pause(kAfterBreakMs);
+    }
+    if (!syncBootLoader(link)) {
+        reporter.memoLine(QStringLiteral("Target not responding"));
+        link.close();
+        return kUpdateNoBootLoader;
+    }
+    reporter.memoLine(QStringLiteral("ISP Mode Initiated"));
+    if (!sendRecords(ispRecords(image), image, link, reporter)) {
+        link.close();
+        return kUpdateRecordFailed;
+    }
+    pause(kBeforeResetMs);
+    link.write(QByteArray(kIspResetRecord));
+    link.close();
+    return kUpdateOk;
+}
+
+void finishFirmwareUpdate(ModuleReporter& reporter, int result)
+{
+    reporter.progressDone();
+    reporter.showConnectPage();
+    if (result == kUpdateOk) {
+        reporter.memoLine(QString());
+        reporter.memoLine(QStringLiteral("Firmware updated successfully."));
+    }
+}
+
+} // namespace vimo

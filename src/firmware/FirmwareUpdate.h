@@ -1,0 +1,62 @@
+#pragma once
+
+#include "module/ModuleReporter.h"
+#include "module/Pause.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace vimo {
+
+class SerialLink;
+struct FirmwareImage;
+
+// Result codes of a firmware update.
+enum FirmwareUpdateResult : int {
+    kUpdateOk = 0,
+    kUpdateHexNotOpened = -1,     // the HEX file could not be read, or was refused
+    kUpdatePortNotOpened = -2,
+    kUpdateNoBootLoader = -3,
+    kUpdateRecordFailed = -4,
+    kUpdateBeyondCodeSpace = -5,
+};
+
+struct FirmwareUpdateOptions {
+    QString devicePath;      // the selected port's device; empty when no port is selected
+    qint32 baud = 115200;    // the connection speed, at which the running firmware is told to start its boot loader
+    bool partIsBlank = false; // "Part is Blank": no "P" command, and no break unless forceUpdate
+    bool forceUpdate = false; // "Force Update"
+    bool manualEntry = false; // "Update trouble?  Try me.": the user starts the boot loader by hand; no "P"
+};
+
+// The boot loader runs at this speed.
+constexpr qint32 kBootLoaderBaud = 4800;
+
+// Texts of the boxes the "Update Firmware" button shows before an update.
+inline constexpr const char* kUpdateCaption = "Vimo Firmware Update";
+inline constexpr const char* kUpdateWarning =
+    "Warning!  Firmware update can render\nthe device non-operational!\n\nBe sure to use the proper firmware file.\n"
+    "Do not interrupt the download process.\n\nClick OK to proceed with firmware update.";
+inline constexpr const char* kManualEntryInstructions =
+    "1) Power off device\n2) Press and hold S2\n3) Power on device\n4) Hold S2 until \"PROG\" is displayed\n5) Click OK";
+
+// Sends one record: up to three attempts of writing it, awaiting its echo (1 s; a missing echo is reported and
+// the reply still read) and the boot loader's status character (1 s). Returns 1 when accepted, else 0.
+int sendIspRecord(SerialLink& link, ModuleReporter& reporter, const QByteArray& record);
+
+// Up to three attempts of sending "U" and awaiting "U" within 1 s. Returns 1 when the boot loader answered.
+int syncBootLoader(SerialLink& link);
+
+// The whole update from a HEX file: checks the file completely before anything touches the port, makes the module
+// start its boot loader ("P" at the connection speed, then a break at 4800 baud, as the options say), synchronises,
+// sets the status byte, erases the code space, programs the image, clears the status byte, writes the
+// configuration byte and resets the module. Every step is reported in the memo, the programming moves the progress
+// bar. The port is closed on every path. Returns a FirmwareUpdateResult. `image` receives the loaded image.
+int runFirmwareUpdate(const QString& hexPath, const FirmwareUpdateOptions& options, SerialLink& link,
+                      ModuleReporter& reporter, FirmwareImage& image, const Pause& pause = sleepPause);
+
+// After an update: hides the progress bar, brings the "Connect / Download" page forward and, on success, adds an
+// empty line and "Firmware updated successfully.".
+void finishFirmwareUpdate(ModuleReporter& reporter, int result);
+
+} // namespace vimo
