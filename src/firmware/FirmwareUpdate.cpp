@@ -6,7 +6,10 @@
 #include "link/SerialLink.h"
 #include "module/ModuleSession.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
+#include <cctype>
+#include <optional>
 
 namespace vimo {
 namespace {
@@ -76,20 +79,51 @@ bool sendRecords(const std::vector<IspRecord>& records, const FirmwareImage& ima
     return true;
 }
 
+// Consumes input until the echo of `record` has arrived (true) or the echo time-out passed (false). A boot loader
+// that does not echo still answers: when the echo does not come and the last byte that arrived cannot belong to
+// an echo (it is neither ':' nor a hex digit), that byte is the reply to the record and is returned in `reply`.
+bool awaitEcho(SerialLink& link, const QByteArray& record, std::optional<char>& reply)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QByteArray window;
+    char last = 0;
+    bool any = false;
+    for (qint64 left = kEchoMs; left > 0; left = qint64(kEchoMs) - timer.elapsed()) {
+        char byte[2];
+        if (link.readExact(byte, 1, quint32(left)) != 1)
+            break;
+        any = true;
+        last = byte[0];
+        window.append(last);
+        if (window.size() > record.size())
+            window.remove(0, 1);
+        if (window == record)
+            return true;
+    }
+    if (any && last != ':' && !std::isxdigit(static_cast<unsigned char>(last)))
+        reply = last;
+    return false;
+}
+
 } // namespace
 
 int sendIspRecord(SerialLink& link, ModuleReporter& reporter, const QByteArray& record)
 {
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         link.write(record);
-        if (!link.waitFor(record, kEchoMs))
+        std::optional<char> reply;
+        if (!awaitEcho(link, record, reply))
             reporter.memoLine(QStringLiteral("Sent data not echoed"));
-        char reply[2];
-        if (link.readExact(reply, 1, kReplyMs) != 1) {
-            reporter.memoLine(QStringLiteral("no response"));
-            continue;
+        if (!reply) {
+            char byte[2];
+            if (link.readExact(byte, 1, kReplyMs) != 1) {
+                reporter.memoLine(QStringLiteral("no response"));
+                continue;
+            }
+            reply = byte[0];
         }
-        const IspReply kind = classifyIspReply(reply[0]);
+        const IspReply kind = classifyIspReply(*reply);
         if (kind == IspReply::Accepted)
             return 1;
         const QString message = ispReplyMessage(kind);
