@@ -4,6 +4,7 @@
 #include "firmware/HexFile.h"
 #include "firmware/IspProtocol.h"
 #include "link/SerialLink.h"
+#include "link/OpenError.h"
 #include "module/ModuleSession.h"
 
 #include <QElapsedTimer>
@@ -57,7 +58,7 @@ bool openPort(SerialLink& link, ModuleReporter& reporter, const QString& path, q
 {
     if (link.open(path, baud, 0))
         return true;
-    memoLines(reporter, unableToOpenPortText(link.errorString()));
+    memoLines(reporter, openFailureMessage(link.openError()));
     return false;
 }
 
@@ -150,7 +151,7 @@ int runFirmwareUpdate(const QString& hexPath, const FirmwareUpdateOptions& optio
     if (const int refused = checkHexFile(hexPath, image, reporter); refused != kUpdateOk)
         return refused;
     if (options.devicePath.isEmpty()) {
-        memoLines(reporter, unableToOpenPortText(QStringLiteral("No serial port selected.")));
+        memoLines(reporter, noPortSelectedText());
         return kUpdatePortNotOpened;
     }
     reporter.progress(0, image.highestAddress.value_or(0));

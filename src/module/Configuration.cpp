@@ -6,6 +6,7 @@ namespace vimo {
 
 bool readConfiguration(ModuleSession& session)
 {
+    ExchangeScope scope(session);
     ModuleReporter& reporter = session.reporter;
     reporter.memoLine(QStringLiteral("Reading Configuration..."));
     session.sendCommand(protocol::kReadConfig);
@@ -42,6 +43,7 @@ bool writeConfiguration(ModuleSession& session, ConfigControls& controls)
 {
     if (!session.requireConnection(true))
         return false;
+    ExchangeScope scope(session);
     applyControls(controls, session.config, session.state.f5jModule, session.interval.recordInterval);
     const ConfigRecord record = encodeConfig(session.config);
     session.sendCommand(protocol::kWriteConfig);

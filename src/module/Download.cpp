@@ -79,8 +79,9 @@ DownloadResult downloadDataSets(ModuleSession& session, int selectedRow, const S
     }
     if (last < first)
         return result;
+    ExchangeScope scope(session);
 
-    for (int n = first; n <= last && !result.cancelled; ++n) {
+    for (int n = first; n <= last && !result.cancelled && session.link.isOpen(); ++n) {
         ++result.requested;
         session.sendCommand(protocol::kDownload);
         session.pause(protocol::kBeforeSetIndexMs);

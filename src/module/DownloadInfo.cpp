@@ -63,6 +63,7 @@ std::optional<DownloadInfoResult> downloadInfo(ModuleSession& session, bool simu
     } else {
         if (!session.requireConnection(false))
             return std::nullopt;
+        ExchangeScope scope(session);
         result.complete = readIdentity(session);
         if (!result.complete) {
             reporter.clearMemo();

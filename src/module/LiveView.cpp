@@ -37,6 +37,7 @@ void startStopLive(ModuleSession& session, LiveView& view)
     }
     if (!session.requireConnection(true))
         return;
+    ExchangeScope scope(session);
     view.logging = true;
     view.buttonCaption = QStringLiteral("Stop");
     session.reporter.status(StatusPanel::Logging, QStringLiteral("Logging"));

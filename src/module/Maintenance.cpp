@@ -26,6 +26,7 @@ bool eraseData(ModuleSession& session)
 {
     if (!session.requireConnection(false) || !confirmed(session, kEraseQuestion))
         return false;
+    ExchangeScope scope(session);
     session.sendCommand(protocol::kErase);
     return true;
 }
@@ -34,6 +35,7 @@ bool resetDefaults(ModuleSession& session)
 {
     if (!session.requireConnection(true) || !confirmed(session, kResetDefaultsQuestion))
         return false;
+    ExchangeScope scope(session);
     sendAndReread(session, protocol::kResetDefaults, protocol::kResetDefaultsSettleMs);
     return true;
 }
@@ -56,6 +58,7 @@ bool calibrate(ModuleSession& session, const QString& altitudeText)
         session.reporter.memoLine(QStringLiteral("Calibration not sent: the altitude must be a whole number."));
         return false;
     }
+    ExchangeScope scope(session);
     session.sendCommand(protocol::kCalibrate);
     session.pause(protocol::kCalibrateSettleMs);
     session.sendRaw(protocol::kCalibrateValue);
@@ -72,6 +75,7 @@ bool resetModule(ModuleSession& session)
 {
     if (!session.requireConnection(true))
         return false;
+    ExchangeScope scope(session);
     sendAndReread(session, protocol::kResetModule, protocol::kResetModuleSettleMs);
     return true;
 }

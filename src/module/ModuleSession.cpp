@@ -1,5 +1,6 @@
 #include "module/ModuleSession.h"
 
+#include "link/OpenError.h"
 #include "module/Configuration.h"
 
 #include <QThread>
@@ -44,23 +45,36 @@ IntervalDisplay ModuleSession::showRecordInterval()
     return vimo::showRecordInterval(interval, config.baseInterval, config.memorySize);
 }
 
-QString unableToOpenPortText(const QString& reason)
+QString noPortSelectedText()
 {
-    const QString text = QStringLiteral("Unable to open Serial Port");
-    return reason.isEmpty() ? text : text + QStringLiteral("\n\n") + reason;
+    return QString::fromLatin1(kUnableToOpenText) + QStringLiteral("\n\nno serial port selected");
+}
+
+void ModuleSession::noteLostPort()
+{
+    if (!link.portLost() || !state.connected)
+        return;
+    state.connected = false;
+    reporter.memoLine(portLostMessage(link.path()));
+    reporter.status(StatusPanel::Connection, QStringLiteral("Not Connected"));
 }
 
 bool connectModule(ModuleSession& session, const QString& devicePath, qint32 baud)
 {
     if (session.state.connected)
         disconnectModule(session);
+    const QString caption = QStringLiteral("Error");
+    if (devicePath.isEmpty()) {
+        session.reporter.message(caption, noPortSelectedText(), MessageIcon::Warning);
+        return false;
+    }
     if (!session.link.open(devicePath, baud, 0)) {
-        session.reporter.message(QStringLiteral("Error"), unableToOpenPortText(session.link.errorString()),
-                                 MessageIcon::Warning);
+        session.reporter.message(caption, openFailureMessage(session.link.openError()), MessageIcon::Warning);
         return false;
     }
     session.state.connected = true;
     session.reporter.status(StatusPanel::Connection, QStringLiteral("Connected"));
+    ExchangeScope scope(session);
     readConfiguration(session);
     return true;
 }

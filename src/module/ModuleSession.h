@@ -56,17 +56,35 @@ public:
 
     // Normalises the interval editor and returns what it shows, with the current memory size.
     IntervalDisplay showRecordInterval();
+
+    // When the port disappeared (an adapter pulled out), the session is no longer connected: the memo and the
+    // status panel say so. Called at the end of every exchange.
+    void noteLostPort();
+};
+
+// Put at the start of an exchange: when the port is lost during it, the session notes it at the end.
+class ExchangeScope {
+public:
+    explicit ExchangeScope(ModuleSession& session) : m_session(session) {}
+    ~ExchangeScope() { m_session.noteLostPort(); }
+    ExchangeScope(const ExchangeScope&) = delete;
+    ExchangeScope& operator=(const ExchangeScope&) = delete;
+
+private:
+    ModuleSession& m_session;
 };
 
 // Opens the module's port ("Connect"): on success the session is connected, the status panel says "Connected"
 // and the configuration is read. A port that cannot be opened shows "Unable to open Serial Port" with the
-// reason in a message box and changes nothing. Returns whether the port opened.
+// reason in a message box and changes nothing; so does an empty path (no port selected). Returns whether the port
+// opened.
 bool connectModule(ModuleSession& session, const QString& devicePath, qint32 baud);
 
 // Closes the port ("Disconnect", a speed change, the start of a firmware update).
 void disconnectModule(ModuleSession& session);
 
-// The text of the box shown when a port cannot be opened: the fixed line, then the reason when there is one.
-QString unableToOpenPortText(const QString& reason);
+// The text shown when there is no port to open: "Unable to open Serial Port" with the reason that no serial port
+// is selected.
+QString noPortSelectedText();
 
 } // namespace vimo

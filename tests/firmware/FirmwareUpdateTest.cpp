@@ -2,7 +2,7 @@
 #include "firmware/FirmwareUpdate.h"
 #include "link/SerialLink.h"
 #include "support/RecordingReporter.h"
-#include "support/ScriptedChannel.h"
+#include "support/TranscriptChannel.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>

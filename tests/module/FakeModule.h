@@ -6,7 +6,7 @@
 #include "module/ModuleConfig.h"
 #include "module/ModuleSession.h"
 #include "support/RecordingReporter.h"
-#include "support/ScriptedChannel.h"
+#include "support/TranscriptChannel.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -64,16 +64,18 @@ struct Wire {
     }
 };
 
-class ScriptedChannel : public ByteChannel {
+class TranscriptChannel : public ByteChannel {
 public:
-    explicit ScriptedChannel(std::shared_ptr<Wire> wire) : m_wire(std::move(wire)) {}
+    explicit TranscriptChannel(std::shared_ptr<Wire> wire) : m_wire(std::move(wire)) {}
 
-    bool open(const QString& path, qint32 baud, int framing, QString* error) override
+    bool open(const QString& path, qint32 baud, int framing, OpenError* error) override
     {
         m_wire->note(QStringLiteral("open %1 %2 %3").arg(path).arg(baud).arg(framing));
         if (m_wire->refuseOpen) {
-            if (error)
-                *error = m_wire->openFailure;
+            if (error) {
+                error->path = path;
+                error->reason = m_wire->openFailure;
+            }
             return false;
         }
         m_wire->isOpen = true;
@@ -117,11 +119,11 @@ private:
     std::shared_ptr<Wire> m_wire;
 };
 
-// A SerialLink over a ScriptedChannel, with the wire at hand; pauses go into the transcript.
+// A SerialLink over a TranscriptChannel, with the wire at hand; pauses go into the transcript.
 struct ScriptedLink {
     std::shared_ptr<Wire> wirePtr = std::make_shared<Wire>();
     Wire& w = *wirePtr;
-    SerialLink link{std::make_unique<ScriptedChannel>(wirePtr)};
+    SerialLink link{std::make_unique<TranscriptChannel>(wirePtr)};
 
     std::function<void(int)> pauseHook() { return [wire = wirePtr](int ms) { wire->pause(ms); }; }
 };
