@@ -133,3 +133,11 @@ TEST_F(ConfigurationTest, connect_portThatCannotBeOpenedShowsTheReasonAndChanges
     EXPECT_TRUE(reporter.messages[0].text.contains("No such file or directory"));
     EXPECT_TRUE(reporter.connectionStatus.isEmpty());
 }
+
+TEST_F(ConfigurationTest, connect_withoutAPortSaysSoAndOpensNothing)
+{
+    EXPECT_FALSE(connectModule(session, QString(), 115200));
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0].text, "Unable to open Serial Port\n\nno serial port selected");
+    EXPECT_TRUE(w.events.isEmpty());
+}

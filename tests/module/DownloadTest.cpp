@@ -140,3 +140,28 @@ TEST(DownloadedSetToPlot, addDownloadedSet_createsADataSetScalesAndLabels)
     EXPECT_EQ(plot.yLabel, "Altitude (meters)");
     EXPECT_FALSE(plot.signals.at(1).trigger.visible);
 }
+
+TEST_F(DownloadTest, portLostMidSet_keepsWhatArrivedAndLeavesTheSessionDisconnected)
+{
+    connect();
+    session.state.setCount = 2;
+    module.sets[0] = setReply(1, 100, 0, std::vector<std::uint16_t>(50, 7));
+    module.sets[1] = setReply(1, 1, 0, {1});
+    // The adapter disappears once the first set's index has been sent and its words are read.
+    const auto answer = w.respond;
+    w.respond = [answer](Wire& wire, const QByteArray& bytes) {
+        answer(wire, bytes);
+        if (bytes == QByteArray(1, '\0'))
+            wire.goneWhenDry = true;
+    };
+    const DownloadResult r = download(2);
+    EXPECT_EQ(r.requested, 1);
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_EQ(received[0].count(), 50);
+    EXPECT_EQ(reporter.memo.mid(1, 2), (QStringList{"Set 1: Downloaded 50 data samples.",
+                                                    "Set 1: Transfer ended early; 50 of 100 samples arrived."}));
+    EXPECT_TRUE(reporter.memo.last().contains("was lost"));
+    EXPECT_FALSE(session.state.connected);
+    EXPECT_EQ(reporter.connectionStatus, QStringList{"Not Connected"});
+    EXPECT_FALSE(link.isOpen());
+}
