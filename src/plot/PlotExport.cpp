@@ -1,0 +1,210 @@
+#include "plot/PlotExport.h"
+
+#include "data/CFormat.h"
+#include "imaging/BmpWriter.h"
+#include "imaging/GifWriter.h"
+#include "imaging/JpegWriter.h"
+#include "plot/PlotPrinter.h"
+#include "plot/PlotRenderer.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTemporaryFile>
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+
+namespace vimo {
+namespace {
+
+QString inches(double v)
+{
+    return QString::fromLatin1(cformat::general(v, 6));
+}
+
+// Width and height of a page that export renders: the stored size, never offset.
+PrintSettings exportPage(const PrintSettings& settings)
+{
+    PrintSettings page = settings;
+    page.leftInches = 0;
+    page.topInches = 0;
+    return page;
+}
+
+QString unableToCreate(const QString& fileName, const QString& reason)
+{
+    return QStringLiteral("Unable to create %1: %2").arg(QDir::toNativeSeparators(fileName), reason);
+}
+
+QString unableToWrite(const QString& fileName, const QString& reason)
+{
+    return QStringLiteral("Unable to write %1: %2").arg(QDir::toNativeSeparators(fileName), reason);
+}
+
+bool writeBitmap(const QImage& image, QIODevice& out, ExportFormat format, QString& error)
+{
+    switch (format) {
+    case ExportFormat::Bmp: return imaging::writeBmp(image, out, error);
+    case ExportFormat::Jpeg: return imaging::writeJpeg(image, out, kJpegQuality, error);
+    case ExportFormat::Gif: return imaging::writeGif(image, out, error);
+    case ExportFormat::Png: {
+        QImageWriter writer(&out, "png");
+        if (writer.write(image))
+            return true;
+        error = writer.errorString();
+        return false;
+    }
+    case ExportFormat::Pdf: break;
+    }
+    error = QStringLiteral("not a bitmap format");
+    return false;
+}
+
+ExportResult exportBitmap(const Plot& plot, const PrintSettings& page, const QString& fileName, ExportFormat format)
+{
+    ExportResult result;
+    const QImage image = renderExportBitmap(plot, page, &result.layout);
+    if (image.isNull()) {
+        const QSize size = exportPixelSize(page.widthInches, page.heightInches);
+        result.message = QStringLiteral("There is not enough memory for a picture of %1 x %2 pixels.")
+                             .arg(size.width())
+                             .arg(size.height());
+        return result;
+    }
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        result.message = unableToCreate(fileName, file.errorString());
+        return result;
+    }
+    QString error;
+    if (!writeBitmap(image, file, format, error)) {
+        file.cancelWriting();
+        result.message = unableToWrite(fileName, error);
+        return result;
+    }
+    if (!file.commit()) {
+        result.message = unableToWrite(fileName, file.errorString());
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+// A PDF page of the plot's size, the plot drawn as vectors at the printer's resolution. The printer writes to a
+// temporary file beside the target, which then replaces the target in one rename.
+ExportResult exportPdf(const Plot& plot, const PrintSettings& page, const QString& fileName)
+{
+    ExportResult result;
+    const QFileInfo target(fileName);
+    QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.") + target.fileName()
+                             + QStringLiteral(".XXXXXX"));
+    if (!temporary.open()) {
+        result.message = unableToCreate(fileName, temporary.errorString());
+        return result;
+    }
+    temporary.close();
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(temporary.fileName());
+    printer.setPageSize(QPageSize(QSizeF(page.widthInches, page.heightInches), QPageSize::Inch,
+                                  QString(), QPageSize::ExactMatch));
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    printer.setFullPage(true);
+    const PrintResult printed = printPlot(printer, plot, page);
+    result.layout = printed.layout;
+    if (!printed.ok || QFileInfo(temporary.fileName()).size() == 0) {
+        result.message = unableToWrite(fileName, QStringLiteral("the PDF page could not be produced"));
+        return result;
+    }
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(temporary.fileName().toStdWString()),
+                            std::filesystem::path(target.absoluteFilePath().toStdWString()), error);
+    if (error) {
+        result.message = unableToWrite(fileName, QString::fromStdString(error.message()));
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace
+
+std::optional<ExportFormat> exportFormatOf(const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("bmp"))
+        return ExportFormat::Bmp;
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return ExportFormat::Jpeg;
+    if (suffix == QLatin1String("gif"))
+        return ExportFormat::Gif;
+    if (suffix == QLatin1String("png"))
+        return ExportFormat::Png;
+    if (suffix == QLatin1String("pdf"))
+        return ExportFormat::Pdf;
+    return std::nullopt;
+}
+
+QSize exportPixelSize(double widthInches, double heightInches)
+{
+    // Saturated, so that absurd sizes stay comparable with the limits instead of wrapping.
+    const auto pixels = [](double inches) {
+        const double v = std::trunc(kExportPixelsPerInch * inches);
+        return std::isnan(v) ? 0 : int(std::clamp(v, -1.0, double(kExportLargestSide) + 1));
+    };
+    return QSize(pixels(widthInches), pixels(heightInches));
+}
+
+std::optional<QString> exportSizeProblem(double widthInches, double heightInches)
+{
+    const QSize size = exportPixelSize(widthInches, heightInches);
+    if (size.width() < 1 || size.height() < 1)
+        return QStringLiteral("The plot cannot be exported at %1 x %2 inches: width and height must each be at "
+                              "least 0.01 inches.")
+            .arg(inches(widthInches), inches(heightInches));
+    if (size.width() > kExportLargestSide || size.height() > kExportLargestSide)
+        return QStringLiteral("The plot cannot be exported at %1 x %2 inches: a picture may be at most %3 pixels "
+                              "(%4 inches) on either side.")
+            .arg(inches(widthInches), inches(heightInches))
+            .arg(kExportLargestSide)
+            .arg(kExportLargestSide / kExportPixelsPerInch);
+    return std::nullopt;
+}
+
+QImage renderExportBitmap(const Plot& plot, const PrintSettings& settings, PlotLayout* layout)
+{
+    if (exportSizeProblem(settings.widthInches, settings.heightInches))
+        return {};
+    const PrintSettings page = exportPage(settings);
+    QImage image(exportPixelSize(page.widthInches, page.heightInches), QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    const int dotsPerMeter = qRound(kExportPixelsPerInch / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    QPainter painter(&image);
+    const PlotLayout drawn = renderPlot(painter, kExportPixelsPerInch, kExportPixelsPerInch, plot, page);
+    if (layout)
+        *layout = drawn;
+    return image;
+}
+
+ExportResult exportPlot(const Plot& plot, const PrintSettings& settings, const QString& fileName, ExportFormat format)
+{
+    if (const auto problem = exportSizeProblem(settings.widthInches, settings.heightInches)) {
+        ExportResult refused;
+        refused.message = *problem;
+        return refused;
+    }
+    const PrintSettings page = exportPage(settings);
+    return format == ExportFormat::Pdf ? exportPdf(plot, page, fileName) : exportBitmap(plot, page, fileName, format);
+}
+
+} // namespace vimo

@@ -1,0 +1,178 @@
+#include "RenderFixture.h"
+
+#include "plot/PlotExport.h"
+#include "plot/PlotPrinter.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <cmath>
+#include <set>
+
+namespace vimo {
+namespace {
+
+class Export : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    Plot plot;
+    PrintSettings settings; // 7 x 3.5 inches, black and white
+
+    Export()
+    {
+        DataSet& set = plot.signals.createDataSet();
+        set.altitude.series.setTag(12, 1);
+        set.addRateMark(3, 9);
+        plot.info1 = QStringLiteral("Field 3, calm");
+        settings.inColor = true;
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QImage exportAndRead(const QString& name)
+    {
+        const ExportResult r = exportPlot(plot, settings, path(name), *exportFormatOf(name));
+        EXPECT_TRUE(r.ok) << r.message.toStdString();
+        QImageReader reader(path(name));
+        const QImage image = reader.read();
+        EXPECT_FALSE(image.isNull()) << reader.errorString().toStdString();
+        return image.convertToFormat(QImage::Format_RGB32);
+    }
+
+    QStringList entries() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot); }
+};
+
+TEST_F(Export, defaultSizeGives700x350Pixels_and2555InchesGive255)
+{
+    EXPECT_EQ(exportAndRead(QStringLiteral("plot.bmp")).size(), QSize(700, 350));
+    settings.widthInches = 2.555;
+    EXPECT_EQ(exportAndRead(QStringLiteral("narrow.bmp")).size(), QSize(255, 350));
+}
+
+TEST_F(Export, bitmapFormats_decodeToTheRenderedBitmap)
+{
+    const QImage rendered = renderExportBitmap(plot, settings).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(exportAndRead(QStringLiteral("plot.bmp")), rendered);
+    EXPECT_EQ(exportAndRead(QStringLiteral("plot.png")), rendered);
+
+    // GIF: the plot's colours come back exact; only rare shades of antialiased text may be approximated.
+    const QImage gif = exportAndRead(QStringLiteral("plot.gif"));
+    ASSERT_EQ(gif.size(), rendered.size());
+    const int differing = test::differingPixels(gif, rendered);
+    EXPECT_LT(differing, rendered.width() * rendered.height() / 100);
+    std::set<QRgb> plotColours = {0xFFFFFF, 0x808080, 0x000000, 0x0000FF, 0xFF0000};
+    for (int y = 0; y < gif.height(); ++y) {
+        for (int x = 0; x < gif.width(); ++x) {
+            if (plotColours.count(rendered.pixel(x, y) & 0xFFFFFF)) {
+                ASSERT_EQ(gif.pixel(x, y), rendered.pixel(x, y)) << x << "," << y;
+            }
+        }
+    }
+
+    const QImage jpeg = exportAndRead(QStringLiteral("plot.JPG"));
+    ASSERT_EQ(jpeg.size(), rendered.size());
+    double error = 0;
+    for (int y = 0; y < jpeg.height(); ++y)
+        for (int x = 0; x < jpeg.width(); ++x)
+            error += std::abs(qGray(jpeg.pixel(x, y)) - qGray(rendered.pixel(x, y)));
+    EXPECT_LT(error / (jpeg.width() * jpeg.height()), 4.0);
+}
+
+TEST_F(Export, withTheBackgroundPicture_aGifStillKeepsThePlotColoursExact)
+{
+    plot.showBackground = true;
+    const QImage rendered = renderExportBitmap(plot, settings).convertToFormat(QImage::Format_RGB32);
+    const QImage gif = exportAndRead(QStringLiteral("sky.gif"));
+    EXPECT_LT(test::differingPixels(gif, rendered), rendered.width() * rendered.height() / 50);
+}
+
+TEST_F(Export, pdf_isOneVectorPageOfThePlotsSize)
+{
+    const ExportResult r = exportPlot(plot, settings, path(QStringLiteral("plot.pdf")), ExportFormat::Pdf);
+    ASSERT_TRUE(r.ok) << r.message.toStdString();
+    QFile file(path(QStringLiteral("plot.pdf")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF-"));
+    const QRegularExpression mediaBox(QStringLiteral("/MediaBox \\[0 0 504(\\.0+)? 252(\\.0+)?\\]"));
+    EXPECT_TRUE(mediaBox.match(QString::fromLatin1(bytes)).hasMatch()) << "7 x 3.5 inches in points";
+    EXPECT_FALSE(bytes.contains("/Subtype /Image")) << "drawn as vectors, not as a bitmap";
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("plot.pdf")}) << "no temporary file left";
+}
+
+TEST_F(Export, isNeverOffset_whateverThePageOffsetsHold)
+{
+    settings.leftInches = 0.5;
+    settings.topInches = 0.5;
+    const ExportResult r = exportPlot(plot, settings, path(QStringLiteral("plot.png")), ExportFormat::Png);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.layout.pageLeft, 0);
+    EXPECT_EQ(r.layout.pageTop, 0);
+    EXPECT_EQ(r.layout.plotLeft, 35 + 70);
+}
+
+TEST_F(Export, sizesThatAreNotPositiveOrTooLarge_areRefusedAndWriteNothing)
+{
+    test::writeFile(path(QStringLiteral("old.bmp")), "old picture");
+    const double refused[][2] = {{0, 3.5}, {7, -1}, {0.009, 3.5}, {200.01, 3.5}, {7, 1e300}, {std::nan(""), 3.5}};
+    for (const auto& [w, h] : refused) {
+        settings.widthInches = w;
+        settings.heightInches = h;
+        for (const auto format : {ExportFormat::Bmp, ExportFormat::Pdf}) {
+            const ExportResult r = exportPlot(plot, settings, path(QStringLiteral("old.bmp")), format);
+            EXPECT_FALSE(r.ok) << w << " x " << h;
+            EXPECT_TRUE(r.message.startsWith(QStringLiteral("The plot cannot be exported at "))) << r.message.toStdString();
+        }
+    }
+    EXPECT_EQ(test::readFile(path(QStringLiteral("old.bmp"))), QByteArray("old picture"));
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("old.bmp")});
+    EXPECT_FALSE(exportSizeProblem(200, 200).has_value()) << "20000 pixels a side is still allowed";
+}
+
+TEST_F(Export, aTargetThatCannotBeWritten_saysSoAndLeavesNoFile)
+{
+    QDir(dir.path()).mkdir(QStringLiteral("taken.png")); // a folder stands where the file should go
+    for (const auto format : {ExportFormat::Png, ExportFormat::Gif, ExportFormat::Pdf}) {
+        const ExportResult r = exportPlot(plot, settings, path(QStringLiteral("taken.png")), format);
+        EXPECT_FALSE(r.ok);
+        EXPECT_TRUE(r.message.startsWith(QStringLiteral("Unable to"))) << r.message.toStdString();
+        const ExportResult missing = exportPlot(plot, settings, path(QStringLiteral("no/such/folder/x.png")), format);
+        EXPECT_FALSE(missing.ok);
+        EXPECT_TRUE(missing.message.contains(QStringLiteral("x.png"))) << missing.message.toStdString();
+    }
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("taken.png")});
+}
+
+TEST_F(Export, formatFollowsTheExtension)
+{
+    EXPECT_EQ(exportFormatOf(QStringLiteral("a.BMP")), ExportFormat::Bmp);
+    EXPECT_EQ(exportFormatOf(QStringLiteral("a.jpeg")), ExportFormat::Jpeg);
+    EXPECT_EQ(exportFormatOf(QStringLiteral("dir.gif/a.Gif")), ExportFormat::Gif);
+    EXPECT_EQ(exportFormatOf(QStringLiteral("a.tiff")), std::nullopt);
+    EXPECT_EQ(exportFormatOf(QStringLiteral("gif")), std::nullopt);
+}
+
+TEST_F(Export, printing_rendersAtThePrintersResolutionWithThePageOffsets)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path(QStringLiteral("print.pdf")));
+    settings.leftInches = 0.5;
+    settings.topInches = 0.25;
+    settings.inColor = false;
+    const PrintResult r = printPlot(printer, plot, settings);
+    ASSERT_TRUE(r.ok) << r.message.toStdString();
+    const int ppi = printer.logicalDpiX();
+    EXPECT_EQ(r.layout.pageLeft, ppi / 2);
+    EXPECT_EQ(r.layout.pageTop, ppi / 4);
+    EXPECT_EQ(r.layout.pageRight - r.layout.pageLeft, 7 * ppi);
+    EXPECT_GT(QFile(path(QStringLiteral("print.pdf"))).size(), 0);
+}
+
+} // namespace
+} // namespace vimo
