@@ -1,11 +1,15 @@
 #include "cli/Commands.h"
 
+#include "cli/RenderCommand.h"
+
 namespace vimo::cli {
 
 // Each command lives in a file of its own (StatsCommand.cpp, ...) and is listed here.
 const std::vector<Command>& commands()
 {
-    static const std::vector<Command> list = {};
+    static const std::vector<Command> list = {
+        {"render", renderCommand},
+    };
     return list;
 }
 

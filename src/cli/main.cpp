@@ -1,12 +1,37 @@
 #include "cli/Cli.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// Commands that draw need a GUI application instance (fonts, painting). Without a display they draw offscreen.
+bool needsGui(int argc, char** argv)
+{
+    return argc > 1 && std::strcmp(argv[1], "render") == 0;
+}
+
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
+{
+    if (!needsGui(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Brennick"));
     QCoreApplication::setApplicationName(QStringLiteral("Vimo"));
     QTextStream out(stdout);
