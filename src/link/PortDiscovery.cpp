@@ -50,18 +50,22 @@ QString busOfTty(const QString& name, const QString& sysfsRoot)
     return subsystems.isEmpty() ? QString() : subsystems.first().toUpper();
 }
 
+PortEntry portEntry(const QString& portName, const QString& description, const QString& enumerator)
+{
+    return {portName, description.isEmpty() ? portName : description, enumerator};
+}
+
 bool enumerateSerialPorts(const std::function<bool(const PortEntry&)>& callback)
 {
     if (!callback)
         return false;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        PortEntry entry;
-        entry.portName = info.portName();
-        entry.friendlyName = info.description().isEmpty() ? entry.portName : info.description();
 #ifdef Q_OS_LINUX
-        entry.enumerator = busOfTty(QFileInfo(info.systemLocation()).fileName());
+        const QString bus = busOfTty(QFileInfo(info.systemLocation()).fileName());
+#else
+        const QString bus;
 #endif
-        if (!callback(entry))
+        if (!callback(portEntry(info.portName(), info.description(), bus)))
             break;
     }
     return true;

@@ -12,6 +12,9 @@ struct PortEntry {
     QString enumerator;   // the bus the device hangs on, such as USB; empty when unknown
 };
 
+// The entry of a port: the description becomes the friendly name, or the port name when there is no description.
+PortEntry portEntry(const QString& portName, const QString& description, const QString& enumerator);
+
 // Lists the serial ports of this machine in the order the system reports them and calls `callback` once per port;
 // a callback that returns false stops the listing. Returns false when there is no callback. Opens no port.
 bool enumerateSerialPorts(const std::function<bool(const PortEntry&)>& callback);
