@@ -220,7 +220,8 @@ void SimModule::run()
         const Nanos byteTime(pacedByteNanos());
         Clock::time_point now = Clock::now();
 
-        // Act on the bytes that have arrived by now.
+        // Act on the bytes that have arrived by now; they count as received once the module has acted on them.
+        QByteArray arrived;
         while (!inbox.empty() && inbox.front().due <= now) {
             const bool idle = outPos >= outbox.size();
             {
@@ -229,8 +230,11 @@ void SimModule::run()
             }
             if (idle && outPos < outbox.size())
                 outClock = std::max(outClock, inbox.front().due);
+            arrived += inbox.front().byte;
             inbox.pop_front();
         }
+        if (!arrived.isEmpty())
+            record(arrived.constData(), arrived.size());
 
         // Send what the line has carried by now (all of it when unpaced), and no more than a hang-up lets through.
         int hangUpAfter = -1;
@@ -289,7 +293,6 @@ void SimModule::run()
             char block[4096];
             const ssize_t n = ::read(m_master, block, sizeof block);
             if (n > 0) {
-                record(block, n);
                 const Clock::time_point readAt = Clock::now();
                 for (ssize_t i = 0; i < n; ++i) {
                     inClock = std::max(inClock, readAt) + byteTime;

@@ -37,7 +37,8 @@ public:
     // Closes the pseudo-terminal at once, as if the adapter had been pulled out: the host's port hangs up.
     void hangUp();
 
-    // Every byte received since the start (or the last clearReceived()).
+    // Every byte received since the start (or the last clearReceived()). A byte counts as received once the module
+    // has acted on it, so what the model shows after waitForReceived() includes its effect.
     QByteArray received() const;
     void clearReceived();
     // Waits until at least `count` bytes were received; false when `timeoutMs` passed first.

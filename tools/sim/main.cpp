@@ -7,7 +7,7 @@
 #include <csignal>
 #include <pthread.h>
 
-// vimo-sim: serves a simulated module on a pseudo-terminal until SIGINT or SIGTERM.
+// vimo-sim: serves a simulated module on a pseudo-terminal until SIGINT or SIGTERM (or its own hang-up).
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
@@ -44,8 +44,14 @@ int main(int argc, char** argv)
         err << " (also " << options.linkPath << ')';
     err << "; Ctrl+C stops it." << Qt::endl;
 
-    int received = 0;
-    sigwait(&signals, &received);
+    // Wait for a signal, or for the module to go away by itself (a hang-up it was told to make).
+    const timespec poll {0, 200'000'000};
+    while (sigtimedwait(&signals, nullptr, &poll) < 0) {
+        if (!module.isRunning()) {
+            err << "vimo-sim: the line was hung up." << Qt::endl;
+            break;
+        }
+    }
     module.stop();
     return 0;
 }
