@@ -34,10 +34,12 @@ QString openFailureMessage(const OpenError& error)
     if (!error.reason.isEmpty())
         text += QStringLiteral("\n\n%1: %2").arg(error.path, error.reason);
     if (error.accessDenied) {
-        const QString group = error.deviceGroup.isEmpty() ? QStringLiteral("dialout") : error.deviceGroup;
-        text += QStringLiteral("\n\nYour user must belong to the group that owns the device (usually dialout, here "
-                               "%1):\n    sudo adduser $USER %1\nthen log out and in again.")
-                    .arg(group);
+        const QString usual = QStringLiteral("dialout");
+        const QString group = error.deviceGroup.isEmpty() ? usual : error.deviceGroup;
+        const QString here = group == usual ? QString() : QStringLiteral(" (here: %1)").arg(group);
+        text += QStringLiteral("\n\nYour user must belong to the group that owns the device, usually dialout%1:\n"
+                               "    sudo adduser $USER %2\nthen log out and in again.")
+                    .arg(here, group);
     }
     return text;
 }
