@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/RenderCommand.h"
+#include "cli/StatsCommand.h"
 
 namespace vimo::cli {
 
@@ -9,6 +10,7 @@ const std::vector<Command>& commands()
 {
     static const std::vector<Command> list = {
         {"render", renderCommand},
+        {"stats", statsCommand},
     };
     return list;
 }

@@ -1,0 +1,157 @@
+#include "cli/StatsCommand.h"
+
+#include "cli/Cli.h"
+#include "data/CFormat.h"
+#include "data/DataFile.h"
+#include "data/Plot.h"
+
+#include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace vimo::cli {
+namespace {
+
+QString help()
+{
+    return QStringLiteral(
+        "Usage: vimo-cli stats FILE.csv [FILE.csv ...] [--json]\n"
+        "Loads data set files and plot files as Load does and reports every data set: name, samples, trigger\n"
+        "samples, rate marks, first and last time, lowest and highest altitude, notes.\n"
+        "\n"
+        "Options:\n"
+        "  --json       print the report as JSON\n"
+        "  -h, --help   show this help\n");
+}
+
+// What the report says about one data set.
+struct Summary {
+    QString file;
+    QString name;
+    int samples = 0;
+    int triggerSamples = 0;
+    int rateMarks = 0;
+    std::optional<double> firstTime; // none for a data set without samples
+    std::optional<double> lastTime;
+    std::optional<double> lowestAltitude;
+    std::optional<double> highestAltitude;
+    std::array<QString, 3> notes;
+};
+
+Summary summarize(const QString& file, const DataSet& set)
+{
+    const SampleSeries& samples = set.altitude.series;
+    Summary s{file, set.name(), samples.count(), set.trigger.series.count(), set.rateMarkCount(), {}, {}, {}, {},
+              set.notes};
+    if (!samples.isEmpty()) {
+        const auto [low, high] = std::minmax_element(samples.altitudes().begin(), samples.altitudes().end());
+        s.firstTime = samples.time(0);
+        s.lastTime = samples.time(samples.count() - 1);
+        s.lowestAltitude = *low;
+        s.highestAltitude = *high;
+    }
+    return s;
+}
+
+QString number(std::optional<double> value)
+{
+    return value ? QString::fromLatin1(cformat::general(*value, 15)) : QStringLiteral("-");
+}
+
+void printText(const std::vector<Summary>& summaries, QTextStream& out)
+{
+    const auto line = [&out](const QString& key, const QString& value) {
+        out << key << ':' << (value.isEmpty() ? QString() : QLatin1Char(' ') + value) << '\n';
+    };
+    for (std::size_t i = 0; i < summaries.size(); ++i) {
+        const Summary& s = summaries[i];
+        if (i > 0)
+            out << '\n';
+        line(QStringLiteral("file"), s.file);
+        line(QStringLiteral("name"), s.name);
+        line(QStringLiteral("samples"), QString::number(s.samples));
+        line(QStringLiteral("trigger samples"), QString::number(s.triggerSamples));
+        line(QStringLiteral("rate marks"), QString::number(s.rateMarks));
+        line(QStringLiteral("first time"), number(s.firstTime));
+        line(QStringLiteral("last time"), number(s.lastTime));
+        line(QStringLiteral("lowest altitude"), number(s.lowestAltitude));
+        line(QStringLiteral("highest altitude"), number(s.highestAltitude));
+        for (std::size_t n = 0; n < s.notes.size(); ++n)
+            line(QStringLiteral("note %1").arg(n + 1), s.notes[n]);
+    }
+}
+
+void printJson(const std::vector<Summary>& summaries, QTextStream& out)
+{
+    const auto value = [](std::optional<double> v) { return v ? QJsonValue(*v) : QJsonValue(QJsonValue::Null); };
+    QJsonArray sets;
+    for (const Summary& s : summaries) {
+        QJsonArray notes;
+        for (const QString& note : s.notes)
+            notes.append(note);
+        sets.append(QJsonObject{
+            {QStringLiteral("file"), s.file},
+            {QStringLiteral("name"), s.name},
+            {QStringLiteral("samples"), s.samples},
+            {QStringLiteral("triggerSamples"), s.triggerSamples},
+            {QStringLiteral("rateMarks"), s.rateMarks},
+            {QStringLiteral("firstTime"), value(s.firstTime)},
+            {QStringLiteral("lastTime"), value(s.lastTime)},
+            {QStringLiteral("lowestAltitude"), value(s.lowestAltitude)},
+            {QStringLiteral("highestAltitude"), value(s.highestAltitude)},
+            {QStringLiteral("notes"), notes},
+        });
+    }
+    out << QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("dataSets"), sets}}).toJson());
+}
+
+} // namespace
+
+int statsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption json(QStringLiteral("json"));
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOption(json);
+    parser.addOption(helpOption);
+    if (!parser.parse(arguments)) {
+        err << "vimo-cli stats: " << parser.errorText() << "\n\n" << help();
+        return kUsage;
+    }
+    if (parser.isSet(helpOption)) {
+        out << help();
+        return kOk;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty()) {
+        err << "vimo-cli stats: no file given\n\n" << help();
+        return kUsage;
+    }
+
+    Plot plot; // no start-up data set: only what the files hold
+    std::vector<Summary> summaries;
+    for (const QString& file : files) {
+        QString reason;
+        const int before = plot.signals.size();
+        if (datafile::loadDataFile(file, plot, &reason) < 0) {
+            err << "vimo-cli stats: " << unableToOpenMessage(file) << " (" << reason << ")\n";
+            return kFailed;
+        }
+        for (int k = before; k < plot.signals.size(); ++k)
+            summaries.push_back(summarize(file, plot.signals.at(k)));
+    }
+
+    if (parser.isSet(json))
+        printJson(summaries, out);
+    else
+        printText(summaries, out);
+    return kOk;
+}
+
+} // namespace vimo::cli
