@@ -30,6 +30,41 @@ bool writeNonFinite(double value, char* buffer, char*& end)
     return true;
 }
 
+// "%.Pf" of a moderate value without the general conversion, which is several times slower. Rounding the scaled
+// double to the nearest integer gives the digits of the exact binary value whenever the scaled value lies clearly
+// away from a rounding tie: below 1e9 its error is under 1.2e-7, far inside the 1e-6 margin. Other values (near a
+// tie, large, or more than 6 decimals) are left to the exact conversion; returns false for them.
+bool writeFixedFast(double value, int precision, char* buffer, char*& end)
+{
+    static constexpr double kPowers[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+    static constexpr std::uint64_t kIntPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    if (precision < 0 || precision > 6)
+        return false;
+    const double scaled = std::fabs(value) * kPowers[precision];
+    if (!(scaled < 1e9))
+        return false;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) < 1e-6)
+        return false;
+    const std::uint64_t n = std::uint64_t(whole) + (fraction > 0.5 ? 1 : 0);
+    char* p = buffer;
+    if (std::signbit(value))
+        *p++ = '-'; // printf keeps the sign of a negative value that rounds to zero
+    p = std::to_chars(p, p + 24, n / kIntPowers[precision]).ptr;
+    if (precision > 0) {
+        *p++ = '.';
+        std::uint64_t decimals = n % kIntPowers[precision];
+        for (int i = precision - 1; i >= 0; --i) {
+            p[i] = char('0' + decimals % 10);
+            decimals /= 10;
+        }
+        p += precision;
+    }
+    end = p;
+    return true;
+}
+
 bool isSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
@@ -44,58 +79,61 @@ std::size_t skipSpace(std::string_view text, std::size_t pos)
     return pos;
 }
 
-// Length of the longest prefix of `text` that has the shape of a decimal floating-point number:
-// [sign] digits [. digits] [e [sign] digits], with at least one digit in the mantissa.
-std::size_t floatPrefixLength(std::string_view text)
+// A plain decimal ([-] digits [. digits], at most 15 digits, no exponent) read exactly and fast: its digits form an
+// integer below 2^53 and the power of ten is exact, so one division gives the correctly rounded value, the same
+// as from_chars. Returns nullptr for anything else, which goes to from_chars.
+const char* takePlainDecimal(const char* first, const char* last, double& value)
 {
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    std::size_t digits = 0;
-    while (i < text.size() && isDigit(text[i])) {
-        ++i;
-        ++digits;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && isDigit(text[i])) {
-            ++i;
-            ++digits;
+    static constexpr double kPowers[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const char* p = first;
+    const bool negative = p < last && *p == '-';
+    if (negative)
+        ++p;
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int decimals = 0;
+    bool point = false;
+    for (; p < last; ++p) {
+        if (isDigit(*p)) {
+            if (++digits > 15)
+                return nullptr;
+            mantissa = mantissa * 10 + std::uint64_t(*p - '0');
+            decimals += point ? 1 : 0;
+        } else if (*p == '.' && !point) {
+            point = true;
+        } else {
+            break;
         }
     }
-    if (digits == 0)
-        return 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
-            ++j;
-        if (j < text.size() && isDigit(text[j])) {
-            while (j < text.size() && isDigit(text[j]))
-                ++j;
-            i = j;
-        }
-    }
-    return i;
+    if (digits == 0 || (p < last && (*p == 'e' || *p == 'E')))
+        return nullptr;
+    const double magnitude = double(mantissa) / kPowers[decimals];
+    value = negative ? -magnitude : magnitude;
+    return p;
 }
 
-// Parses a double at `pos` (after white space); advances `pos` past it on success.
+// Parses a double at `pos` (after white space); advances `pos` past it on success. The accepted shape is that of
+// scanf's decimal floating-point numbers: [sign] digits [. digits] [e [sign] digits]. Infinities and NaNs are read
+// by from_chars but refused, like values that overflow.
 bool takeDouble(std::string_view text, std::size_t& pos, double& value)
 {
-    const std::size_t start = skipSpace(text, pos);
-    const std::size_t length = floatPrefixLength(text.substr(start));
-    if (length == 0)
-        return false;
-    std::string_view number = text.substr(start, length);
-    const bool negative = number.front() == '-';
-    if (number.front() == '+' || number.front() == '-')
-        number.remove_prefix(1);
+    const char* first = text.data() + skipSpace(text, pos);
+    const char* const last = text.data() + text.size();
+    if (first < last && *first == '+') {
+        ++first; // from_chars takes only a minus sign
+        if (first < last && (*first == '+' || *first == '-'))
+            return false;
+    }
     double parsed = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), parsed,
-                                              std::chars_format::general);
-    if (error != std::errc() || !std::isfinite(parsed))
-        return false; // overflow counts as "does not parse"
-    value = negative ? -parsed : parsed;
-    pos = start + length;
+    const char* end = takePlainDecimal(first, last, parsed);
+    if (!end) {
+        const auto result = std::from_chars(first, last, parsed, std::chars_format::general);
+        if (result.ec != std::errc() || !std::isfinite(parsed))
+            return false;
+        end = result.ptr;
+    }
+    value = parsed;
+    pos = std::size_t(end - text.data());
     return true;
 }
 
@@ -133,7 +171,7 @@ void appendFixed(QByteArray& out, double value, int precision, int width)
 {
     char buffer[400];
     char* end = buffer;
-    if (!writeNonFinite(value, buffer, end)) {
+    if (!writeNonFinite(value, buffer, end) && !writeFixedFast(value, precision, buffer, end)) {
         // 400 characters hold every double with up to 80 decimals; a longer request writes nothing.
         const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
         end = result.ec == std::errc() ? result.ptr : buffer;

@@ -1,5 +1,7 @@
 #include "data/LineReader.h"
 
+#include <cstring>
+
 namespace vimo {
 
 bool LineReader::next(QByteArrayView& line)
@@ -9,9 +11,10 @@ bool LineReader::next(QByteArrayView& line)
         return false;
     }
     const qsizetype start = m_pos;
-    const qsizetype lf = m_bytes.indexOf('\n', start);
-    qsizetype end = lf < 0 ? m_bytes.size() : lf;
-    m_pos = lf < 0 ? m_bytes.size() : lf + 1;
+    const char* const data = m_bytes.data();
+    const auto* lf = static_cast<const char*>(std::memchr(data + start, '\n', std::size_t(m_bytes.size() - start)));
+    qsizetype end = lf ? lf - data : m_bytes.size();
+    m_pos = lf ? end + 1 : end;
     if (end > start && m_bytes[end - 1] == '\r')
         --end;
     line = m_bytes.sliced(start, end - start);

@@ -1,9 +1,14 @@
 #include "data/CFormat.h"
 
 #include <gtest/gtest.h>
+#include <charconv>
 #include <clocale>
+#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 using namespace vimo;
 
@@ -94,4 +99,53 @@ TEST(CFormat, commaDecimalLocaleChangesNothing_locale)
     EXPECT_TRUE(cformat::parseDouble("12.5", v));
     EXPECT_DOUBLE_EQ(v, 12.5);
     std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST(CFormat, fixedGivesTheExactConversionsDigitsForEveryValue)
+{
+    // The fast path for moderate values must agree with the exact conversion, ties and near-ties included.
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> moderate(-2e5, 2e5);
+    std::uniform_int_distribution<int> exponent(-12, 12);
+    std::vector<double> values = {0.0,     -0.0,    0.00005, 0.00015, 0.03125, -0.03125, 2.5, 0.5, 1e9, 99999.99995,
+                                  -1e-300, 1.5e-5,  4.35,    0.125,   1e5,     99999.999949999, 0.0004999999999};
+    for (int i = 0; i < 50000; ++i) {
+        const double v = moderate(random);
+        values.push_back(v);
+        values.push_back(std::round(v * 10000) / 10000 + 0.00005); // near a tie at four decimals
+        values.push_back(v * std::pow(10.0, exponent(random)));
+    }
+    char reference[400];
+    for (const double v : values) {
+        for (const int precision : {0, 4, 6}) {
+            const auto end = std::to_chars(reference, reference + sizeof reference, v, std::chars_format::fixed,
+                                           precision).ptr;
+            ASSERT_EQ(cformat::fixed(v, precision), QByteArray(reference, end - reference))
+                << std::hexfloat << v << " precision " << precision;
+        }
+    }
+}
+
+TEST(CFormat, parsedDoublesEqualTheExactConversion)
+{
+    // Plain decimals take a fast path; it must give the correctly rounded value like from_chars.
+    std::mt19937_64 random(5);
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::uniform_int_distribution<int> length(1, 17);
+    for (int i = 0; i < 100000; ++i) {
+        std::string text = i % 2 ? "-" : "";
+        const int n = length(random);
+        const int point = std::uniform_int_distribution<int>(0, n)(random);
+        for (int d = 0; d < n; ++d) {
+            if (d == point)
+                text += '.';
+            text += char('0' + digit(random));
+        }
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        double parsed = -1;
+        ASSERT_TRUE(cformat::parseDouble(text, parsed)) << text;
+        ASSERT_EQ(parsed, expected) << text;
+        ASSERT_EQ(std::signbit(parsed), std::signbit(expected)) << text;
+    }
 }
