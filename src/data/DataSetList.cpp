@@ -2,6 +2,8 @@
 
 #include "data/TextRules.h"
 
+#include <algorithm>
+
 namespace vimo {
 
 DataSetList::DataSetList(QObject* parent) : QAbstractListModel(parent) {}
@@ -51,11 +53,37 @@ DataSet& DataSetList::createDataSet()
 
 void DataSetList::deleteDataSet(int k)
 {
+    takeDataSet(k);
+}
+
+std::unique_ptr<DataSet> DataSetList::takeDataSet(int k)
+{
     if (!isValidIndex(k))
-        return;
+        return nullptr;
     beginRemoveRows(QModelIndex(), k, k);
+    std::unique_ptr<DataSet> set = std::move(m_sets[std::size_t(k)]);
     m_sets.erase(m_sets.begin() + k);
     endRemoveRows();
+    return set;
+}
+
+void DataSetList::insertDataSet(int k, std::unique_ptr<DataSet> set)
+{
+    if (!set)
+        return;
+    const int row = std::clamp(k, 0, size());
+    beginInsertRows(QModelIndex(), row, row);
+    m_sets.insert(m_sets.begin() + row, std::move(set));
+    endInsertRows();
+}
+
+int DataSetList::indexOf(const DataSet* set) const
+{
+    for (int k = 0; k < size(); ++k) {
+        if (m_sets[std::size_t(k)].get() == set)
+            return k;
+    }
+    return -1;
 }
 
 void DataSetList::clear()

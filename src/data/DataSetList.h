@@ -44,6 +44,17 @@ public:
     // Removes data set k and everything it owns; nothing happens for an invalid k.
     void deleteDataSet(int k);
 
+    // Removes data set k from the list and hands it over (null for an invalid k), so that it can be put back later
+    // with insertDataSet() as the same object (undo of a delete).
+    std::unique_ptr<DataSet> takeDataSet(int k);
+
+    // Puts a data set at position k (clamped to 0..size()); the data sets from k on move up by one. Emits no
+    // dataSetCreated(): the set is not a new one.
+    void insertDataSet(int k, std::unique_ptr<DataSet> set);
+
+    // Position of a data set held by this list, or -1.
+    int indexOf(const DataSet* set) const;
+
     // Removes every data set (program end, tests).
     void clear();
 

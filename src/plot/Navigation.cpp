@@ -39,7 +39,24 @@ void zoom(Plot& plot, double factor)
     setIfDrawable(plot, r);
 }
 
+// The new [lo, hi] of span newSpan that keeps `fixed` at the same fraction of the axis as in [lo, hi].
+void zoomAxisAt(double& lo, double& hi, double fixed, double newSpan)
+{
+    const double span = hi - lo;
+    const double fraction = span != 0 ? (fixed - lo) / span : 0.5;
+    lo = fixed - fraction * newSpan;
+    hi = lo + newSpan;
+}
+
 } // namespace
+
+void zoomAt(Plot& plot, const PlotPoint& fixed, double factor)
+{
+    PlotRange r = plot.range();
+    zoomAxisAt(r.xMin, r.xMax, fixed.t, std::max((r.xMax - r.xMin) * factor, kMinZoomSpan));
+    zoomAxisAt(r.yMin, r.yMax, fixed.a, std::max((r.yMax - r.yMin) * factor, kMinZoomSpan));
+    setIfDrawable(plot, r);
+}
 
 void zoomIn(Plot& plot)
 {

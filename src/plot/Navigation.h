@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plot/PlotPoint.h"
+
 namespace vimo {
 
 struct Plot;
@@ -12,6 +14,10 @@ struct Plot;
 void zoomIn(Plot& plot);
 // Doubles both spans around the view's centre, never below 10: 0..3 -> -3.5..6.5.
 void zoomOut(Plot& plot);
+// Scales both spans by `factor` (never below 10) keeping the point `fixed` where it is on the screen: the mouse
+// wheel zooms around the cursor. A view of no span zooms around its one value.
+void zoomAt(Plot& plot, const PlotPoint& fixed, double factor);
+
 // Back to homeRange.
 void resetView(Plot& plot);
 // Back to the start-up view 0..20 / 0..20, whatever homeRange holds.

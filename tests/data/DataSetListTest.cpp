@@ -63,6 +63,32 @@ TEST(DataSetList, deleteMovesLaterSetsDownAndTellsTheViews)
     EXPECT_EQ(list.rowCount(), 0);
 }
 
+TEST(DataSetList, takenSetGoesBackAsTheSameObjectWithoutCountingAsNew)
+{
+    DataSetList list;
+    list.createDataSet();
+    DataSet* second = &list.createDataSet();
+    list.createDataSet();
+    QSignalSpy created(&list, &DataSetList::dataSetCreated);
+    QSignalSpy inserted(&list, &QAbstractItemModel::rowsInserted);
+
+    std::unique_ptr<DataSet> taken = list.takeDataSet(1);
+    ASSERT_EQ(taken.get(), second);
+    EXPECT_EQ(list.indexOf(second), -1);
+    EXPECT_EQ(list.at(1).name(), QStringLiteral("Data002"));
+
+    list.insertDataSet(1, std::move(taken));
+    EXPECT_EQ(list.indexOf(second), 1);
+    EXPECT_EQ(list.data(list.index(1)).toString(), QStringLiteral("Data001"));
+    EXPECT_EQ(inserted.count(), 1);
+    EXPECT_EQ(created.count(), 0);
+    EXPECT_EQ(list.nameCounter(), 3); // putting a set back names nothing
+
+    EXPECT_EQ(list.takeDataSet(7), nullptr);
+    list.insertDataSet(99, list.takeDataSet(0)); // beyond the end: appended
+    EXPECT_EQ(list.at(2).name(), QStringLiteral("Data000"));
+}
+
 TEST(DataSetList, rateMarksTakeTheLowestFreeSlotAndDropThe257th)
 {
     DataSet set;

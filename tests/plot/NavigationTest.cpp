@@ -45,6 +45,27 @@ TEST(Zoom, halvesOrDoublesSpansAroundCentreWithMinimumSpan10)
     EXPECT_EQ(plot.range(), (PlotRange{5, 15, 5, 15}));
 }
 
+TEST(Zoom, wheelKeepsThePointUnderTheCursorAndTheMinimumSpan)
+{
+    Plot plot;
+    plot.setRange({0, 100, 0, 200});
+    zoomAt(plot, {25, 150}, 0.5); // a quarter from the left, three quarters up
+    EXPECT_EQ(plot.range(), (PlotRange{12.5, 62.5, 75, 175}));
+
+    zoomAt(plot, {20, 100}, 0.01);
+    EXPECT_DOUBLE_EQ(plot.xMax - plot.xMin, 10);
+    EXPECT_DOUBLE_EQ(plot.yMax - plot.yMin, 10);
+    EXPECT_DOUBLE_EQ((20 - plot.xMin) / (plot.xMax - plot.xMin), (20 - 12.5) / 50);
+
+    // A collapsed view zooms out around its one value; a step beyond the doubles leaves the view alone.
+    plot.setRange({5, 5, 7, 7});
+    zoomAt(plot, {5, 7}, 2);
+    EXPECT_EQ(plot.range(), (PlotRange{0, 10, 2, 12}));
+    plot.setRange({0, 1e308, 0, 20});
+    zoomAt(plot, {0, 0}, 4);
+    EXPECT_EQ(plot.range(), (PlotRange{0, 1e308, 0, 20}));
+}
+
 TEST(Pan, buttonsMoveByAFifthOfTheSpan)
 {
     const PlotRange start{0, 20, 100, 200};
