@@ -1,0 +1,26 @@
+#include "app/DialogSupport.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+#include <QWidget>
+
+namespace vimo {
+
+void centreOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    window->adjustSize();
+    window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
+                                            screen->availableGeometry()));
+}
+
+void showError(QWidget* parent, const QString& text)
+{
+    QMessageBox::warning(parent, QStringLiteral("Error"), text);
+}
+
+} // namespace vimo

@@ -1,0 +1,95 @@
+#include "app/ScaleForm.h"
+
+#include "app/DialogSupport.h"
+#include "plot/ScaleDialogRules.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vimo {
+namespace {
+
+QLineEdit* makeEdit(const char* name, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TScaleForm::TScaleForm(Plot& plot, QWidget* parent)
+    : QDialog(parent), m_plot(plot), XMinEdit(makeEdit("XMinEdit", this)), XMaxEdit(makeEdit("XMaxEdit", this)),
+      YMinEdit(makeEdit("YMinEdit", this)), YMaxEdit(makeEdit("YMaxEdit", this)),
+      OkBtn(makeButton("OkBtn", QStringLiteral("OK"), this)),
+      CancelBtn(makeButton("CancelBtn", QStringLiteral("Cancel"), this)),
+      AutoBtn(makeButton("AutoBtn", QStringLiteral("Auto"), this))
+{
+    setObjectName(QStringLiteral("ScaleForm"));
+    setWindowTitle(QStringLiteral("Graph Scale"));
+    OkBtn->setDefault(true);
+
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("Time Min"), XMinEdit);
+    fields->addRow(QStringLiteral("Time Max"), XMaxEdit);
+    fields->addRow(QStringLiteral("Altitude Min"), YMinEdit);
+    fields->addRow(QStringLiteral("Altitude Max"), YMaxEdit);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(AutoBtn);
+    buttons->addStretch();
+    buttons->addWidget(OkBtn);
+    buttons->addWidget(CancelBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+
+    connect(OkBtn, &QPushButton::clicked, this, &TScaleForm::OkBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(AutoBtn, &QPushButton::clicked, this, &TScaleForm::AutoBtnClick);
+}
+
+int TScaleForm::run()
+{
+    showTexts(scaleTextsFor(m_plot));
+    centreOnScreen(this);
+    return exec();
+}
+
+void TScaleForm::AutoBtnClick()
+{
+    showTexts(autoScaleTexts(m_plot));
+    Q_EMIT plotChanged();
+}
+
+void TScaleForm::OkBtnClick()
+{
+    const ScaleTexts texts{XMinEdit->text(), XMaxEdit->text(), YMinEdit->text(), YMaxEdit->text()};
+    const QString problem = acceptScaleTexts(m_plot, texts, ScaleCheck::RefuseInvalid);
+    if (!problem.isEmpty()) {
+        showError(this, problem);
+        return;
+    }
+    Q_EMIT plotChanged();
+    accept();
+}
+
+void TScaleForm::showTexts(const ScaleTexts& texts)
+{
+    XMinEdit->setText(texts.xMin);
+    XMaxEdit->setText(texts.xMax);
+    YMinEdit->setText(texts.yMin);
+    YMaxEdit->setText(texts.yMax);
+}
+
+} // namespace vimo

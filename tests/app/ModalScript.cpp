@@ -1,0 +1,81 @@
+#include "ModalScript.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace vimo::test {
+
+ModalScript::ModalScript()
+{
+    m_timer.setInterval(5);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+    m_timer.start();
+}
+
+ModalScript::~ModalScript()
+{
+    EXPECT_TRUE(m_steps.empty()) << m_steps.size() << " dialog step(s) never ran";
+}
+
+ModalScript& ModalScript::then(Step step)
+{
+    m_steps.push_back(std::move(step));
+    return *this;
+}
+
+void ModalScript::poll()
+{
+    if (m_steps.empty())
+        return;
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible() || (m_lastSet && modal == m_last.data()))
+        return;
+    Step step = std::move(m_steps.front());
+    m_steps.pop_front();
+    m_last = modal;
+    m_lastSet = true;
+    // Run outside this timer's slot: a step that opens a nested dialog blocks until it closes, and the polling
+    // must go on meanwhile.
+    QPointer<QWidget> target = modal;
+    QTimer::singleShot(0, [step = std::move(step), target] {
+        if (target)
+            step(target);
+    });
+}
+
+void click(QWidget* widget)
+{
+    ASSERT_NE(widget, nullptr);
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+void typeInto(QWidget* edit, const QString& text)
+{
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+QString messageText(QWidget* box)
+{
+    auto* message = qobject_cast<QMessageBox*>(box);
+    return message ? message->text() : QString();
+}
+
+void acceptMessage(QWidget* box)
+{
+    auto* message = qobject_cast<QMessageBox*>(box);
+    ASSERT_NE(message, nullptr) << "expected a message box";
+    QAbstractButton* button = message->defaultButton();
+    if (!button && !message->buttons().isEmpty())
+        button = message->buttons().first();
+    click(button);
+}
+
+} // namespace vimo::test

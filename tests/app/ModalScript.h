@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <deque>
+#include <gtest/gtest.h>
+#include <functional>
+
+namespace vimo::test {
+
+// Drives modal dialogs from a test. Each step runs once on the active modal window as soon as one is open that
+// differs from the window the previous step acted on: a step that opens a nested box (a click on OK that shows a
+// message) is followed by a step for that box, and the next one acts on the dialog again when the box is gone.
+// The destructor fails the test when a step never ran.
+class ModalScript {
+public:
+    using Step = std::function<void(QWidget*)>;
+
+    ModalScript();
+    ~ModalScript();
+
+    ModalScript& then(Step step);
+    bool finished() const { return m_steps.empty(); }
+
+private:
+    void poll();
+
+    std::deque<Step> m_steps;
+    QPointer<QWidget> m_last;
+    bool m_lastSet = false;
+    QTimer m_timer;
+};
+
+// The first child of `parent` with this object name and type; fails the test when there is none.
+template <typename T>
+T* child(QObject* parent, const char* name)
+{
+    T* found = parent->findChild<T*>(QLatin1String(name));
+    if (!found)
+        ADD_FAILURE() << "no child named " << name;
+    return found;
+}
+
+// A left click in the middle of a button (or any widget), as the user makes it.
+void click(QWidget* widget);
+
+// Replaces an edit's text by typing: select all, then the keys.
+void typeInto(QWidget* edit, const QString& text);
+
+// The text of a message box, or an empty string when the widget is none.
+QString messageText(QWidget* box);
+
+// Clicks the message box's only (or default) button.
+void acceptMessage(QWidget* box);
+
+} // namespace vimo::test
