@@ -1,15 +1,12 @@
 #include "app/ColourPanel.h"
 
+#include "plot/PaintColour.h"
+
 #include <QColorDialog>
 #include <QMouseEvent>
 
 namespace vimo {
 namespace {
-
-QColor toQColor(Colour c)
-{
-    return QColor(colourRed(c), colourGreen(c), colourBlue(c));
-}
 
 Colour fromQColor(const QColor& c)
 {
@@ -35,13 +32,13 @@ void ColourPanel::setColour(Colour colour)
 {
     m_colour = colour;
     QPalette p = palette();
-    p.setColor(QPalette::Window, toQColor(colour));
+    p.setColor(QPalette::Window, paintColour(colour));
     setPalette(p);
 }
 
 void ColourPanel::pick()
 {
-    m_dialog->setCurrentColor(toQColor(m_colour));
+    m_dialog->setCurrentColor(paintColour(m_colour));
     if (m_dialog->exec() != QDialog::Accepted)
         return;
     setColour(fromQColor(m_dialog->selectedColor()));

@@ -1,0 +1,314 @@
+#include "app/DataPageContent.h"
+
+#include "app/DataFileActions.h"
+#include "app/DataUndo.h"
+#include "app/EditInfoForm.h"
+#include "app/PlotBox.h"
+#include "app/ScaleForm.h"
+#include "data/AutoScale.h"
+#include "data/Plot.h"
+#include "plot/Navigation.h"
+#include "plot/PlotKeys.h"
+#include "plot/RangeStats.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace vimo {
+namespace {
+
+QPushButton* makeButton(const char* name, const char* caption, const char* hint, QWidget* parent)
+{
+    auto* button = new QPushButton(QLatin1String(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    if (hint)
+        button->setToolTip(QLatin1String(hint));
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
+QToolButton* makeArrow(const char* name, Qt::ArrowType arrow, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setArrowType(arrow);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
+} // namespace
+
+DataPageContent::DataPageContent(Plot& plot, QWidget* parent)
+    : QWidget(parent), m_plot(plot), m_editor(new DataEditor(plot, this)), m_plotBox(new PlotBox(plot, *m_editor, this)),
+      m_files(new DataFileActions(plot, this)), m_scaleForm(new TScaleForm(plot, this)),
+      m_editInfoForm(new TEditInfoForm(plot, this))
+{
+    setObjectName(QStringLiteral("DataPageContent"));
+    StatsDisp = new QLabel(this);
+    StatsDisp->setObjectName(QStringLiteral("StatsDisp"));
+    StatsDisp->setToolTip(QStringLiteral("The active data set within the visible time range"));
+    StatsDisp->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(m_plotBox, 1);
+    left->addWidget(StatsDisp);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(left, 1);
+    layout->addWidget(buildControls());
+
+    connect(m_plotBox, &PlotBox::refreshed, this, &DataPageContent::updateStats);
+    connect(m_plotBox, &PlotBox::readout, this, [this](const QString& position, const QString& rate) {
+        if (!rate.isNull())
+            m_rateText = rate;
+        Q_EMIT readout(position, m_rateText);
+    });
+    connect(m_editor, &DataEditor::changed, this, &DataPageContent::repaintPlot);
+    connect(m_scaleForm, &TScaleForm::plotChanged, this, &DataPageContent::repaintPlot);
+    connect(m_editInfoForm, &TEditInfoForm::plotChanged, this, &DataPageContent::repaintPlot);
+    connect(m_files, &DataFileActions::loaded, this, &DataPageContent::repaintPlot);
+
+    // "Active Data Set" is a view of the plot's data sets: a new data set becomes the active one; when the active
+    // one is deleted the first becomes active.
+    DataSetList* sets = &m_plot.signals;
+    ActiveSetCombo->setModel(sets);
+    connect(sets, &DataSetList::dataSetCreated, ActiveSetCombo, &QComboBox::setCurrentIndex);
+    connect(sets, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this](const QModelIndex&, int first, int last) {
+        const int active = ActiveSetCombo->currentIndex();
+        m_activeRemoved = active >= first && active <= last;
+    });
+    connect(sets, &QAbstractItemModel::rowsRemoved, this, &DataPageContent::followDeletedActiveSet);
+    connect(ActiveSetCombo, &QComboBox::currentIndexChanged, this, [this](int k) {
+        m_plotBox->setActiveSet(k);
+        updateStats();
+    });
+    ActiveSetCombo->setCurrentIndex(sets->size() - 1);
+    m_plotBox->setActiveSet(ActiveSetCombo->currentIndex());
+    updateStats();
+}
+
+DataPageContent::~DataPageContent() = default;
+
+QWidget* DataPageContent::buildControls()
+{
+    auto* panel = new QWidget(this);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    auto* zoom = new QGroupBox(QStringLiteral("Zoom"), panel);
+    auto* zoomGrid = new QGridLayout(zoom);
+    auto* zoomInBtn = makeButton("ZoomInBtn", "IN", nullptr, zoom);
+    auto* zoomOutBtn = makeButton("ZoomOutBtn", "OUT", nullptr, zoom);
+    auto* reset = makeButton("ZoomResetBtn", "Reset", "Zoom back to original size", zoom);
+    ZoomCropBtn = makeButton("ZoomCropBtn", "Crop", "Crop data to that shown in display", zoom);
+    zoomGrid->addWidget(zoomInBtn, 0, 0);
+    zoomGrid->addWidget(zoomOutBtn, 0, 1);
+    zoomGrid->addWidget(reset, 1, 0);
+    zoomGrid->addWidget(ZoomCropBtn, 1, 1);
+    column->addWidget(zoom);
+
+    auto* panGroup = new QGroupBox(QStringLiteral("Pan"), panel);
+    panGroup->setObjectName(QStringLiteral("PanGrp"));
+    auto* panGrid = new QGridLayout(panGroup);
+    const struct {
+        const char* name;
+        Qt::ArrowType arrow;
+        PanDirection direction;
+        int row, col;
+    } arrows[] = {{"PanUpBtn", Qt::UpArrow, PanDirection::Up, 0, 1},
+                  {"PanLtBtn", Qt::LeftArrow, PanDirection::Left, 1, 0},
+                  {"PanRtBtn", Qt::RightArrow, PanDirection::Right, 1, 2},
+                  {"PanDnBtn", Qt::DownArrow, PanDirection::Down, 2, 1}};
+    for (const auto& a : arrows) {
+        QToolButton* button = makeArrow(a.name, a.arrow, panGroup);
+        panGrid->addWidget(button, a.row, a.col);
+        const PanDirection direction = a.direction;
+        connect(button, &QToolButton::clicked, this, [this, direction] {
+            pan(m_plot, direction, kPanButtonFraction);
+            repaintPlot();
+        });
+    }
+    column->addWidget(panGroup);
+
+    auto* mouse = new QGroupBox(QStringLiteral("Mouse"), panel);
+    mouse->setObjectName(QStringLiteral("MouseGrp"));
+    auto* mouseRows = new QVBoxLayout(mouse);
+    m_mouseModes = new QButtonGroup(mouse);
+    const char* modes[] = {"Zoom", "Climb", "Peak"};
+    for (int i = 0; i < 3; ++i) {
+        auto* radio = new QRadioButton(QLatin1String(modes[i]), mouse);
+        radio->setFocusPolicy(Qt::TabFocus);
+        m_mouseModes->addButton(radio, i);
+        mouseRows->addWidget(radio);
+    }
+    m_mouseModes->button(PlotBox::Zoom)->setChecked(true);
+    connect(m_mouseModes, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on)
+            m_plotBox->setMouseMode(PlotBox::MouseMode(id));
+    });
+    column->addWidget(mouse);
+
+    column->addWidget(new QLabel(QStringLiteral("Active Data Set"), panel));
+    ActiveSetCombo = new QComboBox(panel);
+    ActiveSetCombo->setObjectName(QStringLiteral("ActiveSetCombo"));
+    column->addWidget(ActiveSetCombo);
+
+    auto* actions = new QGridLayout;
+    ScaleBtn = makeButton("ScaleBtn", "Scale", "Manually set plot scale", panel);
+    DataPropBtn = makeButton("DataPropBtn", "Data Properties", "Edit Dataset Properties", panel);
+    auto* edit = makeButton("EditBtn", "Plot Properties", "Edit plot colors and text", panel);
+    LoadBtn = makeButton("LoadBtn", "Load", "Load data", panel);
+    auto* save = makeButton("SaveBtn", "Save", "Save Data", panel);
+    auto* exportBtn = makeButton("ExportBtn", "Export", "Export plot to bitmap, JPEG, GIF", panel);
+    auto* print = makeButton("PrtBtn", "Print", "Print the plot", panel);
+    const QPushButton* order[] = {ScaleBtn, DataPropBtn, edit, LoadBtn, save, exportBtn, print};
+    for (int i = 0; i < int(std::size(order)); ++i)
+        actions->addWidget(const_cast<QPushButton*>(order[i]), i / 2, i % 2);
+    column->addLayout(actions);
+
+    ShowPointsChk = new QCheckBox(QStringLiteral("Show Points"), panel);
+    ShowPointsChk->setObjectName(QStringLiteral("ShowPointsChk"));
+    ShowPointsChk->setVisible(false);
+    column->addWidget(ShowPointsChk);
+    column->addStretch();
+
+    connect(zoomInBtn, &QPushButton::clicked, this, [this] {
+        zoomIn(m_plot);
+        repaintPlot();
+    });
+    connect(zoomOutBtn, &QPushButton::clicked, this, [this] {
+        zoomOut(m_plot);
+        repaintPlot();
+    });
+    connect(reset, &QPushButton::clicked, this, [this] {
+        resetView(m_plot);
+        repaintPlot();
+    });
+    connect(ZoomCropBtn, &QPushButton::clicked, m_editor, &DataEditor::crop);
+    connect(ShowPointsChk, &QCheckBox::clicked, this, &DataPageContent::repaintPlot);
+    connect(ScaleBtn, &QPushButton::clicked, m_scaleForm, &TScaleForm::run);
+    connect(edit, &QPushButton::clicked, m_editInfoForm, &TEditInfoForm::run);
+    connect(LoadBtn, &QPushButton::clicked, m_files, &DataFileActions::load);
+    connect(save, &QPushButton::clicked, this, [this] { m_files->save(activeSet()); });
+    return panel;
+}
+
+int DataPageContent::activeSet() const
+{
+    return ActiveSetCombo->currentIndex();
+}
+
+void DataPageContent::repaintPlot()
+{
+    m_plotBox->refresh();
+}
+
+void DataPageContent::dataSetsAdded()
+{
+    autoScaleTime(m_plot);
+    autoScaleAltitude(m_plot);
+    repaintPlot();
+}
+
+void DataPageContent::setExchangeRunning(bool running)
+{
+    m_exchangeRunning = running;
+    for (QWidget* w : {static_cast<QWidget*>(LoadBtn), static_cast<QWidget*>(DataPropBtn),
+                       static_cast<QWidget*>(ZoomCropBtn), static_cast<QWidget*>(ScaleBtn)})
+        w->setEnabled(!running);
+}
+
+bool DataPageContent::handleKey(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+        if (!m_exchangeRunning) {
+            if (event->matches(QKeySequence::Undo))
+                m_editor->undo();
+            else
+                m_editor->redo();
+        }
+        return true;
+    }
+    if (!handlePlotKey(m_plot, event->key(), event->modifiers()))
+        return false;
+    repaintPlot();
+    return true;
+}
+
+void DataPageContent::keyPressEvent(QKeyEvent* event)
+{
+    if (!handleKey(event))
+        QWidget::keyPressEvent(event);
+}
+
+bool DataPageContent::showPoints() const
+{
+    return ShowPointsChk->isChecked();
+}
+
+void DataPageContent::setShowPoints(bool on)
+{
+    ShowPointsChk->setChecked(on);
+}
+
+void DataPageContent::restoreSwitches(bool showInfo, bool showBackground, bool showAvgClimb)
+{
+    m_editInfoForm->restoreSwitches(showInfo, showBackground, showAvgClimb);
+    repaintPlot();
+}
+
+void DataPageContent::updateStats()
+{
+    const int k = activeSet();
+    if (!m_plot.signals.isValidIndex(k)) {
+        StatsDisp->setText(QStringLiteral("No data set"));
+        return;
+    }
+    const SampleSeries& series = m_plot.signals.at(k).altitude.series;
+    StatsDisp->setText(rangeStatsText(visibleRangeStats(series, m_plot.xMin, m_plot.xMax)));
+}
+
+void DataPageContent::followDeletedActiveSet()
+{
+    if (m_activeRemoved)
+        ActiveSetCombo->setCurrentIndex(m_plot.signals.isEmpty() ? -1 : 0);
+    m_activeRemoved = false;
+}
+
+void DataPageContent::acceptDropsOn(QWidget* window)
+{
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+}
+
+bool DataPageContent::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool drag = event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove;
+    if (!drag && event->type() != QEvent::Drop)
+        return QWidget::eventFilter(watched, event);
+    auto* dropEvent = static_cast<QDropEvent*>(event);
+    const QStringList paths = DataFileActions::droppedFiles(dropEvent->mimeData());
+    if (paths.isEmpty() || m_exchangeRunning) {
+        dropEvent->ignore();
+        return true;
+    }
+    dropEvent->acceptProposedAction();
+    if (event->type() == QEvent::Drop)
+        m_files->loadFiles(paths);
+    return true;
+}
+
+} // namespace vimo

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QWidget>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+namespace vimo {
+
+class DataEditor;
+class DataFileActions;
+class PlotBox;
+class TEditInfoForm;
+class TScaleForm;
+struct Plot;
+
+// What the "Recorded Data" page shows: the plot box with its zoom, pan, reset and crop buttons, the "Mouse" modes,
+// the active data set, the statistics of the visible range, and the buttons that open the scale, data properties
+// and plot properties dialogs, load, save, export and print. Every change ends by repainting the plot box.
+class DataPageContent : public QWidget {
+    Q_OBJECT
+public:
+    explicit DataPageContent(Plot& plot, QWidget* parent = nullptr);
+    ~DataPageContent() override;
+
+    PlotBox* plotBox() const { return m_plotBox; }
+    DataEditor& editor() { return *m_editor; }
+    DataFileActions& files() { return *m_files; }
+
+    // The active data set: the selected row of "Active Data Set", -1 for none.
+    int activeSet() const;
+
+    // Repaints the plot after a change made elsewhere.
+    void repaintPlot();
+
+    // Data sets were added by a download: both axes are scaled to hold every data set, and the plot repaints.
+    void dataSetsAdded();
+
+    // While a module exchange runs, nothing may change what it works on: Load, Data Properties, Crop, Scale, undo
+    // and dropped files are refused.
+    void setExchangeRunning(bool running);
+
+    // The keys of the page: the plot keys, Ctrl+Z (undo) and Ctrl+Shift+Z (redo). True when the key was one of
+    // them and has been handled.
+    bool handleKey(QKeyEvent* event);
+
+    // Forgets the rate of climb text, when the window has cleared its read-outs.
+    void clearReadouts() { m_rateText.clear(); }
+
+    // Remembered between runs.
+    bool showPoints() const;
+    void setShowPoints(bool on);
+    void restoreSwitches(bool showInfo, bool showBackground, bool showAvgClimb);
+
+    // Data files dropped anywhere on `window` are loaded like "Load" does.
+    void acceptDropsOn(QWidget* window);
+
+Q_SIGNALS:
+    // The status bar read-outs: cursor position and rate of climb.
+    void readout(const QString& position, const QString& rateOfClimb);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildControls();
+    void updateStats();
+    void followDeletedActiveSet();
+
+    Plot& m_plot;
+    DataEditor* m_editor;
+    PlotBox* m_plotBox;
+    DataFileActions* m_files;
+    TScaleForm* m_scaleForm;
+    TEditInfoForm* m_editInfoForm;
+
+    QComboBox* ActiveSetCombo = nullptr;
+    QButtonGroup* m_mouseModes = nullptr;
+    QCheckBox* ShowPointsChk = nullptr;
+    QLabel* StatsDisp = nullptr;
+    QPushButton* ZoomCropBtn = nullptr;
+    QPushButton* ScaleBtn = nullptr;
+    QPushButton* DataPropBtn = nullptr;
+    QPushButton* LoadBtn = nullptr;
+
+    QString m_rateText;
+    bool m_exchangeRunning = false;
+    bool m_activeRemoved = false;
+};
+
+} // namespace vimo

@@ -1,0 +1,125 @@
+#include "app/PrtLocForm.h"
+
+#include "app/DialogSupport.h"
+#include "data/CFormat.h"
+#include "plot/PrintSettings.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vimo {
+namespace {
+
+constexpr int kEditChars = 255;
+
+QLineEdit* makeEdit(const char* name, const char* text)
+{
+    auto* edit = new QLineEdit(QLatin1String(text));
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+QLabel* makeLabel(const char* name, const char* text)
+{
+    auto* label = new QLabel(QLatin1String(text));
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+// The number the edit's text begins with, into `value`; other text leaves it alone.
+void readInto(const QLineEdit* edit, double& value)
+{
+    const QByteArray bytes = edit->text().left(kEditChars).toUtf8();
+    double parsed = 0;
+    if (cformat::parseDouble(std::string_view(bytes.constData(), std::size_t(bytes.size())), parsed))
+        value = parsed;
+}
+
+QString shortest(double value)
+{
+    return QString::fromLatin1(cformat::general(value, 15));
+}
+
+} // namespace
+
+TPrtLocForm::TPrtLocForm(PrintSettings& settings, QWidget* parent)
+    : QDialog(parent), m_settings(settings), WidthEdit(makeEdit("WidthEdit", "7.0")),
+      HeightEdit(makeEdit("HeightEdit", "3.5")), LeftEdit(makeEdit("LeftEdit", "0.5")),
+      TopEdit(makeEdit("TopEdit", "0.5")), LeftLabel(makeLabel("LeftLabel", "Distance from Left (inches)")),
+      TopLabel(makeLabel("TopLabel", "Distance from Top (inches)")),
+      ColorChk(new QCheckBox(QStringLiteral("Print with color"))), OKBtn(new QPushButton(QStringLiteral("OK"))),
+      CancelBtn(new QPushButton(QStringLiteral("Cancel")))
+{
+    setObjectName(QStringLiteral("PrtLocForm"));
+    setWindowTitle(QStringLiteral("Output"));
+    ColorChk->setObjectName(QStringLiteral("ColorChk"));
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    OKBtn->setDefault(true);
+
+    auto* group = new QGroupBox(QStringLiteral("Printed Plot Options"), this);
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(new QLabel(QStringLiteral("Width (inches)")), 0, 0);
+    grid->addWidget(WidthEdit, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Height (inches)")), 1, 0);
+    grid->addWidget(HeightEdit, 1, 1);
+    grid->addWidget(LeftLabel, 2, 0);
+    grid->addWidget(LeftEdit, 2, 1);
+    grid->addWidget(TopLabel, 3, 0);
+    grid->addWidget(TopEdit, 3, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ColorChk);
+    buttons->addStretch();
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+
+    connect(OKBtn, &QPushButton::clicked, this, &TPrtLocForm::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TPrtLocForm::showSize()
+{
+    WidthEdit->setText(shortest(m_settings.widthInches));
+    HeightEdit->setText(shortest(m_settings.heightInches));
+}
+
+void TPrtLocForm::restore()
+{
+    showSize();
+    ColorChk->setChecked(m_settings.inColor);
+}
+
+void TPrtLocForm::setOffsetsEnabled(bool enabled)
+{
+    for (QWidget* w : {static_cast<QWidget*>(LeftEdit), static_cast<QWidget*>(TopEdit),
+                       static_cast<QWidget*>(LeftLabel), static_cast<QWidget*>(TopLabel)})
+        w->setEnabled(enabled);
+}
+
+int TPrtLocForm::run()
+{
+    centreOnScreen(this);
+    return exec();
+}
+
+void TPrtLocForm::OKBtnClick()
+{
+    readInto(WidthEdit, m_settings.widthInches);
+    readInto(HeightEdit, m_settings.heightInches);
+    readInto(LeftEdit, m_settings.leftInches);
+    readInto(TopEdit, m_settings.topInches);
+    m_settings.inColor = ColorChk->isChecked();
+    accept();
+}
+
+} // namespace vimo
