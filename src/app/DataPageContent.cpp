@@ -3,12 +3,14 @@
 #include "app/DataFileActions.h"
 #include "app/DataUndo.h"
 #include "app/EditInfoForm.h"
+#include "app/OutputActions.h"
+#include "app/PrtLocForm.h"
 #include "app/PlotBox.h"
 #include "app/ScaleForm.h"
-#include "data/AutoScale.h"
 #include "data/Plot.h"
 #include "plot/Navigation.h"
 #include "plot/PlotKeys.h"
+#include "plot/PrintSettings.h"
 #include "plot/RangeStats.h"
 
 #include <QButtonGroup>
@@ -53,7 +55,8 @@ QToolButton* makeArrow(const char* name, Qt::ArrowType arrow, QWidget* parent)
 
 DataPageContent::DataPageContent(Plot& plot, QWidget* parent)
     : QWidget(parent), m_plot(plot), m_editor(new DataEditor(plot, this)), m_plotBox(new PlotBox(plot, *m_editor, this)),
-      m_files(new DataFileActions(plot, this)), m_scaleForm(new TScaleForm(plot, this)),
+      m_files(new DataFileActions(plot, this)), m_output(new OutputActions(plot, printSettings(), this)),
+      m_scaleForm(new TScaleForm(plot, this)),
       m_editInfoForm(new TEditInfoForm(plot, this))
 {
     setObjectName(QStringLiteral("DataPageContent"));
@@ -203,6 +206,7 @@ QWidget* DataPageContent::buildControls()
     connect(edit, &QPushButton::clicked, m_editInfoForm, &TEditInfoForm::run);
     connect(LoadBtn, &QPushButton::clicked, m_files, &DataFileActions::load);
     connect(save, &QPushButton::clicked, this, [this] { m_files->save(activeSet()); });
+    connect(print, &QPushButton::clicked, m_output, &OutputActions::print);
     return panel;
 }
 
@@ -214,13 +218,6 @@ int DataPageContent::activeSet() const
 void DataPageContent::repaintPlot()
 {
     m_plotBox->refresh();
-}
-
-void DataPageContent::dataSetsAdded()
-{
-    autoScaleTime(m_plot);
-    autoScaleAltitude(m_plot);
-    repaintPlot();
 }
 
 void DataPageContent::setExchangeRunning(bool running)
@@ -268,6 +265,17 @@ void DataPageContent::restoreSwitches(bool showInfo, bool showBackground, bool s
 {
     m_editInfoForm->restoreSwitches(showInfo, showBackground, showAvgClimb);
     repaintPlot();
+}
+
+void DataPageContent::restoreOutput(int exportType)
+{
+    m_output->outputDialog().restore();
+    m_exportType = exportType;
+}
+
+int DataPageContent::exportType() const
+{
+    return m_exportType;
 }
 
 void DataPageContent::updateStats()

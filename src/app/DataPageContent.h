@@ -14,6 +14,7 @@ namespace vimo {
 
 class DataEditor;
 class DataFileActions;
+class OutputActions;
 class PlotBox;
 class TEditInfoForm;
 class TScaleForm;
@@ -31,15 +32,13 @@ public:
     PlotBox* plotBox() const { return m_plotBox; }
     DataEditor& editor() { return *m_editor; }
     DataFileActions& files() { return *m_files; }
+    OutputActions& output() { return *m_output; }
 
     // The active data set: the selected row of "Active Data Set", -1 for none.
     int activeSet() const;
 
     // Repaints the plot after a change made elsewhere.
     void repaintPlot();
-
-    // Data sets were added by a download: both axes are scaled to hold every data set, and the plot repaints.
-    void dataSetsAdded();
 
     // While a module exchange runs, nothing may change what it works on: Load, Data Properties, Crop, Scale, undo
     // and dropped files are refused.
@@ -56,6 +55,10 @@ public:
     bool showPoints() const;
     void setShowPoints(bool on);
     void restoreSwitches(bool showInfo, bool showBackground, bool showAvgClimb);
+    // After the stored print settings were restored: the output dialog shows them; the export type (1 Bitmap,
+    // 2 JPEG, 3 GIF, 4 PNG, 5 PDF) is the export dialog's.
+    void restoreOutput(int exportType);
+    int exportType() const;
 
     // Data files dropped anywhere on `window` are loaded like "Load" does.
     void acceptDropsOn(QWidget* window);
@@ -77,6 +80,7 @@ private:
     DataEditor* m_editor;
     PlotBox* m_plotBox;
     DataFileActions* m_files;
+    OutputActions* m_output;
     TScaleForm* m_scaleForm;
     TEditInfoForm* m_editInfoForm;
 
@@ -91,6 +95,7 @@ private:
 
     QString m_rateText;
     bool m_exchangeRunning = false;
+    int m_exportType = 1;
     bool m_activeRemoved = false;
 };
 
