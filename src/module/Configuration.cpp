@@ -43,13 +43,18 @@ bool writeConfiguration(ModuleSession& session, ConfigControls& controls)
 {
     if (!session.requireConnection(true))
         return false;
-    ExchangeScope scope(session);
     applyControls(controls, session.config, session.state.f5jModule, session.interval.recordInterval);
+    sendConfiguration(session);
+    return true;
+}
+
+void sendConfiguration(ModuleSession& session)
+{
+    ExchangeScope scope(session);
     const ConfigRecord record = encodeConfig(session.config);
     session.sendCommand(protocol::kWriteConfig);
     session.pause(protocol::kBeforeConfigRecordMs);
     session.link.write(reinterpret_cast<const char*>(record.data()), int(record.size()));
-    return true;
 }
 
 } // namespace vimo

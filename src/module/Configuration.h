@@ -18,4 +18,7 @@ bool readConfig(ModuleSession& session);
 // with "c". The module does not answer. Returns whether the record was sent.
 bool writeConfiguration(ModuleSession& session, ConfigControls& controls);
 
+// Sends the session's record as it is with "c" (the second half of "Write Config"). Needs a connection.
+void sendConfiguration(ModuleSession& session);
+
 } // namespace vimo

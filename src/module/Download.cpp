@@ -100,22 +100,17 @@ DownloadResult downloadDataSets(ModuleSession& session, int selectedRow, const S
         result.cancelled = !readWords(session, assembler);
         DownloadedSet set = assembler.finish();
         annotate(set, session.config, today);
-        const int count = set.count();
-        const int announced = header->wordCount - set.marks;
-        const bool endedEarly = set.endedEarly;
-        const int received = set.received;
-        sink(std::move(set));
-        ++result.delivered;
-
         reporter.memoLine(QString());
-        reporter.memoLine(QStringLiteral("Set %1: Downloaded %2 data samples.").arg(num(n + 1), num(count)));
+        reporter.memoLine(QStringLiteral("Set %1: Downloaded %2 data samples.").arg(num(n + 1), num(set.count())));
         if (result.cancelled) {
             reporter.memoLine(QStringLiteral("Set %1: Download cancelled; the %2 samples received are kept.")
-                                  .arg(num(n + 1), num(received)));
-        } else if (endedEarly) {
+                                  .arg(num(n + 1), num(set.received)));
+        } else if (set.endedEarly) {
             reporter.memoLine(QStringLiteral("Set %1: Transfer ended early; %2 of %3 samples arrived.")
-                                  .arg(num(n + 1), num(received), num(announced)));
+                                  .arg(num(n + 1), num(set.received), num(header->wordCount - set.marks)));
         }
+        sink(std::move(set));
+        ++result.delivered;
     }
     reporter.progressDone();
     return result;

@@ -21,7 +21,7 @@ struct DownloadResult {
 
 // "Download Data" for the row `selectedRow` of the data set box (the row after the numbered ones is "All"; -1 is
 // no row): sends "a" and the set index for each set, reads the header and the words, reports progress, and hands
-// every set that arrives to `sink`, followed by its memo lines. A set whose header does not come is reported as
+// every set that arrives to `sink` after its memo lines. A set whose header does not come is reported as
 // corrupted and the others still follow. `today` dates the sets' notes.
 DownloadResult downloadDataSets(ModuleSession& session, int selectedRow, const SetSink& sink,
                                 const QDate& today = QDate::currentDate());

@@ -59,7 +59,7 @@ void ModuleSession::noteLostPort()
     reporter.status(StatusPanel::Connection, QStringLiteral("Not Connected"));
 }
 
-bool connectModule(ModuleSession& session, const QString& devicePath, qint32 baud)
+bool connectModule(ModuleSession& session, const QString& devicePath, qint32 baud, bool readConfig)
 {
     if (session.state.connected)
         disconnectModule(session);
@@ -74,8 +74,8 @@ bool connectModule(ModuleSession& session, const QString& devicePath, qint32 bau
     }
     session.state.connected = true;
     session.reporter.status(StatusPanel::Connection, QStringLiteral("Connected"));
-    ExchangeScope scope(session);
-    readConfiguration(session);
+    if (readConfig)
+        readConfiguration(session);
     return true;
 }
 

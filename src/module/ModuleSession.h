@@ -77,8 +77,8 @@ private:
 // Opens the module's port ("Connect"): on success the session is connected, the status panel says "Connected"
 // and the configuration is read. A port that cannot be opened shows "Unable to open Serial Port" with the
 // reason in a message box and changes nothing; so does an empty path (no port selected). Returns whether the port
-// opened.
-bool connectModule(ModuleSession& session, const QString& devicePath, qint32 baud);
+// opened. Without `readConfig` the configuration is left as it is (for a command that does not need it).
+bool connectModule(ModuleSession& session, const QString& devicePath, qint32 baud, bool readConfig = true);
 
 // Closes the port ("Disconnect", a speed change, the start of a firmware update).
 void disconnectModule(ModuleSession& session);
