@@ -1,14 +1,25 @@
 #include "cli/Commands.h"
 
+#include "cli/ModuleCommands.h"
 #include "cli/RenderCommand.h"
 #include "cli/StatsCommand.h"
 
 namespace vimo::cli {
 
-// Each command lives in a file of its own (StatsCommand.cpp, ...) and is listed here.
+// Each command lives in a file of its own (StatsCommand.cpp, InfoCommand.cpp, ...) and is listed here, in the
+// order of the usage text.
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> list = {
+        {"ports", runPorts},
+        {"info", runInfo},
+        {"config", runConfig},
+        {"download", runDownload},
+        {"erase", runErase},
+        {"calibrate", runCalibrate},
+        {"reset-defaults", runResetDefaults},
+        {"reset-module", runResetModule},
+        {"flash", runFlash},
         {"render", renderCommand},
         {"stats", statsCommand},
     };

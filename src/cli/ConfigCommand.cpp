@@ -1,0 +1,95 @@
+#include "cli/Cli.h"
+#include "cli/ModuleCommandLine.h"
+#include "cli/ModuleCommands.h"
+#include "module/Configuration.h"
+
+#include <QTextStream>
+#include <utility>
+#include <vector>
+
+namespace vimo::cli {
+namespace {
+
+const char* const kHelp =
+    "Usage: vimo-cli config --port DEV [--baud N] [--set FIELD=VALUE ...]\n"
+    "Reads the module's configuration and prints one FIELD=VALUE line per field, then f5jModule and the total\n"
+    "record time. With --set the named fields are changed, the record is written back as it is and read again;\n"
+    "what was read back is printed, and the exit status is 1 when it differs from what was written.\n"
+    "Fields: signature intervalTicks units blankDisplay baseInterval reserved1 reserved2 reverseTrigger\n"
+    "recordTrigger startSeconds stopSeconds startAltitude stopAltitude autoStart autoStop autoZero moduleVersion\n"
+    "memorySize reserved3.\n";
+
+using Change = std::pair<int, long long>;
+
+// FIELD=VALUE with a field of the record and a decimal value that fits it; false when it is not.
+bool parseChange(const QString& text, Change& change)
+{
+    const qsizetype eq = text.indexOf(QLatin1Char('='));
+    if (eq <= 0)
+        return false;
+    change.first = findConfigField(text.left(eq).toStdString());
+    bool ok = false;
+    change.second = text.mid(eq + 1).toLongLong(&ok);
+    ModuleConfig probe;
+    return ok && change.first >= 0 && setConfigField(probe, change.first, change.second);
+}
+
+QString fieldName(int field)
+{
+    const std::string_view name = configFieldName(field);
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+void print(ModuleSession& session, QTextStream& out)
+{
+    for (int i = 0; i < kConfigFieldCount; ++i)
+        out << fieldName(i) << '=' << configFieldValue(session.config, i) << '\n';
+    out << "f5jModule=" << (session.state.f5jModule ? 1 : 0) << '\n';
+    out << session.showRecordInterval().totalRecordTime << '\n';
+}
+
+} // namespace
+
+int runConfig(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    ModuleCommandLine line("config", kHelp);
+    const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("Change a field."), QStringLiteral("FIELD=VALUE"));
+    line.parser.addOption(set);
+    if (const int code = line.parse(arguments, out, err); code >= 0)
+        return code;
+    std::vector<Change> changes;
+    for (const QString& text : line.parser.values(set)) {
+        Change change;
+        if (!parseChange(text, change))
+            return line.usageError(err, QStringLiteral("--set %1: no such field, or a value it cannot hold").arg(text));
+        changes.push_back(change);
+    }
+
+    ModuleConnection module(err, err); // stdout carries the fields
+    if (!module.open(line, true) || module.reporter.failed())
+        return kFailed;
+    ModuleSession& session = module.session;
+    if (!changes.empty()) {
+        for (const Change& change : changes)
+            setConfigField(session.config, change.first, change.second);
+        const ModuleConfig written = session.config;
+        sendConfiguration(session);
+        if (!readConfiguration(session))
+            return kFailed;
+        print(session, out);
+        if (!(session.config == written)) {
+            for (int i = 0; i < kConfigFieldCount; ++i) {
+                if (configFieldValue(session.config, i) != configFieldValue(written, i)) {
+                    err << "vimo-cli config: " << fieldName(i) << " reads back as "
+                        << configFieldValue(session.config, i) << ", not " << configFieldValue(written, i) << '\n';
+                }
+            }
+            return kFailed;
+        }
+        return module.exitCode();
+    }
+    print(session, out);
+    return module.exitCode();
+}
+
+} // namespace vimo::cli

@@ -1,0 +1,72 @@
+#include "cli/Cli.h"
+#include "cli/ModuleCommandLine.h"
+#include "cli/ModuleCommands.h"
+#include "data/DataFile.h"
+#include "data/Plot.h"
+#include "module/Download.h"
+#include "module/DownloadInfo.h"
+
+#include <QDir>
+#include <QTextStream>
+
+namespace vimo::cli {
+
+int runDownload(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    ModuleCommandLine line("download",
+                           "Usage: vimo-cli download --port DEV [--baud N] --set N|all --out DIR\n"
+                           "Downloads data set N (counted from 1) or all of them, as \"Download Data\" does, and\n"
+                           "saves each set that arrives as DIR/Alt_<yyyy-mm-dd>_<n>.csv. The memo lines go to\n"
+                           "stdout.\n");
+    const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("The data set."), QStringLiteral("N|all"));
+    const QCommandLineOption outDir(QStringLiteral("out"), QStringLiteral("The folder."), QStringLiteral("DIR"));
+    line.parser.addOption(set);
+    line.parser.addOption(outDir);
+    if (const int code = line.parse(arguments, out, err); code >= 0)
+        return code;
+    if (!line.parser.isSet(set) || !line.parser.isSet(outDir))
+        return line.usageError(err, QStringLiteral("--set and --out are needed"));
+    const bool all = line.parser.value(set).compare(QLatin1String("all"), Qt::CaseInsensitive) == 0;
+    bool ok = all;
+    const int number = all ? 0 : line.parser.value(set).toInt(&ok);
+    if (!ok || (!all && (number < 1 || number > 256)))
+        return line.usageError(err, QStringLiteral("--set takes a data set number from 1 to 256, or all"));
+    const QDir dir(line.parser.value(outDir));
+    if (!dir.exists() && !QDir().mkpath(dir.path())) {
+        err << "vimo-cli download: cannot make the folder " << dir.path() << '\n';
+        return kFailed;
+    }
+
+    ModuleConnection module(out, err);
+    if (!module.open(line, true) || !downloadInfo(module.session, false))
+        return kFailed;
+    const int setCount = module.session.state.setCount;
+    if (!all && number > setCount) {
+        err << "vimo-cli download: the module holds " << setCount << " data sets\n";
+        return kFailed;
+    }
+
+    Plot plot;
+    const QDate today = QDate::currentDate();
+    bool saved = true;
+    const DownloadResult result = downloadDataSets(
+        module.session, all ? setCount : number - 1,
+        [&](DownloadedSet&& downloaded) {
+            const int k = addDownloadedSet(plot, downloaded);
+            const QString path = dir.filePath(datafile::suggestedDataSetFileName(today, downloaded.number));
+            QString reason;
+            if (datafile::saveDataSetFile(path, plot, k, &reason) == SaveStatus::Saved) {
+                out << "Saved " << path << '\n';
+            } else {
+                err << "vimo-cli download: cannot save " << path << ": " << reason << '\n';
+                saved = false;
+            }
+        },
+        today);
+    if (result.delivered < result.requested)
+        err << "vimo-cli download: " << result.requested - result.delivered << " of " << result.requested
+            << " data sets did not arrive\n";
+    return saved && result.delivered == result.requested ? module.exitCode() : kFailed;
+}
+
+} // namespace vimo::cli

@@ -1,0 +1,17 @@
+#include "cli/ModuleCommandLine.h"
+#include "cli/ModuleCommands.h"
+#include "module/Maintenance.h"
+
+namespace vimo::cli {
+
+int runResetDefaults(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    return runMaintenanceCommand(arguments, out, err, "reset-defaults",
+                                 "Usage: vimo-cli reset-defaults --port DEV [--baud N] --yes\n"
+                                 "Restores the module's configuration defaults (\"Reset Defaults\") and reads the\n"
+                                 "configuration again. --yes answers the question \"This will reset all\n"
+                                 "configuration values in the device.  Are you sure?\".\n",
+                                 true, resetDefaults);
+}
+
+} // namespace vimo::cli

@@ -1,0 +1,193 @@
+// vimo-cli's module and firmware commands against the simulated module on a pseudo-terminal.
+
+#include "cli/Cli.h"
+#include "data/DataFile.h"
+#include "data/Plot.h"
+#include "support/SimFixture.h"
+#include "support/TestFiles.h"
+
+#include <QDate>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+using namespace vimo;
+using namespace vimo::test;
+
+namespace {
+
+struct CliRun {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+CliRun runCli(const QStringList& arguments)
+{
+    CliRun r;
+    QTextStream out(&r.out);
+    QTextStream err(&r.err);
+    r.code = vimo::cli::run(arguments, out, err);
+    out.flush();
+    err.flush();
+    return r;
+}
+
+QString firmwareFixture(const char* name)
+{
+    return QStringLiteral(VIMO_SOURCE_DIR "/tests/firmware/data/") + QString::fromLatin1(name);
+}
+
+} // namespace
+
+class CliOnSim : public ::testing::Test {
+protected:
+    explicit CliOnSim(const sim::SimOptions& options = {}) : sim(options) {}
+
+    CliRun module(QStringList arguments)
+    {
+        arguments.insert(1, QStringLiteral("--port"));
+        arguments.insert(2, sim.path());
+        return runCli(arguments);
+    }
+
+    SimFixture sim;
+};
+
+TEST_F(CliOnSim, info_printsTheEightInformationLines)
+{
+    const CliRun r = module({"info"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "     Device Name: VIMO\n           Model: MOD2\n\nSoftware Version: 1.07\n"
+                     "   Software Date: 05-14-06\n\n\nMemory contains 3 data sets.\n");
+    EXPECT_EQ(sim->received(), "vs");
+}
+
+TEST_F(CliOnSim, config_listsEveryFieldInRecordOrder)
+{
+    const CliRun r = module({"config"});
+    EXPECT_EQ(r.code, 0);
+    const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 21);
+    EXPECT_EQ(lines[0], "signature=43981");
+    EXPECT_EQ(lines[4], "baseInterval=100");
+    EXPECT_EQ(lines[18], "reserved3=0");
+    EXPECT_EQ(lines[19], "f5jModule=0");
+    EXPECT_EQ(lines[20], "Total Record Time: 09 hours 06 min 08.000 sec");
+}
+
+TEST_F(CliOnSim, configSet_writesTheRecordAndPrintsWhatWasReadBack)
+{
+    const CliRun r = module({"config", "--set", "units=2", "--set", "stopAltitude=65436"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("\nunits=2\n"));
+    EXPECT_TRUE(r.out.contains("\nstopAltitude=65436\n"));
+    const sim::SimModel m = sim->model();
+    EXPECT_EQ(m.config[sim::field::kUnits], 2);
+    EXPECT_EQ(sim::get16(m.config, sim::field::kStopAltitude), 65436);
+}
+
+TEST_F(CliOnSim, configSet_unknownFieldOrValueTooLargeIsAUsageError)
+{
+    EXPECT_EQ(module({"config", "--set", "colour=1"}).code, 2);
+    EXPECT_EQ(module({"config", "--set", "units=256"}).code, 2);
+    EXPECT_TRUE(sim->received().isEmpty());
+}
+
+TEST_F(CliOnSim, downloadAll_savesOneDataSetFilePerSet)
+{
+    QTemporaryDir dir;
+    const CliRun r = module({"download", "--set", "all", "--out", dir.path()});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("Set 3: Downloaded"));
+    const QString date = QDate::currentDate().toString("yyyy-MM-dd");
+    for (int n = 1; n <= 3; ++n) {
+        const QString path = QDir(dir.path()).filePath(QStringLiteral("Alt_%1_%2.csv").arg(date).arg(n));
+        Plot plot;
+        ASSERT_EQ(datafile::loadDataFile(path, plot), 1) << path.toStdString();
+        EXPECT_GT(plot.signals.at(0).altitude.series.count(), 1000);
+        EXPECT_TRUE(plot.signals.at(0).notes[1].endsWith(QStringLiteral("Set %1, %2 samples")
+                                                             .arg(n)
+                                                             .arg(plot.signals.at(0).altitude.series.count())));
+    }
+}
+
+TEST_F(CliOnSim, download_setTheModuleDoesNotHoldFails)
+{
+    QTemporaryDir dir;
+    const CliRun r = module({"download", "--set", "5", "--out", dir.path()});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("holds 3 data sets"));
+    EXPECT_EQ(module({"download", "--set", "0", "--out", dir.path()}).code, 2);
+}
+
+TEST_F(CliOnSim, erase_needsYes)
+{
+    EXPECT_EQ(module({"erase"}).code, 2);
+    EXPECT_EQ(sim->model().erases, 0);
+    EXPECT_EQ(module({"erase", "--yes"}).code, 0);
+    ASSERT_TRUE(sim->waitForReceived(1, 1000));
+    EXPECT_EQ(sim->model().erases, 1);
+}
+
+TEST_F(CliOnSim, calibrate_sendsTheAltitudeOrRefusesText)
+{
+    EXPECT_EQ(module({"calibrate", "abc"}).code, 2);
+    EXPECT_TRUE(sim->received().isEmpty());
+    const CliRun r = module({"calibrate", "--", "-10"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(sim->model().calibration, -10);
+    EXPECT_EQ(sim->received(), QByteArray("$t\xFF\xF6rM", 6));
+}
+
+TEST_F(CliOnSim, resetDefaults_andResetModule)
+{
+    sim->withModel([](sim::SimModel& m) { m.config[sim::field::kUnits] = 1; });
+    EXPECT_EQ(module({"reset-defaults"}).code, 2);
+    EXPECT_EQ(module({"reset-defaults", "--yes"}).code, 0);
+    EXPECT_EQ(sim->model().config[sim::field::kUnits], 0);
+    const CliRun r = module({"reset-module"});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(sim->model().restarts, 1);
+    EXPECT_TRUE(r.out.endsWith("Configuration loaded.\n"));
+}
+
+TEST_F(CliOnSim, flash_programsTheImageAndSaysSo)
+{
+    const CliRun r = module({"flash", firmwareFixture("addresses_0_to_99.hex")});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "ISP Mode Initiated\n\nFirmware updated successfully.\n");
+    EXPECT_EQ(sim->model().programMemory.left(3), QByteArray("\x00\x01\x02", 3));
+}
+
+TEST_F(CliOnSim, flashDryRun_printsTheRecordsAndSendsNothing)
+{
+    const CliRun r = module({"flash", "--dry-run", firmwareFixture("addresses_0_to_99.hex")});
+    EXPECT_EQ(r.code, 0);
+    const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 1 + 1 + 119 + 2 + 2 + 1);
+    EXPECT_TRUE(lines[0].contains("0x0000 to 0x0063 (100 bytes) in 2 program records"));
+    EXPECT_EQ(lines[1], ":020000020301F8");
+    EXPECT_EQ(lines.last(), ":00000008F8");
+    EXPECT_TRUE(sim->received().isEmpty());
+}
+
+TEST_F(CliOnSim, flash_refusedFileFailsBeforeThePort)
+{
+    const CliRun r = module({"flash", firmwareFixture("no_data.hex")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("Hex file contains no data."));
+    EXPECT_TRUE(sim->received().isEmpty());
+}
+
+TEST(CliModuleCommands, missingPortOrBadBaudIsAUsageErrorAndAMissingDeviceFails)
+{
+    EXPECT_EQ(runCli({"info"}).code, 2);
+    EXPECT_EQ(runCli({"info", "--port", "/dev/null", "--baud", "1200"}).code, 2);
+    const CliRun r = runCli({"info", "--port", "/dev/vimo-no-such-port"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("Unable to open Serial Port"));
+    EXPECT_EQ(runCli({"ports"}).code, 0);
+    EXPECT_EQ(runCli({"info", "--help"}).code, 0);
+}
