@@ -7,7 +7,7 @@
 
 namespace vimo::cli {
 
-int runCalibrate(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int calibrateCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     ModuleCommandLine line("calibrate",
                            "Usage: vimo-cli calibrate --port DEV [--baud N] ALTITUDE\n"

@@ -11,15 +11,15 @@ namespace vimo::cli {
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> list = {
-        {"ports", runPorts},
-        {"info", runInfo},
-        {"config", runConfig},
-        {"download", runDownload},
-        {"erase", runErase},
-        {"calibrate", runCalibrate},
-        {"reset-defaults", runResetDefaults},
-        {"reset-module", runResetModule},
-        {"flash", runFlash},
+        {"ports", portsCommand},
+        {"info", infoCommand},
+        {"config", configCommand},
+        {"download", downloadCommand},
+        {"erase", eraseCommand},
+        {"calibrate", calibrateCommand},
+        {"reset-defaults", resetDefaultsCommand},
+        {"reset-module", resetModuleCommand},
+        {"flash", flashCommand},
         {"render", renderCommand},
         {"stats", statsCommand},
     };

@@ -50,7 +50,7 @@ void print(ModuleSession& session, QTextStream& out)
 
 } // namespace
 
-int runConfig(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int configCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     ModuleCommandLine line("config", kHelp);
     const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("Change a field."), QStringLiteral("FIELD=VALUE"));

@@ -11,7 +11,7 @@
 
 namespace vimo::cli {
 
-int runDownload(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     ModuleCommandLine line("download",
                            "Usage: vimo-cli download --port DEV [--baud N] --set N|all --out DIR\n"

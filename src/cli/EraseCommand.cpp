@@ -4,7 +4,7 @@
 
 namespace vimo::cli {
 
-int runErase(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int eraseCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     return runMaintenanceCommand(arguments, out, err, "erase",
                                  "Usage: vimo-cli erase --port DEV [--baud N] --yes\n"

@@ -55,7 +55,7 @@ int dryRun(const QString& path, QTextStream& out, QTextStream& err)
 
 } // namespace
 
-int runFlash(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int flashCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     ModuleCommandLine line("flash", kHelp);
     const QCommandLineOption blank(QStringLiteral("blank"), QStringLiteral("The part is blank."));

@@ -7,7 +7,7 @@
 
 namespace vimo::cli {
 
-int runInfo(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int infoCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     ModuleCommandLine line("info", "Usage: vimo-cli info --port DEV [--baud N]\n"
                                    "Reads the module's identity and the number of its data sets, as \"Download Info\"\n"

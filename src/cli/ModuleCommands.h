@@ -8,14 +8,14 @@ class QTextStream;
 // command's name. Exit codes as Cli.h says.
 namespace vimo::cli {
 
-int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err);
-int runInfo(const QStringList& arguments, QTextStream& out, QTextStream& err);
-int runConfig(const QStringList& arguments, QTextStream& out, QTextStream& err);
-int runDownload(const QStringList& arguments, QTextStream& out, QTextStream& err);
-int runErase(const QStringList& arguments, QTextStream& out, QTextStream& err);
-int runCalibrate(const QStringList& arguments, QTextStream& out, QTextStream& err);
-int runResetDefaults(const QStringList& arguments, QTextStream& out, QTextStream& err);
-int runResetModule(const QStringList& arguments, QTextStream& out, QTextStream& err);
-int runFlash(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int portsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int infoCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int configCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int eraseCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int calibrateCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int resetDefaultsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int resetModuleCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int flashCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 } // namespace vimo::cli

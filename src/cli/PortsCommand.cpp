@@ -7,7 +7,7 @@
 
 namespace vimo::cli {
 
-int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int portsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     static const char* const help = "Usage: vimo-cli ports\n"
                                     "Lists the serial ports of this machine: name, description and bus, as the port\n"

@@ -4,7 +4,7 @@
 
 namespace vimo::cli {
 
-int runResetDefaults(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int resetDefaultsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     return runMaintenanceCommand(arguments, out, err, "reset-defaults",
                                  "Usage: vimo-cli reset-defaults --port DEV [--baud N] --yes\n"

@@ -4,7 +4,7 @@
 
 namespace vimo::cli {
 
-int runResetModule(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int resetModuleCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     return runMaintenanceCommand(arguments, out, err, "reset-module",
                                  "Usage: vimo-cli reset-module --port DEV [--baud N]\n"
