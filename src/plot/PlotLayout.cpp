@@ -19,18 +19,6 @@ int truncToInt(double v)
     return int(std::clamp(std::trunc(v), -kCoordinateLimit, kCoordinateLimit));
 }
 
-// trunc(v) limited to lo..hi; a value that is not a number goes to `nanValue`.
-int truncInto(double v, int lo, int hi, int nanValue)
-{
-    if (std::isnan(v))
-        return nanValue;
-    if (v <= lo)
-        return lo;
-    if (v >= hi)
-        return hi;
-    return int(std::trunc(v));
-}
-
 // Pixels per unit of a range, or 0 when the range is empty, reversed or too wide to scale: every value that
 // passes the range tests then maps to the start of the data area.
 double scaleOf(int pixels, double min, double max)
@@ -79,28 +67,6 @@ PixelMapper::PixelMapper(const Plot& plot, const PlotLayout& layout)
       m_yScale(scaleOf(layout.plotHeight(), plot.yMin, plot.yMax)),
       m_height(layout.plotHeight()), m_rightPin(layout.rightPin())
 {
-}
-
-int PixelMapper::timeToPixel(double t) const
-{
-    if (t < m_xMin)
-        return -1;
-    if (t > m_xMax)
-        return m_rightPin;
-    return truncInto((t - m_xMin) * m_xScale, -1, m_rightPin, -1);
-}
-
-int PixelMapper::altitudeToPixel(double a) const
-{
-    if (a < m_yMin)
-        return m_height;
-    if (a > m_yMax)
-        return 0;
-    const double offset = (a - m_yMin) * m_yScale;
-    if (std::isnan(offset))
-        return m_height;
-    const double r = m_height - std::trunc(offset) - 1;
-    return truncInto(r, 0, std::max(m_height, 0), m_height);
 }
 
 int timeToPixel(const Plot& plot, const PlotLayout& layout, double t)

@@ -2,6 +2,9 @@
 
 #include "plot/PrintSettings.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace vimo {
 
 struct Plot;
@@ -45,11 +48,43 @@ public:
     PixelMapper(const Plot& plot, const PlotLayout& layout);
 
     // x offset inside the data area: -1 left of the range, rightPin() right of it, else trunc((t - xMin) * q).
-    int timeToPixel(double t) const;
+    int timeToPixel(double t) const
+    {
+        if (t < m_xMin)
+            return -1;
+        if (t > m_xMax)
+            return m_rightPin;
+        return truncInto((t - m_xMin) * m_xScale, -1, m_rightPin, -1);
+    }
+
     // y offset inside the data area: h below the range, 0 above it, else h - trunc((a - yMin) * q) - 1 within 0..h.
-    int altitudeToPixel(double a) const;
+    int altitudeToPixel(double a) const
+    {
+        if (a < m_yMin)
+            return m_height;
+        if (a > m_yMax)
+            return 0;
+        const double offset = (a - m_yMin) * m_yScale; // 0 or more: a is not below yMin
+        if (std::isnan(offset))
+            return m_height;
+        if (!(offset < m_height))
+            return 0; // h - trunc(offset) - 1 would be -1 or less
+        return std::max(m_height - int(offset) - 1, 0);
+    }
 
 private:
+    // trunc(v) limited to lo..hi; a value that is not a number goes to `nanValue`.
+    static int truncInto(double v, int lo, int hi, int nanValue)
+    {
+        if (std::isnan(v))
+            return nanValue;
+        if (v <= lo)
+            return lo;
+        if (v >= hi)
+            return hi;
+        return int(v); // truncates toward zero
+    }
+
     double m_xMin, m_xMax, m_yMin, m_yMax;
     double m_xScale, m_yScale; // 0 for an empty range
     int m_height, m_rightPin;

@@ -49,20 +49,24 @@ double rateLabelAngle(int x1, int y1, int x2, int y2)
 
 } // namespace
 
-QPoint SignalPainter::position(const Signal& signal, int i) const
-{
-    const SampleSeries& s = signal.series;
-    const double t = s.time(i) * signal.timeScale + signal.timeOffset;
-    const double a = s.altitude(i) * signal.altitudeScale + signal.altitudeOffset;
-    return QPoint(m_c.layout.plotLeft + m_c.mapper.timeToPixel(t), m_c.layout.plotTop + m_c.mapper.altitudeToPixel(a));
-}
-
 void SignalPainter::computePositions(const Signal& signal)
 {
-    const int n = signal.series.count();
-    m_points.resize(std::size_t(n));
-    for (int i = 0; i < n; ++i)
-        m_points[std::size_t(i)] = position(signal, i);
+    // Every sample through the Signal's display transform, then onto the data area. The hot loop of a rendering.
+    const std::vector<double>& times = signal.series.times();
+    const std::vector<double>& altitudes = signal.series.altitudes();
+    const double timeScale = signal.timeScale;
+    const double timeOffset = signal.timeOffset;
+    const double altitudeScale = signal.altitudeScale;
+    const double altitudeOffset = signal.altitudeOffset;
+    const int left = m_c.layout.plotLeft;
+    const int top = m_c.layout.plotTop;
+    const PixelMapper& map = m_c.mapper;
+    const std::size_t n = times.size();
+    m_points.resize(n);
+    QPoint* out = m_points.data();
+    for (std::size_t i = 0; i < n; ++i)
+        out[i] = QPoint(left + map.timeToPixel(times[i] * timeScale + timeOffset),
+                        top + map.altitudeToPixel(altitudes[i] * altitudeScale + altitudeOffset));
 }
 
 void SignalPainter::paint(const Signal& signal, const std::array<RateMark, kRateMarkSlots>* rateMarks)
@@ -83,17 +87,33 @@ void SignalPainter::paintLine(const Signal& signal)
         return;
     const QColor colour = m_c.inColor ? paintColour(signal.lineColor) : QColor(Qt::black);
     const int width = style == Qt::SolidLine ? std::max(m_c.ppiX / 150, 2) : 1;
-    // Wide lines get round ends and joins, so that neither a sharp turn nor a dropped sample changes their outline.
-    QPen pen(colour, width, style, width > 1 ? Qt::RoundCap : Qt::FlatCap, width > 1 ? Qt::RoundJoin : Qt::MiterJoin);
-    m_c.painter.setPen(pen);
+    QPainter& p = m_c.painter;
     // Dotted and dashed lines go through every sample: their pattern runs along the drawn length, which merging
     // a column's samples would shorten. Their one-pixel pen is cheap to draw; the wide solid pen is what costs.
-    if (m_c.everySample || width == 1) {
-        m_c.painter.drawPolyline(m_points.data(), int(m_points.size()));
+    if (width == 1) {
+        p.setPen(QPen(colour, width, style, Qt::FlatCap, Qt::MiterJoin));
+        p.drawPolyline(m_points.data(), int(m_points.size()));
         return;
     }
+    // A wide line has round ends and joins: its outline is the same whether it bends at a sample or ends there.
+    if (m_c.everySample) {
+        p.setPen(QPen(colour, width, style, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(m_points.data(), int(m_points.size()));
+        return;
+    }
+    // So it may be drawn as separate segments through the points that shape each pixel column, which the raster
+    // engine fills one by one instead of as one long, self-overlapping outline. Two pixels wide, a square end
+    // covers the same pixels as a round one and is far quicker to fill.
     reduceColumns(m_points, m_reduced);
-    m_c.painter.drawPolyline(m_reduced.data(), int(m_reduced.size()));
+    m_segments.clear();
+    for (std::size_t i = 1; i < m_reduced.size(); ++i) {
+        if (m_reduced[i] != m_reduced[i - 1])
+            m_segments.emplace_back(m_reduced[i - 1], m_reduced[i]);
+    }
+    if (m_segments.empty()) // every sample on one pixel: a dot
+        m_segments.emplace_back(m_reduced.front(), m_reduced.front());
+    p.setPen(QPen(colour, width, style, width <= 2 ? Qt::SquareCap : Qt::RoundCap, Qt::RoundJoin));
+    p.drawLines(m_segments.data(), int(m_segments.size()));
 }
 
 void SignalPainter::paintMarkers(const Signal& signal)

@@ -3,6 +3,7 @@
 #include "data/Signal.h"
 
 #include <QColor>
+#include <QLine>
 #include <QPoint>
 #include <QRect>
 #include <vector>
@@ -44,12 +45,12 @@ private:
     void paintTags(const Signal& signal);
     void paintRateMarks(const Signal& signal, const std::array<RateMark, kRateMarkSlots>& marks);
     void paintMarker(int style, QPoint at, int w, int h, int penWidth, const QColor& colour);
-    QPoint position(const Signal& signal, int i) const;
     bool outsideClip(const QRect& box) const { return !box.intersects(m_c.clip); }
 
     Context m_c;
     std::vector<QPoint> m_points;
     std::vector<QPoint> m_reduced;
+    std::vector<QLine> m_segments;
 };
 
 } // namespace vimo

@@ -2,6 +2,7 @@
 
 #include "data/Plot.h"
 #include "plot/PlotRenderer.h"
+#include "support/SyntheticFlight.h"
 
 #include <QImage>
 #include <cstdint>
@@ -18,10 +19,6 @@ Rendering renderOnImage(const Plot& plot, int ppi, const PrintSettings& page, co
 
 // A page of width x height inches at no offset.
 PrintSettings pageOf(double widthInches, double heightInches, bool inColor = true);
-
-// Replaces the samples of the data set's altitude Signal by a long, noisy flight of n samples: a climb, thermals,
-// a glide down, with sensor noise, one sample a second. Deterministic for a given seed.
-void fillFlight(DataSet& set, int n, std::uint32_t seed);
 
 // Number of pixels that differ between two images of the same size.
 int differingPixels(const QImage& a, const QImage& b);
