@@ -49,7 +49,9 @@ AboutPage::AboutPage(QWidget* parent)
     subtitleFont.setPointSize(subtitleFont.pointSize() + 3);
     subtitle->setFont(subtitleFont);
     auto* maker = new QLabel(QString::fromLatin1(appinfo::kMaker), this);
-    maker->setEnabled(false); // the quieter text colour
+    QPalette makerPalette = maker->palette();
+    makerPalette.setColor(QPalette::WindowText, QColor(0x55, 0x5d, 0x6b));
+    maker->setPalette(makerPalette);
 
     Image1->setFixedSize(128, 128);
     Image1->setAlignment(Qt::AlignCenter);

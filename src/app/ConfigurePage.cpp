@@ -1,12 +1,13 @@
 #include "app/ConfigurePage.h"
 
 #include "app/Controls.h"
+#include "data/CFormat.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,15 +40,32 @@ QLabel* unitsPanel(const char* name, QWidget* parent)
 }
 
 // One track bar of the F5J group with its caption and read-out.
-QSlider* trackBar(const char* name, int minimum, int maximum, int step, QWidget* parent)
+QSlider* trackBar(const char* name, const TrackBarSpec& spec, QWidget* parent)
 {
     auto* bar = named(new QSlider(Qt::Horizontal, parent), name);
-    bar->setRange(minimum, maximum);
-    bar->setSingleStep(step);
-    bar->setPageStep(step * 4);
+    bar->setRange(spec.minimum, spec.maximum);
+    bar->setSingleStep(spec.step);
+    bar->setPageStep(spec.step * 4);
     bar->setTickPosition(QSlider::TicksBelow);
-    bar->setTickInterval((maximum - minimum) / 10);
+    bar->setTickInterval((spec.maximum - spec.minimum) / 10);
     return bar;
+}
+
+QStringList names(const auto& table)
+{
+    QStringList list;
+    for (const char* name : table)
+        list.append(QString::fromLatin1(name));
+    return list;
+}
+
+// The number a user typed into an edit: the decimal number at its start (after blanks), 0 when there is none.
+std::int32_t editNumber(const QLineEdit* edit)
+{
+    std::int32_t value = 0;
+    if (!cformat::parseInt(edit->text().toStdString(), value))
+        return 0;
+    return value;
 }
 
 QLabel* trackReadout(const char* name, QWidget* parent)
@@ -91,14 +109,12 @@ ConfigurePage::ConfigurePage(QWidget* parent) : QWidget(parent)
             intervalGrid->setColumnMinimumWidth(3 * i + 2, 10);
     }
     Msg1 = named(new QLabel(interval), "Msg1");
-    QFont totalFont = Msg1->font();
-    totalFont.setBold(true);
-    Msg1->setFont(totalFont);
+    Msg1->setWordWrap(true);
     intervalGrid->addWidget(Msg1, 2, 0, 1, 12);
     intervalGrid->setRowMinimumHeight(2, 24);
 
     UnitsGrp = new RadioGroup(QStringLiteral("UnitsGrp"), QStringLiteral("Altitude Units"),
-                              {QStringLiteral("Feet"), QStringLiteral("Yards"), QStringLiteral("Meters")}, this, 3);
+                              names(unitNames), this, 3);
     UnitsGrp->setItemIndex(0);
 
     auto* options = new QGroupBox(QStringLiteral("Options"), this);
@@ -135,8 +151,7 @@ ConfigurePage::ConfigurePage(QWidget* parent) : QWidget(parent)
 
     // Automatic start, stop and zero; each edit sits beside the choice it belongs to.
     AutoStartGrp = new RadioGroup(QStringLiteral("AutoStartGrp"), QStringLiteral("Auto Start Recording"),
-                                  {QStringLiteral("Off"), QStringLiteral("After Powerup"),
-                                   QStringLiteral("Above Altitude"), QStringLiteral("On first Trigger")},
+                                  names(autoStartNames),
                                   this);
     AutoStartSecEdit = numberEdit("AutoStartSecEdit", QStringLiteral("10"), AutoStartGrp);
     AutoStartAltitudeEdit = numberEdit("AutoStartAltitudeEdit", QStringLiteral("20"), AutoStartGrp);
@@ -148,8 +163,7 @@ ConfigurePage::ConfigurePage(QWidget* parent) : QWidget(parent)
     AutoStartGrp->setItemIndex(0);
 
     AutoStopGrp = new RadioGroup(QStringLiteral("AutoStopGrp"), QStringLiteral("Auto Stop Recording"),
-                                 {QStringLiteral("Off"), QStringLiteral("After Time"),
-                                  QStringLiteral("Below Altitude")},
+                                 names(autoStopNames),
                                  this);
     AutoStopSecEdit = numberEdit("AutoStopSecEdit", QStringLiteral("60"), AutoStopGrp);
     AutoStopAltitudeEdit = numberEdit("AutoStopAltitudeEdit", QStringLiteral("15"), AutoStopGrp);
@@ -161,17 +175,16 @@ ConfigurePage::ConfigurePage(QWidget* parent) : QWidget(parent)
     AutoStopGrp->setItemIndex(0);
 
     AutoZeroGrp = new RadioGroup(QStringLiteral("AutoZeroGrp"), QStringLiteral("Auto Zero Altitude"),
-                                 {QStringLiteral("Off"), QStringLiteral("On First Trigger"),
-                                  QStringLiteral("On Powerup"), QStringLiteral("On Start Recording")},
+                                 names(autoZeroNames),
                                  this);
     AutoZeroGrp->setItemIndex(0);
 
     // The F5J variant's throttle cut-off, shown in place of the auto groups.
     ZF5J_Grp = named(new QGroupBox(QStringLiteral("F5J Settings"), this), "ZF5J_Grp");
     auto* f5jGrid = new QGridLayout(ZF5J_Grp);
-    ZCutBar = trackBar("ZCutBar", 100, 1500, 50, ZF5J_Grp);
-    T1Bar = trackBar("T1Bar", 10, 300, 5, ZF5J_Grp);
-    T2Bar = trackBar("T2Bar", 10, 300, 5, ZF5J_Grp);
+    ZCutBar = trackBar("ZCutBar", kZCutBar, ZF5J_Grp);
+    T1Bar = trackBar("T1Bar", kT1Bar, ZF5J_Grp);
+    T2Bar = trackBar("T2Bar", kT2Bar, ZF5J_Grp);
     ZCutDisp = trackReadout("ZCutDisp", ZF5J_Grp);
     ZT1Disp = trackReadout("ZT1Disp", ZF5J_Grp);
     ZT2Disp = trackReadout("ZT2Disp", ZF5J_Grp);
@@ -180,11 +193,20 @@ ConfigurePage::ConfigurePage(QWidget* parent) : QWidget(parent)
     const QStringList barCaptions = {QStringLiteral("Throttle Cutoff Altitude"),
                                      QStringLiteral("Throttle Cutoff Time Limit (s)"),
                                      QStringLiteral("Throttle Re-enable Time Delay (s)")};
+    const QList<TrackBarSpec> specs = {kZCutBar, kT1Bar, kT2Bar};
     for (int i = 0; i < 3; ++i) {
         f5jGrid->addWidget(new QLabel(barCaptions[i], ZF5J_Grp), 2 * i, 0, 1, 2);
         f5jGrid->addWidget(bars[i], 2 * i + 1, 0);
         f5jGrid->addWidget(readouts[i], 2 * i + 1, 1);
         readouts[i]->setText(QString::number(bars[i]->value()));
+        // A position between two steps moves up to the next step, also when the program sets it.
+        connect(bars[i], &QSlider::valueChanged, this, [bar = bars[i], readout = readouts[i], spec = specs[i]](int p) {
+            const int snapped = snapTrackBar(p, spec);
+            if (snapped != p)
+                bar->setValue(snapped);
+            else
+                readout->setText(QString::number(p));
+        });
     }
     AutoZeroChk = named(new QCheckBox(QStringLiteral("Auto Zero Altitude on Powerup"), this), "AutoZeroChk");
 
@@ -239,12 +261,133 @@ ConfigurePage::ConfigurePage(QWidget* parent) : QWidget(parent)
     right->addWidget(firmware);
     right->addStretch(1);
 
+    // The interval editor and its total take the room; the other two columns keep to their contents.
+    for (QWidget* w : std::initializer_list<QWidget*>{AutoStartGrp, AutoStopGrp, AutoZeroGrp, ZF5J_Grp})
+        w->setMaximumWidth(230);
+    commands->setMaximumWidth(170);
+    firmware->setMaximumWidth(170);
     auto* page = new QHBoxLayout(this);
-    page->addLayout(left, 5);
-    page->addLayout(middle, 4);
-    page->addLayout(right, 3);
+    page->addLayout(left, 1);
+    page->addLayout(middle);
+    page->addLayout(right);
 
     showF5j(false);
+
+    connect(UnitsGrp, &RadioGroup::itemClicked, this, &ConfigurePage::UnitsGrpClick);
+    connect(AutoZeroChk, &QCheckBox::clicked, this, &ConfigurePage::AutoZeroChkClick);
+    connect(CompatChk, &QCheckBox::clicked, this, &ConfigurePage::CompatChkClick);
+}
+
+void ConfigurePage::UnitsGrpClick(int row)
+{
+    AboveUnitsPanel->setText(unitName(row));
+    BelowUnitsPanel->setText(unitName(row));
+}
+
+void ConfigurePage::AutoZeroChkClick(bool checked)
+{
+    ConfigControls c = controls();
+    c.setAutoZeroChecked(checked);
+    AutoZeroGrp->setItemIndex(c.autoZeroRow);
+}
+
+// Entering the boot loader by hand cannot go with "Part is Blank".
+void ConfigurePage::CompatChkClick(bool checked)
+{
+    if (checked)
+        BlankPartChk->setChecked(false);
+    BlankPartChk->setEnabled(!checked);
+}
+
+void ConfigurePage::setControls(const ConfigControls& c)
+{
+    UnitsGrp->setItemIndex(c.unitsRow);
+    AboveUnitsPanel->setText(c.unitsText());
+    BelowUnitsPanel->setText(c.unitsText());
+    BlankChk->setChecked(c.blankChecked);
+    BlankChk->setText(c.blankCaption);
+    TrigChk->setChecked(c.trigChecked);
+    RevTrigChk->setChecked(c.revTrigChecked);
+    ZCutBar->setValue(c.zCutBar);
+    T1Bar->setValue(c.t1Bar);
+    T2Bar->setValue(c.t2Bar);
+    AutoStartGrp->setItemIndex(c.autoStartRow);
+    AutoStartSecEdit->setText(c.autoStartSecText);
+    AutoStartAltitudeEdit->setText(c.autoStartAltitudeText);
+    AutoStopGrp->setItemIndex(c.autoStopRow);
+    AutoStopSecEdit->setText(c.autoStopSecText);
+    AutoStopAltitudeEdit->setText(c.autoStopAltitudeText);
+    AutoZeroGrp->setItemIndex(c.autoZeroRow);
+    AutoZeroChk->setChecked(c.autoZeroChecked);
+    showF5j(c.f5jVisible);
+}
+
+ConfigControls ConfigurePage::controls() const
+{
+    ConfigControls c;
+    c.unitsRow = UnitsGrp->itemIndex();
+    c.blankChecked = BlankChk->isChecked();
+    c.blankCaption = BlankChk->text();
+    c.trigChecked = TrigChk->isChecked();
+    c.revTrigChecked = RevTrigChk->isChecked();
+    c.zCutBar = ZCutBar->value();
+    c.t1Bar = T1Bar->value();
+    c.t2Bar = T2Bar->value();
+    c.autoStartRow = AutoStartGrp->itemIndex();
+    c.autoStartSecText = AutoStartSecEdit->text();
+    c.autoStartAltitudeText = AutoStartAltitudeEdit->text();
+    c.autoStopRow = AutoStopGrp->itemIndex();
+    c.autoStopSecText = AutoStopSecEdit->text();
+    c.autoStopAltitudeText = AutoStopAltitudeEdit->text();
+    c.autoZeroRow = AutoZeroGrp->itemIndex();
+    c.autoZeroChecked = AutoZeroChk->isChecked();
+    c.f5jVisible = !ZF5J_Grp->isHidden();
+    return c;
+}
+
+void ConfigurePage::showInterval(const IntervalDisplay& display)
+{
+    HourPanel->setText(display.hours);
+    MinutePanel->setText(display.minutes);
+    SecondPanel->setText(display.seconds);
+    mSecPanel->setText(display.milliseconds);
+    Msg1->setText(display.totalRecordTime);
+}
+
+void ConfigurePage::applySettings(const AppSettings& s)
+{
+    BlankPartChk->setChecked(s.blankPart);
+    RevTrigChk->setChecked(s.revTrig);
+    TrigChk->setChecked(s.triggered);
+    ZCutBar->setValue(s.zCut); // kept within the bar's range and snapped to its step
+    T1Bar->setValue(s.zT1);
+    T2Bar->setValue(s.zT2);
+    // A row beyond the last selects the last; a negative one is no row at all and takes the default.
+    AutoStartGrp->setItemIndex(std::max(s.autoStart, 0));
+    AutoStartSecEdit->setText(QString::number(s.autoStartSec));
+    AutoStartAltitudeEdit->setText(QString::number(s.autoStartAltitude));
+    AutoStopGrp->setItemIndex(std::max(s.autoStop, 0));
+    AutoStopSecEdit->setText(QString::number(s.autoStopSec));
+    AutoStopAltitudeEdit->setText(QString::number(s.autoStopAltitude));
+    AutoZeroGrp->setItemIndex(std::max(s.autoZero, 0));
+    AutoZeroChk->setChecked(AutoZeroGrp->itemIndex() == kAutoZeroOnPowerup);
+}
+
+void ConfigurePage::collectSettings(AppSettings& s) const
+{
+    s.blankPart = BlankPartChk->isChecked();
+    s.revTrig = RevTrigChk->isChecked();
+    s.triggered = TrigChk->isChecked();
+    s.zCut = ZCutBar->value();
+    s.zT1 = T1Bar->value();
+    s.zT2 = T2Bar->value();
+    s.autoStart = AutoStartGrp->itemIndex();
+    s.autoStartSec = editNumber(AutoStartSecEdit);
+    s.autoStartAltitude = editNumber(AutoStartAltitudeEdit);
+    s.autoStop = AutoStopGrp->itemIndex();
+    s.autoStopSec = editNumber(AutoStopSecEdit);
+    s.autoStopAltitude = editNumber(AutoStopAltitudeEdit);
+    s.autoZero = AutoZeroGrp->itemIndex();
 }
 
 void ConfigurePage::showF5j(bool f5j)

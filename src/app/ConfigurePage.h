@@ -1,5 +1,9 @@
 #pragma once
 
+#include "app/AppSettings.h"
+#include "module/ConfigControls.h"
+#include "module/IntervalEditor.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -72,6 +76,23 @@ public:
 
     // Shows the F5J group with the auto-zero box in place of the three auto groups, or the other way round.
     void showF5j(bool f5j);
+
+    // The configuration record's controls: shown after a read, taken before a write. Setting them fires none of
+    // the handlers that act on the user's own clicks.
+    void setControls(const ConfigControls& controls);
+    ConfigControls controls() const;
+
+    // The interval editor's panels and the "Total Record Time" line.
+    void showInterval(const IntervalDisplay& display);
+
+    // The remembered values that live on this page.
+    void applySettings(const AppSettings& settings);
+    void collectSettings(AppSettings& settings) const;
+
+private:
+    void UnitsGrpClick(int row);
+    void AutoZeroChkClick(bool checked);
+    void CompatChkClick(bool checked);
 };
 
 } // namespace vimo

@@ -6,6 +6,9 @@
 #include "app/ConnectPage.h"
 #include "app/DataPage.h"
 #include "app/LogPage.h"
+#include "app/ModuleActions.h"
+#include "app/ModuleController.h"
+#include "app/Prompts.h"
 #include "data/Plot.h"
 
 #include <QApplication>
@@ -23,6 +26,12 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+
+// The icons are compiled into the window's static library; its resources must be registered by hand.
+static void registerResources()
+{
+    Q_INIT_RESOURCE(vimo);
+}
 
 namespace vimo {
 namespace {
@@ -43,7 +52,7 @@ QSettings settingsStore()
 
 } // namespace
 
-TMainForm::TMainForm(QWidget* parent)
+TMainForm::TMainForm(Prompts* prompts, QWidget* parent)
     : QMainWindow(parent),
       PageControl(new QTabWidget(this)),
       connectPage(new ConnectPage(PageControl)),
@@ -53,8 +62,12 @@ TMainForm::TMainForm(QWidget* parent)
       aboutPage(new AboutPage(PageControl)),
       SimulateChk(new QCheckBox(QStringLiteral("Simulate Target"), this)),
       CloseBtn(new QPushButton(QStringLiteral("Close"), this)),
-      Timer3(new QTimer(this))
+      Timer3(new QTimer(this)),
+      m_ownPrompts(prompts ? nullptr : std::make_unique<DialogPrompts>()),
+      m_prompts(prompts ? *prompts : *m_ownPrompts),
+      m_module(std::make_unique<ModuleController>(this, m_prompts))
 {
+    registerResources();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromLatin1(appinfo::kName));
     setWindowIcon(QIcon(QStringLiteral(":/vimo/icon-256.png")));
@@ -90,6 +103,12 @@ TMainForm::TMainForm(QWidget* parent)
     move(AppSettings::kDefaultLeft, AppSettings::kDefaultTop);
     setSizeable(false);
 
+    m_actions = new ModuleActions(*this, *m_module, m_prompts);
+    connect(m_module.get(), &ModuleController::busyChanged, this, [this](bool busy) {
+        if (!busy && m_closeWhenIdle)
+            close();
+    });
+
     connect(CloseBtn, &QPushButton::clicked, this, &QWidget::close);
     connect(PageControl, &QTabWidget::currentChanged, this, &TMainForm::PageControlChange);
     connect(dataPage, &DataPage::readout, this, [this](const QString& xy, const QString& roc) {
@@ -108,7 +127,11 @@ TMainForm::TMainForm(QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The worker ends first: nothing it sends may reach a window that is going away.
+    m_module.reset();
+}
 
 void TMainForm::buildStatusBar()
 {
@@ -145,6 +168,7 @@ void TMainForm::FormShow()
 {
     m_firstShow = false;
 
+    m_actions->discoverPorts();
     m_plot = std::make_unique<Plot>();
 
     QSettings store = settingsStore();
@@ -167,6 +191,7 @@ void TMainForm::FormShow()
 
     aboutPage->VersionInfo->setText(appinfo::versionText());
     aboutPage->BuildInfo->setText(appinfo::buildText());
+    m_actions->showRecordInterval();
 }
 
 void TMainForm::applySettings(const AppSettings& s)
@@ -177,9 +202,8 @@ void TMainForm::applySettings(const AppSettings& s)
     move(s.left, s.top);
     SimulateChk->setChecked(s.simulateTarget);
     connectPage->SizeChk->setChecked(s.sizeable);
-    configurePage->BlankPartChk->setChecked(s.blankPart);
-    configurePage->RevTrigChk->setChecked(s.revTrig);
-    configurePage->TrigChk->setChecked(s.triggered);
+    configurePage->applySettings(s);
+    m_module->module().config.baseInterval = s.interval;
 
     m_plot->backgroundColor = s.bgColor;
     m_plot->gridColor = s.gridColor;
@@ -194,15 +218,14 @@ void TMainForm::applySettings(const AppSettings& s)
 AppSettings TMainForm::currentSettings() const
 {
     AppSettings s;
-    s.comPort = connectPage->CommPortBox->currentIndex();
+    s.comPort = m_actions->selectedPortRow();
     s.baudRate = m_speedIndex;
     s.left = x();
     s.top = y();
     s.simulateTarget = SimulateChk->isChecked();
     s.sizeable = connectPage->SizeChk->isChecked();
-    s.blankPart = configurePage->BlankPartChk->isChecked();
-    s.revTrig = configurePage->RevTrigChk->isChecked();
-    s.triggered = configurePage->TrigChk->isChecked();
+    configurePage->collectSettings(s);
+    s.interval = m_module->module().config.baseInterval;
     if (m_plot) {
         s.bgColor = m_plot->backgroundColor;
         s.gridColor = m_plot->gridColor;
@@ -248,6 +271,19 @@ void TMainForm::PageControlChange()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    // Nothing may pull the port or the data from under a running exchange: the window closes when it has ended.
+    if (m_module->busy()) {
+        event->ignore();
+        if (!m_closeWhenIdle
+            && m_prompts.yesNo(this, QStringLiteral("Vimo"),
+                               QStringLiteral("Vimo is still talking to the module.\n\nClose Vimo as soon as the "
+                                              "exchange has ended?  A download stops at once and keeps the "
+                                              "samples received."))) {
+            m_closeWhenIdle = true;
+            m_module->cancel();
+        }
+        return;
+    }
     if (!m_firstShow) {
         QSettings store = settingsStore();
         writeSettings(store, currentSettings());

@@ -19,6 +19,9 @@ class ConfigurePage;
 class ConnectPage;
 class DataPage;
 class LogPage;
+class ModuleActions;
+class ModuleController;
+class Prompts;
 struct Plot;
 
 // The main window: five pages ("Log Data" hidden), the Close button and the status bar. It runs the start-up
@@ -31,7 +34,8 @@ public:
     static constexpr int kDesignedHeight = 565;
     static constexpr int kStartupTimerMs = 3000;
 
-    explicit TMainForm(QWidget* parent = nullptr);
+    // `prompts` shows the window's message boxes and file dialogs; without one the window uses its own.
+    explicit TMainForm(Prompts* prompts = nullptr, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     QTabWidget* PageControl;
@@ -58,6 +62,11 @@ public:
 
     // The index into the speed table that Connect uses.
     int speedIndex() const { return m_speedIndex; }
+    void setSpeedIndex(int index) { m_speedIndex = index; }
+
+    // The module worker and the handlers of the module controls.
+    ModuleController& module() const { return *m_module; }
+    ModuleActions& actions() const { return *m_actions; }
 
     // True when the window border lets the user resize the window.
     bool isSizeable() const { return m_sizeable; }
@@ -78,7 +87,12 @@ private:
     void applySettings(const AppSettings& settings);
     void setSizeable(bool sizeable);
 
+    std::unique_ptr<Prompts> m_ownPrompts;
+    Prompts& m_prompts;
+    std::unique_ptr<ModuleController> m_module;
+    ModuleActions* m_actions;
     bool m_firstShow = true;
+    bool m_closeWhenIdle = false;
     bool m_sizeable = false;
     int m_speedIndex = AppSettings::kDefaultSpeedIndex;
     std::unique_ptr<Plot> m_plot;

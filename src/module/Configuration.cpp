@@ -21,6 +21,7 @@ bool readConfiguration(ModuleSession& session)
         return false;
     }
     session.config = *config;
+    ++session.state.configReads;
     session.interval.setInterval(std::uint32_t(config->intervalTicks) * config->baseInterval);
     session.showRecordInterval();
 

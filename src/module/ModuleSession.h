@@ -24,6 +24,7 @@ struct ModuleState {
     bool f5jModule = false; // the module answered the variant query with a non-zero byte
     int setCount = 0;       // data sets reported by the last "Download Info", 0..256
     int selectedSet = 0;    // row of the data set box at the last "Download Data"
+    int configReads = 0;    // configuration records received so far: a caller sees whether a read came
     ModuleIdentity identity;
 };
 

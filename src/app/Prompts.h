@@ -1,0 +1,38 @@
+#pragma once
+
+#include "module/ModuleReporter.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace vimo {
+
+// The modal questions and boxes the window shows. The program uses message boxes and the file dialog; the widget
+// tests answer through a scripted stand-in.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // A box with an OK button.
+    virtual void message(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon) = 0;
+    // Yes and No, no icon; true for Yes.
+    virtual bool yesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // OK and Cancel; true for OK.
+    virtual bool okCancel(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon) = 0;
+    // A file to open; empty when the user cancelled. `filter` is in the file dialog's form ("A (*.a);;B (*)").
+    virtual QString openFile(QWidget* parent, const QString& title, const QString& filter,
+                             const QString& defaultSuffix) = 0;
+};
+
+// Message boxes and the file dialog.
+class DialogPrompts : public Prompts {
+public:
+    void message(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon) override;
+    bool yesNo(QWidget* parent, const QString& caption, const QString& text) override;
+    bool okCancel(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon) override;
+    QString openFile(QWidget* parent, const QString& title, const QString& filter,
+                     const QString& defaultSuffix) override;
+};
+
+} // namespace vimo
