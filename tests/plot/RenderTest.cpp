@@ -281,6 +281,25 @@ TEST_F(RenderFaults, rateMarkInOnePixelColumn_showsItsRate_andOneWithoutTimeBetw
     EXPECT_GT(countColour(sameTime, inside, 0xFF0000u), 0) << "the bracket";
 }
 
+TEST_F(RenderFaults, zoomedIn_theLineEntersFromItsPreviousSampleAndNeverJumpsBackToTheFirst)
+{
+    // Samples every second; the view starts half a second before sample 11, far right of the data area's edge.
+    plot.setRange({10.5, 12.5, 0, 20});
+    const auto r = renderOnImage(plot, 100, pageOf(8, 5));
+    const PlotLayout& l = r.layout;
+    const int x11 = l.plotLeft + timeToPixel(plot, l, 11);
+    const int y11 = l.plotTop + altitudeToPixel(plot, l, 11);
+    const int y0 = l.plotTop + altitudeToPixel(plot, l, 0);
+    ASSERT_GT(x11 - l.plotLeft, 100);
+    const int y10 = l.plotTop + altitudeToPixel(plot, l, 10);
+    ASSERT_LT(y10, (y11 + y0) / 2);
+    // Below sample 10's height, towards the left edge at sample 0's height: nothing belongs there.
+    EXPECT_NE(rgb(r.image, (l.plotLeft + x11) / 2, (y11 + y0) / 2), 0x0000FFu);
+    EXPECT_EQ(countColour(r.image, QRect(l.plotLeft + 2, y10 + 3, x11 - l.plotLeft - 4, y0 - y10 - 6), 0x0000FFu), 0);
+    // The line does come in from sample 10, pinned just left of the data area.
+    EXPECT_GT(countColour(r.image, QRect(l.plotLeft + 1, std::min(y10, y11) - 2, 4, std::abs(y10 - y11) + 4), 0x0000FFu), 0);
+}
+
 TEST_F(RenderFaults, extremeAndDegenerateRanges_renderAndEnd)
 {
     const double huge = std::numeric_limits<double>::max();
