@@ -219,26 +219,48 @@ QByteArray integer(std::int64_t value, int width)
     return out;
 }
 
+bool Scanner::real(double& value)
+{
+    return takeDouble(m_text, m_pos, value);
+}
+
+bool Scanner::integer(std::int32_t& value)
+{
+    return takeInt(m_text, m_pos, value);
+}
+
+bool Scanner::literal(char c)
+{
+    if (m_pos >= m_text.size() || m_text[m_pos] != c)
+        return false;
+    ++m_pos;
+    return true;
+}
+
+void Scanner::blanks()
+{
+    m_pos = skipSpace(m_text, m_pos);
+}
+
 int scan(std::string_view text, std::string_view format, std::initializer_list<Field> fields)
 {
-    std::size_t pos = 0;
+    Scanner in(text);
     int stored = 0;
     auto field = fields.begin();
     for (std::size_t f = 0; f < format.size();) {
         const char c = format[f];
         if (isSpace(c)) {
-            pos = skipSpace(text, pos);
+            in.blanks();
             ++f;
         } else if (c == '%') {
             if (field == fields.end())
                 return stored;
             bool ok = false;
             if (format.substr(f, 3) == "%lf") {
-                ok = std::holds_alternative<double*>(*field) && takeDouble(text, pos, *std::get<double*>(*field));
+                ok = std::holds_alternative<double*>(*field) && in.real(*std::get<double*>(*field));
                 f += 3;
             } else if (format.substr(f, 2) == "%d") {
-                ok = std::holds_alternative<std::int32_t*>(*field)
-                    && takeInt(text, pos, *std::get<std::int32_t*>(*field));
+                ok = std::holds_alternative<std::int32_t*>(*field) && in.integer(*std::get<std::int32_t*>(*field));
                 f += 2;
             }
             if (!ok)
@@ -246,9 +268,8 @@ int scan(std::string_view text, std::string_view format, std::initializer_list<F
             ++stored;
             ++field;
         } else {
-            if (pos >= text.size() || text[pos] != c)
+            if (!in.literal(c))
                 return stored;
-            ++pos;
             ++f;
         }
     }

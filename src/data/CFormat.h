@@ -38,6 +38,22 @@ using Field = std::variant<double*, std::int32_t*>;
 // integer beyond 32 bits saturates to INT32_MIN/INT32_MAX instead of being undefined.
 int scan(std::string_view text, std::string_view format, std::initializer_list<Field> fields);
 
+// The steps of scan() one at a time, for a reader whose line layout is fixed in code: each reads one element of a
+// format at the current position and answers whether it matched. A conversion that fails reads nothing.
+class Scanner {
+public:
+    explicit Scanner(std::string_view text) : m_text(text) {}
+
+    bool real(double& value);          // "%lf"
+    bool integer(std::int32_t& value); // "%d"
+    bool literal(char c);              // a literal character of the format
+    void blanks();                     // a blank of the format: any amount of white space, also none
+
+private:
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
+
 // A single "%lf" at the start of `text` (after white space); false when none parses.
 bool parseDouble(std::string_view text, double& value);
 

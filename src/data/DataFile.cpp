@@ -29,6 +29,12 @@ int loadDataFile(const QString& path, Plot& plot, QString* reason)
             *reason = file.errorString();
         return -1;
     }
+    // A device or pipe (for example /dev/zero) may never end: only files are read.
+    if (file.isSequential()) {
+        if (reason)
+            *reason = QStringLiteral("Not a regular file");
+        return -1;
+    }
     // Once open, reading never fails: whatever could be read is loaded.
     const QByteArray bytes = file.readAll();
     return readDataFile(bytes, plot);

@@ -27,6 +27,24 @@ bool startsWith(QByteArrayView line, char c)
     return !line.isEmpty() && line.front() == c;
 }
 
+// A sample line: "%lf, %lf, %d, %d" (time, altitude, trigger mark, peak mark) with trigger marks, "%lf, %lf, %d"
+// (time, altitude, peak mark) without. Returns how many fields were read, like scanf. Written out step by step
+// because this runs for every sample of a file.
+int scanSample(std::string_view line, bool withMarks, double& time, double& altitude, std::int32_t& mark,
+               std::int32_t& tag)
+{
+    cformat::Scanner in(line);
+    if (!in.real(time))
+        return 0;
+    if (!in.literal(',') || !in.real(altitude))
+        return 1;
+    if (!in.literal(',') || !in.integer(withMarks ? mark : tag))
+        return 2;
+    if (!withMarks)
+        return 3;
+    return in.literal(',') && in.integer(tag) ? 4 : 3;
+}
+
 class Reader {
 public:
     explicit Reader(QByteArrayView bytes, Plot& plot) : m_lines(bytes), m_plot(plot), m_utf8(text::isUtf8(bytes)) {}
@@ -172,8 +190,7 @@ void Reader::readSamples(DataSet& set, bool withMarks)
         double a = 0;
         std::int32_t mark = 0;
         std::int32_t tag = 0;
-        const int parsed = withMarks ? cformat::scan(view(line), "%lf, %lf, %d, %d", {&t, &a, &mark, &tag})
-                                     : cformat::scan(view(line), "%lf, %lf, %d", {&t, &a, &tag});
+        const int parsed = scanSample(view(line), withMarks, t, a, mark, tag);
         if (parsed >= 2) {
             time = t;
             altitude = a;

@@ -196,6 +196,9 @@ TEST(DataFileSaveLoad, fileThatCannotBeOpenedChangesNothing)
     EXPECT_EQ(datafile::loadDataFile(dir.filePath(QStringLiteral("none.csv")), plot, &reason), -1);
     EXPECT_FALSE(reason.isEmpty());
     EXPECT_EQ(datafile::loadDataFile(dir.path(), plot), -1); // a folder
+#ifdef Q_OS_UNIX
+    EXPECT_EQ(datafile::loadDataFile(QStringLiteral("/dev/zero"), plot), -1); // endless: would never finish
+#endif
     EXPECT_EQ(plot.signals.size(), 0);
     EXPECT_EQ(unableToOpenMessage(QStringLiteral("/x/y.csv")), QStringLiteral("Unable to open /x/y.csv!"));
 }
