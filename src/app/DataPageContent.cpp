@@ -1,6 +1,7 @@
 #include "app/DataPageContent.h"
 
 #include "app/DataFileActions.h"
+#include "app/DataPropForm.h"
 #include "app/DataUndo.h"
 #include "app/EditInfoForm.h"
 #include "app/OutputActions.h"
@@ -57,7 +58,7 @@ DataPageContent::DataPageContent(Plot& plot, QWidget* parent)
     : QWidget(parent), m_plot(plot), m_editor(new DataEditor(plot, this)), m_plotBox(new PlotBox(plot, *m_editor, this)),
       m_files(new DataFileActions(plot, this)), m_output(new OutputActions(plot, printSettings(), this)),
       m_scaleForm(new TScaleForm(plot, this)),
-      m_editInfoForm(new TEditInfoForm(plot, this))
+      m_editInfoForm(new TEditInfoForm(plot, this)), m_dataPropForm(new TDataPropForm(plot, *m_editor, this))
 {
     setObjectName(QStringLiteral("DataPageContent"));
     StatsDisp = new QLabel(this);
@@ -82,7 +83,10 @@ DataPageContent::DataPageContent(Plot& plot, QWidget* parent)
     connect(m_editor, &DataEditor::changed, this, &DataPageContent::repaintPlot);
     connect(m_scaleForm, &TScaleForm::plotChanged, this, &DataPageContent::repaintPlot);
     connect(m_editInfoForm, &TEditInfoForm::plotChanged, this, &DataPageContent::repaintPlot);
-    connect(m_files, &DataFileActions::loaded, this, &DataPageContent::repaintPlot);
+    connect(m_files, &DataFileActions::loaded, this, [this] {
+        m_dataPropForm->showDataSetProperties(0);
+        repaintPlot();
+    });
 
     // "Active Data Set" is a view of the plot's data sets: a new data set becomes the active one; when the active
     // one is deleted the first becomes active.
@@ -204,6 +208,7 @@ QWidget* DataPageContent::buildControls()
     connect(ShowPointsChk, &QCheckBox::clicked, this, &DataPageContent::repaintPlot);
     connect(ScaleBtn, &QPushButton::clicked, m_scaleForm, &TScaleForm::run);
     connect(edit, &QPushButton::clicked, m_editInfoForm, &TEditInfoForm::run);
+    connect(DataPropBtn, &QPushButton::clicked, m_dataPropForm, &TDataPropForm::run);
     connect(LoadBtn, &QPushButton::clicked, m_files, &DataFileActions::load);
     connect(save, &QPushButton::clicked, this, [this] { m_files->save(activeSet()); });
     connect(print, &QPushButton::clicked, m_output, &OutputActions::print);

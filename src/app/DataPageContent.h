@@ -16,6 +16,7 @@ class DataEditor;
 class DataFileActions;
 class OutputActions;
 class PlotBox;
+class TDataPropForm;
 class TEditInfoForm;
 class TScaleForm;
 struct Plot;
@@ -33,6 +34,7 @@ public:
     DataEditor& editor() { return *m_editor; }
     DataFileActions& files() { return *m_files; }
     OutputActions& output() { return *m_output; }
+    TDataPropForm& dataProperties() { return *m_dataPropForm; }
 
     // The active data set: the selected row of "Active Data Set", -1 for none.
     int activeSet() const;
@@ -83,6 +85,7 @@ private:
     OutputActions* m_output;
     TScaleForm* m_scaleForm;
     TEditInfoForm* m_editInfoForm;
+    TDataPropForm* m_dataPropForm;
 
     QComboBox* ActiveSetCombo = nullptr;
     QButtonGroup* m_mouseModes = nullptr;

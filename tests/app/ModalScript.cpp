@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -76,6 +78,29 @@ void acceptMessage(QWidget* box)
     if (!button && !message->buttons().isEmpty())
         button = message->buttons().first();
     click(button);
+}
+
+} // namespace vimo::test
+
+namespace vimo::test {
+
+void chooseFiles(QWidget* fileDialog, const QStringList& paths)
+{
+    auto* dialog = qobject_cast<QFileDialog*>(fileDialog);
+    ASSERT_NE(dialog, nullptr) << "expected a file dialog";
+    ASSERT_FALSE(paths.isEmpty());
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    if (paths.size() == 1) {
+        name->setText(paths.first());
+    } else {
+        dialog->setDirectory(QFileInfo(paths.first()).absolutePath());
+        QStringList quoted;
+        for (const QString& p : paths)
+            quoted << QLatin1Char('"') + QFileInfo(p).fileName() + QLatin1Char('"');
+        name->setText(quoted.join(QLatin1Char(' ')));
+    }
+    QMetaObject::invokeMethod(dialog, "accept");
 }
 
 } // namespace vimo::test

@@ -54,4 +54,8 @@ QString messageText(QWidget* box);
 // Clicks the message box's only (or default) button.
 void acceptMessage(QWidget* box);
 
+// Chooses files in a file dialog as the user types them into its name field (several names go quoted, from one
+// folder), then accepts the dialog.
+void chooseFiles(QWidget* fileDialog, const QStringList& paths);
+
 } // namespace vimo::test

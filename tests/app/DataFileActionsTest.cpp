@@ -1,0 +1,166 @@
+#include "PageFixture.h"
+
+#include "ModalScript.h"
+#include "app/DataFileActions.h"
+#include "app/DataPropForm.h"
+#include "app/SaveSel.h"
+#include "data/DataFile.h"
+#include "support/TestFiles.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QUrl>
+
+using namespace vimo;
+using namespace vimo::test;
+
+namespace {
+
+struct DataFileActionsTest : PageFixture {
+    QTemporaryDir dir;
+    const QString today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+
+    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+
+    // Answers the "Save" selection with `row` and OK.
+    static ModalScript::Step chooseSaveRow(int row)
+    {
+        return [row](QWidget* dialog) {
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save"));
+            const auto radios = dialog->findChildren<QRadioButton*>();
+            ASSERT_EQ(radios.size(), 2);
+            click(radios[row]);
+            click(child<QPushButton>(dialog, "OKBtn"));
+        };
+    }
+
+    // Checks the suggested name in the save dialog, then saves under `target`.
+    static ModalScript::Step saveAs(const QString& suggested, const QString& target)
+    {
+        return [suggested, target](QWidget* dialog) {
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save Vimo Data"));
+            EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text(), suggested);
+            chooseFiles(dialog, {target});
+        };
+    }
+
+    void pressSave() { click(child<QPushButton>(page.get(), "SaveBtn")); }
+};
+
+} // namespace
+
+TEST_F(DataFileActionsTest, savesTheActiveDataSetUnderTheSuggestedKindOfName)
+{
+    plot.signals.createDataSet(); // the active one now: Data001
+    page->files().setSelectedSet(3);
+    ModalScript script;
+    script.then(chooseSaveRow(0)).then(saveAs(QStringLiteral("Alt_%1_4.csv").arg(today), path("set.csv")));
+    pressSave();
+    EXPECT_EQ(readFile(path("set.csv")), datafile::dataSetFileBytes(plot, 1));
+}
+
+TEST_F(DataFileActionsTest, savesThePlotAndRemembersTheChoice)
+{
+    ModalScript script;
+    script.then(chooseSaveRow(1)).then(saveAs(QStringLiteral("Plot_%1.csv").arg(today), path("plot.csv")));
+    pressSave();
+    EXPECT_EQ(readFile(path("plot.csv")), datafile::plotFileBytes(plot));
+    EXPECT_EQ(page->files().saveSelection().choice(), TSaveSel::PlotAndAllDataSets);
+
+    // Cancel in the selection writes nothing.
+    ModalScript cancel;
+    cancel.then([](QWidget* dialog) { click(child<QPushButton>(dialog, "CancelBtn")); });
+    pressSave();
+}
+
+TEST_F(DataFileActionsTest, savingWithoutAnActiveDataSetSaysWhyAndWritesNothing_mendedFault)
+{
+    plot.signals.deleteDataSet(0);
+    ModalScript script;
+    script.then(chooseSaveRow(0)).then([](QWidget* box) {
+        EXPECT_EQ(messageText(box), QStringLiteral("No data set is selected."));
+        acceptMessage(box);
+    });
+    pressSave();
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(DataFileActionsTest, aFileThatCannotBeWrittenIsReported)
+{
+    const QString target = QStringLiteral("/proc/set.csv"); // nothing can be created there, not even by root
+    ModalScript script;
+    script.then(chooseSaveRow(0))
+        .then([&](QWidget* dialog) { chooseFiles(dialog, {target}); })
+        .then([&](QWidget* box) {
+            EXPECT_EQ(messageText(box), QStringLiteral("Unable to open /proc/set.csv!"));
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Error"));
+            acceptMessage(box);
+        });
+    pressSave();
+}
+
+TEST_F(DataFileActionsTest, loadsSeveralFilesOfBothFormsAtOnce)
+{
+    Plot source;
+    DataSet& a = source.signals.createDataSet();
+    a.altitude.name = QStringLiteral("Evening");
+    source.signals.createDataSet();
+    source.setRange({5, 50, 10, 300});
+    writeFile(path("a_set.csv"), datafile::dataSetFileBytes(source, 0));
+    writeFile(path("b_plot.csv"), datafile::plotFileBytes(source));
+
+    ModalScript script;
+    script.then([&](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Load Vimo Data"));
+        chooseFiles(dialog, {path("a_set.csv"), path("b_plot.csv")});
+    });
+    click(child<QPushButton>(page.get(), "LoadBtn"));
+    ASSERT_EQ(plot.signals.size(), 4);
+    EXPECT_EQ(plot.signals.at(1).name(), QStringLiteral("Evening"));
+    EXPECT_EQ(plot.signals.at(2).name(), QStringLiteral("Evening"));
+    EXPECT_EQ(plot.range(), (PlotRange{5, 50, 10, 300})); // from the plot file; nothing rescaled
+    EXPECT_EQ(page->activeSet(), 3);
+    EXPECT_EQ(page->dataProperties().selectedRow(), 0);
+}
+
+TEST_F(DataFileActionsTest, aFileThatCannotBeOpenedIsReportedAndTheOthersStillLoad)
+{
+    writeFile(path("good.csv"), "0, 1, 0\r\n1, 2, 0\r\n");
+    ModalScript script;
+    script.then([](QWidget* box) {
+        EXPECT_TRUE(messageText(box).startsWith(QStringLiteral("Unable to open ")));
+        EXPECT_TRUE(messageText(box).endsWith(QStringLiteral("missing.csv!")));
+        acceptMessage(box);
+    });
+    EXPECT_EQ(page->files().loadFiles({path("missing.csv"), path("good.csv")}), 1);
+    EXPECT_EQ(plot.signals.size(), 2);
+}
+
+TEST_F(DataFileActionsTest, droppedDataFilesLoadUnlessAnExchangeRuns)
+{
+    writeFile(path("dropped.csv"), "0, 1, 0\r\n1, 2, 0\r\n");
+    QWidget window;
+    page->acceptDropsOn(&window);
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path("dropped.csv")), QUrl::fromLocalFile(path("picture.png"))});
+
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &drop);
+    EXPECT_EQ(plot.signals.size(), 2); // the picture is no data file
+
+    page->setExchangeRunning(true);
+    QDropEvent refused(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &refused);
+    EXPECT_FALSE(refused.isAccepted());
+    EXPECT_EQ(plot.signals.size(), 2);
+}
