@@ -3,6 +3,7 @@
 #include "app/DataFileActions.h"
 #include "app/DataPropForm.h"
 #include "app/DataUndo.h"
+#include "app/DialogSupport.h"
 #include "app/EditInfoForm.h"
 #include "app/OutputActions.h"
 #include "app/PrtLocForm.h"
@@ -33,20 +34,17 @@
 namespace vimo {
 namespace {
 
-QPushButton* makeButton(const char* name, const char* caption, const char* hint, QWidget* parent)
+// Page buttons take no focus from a click: the keys stay with the plot.
+QPushButton* pageButton(const char* name, const char* caption, const char* hint, QWidget* parent)
 {
-    auto* button = new QPushButton(QLatin1String(caption), parent);
-    button->setObjectName(QLatin1String(name));
-    if (hint)
-        button->setToolTip(QLatin1String(hint));
+    QPushButton* button = makeButton(name, QLatin1String(caption), parent, hint);
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
 QToolButton* makeArrow(const char* name, Qt::ArrowType arrow, QWidget* parent)
 {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
+    auto* button = named<QToolButton>(name, parent);
     button->setArrowType(arrow);
     button->setFocusPolicy(Qt::TabFocus);
     return button;
@@ -55,7 +53,8 @@ QToolButton* makeArrow(const char* name, Qt::ArrowType arrow, QWidget* parent)
 } // namespace
 
 DataPageContent::DataPageContent(Plot& plot, QWidget* parent)
-    : QWidget(parent), m_plot(plot), m_editor(new DataEditor(plot, this)), m_plotBox(new PlotBox(plot, *m_editor, this)),
+    : QWidget(parent), m_plot(plot), m_editor(new DataEditor(plot, this)),
+      m_plotBox(new PlotBox(plot, *m_editor, this)),
       m_files(new DataFileActions(plot, this)), m_output(new OutputActions(plot, printSettings(), this)),
       m_scaleForm(new TScaleForm(plot, this)),
       m_editInfoForm(new TEditInfoForm(plot, this)), m_dataPropForm(new TDataPropForm(plot, *m_editor, this))
@@ -117,10 +116,10 @@ QWidget* DataPageContent::buildControls()
 
     auto* zoom = new QGroupBox(QStringLiteral("Zoom"), panel);
     auto* zoomGrid = new QGridLayout(zoom);
-    auto* zoomInBtn = makeButton("ZoomInBtn", "IN", nullptr, zoom);
-    auto* zoomOutBtn = makeButton("ZoomOutBtn", "OUT", nullptr, zoom);
-    auto* reset = makeButton("ZoomResetBtn", "Reset", "Zoom back to original size", zoom);
-    ZoomCropBtn = makeButton("ZoomCropBtn", "Crop", "Crop data to that shown in display", zoom);
+    auto* zoomInBtn = pageButton("ZoomInBtn", "IN", nullptr, zoom);
+    auto* zoomOutBtn = pageButton("ZoomOutBtn", "OUT", nullptr, zoom);
+    auto* reset = pageButton("ZoomResetBtn", "Reset", "Zoom back to original size", zoom);
+    ZoomCropBtn = pageButton("ZoomCropBtn", "Crop", "Crop data to that shown in display", zoom);
     zoomGrid->addWidget(zoomInBtn, 0, 0);
     zoomGrid->addWidget(zoomOutBtn, 0, 1);
     zoomGrid->addWidget(reset, 1, 0);
@@ -174,13 +173,13 @@ QWidget* DataPageContent::buildControls()
     column->addWidget(ActiveSetCombo);
 
     auto* actions = new QGridLayout;
-    ScaleBtn = makeButton("ScaleBtn", "Scale", "Manually set plot scale", panel);
-    DataPropBtn = makeButton("DataPropBtn", "Data Properties", "Edit Dataset Properties", panel);
-    auto* edit = makeButton("EditBtn", "Plot Properties", "Edit plot colors and text", panel);
-    LoadBtn = makeButton("LoadBtn", "Load", "Load data", panel);
-    auto* save = makeButton("SaveBtn", "Save", "Save Data", panel);
-    auto* exportBtn = makeButton("ExportBtn", "Export", "Export plot to bitmap, JPEG, GIF", panel);
-    auto* print = makeButton("PrtBtn", "Print", "Print the plot", panel);
+    ScaleBtn = pageButton("ScaleBtn", "Scale", "Manually set plot scale", panel);
+    DataPropBtn = pageButton("DataPropBtn", "Data Properties", "Edit Dataset Properties", panel);
+    auto* edit = pageButton("EditBtn", "Plot Properties", "Edit plot colors and text", panel);
+    LoadBtn = pageButton("LoadBtn", "Load", "Load data", panel);
+    auto* save = pageButton("SaveBtn", "Save", "Save Data", panel);
+    auto* exportBtn = pageButton("ExportBtn", "Export", "Export plot to bitmap, JPEG, GIF", panel);
+    auto* print = pageButton("PrtBtn", "Print", "Print the plot", panel);
     const QPushButton* order[] = {ScaleBtn, DataPropBtn, edit, LoadBtn, save, exportBtn, print};
     for (int i = 0; i < int(std::size(order)); ++i)
         actions->addWidget(const_cast<QPushButton*>(order[i]), i / 2, i % 2);

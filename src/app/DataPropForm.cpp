@@ -26,20 +26,9 @@ namespace {
 
 QLineEdit* makeEdit(const char* name, int maxChars, QWidget* parent)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
+    auto* edit = named<QLineEdit>(name, parent);
     edit->setMaxLength(maxChars);
     return edit;
-}
-
-QPushButton* makeButton(const char* name, const char* caption, const char* hint, QWidget* parent)
-{
-    auto* button = new QPushButton(QLatin1String(caption), parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    if (hint)
-        button->setToolTip(QLatin1String(hint));
-    return button;
 }
 
 // A style index as a row of its list: an unknown style (read from a file) selects none.
@@ -69,14 +58,16 @@ TDataPropForm::TDataPropForm(Plot& plot, DataEditor& editor, QWidget* parent)
       YOffsetEdit(makeEdit("YOffsetEdit", text::kLineChars, this)),
       XScaleEdit(makeEdit("XScaleEdit", text::kLineChars, this)),
       YScaleEdit(makeEdit("YScaleEdit", text::kLineChars, this)),
-      Note1Edit(makeEdit("Note1Edit", text::kLineChars, this)), Note2Edit(makeEdit("Note2Edit", text::kLineChars, this)),
+      Note1Edit(makeEdit("Note1Edit", text::kLineChars, this)),
+      Note2Edit(makeEdit("Note2Edit", text::kLineChars, this)),
       Note3Edit(makeEdit("Note3Edit", text::kLineChars, this)),
-      ApplyBtn(makeButton("ApplyBtn", "Apply", nullptr, this)),
-      DelSetBtn(makeButton("DelSetBtn", "Delete Data Set", nullptr, this)),
-      DriftBtn(makeButton("DriftBtn", "Fix Drift", "Adjust for pressure drift over time", this)),
-      OffsetBtn(makeButton("OffsetBtn", "Fix Offset", "Adjust for offset", this)),
-      PhotoBtn(makeButton("PhotoBtn", "Export Photo Info", "Export list of triggers with altitudes", this)),
-      OKBtn(makeButton("OKBtn", "OK", nullptr, this))
+      ApplyBtn(makeButton("ApplyBtn", QStringLiteral("Apply"), this)),
+      DelSetBtn(makeButton("DelSetBtn", QStringLiteral("Delete Data Set"), this)),
+      DriftBtn(makeButton("DriftBtn", QStringLiteral("Fix Drift"), this, "Adjust for pressure drift over time")),
+      OffsetBtn(makeButton("OffsetBtn", QStringLiteral("Fix Offset"), this, "Adjust for offset")),
+      PhotoBtn(makeButton("PhotoBtn", QStringLiteral("Export Photo Info"), this,
+                          "Export list of triggers with altitudes")),
+      OKBtn(makeButton("OKBtn", QStringLiteral("OK"), this))
 {
     setObjectName(QStringLiteral("DataPropForm"));
     setWindowTitle(QStringLiteral("Data Properties"));

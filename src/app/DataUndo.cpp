@@ -215,10 +215,11 @@ bool DataEditor::changeDataSet(int k, const QString& description, const std::fun
     if (!m_plot.signals.isValidIndex(k))
         return false;
     DataSet* set = &m_plot.signals.at(k);
-    auto command = std::make_unique<SnapshotCommand>(m_plot, description, std::vector<DataSet*>{set}, [this, set, change] {
+    const auto run = [this, set, change] {
         const int position = m_plot.signals.indexOf(set);
         return position >= 0 && change(m_plot, position);
-    });
+    };
+    auto command = std::make_unique<SnapshotCommand>(m_plot, description, std::vector<DataSet*>{set}, run);
     if (!command->execute())
         return false;
     record(command.release());

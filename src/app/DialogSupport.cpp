@@ -2,11 +2,21 @@
 
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
 
 namespace vimo {
+
+QPushButton* makeButton(const char* objectName, const QString& caption, QWidget* parent, const char* hint)
+{
+    auto* button = named<QPushButton>(objectName, caption, parent);
+    button->setAutoDefault(false);
+    if (hint)
+        button->setToolTip(QLatin1String(hint));
+    return button;
+}
 
 void centreOnScreen(QWidget* window)
 {

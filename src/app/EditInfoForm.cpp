@@ -39,26 +39,13 @@ std::array<QString*, 6> plotTexts(Plot& plot)
     return {&plot.title, &plot.xLabel, &plot.yLabel, &plot.info1, &plot.info2, &plot.info3};
 }
 
-QCheckBox* makeCheck(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
-
-QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
-
 } // namespace
 
 TEditInfoForm::TEditInfoForm(Plot& plot, QWidget* parent)
-    : QDialog(parent), m_plot(plot), ShowInfoChk(makeCheck("ShowInfoChk", QStringLiteral("Show Text Info"), this)),
-      ShowBackgroundChk(makeCheck("ShowBackgroundChk", QStringLiteral("Show Background Logo"), this)),
-      ShowROCChk(makeCheck("ShowROCChk", QStringLiteral("Show Avg Rate of Climb"), this)),
+    : QDialog(parent), m_plot(plot),
+      ShowInfoChk(named<QCheckBox>("ShowInfoChk", QStringLiteral("Show Text Info"), this)),
+      ShowBackgroundChk(named<QCheckBox>("ShowBackgroundChk", QStringLiteral("Show Background Logo"), this)),
+      ShowROCChk(named<QCheckBox>("ShowROCChk", QStringLiteral("Show Avg Rate of Climb"), this)),
       DataLenBtn(makeButton("DataLenBtn", QStringLiteral("Edit Data Length"), this)),
       OKBtn(makeButton("OKBtn", QStringLiteral("OK"), this)),
       CancelBtn(makeButton("CancelBtn", QStringLiteral("Cancel"), this))

@@ -3,6 +3,7 @@
 #include "app/DialogSupport.h"
 #include "data/CFormat.h"
 #include "plot/PrintSettings.h"
+#include "plot/ScaleDialogRules.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -18,20 +19,6 @@ namespace {
 
 constexpr int kEditChars = 255;
 
-QLineEdit* makeEdit(const char* name, const char* text)
-{
-    auto* edit = new QLineEdit(QLatin1String(text));
-    edit->setObjectName(QLatin1String(name));
-    return edit;
-}
-
-QLabel* makeLabel(const char* name, const char* text)
-{
-    auto* label = new QLabel(QLatin1String(text));
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
 // The number the edit's text begins with, into `value`; other text leaves it alone.
 void readInto(const QLineEdit* edit, double& value)
 {
@@ -41,26 +28,21 @@ void readInto(const QLineEdit* edit, double& value)
         value = parsed;
 }
 
-QString shortest(double value)
-{
-    return QString::fromLatin1(cformat::general(value, 15));
-}
-
 } // namespace
 
 TPrtLocForm::TPrtLocForm(PrintSettings& settings, QWidget* parent)
-    : QDialog(parent), m_settings(settings), WidthEdit(makeEdit("WidthEdit", "7.0")),
-      HeightEdit(makeEdit("HeightEdit", "3.5")), LeftEdit(makeEdit("LeftEdit", "0.5")),
-      TopEdit(makeEdit("TopEdit", "0.5")), LeftLabel(makeLabel("LeftLabel", "Distance from Left (inches)")),
-      TopLabel(makeLabel("TopLabel", "Distance from Top (inches)")),
-      ColorChk(new QCheckBox(QStringLiteral("Print with color"))), OKBtn(new QPushButton(QStringLiteral("OK"))),
-      CancelBtn(new QPushButton(QStringLiteral("Cancel")))
+    : QDialog(parent), m_settings(settings), WidthEdit(named<QLineEdit>("WidthEdit", QStringLiteral("7.0"))),
+      HeightEdit(named<QLineEdit>("HeightEdit", QStringLiteral("3.5"))),
+      LeftEdit(named<QLineEdit>("LeftEdit", QStringLiteral("0.5"))),
+      TopEdit(named<QLineEdit>("TopEdit", QStringLiteral("0.5"))),
+      LeftLabel(named<QLabel>("LeftLabel", QStringLiteral("Distance from Left (inches)"))),
+      TopLabel(named<QLabel>("TopLabel", QStringLiteral("Distance from Top (inches)"))),
+      ColorChk(named<QCheckBox>("ColorChk", QStringLiteral("Print with color"))),
+      OKBtn(makeButton("OKBtn", QStringLiteral("OK"), nullptr)),
+      CancelBtn(makeButton("CancelBtn", QStringLiteral("Cancel"), nullptr))
 {
     setObjectName(QStringLiteral("PrtLocForm"));
     setWindowTitle(QStringLiteral("Output"));
-    ColorChk->setObjectName(QStringLiteral("ColorChk"));
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     OKBtn->setDefault(true);
 
     auto* group = new QGroupBox(QStringLiteral("Printed Plot Options"), this);
@@ -89,8 +71,8 @@ TPrtLocForm::TPrtLocForm(PrintSettings& settings, QWidget* parent)
 
 void TPrtLocForm::showSize()
 {
-    WidthEdit->setText(shortest(m_settings.widthInches));
-    HeightEdit->setText(shortest(m_settings.heightInches));
+    WidthEdit->setText(scaleValueText(m_settings.widthInches));
+    HeightEdit->setText(scaleValueText(m_settings.heightInches));
 }
 
 void TPrtLocForm::restore()

@@ -10,28 +10,10 @@
 #include <QVBoxLayout>
 
 namespace vimo {
-namespace {
-
-QLineEdit* makeEdit(const char* name, QWidget* parent)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    return edit;
-}
-
-QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
-
 TScaleForm::TScaleForm(Plot& plot, QWidget* parent)
-    : QDialog(parent), m_plot(plot), XMinEdit(makeEdit("XMinEdit", this)), XMaxEdit(makeEdit("XMaxEdit", this)),
-      YMinEdit(makeEdit("YMinEdit", this)), YMaxEdit(makeEdit("YMaxEdit", this)),
+    : QDialog(parent), m_plot(plot), XMinEdit(named<QLineEdit>("XMinEdit", this)),
+      XMaxEdit(named<QLineEdit>("XMaxEdit", this)), YMinEdit(named<QLineEdit>("YMinEdit", this)),
+      YMaxEdit(named<QLineEdit>("YMaxEdit", this)),
       OkBtn(makeButton("OkBtn", QStringLiteral("OK"), this)),
       CancelBtn(makeButton("CancelBtn", QStringLiteral("Cancel"), this)),
       AutoBtn(makeButton("AutoBtn", QStringLiteral("Auto"), this))
