@@ -117,6 +117,17 @@ TEST(FixOffset, lowestPointBecomesZeroForBothSeriesAndNoteThreeGetsTheNewMaximum
     EXPECT_FALSE(fixOffset(plot, 1));
 }
 
+TEST(FixOffset, altitudesAtOrAbove99999StillEndWithTheLowestAtZero_mended)
+{
+    // A search that starts at 99999 would find no lower value and shift everything by 99999.
+    Plot plot;
+    DataSet& set = addDataSet(plot, {{0, 100002}, {1, 100000}});
+    set.notes[2] = QStringLiteral("max=1");
+    fixOffset(plot, 0);
+    EXPECT_EQ(set.altitude.series.altitudes(), (std::vector<double>{2, 0}));
+    EXPECT_EQ(set.notes[2], QStringLiteral("max=2"));
+}
+
 TEST(FixOffset, emptySeriesChangesNoSampleAndReportsTheEmptyMaximum)
 {
     Plot plot;
