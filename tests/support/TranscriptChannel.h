@@ -34,6 +34,9 @@ struct Wire {
     // When the input runs dry: true reports the device as gone (the link then ends the exchange at once),
     // false waits out the read's time-out like a silent line.
     bool goneWhenDry = false;
+    // When the input is dry (and the device not gone), a read returns nothing at once instead of waiting out its
+    // time-out (fuzz targets: the exchange must be made gone before a read with a time limit).
+    bool dryReadsReturnAtOnce = false;
     bool isOpen = false;
 
     void note(const QString& event) { events << event; }
@@ -104,6 +107,8 @@ public:
         if (m_wire->input.isEmpty()) {
             if (m_wire->goneWhenDry)
                 return -1;
+            if (m_wire->dryReadsReturnAtOnce)
+                return 0;
             std::this_thread::sleep_for(std::chrono::milliseconds(timeoutMs));
             return 0;
         }
