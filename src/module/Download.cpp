@@ -81,6 +81,7 @@ DownloadResult downloadDataSets(ModuleSession& session, int selectedRow, const S
         return result;
     ExchangeScope scope(session);
 
+    reporter.progress(0, 100);
     for (int n = first; n <= last && !result.cancelled && session.link.isOpen(); ++n) {
         ++result.requested;
         session.sendCommand(protocol::kDownload);

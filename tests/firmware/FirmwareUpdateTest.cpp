@@ -93,51 +93,11 @@ TEST_F(FirmwareUpdateTest, manualEntry_sendsNoPButStillTheBreak)
     EXPECT_EQ(w.events.mid(0, 2), (QStringList{"open /dev/ttyUSB0 4800 0", "break on"}));
 }
 
-TEST_F(FirmwareUpdateTest, badChecksumOnceThenAccepted_reportsItOnceAndGoesOn)
-{
-    bool first = true;
-    bootLoader.answer = [&first](const QByteArray& record) {
-        const bool fail = first;
-        first = false;
-        return record + (fail ? "X" : ".");
-    };
-    ASSERT_EQ(update("addresses_0_to_99.hex"), kUpdateOk);
-    EXPECT_EQ(reporter.memo, (QStringList{"ISP Mode Initiated", "bad checksum"}));
-}
-
-TEST_F(FirmwareUpdateTest, bootLoaderWithoutEcho_replyIsNotTakenForEchoAndTheRecordCountsAsAccepted)
-{
-    bootLoader.answer = [](const QByteArray&) { return QByteArray("."); };
-    ASSERT_TRUE(link.open("/dev/ttyUSB0", 4800));
-    EXPECT_EQ(sendIspRecord(link, reporter, ":020000020301F8"), 1);
-    EXPECT_EQ(reporter.memo, QStringList{"Sent data not echoed"});
-}
-
-TEST_F(FirmwareUpdateTest, recordFailingThreeTimes_namesEachAttemptAndTheStep)
-{
-    bootLoader.answer = [](const QByteArray& record) {
-        return record + (record.startsWith(":03000004") ? "R" : ".");
-    };
-    ASSERT_EQ(update("addresses_0_to_99.hex"), kUpdateRecordFailed);
-    EXPECT_EQ(reporter.memo, (QStringList{"ISP Mode Initiated", "data byte write failure", "data byte write failure",
-                                          "data byte write failure", "Error Erasing Flash"}));
-    EXPECT_EQ(w.events.last(), "close");
-}
-
 TEST_F(FirmwareUpdateTest, configurationByteFailing_hasNoMessageOfItsOwn)
 {
     bootLoader.answer = [](const QByteArray& record) { return record + (record.startsWith(":0200000200") ? "?" : "."); };
     ASSERT_EQ(update("addresses_0_to_99.hex"), kUpdateRecordFailed);
     EXPECT_EQ(reporter.memo, QStringList{"ISP Mode Initiated"});
-}
-
-TEST_F(FirmwareUpdateTest, silentBootLoader_isNotResponding)
-{
-    w.respond = nullptr;
-    ASSERT_EQ(update("addresses_0_to_99.hex"), kUpdateNoBootLoader);
-    EXPECT_EQ(reporter.memo, QStringList{"Target not responding"});
-    EXPECT_EQ(w.writes().count("U"), 3);
-    EXPECT_EQ(w.events.last(), "close");
 }
 
 TEST_F(FirmwareUpdateTest, silentRecord_reportsEchoAndResponseForEachAttempt)

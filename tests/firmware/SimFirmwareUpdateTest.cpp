@@ -113,10 +113,3 @@ TEST_F(NoSync, update_targetNotResponding)
     EXPECT_FALSE(link.isOpen());
 }
 
-TEST_F(SimFirmwareUpdate, refusedFile_neverReachesThePort)
-{
-    EXPECT_EQ(update("bad_checksum_line_3.hex"), kUpdateHexNotOpened);
-    EXPECT_EQ(update("no_such_file.hex"), kUpdateHexNotOpened);
-    EXPECT_EQ(update("beyond_code_space.hex"), kUpdateBeyondCodeSpace);
-    EXPECT_TRUE(sim->received().isEmpty());
-}

@@ -3,23 +3,13 @@
 // Helpers of the module reply fuzz targets: a session over a channel that hands the fuzzer's bytes to the program
 // as a reply and then reports the device gone, so every exchange ends at once when the bytes run out.
 
+#include "../support/SilentReporter.h"
 #include "../support/TranscriptChannel.h"
 #include "module/ModuleSession.h"
 
 #include <QByteArray>
 
 namespace vimo::fuzz {
-
-class SilentReporter : public ModuleReporter {
-public:
-    void clearMemo() override {}
-    void memoLine(const QString&) override {}
-    void message(const QString&, const QString&, MessageIcon) override {}
-    bool confirm(const QString&, const QString&) override { return true; }
-    void progress(int, int) override {}
-    void progressDone() override {}
-    void status(StatusPanel, const QString&) override {}
-};
 
 // A connected session whose port answers the write `trigger` (or, when empty, the first write) with `reply`, then
 // goes dead.
@@ -38,7 +28,7 @@ struct ReplySession {
     }
 
     test::ScriptedLink wire;
-    SilentReporter reporter;
+    test::SilentReporter reporter;
     ModuleSession session;
 };
 

@@ -38,16 +38,6 @@ TEST_F(ConfigurationTest, read_takesTheRecordAndTheVariant)
     EXPECT_EQ(session.showRecordInterval().totalRecordTime, "Total Record Time: 02 hours 16 min 32.000 sec");
 }
 
-TEST_F(ConfigurationTest, read_withoutVariantReplyIsAStandardModule)
-{
-    connect();
-    session.state.f5jModule = true;
-    module.configReply = wire(sample());
-    module.variantReply.clear();
-    ASSERT_TRUE(readConfiguration(session));
-    EXPECT_FALSE(session.state.f5jModule);
-}
-
 TEST_F(ConfigurationTest, read_shortReplyLeavesTheRecordUntouchedAndTheNextWriteSendsIt)
 {
     connect();

@@ -36,31 +36,6 @@ TEST_F(DownloadTest, setWithATriggerMark_becomesSamplesNotesAndMemoLines)
     EXPECT_EQ(reporter.progressSteps.back(), std::make_pair(80, 100)); // 100 x 4 samples / 5 words
 }
 
-TEST_F(DownloadTest, unannouncedSetEndsWhenTheModuleFallsSilent)
-{
-    connect();
-    session.state.setCount = 1;
-    module.sets[0] = setReply(1, 0, 0, std::vector<std::uint16_t>(200, 5));
-    download(0);
-    ASSERT_EQ(received.size(), 1u);
-    EXPECT_EQ(received[0].count(), 200);
-    for (const auto& step : reporter.progressSteps)
-        EXPECT_EQ(step.first, 0);
-    EXPECT_EQ(reporter.memo.last(), "Set 1: Downloaded 200 data samples.");
-}
-
-TEST_F(DownloadTest, setThatStopsEarly_keepsTheSamplesReceivedAndSaysSo)
-{
-    connect();
-    session.state.setCount = 1;
-    module.sets[0] = setReply(1, 300, 0, std::vector<std::uint16_t>(200, 5));
-    download(0);
-    ASSERT_EQ(received.size(), 1u);
-    EXPECT_EQ(received[0].count(), 200);
-    EXPECT_EQ(reporter.memo, (QStringList{"", "Set 1: Downloaded 200 data samples.",
-                                          "Set 1: Transfer ended early; 200 of 300 samples arrived."}));
-}
-
 TEST_F(DownloadTest, all_downloadsEverySetInOrderAndReportsACorruptedOne)
 {
     connect();

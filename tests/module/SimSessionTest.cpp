@@ -238,6 +238,8 @@ TEST_F(WordCountZero, download_unannouncedSetEndsAtTheSilenceWithoutProgress)
     connect();
     downloadAll(sets);
     ASSERT_EQ(sets.size(), 2u);
+    const std::vector<quint16> words = model().sets[0].words;
+    EXPECT_EQ(sets[0].count(), int(samplesOf({words.begin(), words.begin() + 200}).size()));
     EXPECT_FALSE(sets[0].endedEarly);
     for (const auto& step : reporter.progressSteps)
         EXPECT_EQ(step.first, 0);
