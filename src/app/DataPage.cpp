@@ -3,6 +3,8 @@
 #include "app/DataFileActions.h"
 #include "app/DataPageContent.h"
 #include "data/Plot.h"
+#include "plot/PlotKeys.h"
+#include "plot/PrintSettings.h"
 #include "plot/PrintSettings.h"
 
 #include <QKeyEvent>

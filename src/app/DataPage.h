@@ -20,7 +20,7 @@ struct Plot;
 // - handlePlotKey(): the plot keys, offered by the window's key preview only while this page is shown;
 // - setExchangeRunning(): while a module exchange runs, Load, Data Properties, Crop and Scale must be disabled;
 // - applySettings() / collectSettings(): the remembered values that belong to this page and its dialogs
-//   ("Show Points", the plot labels switches, print size and colour, export type);
+//   ("Show Points", the plot labels switches, export type; the print size and colour go to printSettings());
 // - readout(): the cursor and rate-of-climb read-outs for the status bar.
 class DataPage : public QWidget {
     Q_OBJECT

@@ -1,4 +1,6 @@
 #include "app/AboutPage.h"
+#include "app/GuardedApplication.h"
+#include "app/Prompts.h"
 #include "app/AppSettings.h"
 #include "app/ConfigurePage.h"
 #include "app/ConnectPage.h"
@@ -7,7 +9,11 @@
 #include "app/MainForm.h"
 #include "data/Plot.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -18,6 +24,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace vimo {
 namespace {
@@ -164,6 +171,70 @@ TEST_F(MainFormTest, handEditedNonsense_takesDefaultsAndRangesWithoutCostingTheR
     EXPECT_EQ(window.connectPage->CommPortBox->currentIndex(), -1);
     EXPECT_TRUE(window.configurePage->TrigChk->isChecked());
     EXPECT_EQ(window.plot()->infoColor, 0x00FF00u);
+}
+
+} // namespace
+} // namespace vimo
+
+namespace vimo {
+namespace {
+
+// Arrow keys with Ctrl change the plot only on "Recorded Data"; elsewhere they reach the focused control.
+TEST_F(MainFormTest, plotKeys_actOnlyOnTheRecordedDataPage)
+{
+    TMainForm window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const double xMax = window.plot()->xMax;
+
+    window.PageControl->setCurrentWidget(window.configurePage);
+    QLineEdit* edit = window.configurePage->AutoStartSecEdit;
+    edit->setFocus();
+    edit->setCursorPosition(0);
+    QTest::keyClick(edit, Qt::Key_Right, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Home);
+    EXPECT_EQ(window.plot()->xMax, xMax);
+    EXPECT_EQ(edit->cursorPosition(), 0); // Home went to the edit
+
+    window.PageControl->setCurrentWidget(window.dataPage);
+    QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+    QTest::keyClick(focused, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(window.plot()->xMax, xMax / 2); // Ctrl+Right halves the time span
+    QTest::keyClick(focused, Qt::Key_Home);
+    EXPECT_EQ(window.plot()->xMax, xMax);
+}
+
+TEST(GuardedDelivery, anExceptionIsReportedAndGoesNoFurther)
+{
+    QString reported;
+    const bool delivered = deliverGuarded([]() -> bool { throw std::runtime_error("bad handler"); },
+                                          [&](const QString& what) { reported = what; });
+    EXPECT_FALSE(delivered);
+    EXPECT_EQ(reported, QStringLiteral("bad handler"));
+    EXPECT_TRUE(deliverGuarded([] { return true; }, [](const QString&) { FAIL(); }));
+}
+
+// The boxes the program shows: exact caption, text, icon and buttons.
+TEST(DialogPromptsTest, questionBox_hasTheCaptionTextAndButtons)
+{
+    DialogPrompts prompts;
+    QString caption, text;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    QMessageBox::StandardButtons buttons;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        caption = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = box->standardButtons();
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_FALSE(prompts.yesNo(nullptr, QStringLiteral("Reset Config Defaults"), QStringLiteral("Sure?")));
+    EXPECT_EQ(caption, QStringLiteral("Reset Config Defaults"));
+    EXPECT_EQ(text, QStringLiteral("Sure?"));
+    EXPECT_EQ(icon, QMessageBox::NoIcon);
+    EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
 }
 
 } // namespace

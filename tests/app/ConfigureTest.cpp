@@ -1,0 +1,245 @@
+// The "Configure" page driven offscreen against the simulated module.
+
+#include "WindowHarness.h"
+#include "app/ConfigurePage.h"
+#include "app/ConnectPage.h"
+#include "app/Controls.h"
+#include "app/ModuleController.h"
+#include "module/ModuleConfig.h"
+#include "support/SimFixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+
+namespace vimo::test {
+namespace {
+
+ModuleConfig configOf(const sim::ConfigRecord& record)
+{
+    return *decodeConfig(QByteArrayView(reinterpret_cast<const char*>(record.data()), qsizetype(record.size())));
+}
+
+sim::SimOptions f5jModule()
+{
+    sim::SimOptions options;
+    options.f5j = true;
+    return options;
+}
+
+class Configure : public WindowTest {
+protected:
+    explicit Configure(const sim::SimOptions& options = {}) : sim(options) {}
+
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        startWindow();
+    }
+
+    ConfigurePage& page() const { return *window->configurePage; }
+
+    void connect()
+    {
+        connectTo(sim.path());
+        window->PageControl->setCurrentWidget(window->configurePage);
+        sim->clearReceived();
+    }
+
+    void setModuleConfig(const std::function<void(sim::ConfigRecord&)>& change)
+    {
+        sim->withModel([&](sim::SimModel& m) { change(m.config); });
+    }
+
+    // The record the module holds after a "Write Config".
+    ModuleConfig writtenRecord()
+    {
+        EXPECT_TRUE(sim->waitForReceived(1 + ModuleConfig::kWireSize, 3000));
+        EXPECT_EQ(sim->received().left(1), "c");
+        return configOf(sim->model().config);
+    }
+
+    static void clickRow(RadioGroup* group, int row)
+    {
+        QList<QRadioButton*> buttons = group->findChildren<QRadioButton*>();
+        QTest::mouseClick(buttons.at(row), Qt::LeftButton);
+    }
+
+    SimFixture sim;
+};
+
+TEST_F(Configure, connect_showsTheModuleRecord)
+{
+    setModuleConfig([](sim::ConfigRecord& r) {
+        r[sim::field::kUnits] = 2;
+        r[sim::field::kMemorySize] = 2;
+        r[sim::field::kAutoStart] = 3;
+        r[sim::field::kModuleVersion] = 2;
+        r[sim::field::kRecordTrigger] = 0;
+        r[sim::field::kReverseTrigger] = 1;
+    });
+    connect();
+    EXPECT_EQ(page().UnitsGrp->itemIndex(), 2);
+    EXPECT_EQ(page().AboveUnitsPanel->text(), QStringLiteral("Meters"));
+    EXPECT_EQ(page().BelowUnitsPanel->text(), QStringLiteral("Meters"));
+    EXPECT_EQ(page().AutoStartGrp->itemIndex(), 3);
+    EXPECT_EQ(page().BlankChk->text(), QStringLiteral("Blank display after 30 seconds"));
+    EXPECT_FALSE(page().TrigChk->isChecked());
+    EXPECT_TRUE(page().RevTrigChk->isChecked());
+    // 10 ticks of 100 ms; 8192 samples of one second.
+    EXPECT_EQ(page().HourPanel->text(), QStringLiteral("0"));
+    EXPECT_EQ(page().MinutePanel->text(), QStringLiteral("00"));
+    EXPECT_EQ(page().SecondPanel->text(), QStringLiteral("01"));
+    EXPECT_EQ(page().mSecPanel->text(), QStringLiteral("000"));
+    EXPECT_EQ(page().Msg1->text(), QStringLiteral("Total Record Time: 02 hours 16 min 32.000 sec"));
+    EXPECT_FALSE(page().AutoStartGrp->isHidden());
+    EXPECT_TRUE(page().ZF5J_Grp->isHidden());
+    EXPECT_TRUE(page().AutoZeroChk->isHidden());
+}
+
+TEST_F(Configure, writeConfig_sendsTheRecordBuiltFromTheControls)
+{
+    connect();
+    clickRow(page().UnitsGrp, 1);
+    EXPECT_EQ(page().AboveUnitsPanel->text(), QStringLiteral("Yards"));
+    clickRow(page().AutoStopGrp, 2);
+    page().AutoStartSecEdit->setText(QStringLiteral("70000"));
+    page().AutoStopAltitudeEdit->setText(QStringLiteral(" 42 ft"));
+    QTest::mouseClick(page().SecSpin->upButton(), Qt::LeftButton); // 1 s -> 2 s
+    EXPECT_EQ(page().SecondPanel->text(), QStringLiteral("02"));
+    page().TrigChk->setChecked(false);
+
+    click(page().WriteCfgBtn);
+    ASSERT_TRUE(waitIdle());
+    const ModuleConfig written = writtenRecord();
+    ModuleConfig expected = configOf(sim::defaultConfig(false));
+    expected.units = 1;
+    expected.autoStop = 2;
+    expected.startSeconds = 65535;
+    expected.stopAltitude = 42;
+    expected.intervalTicks = 20;
+    expected.recordTrigger = 0;
+    EXPECT_EQ(written, expected);
+    EXPECT_EQ(page().AutoStartSecEdit->text(), QStringLiteral("65535"));
+}
+
+TEST_F(Configure, readConfig_afterTheModuleChanged_showsTheNewRecord_aFailedReadKeepsTheControls)
+{
+    connect();
+    setModuleConfig([](sim::ConfigRecord& r) { r[sim::field::kUnits] = 1; });
+    click(page().ReadCfgBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(sim->received(), "rM");
+    EXPECT_EQ(page().UnitsGrp->itemIndex(), 1);
+
+    clickRow(page().UnitsGrp, 2);
+    sim::SimFaults faults;
+    faults.shortConfigBytes = 10;
+    sim->setFaults(faults);
+    click(page().ReadCfgBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_TRUE(memo().contains(QStringLiteral("No reponse from device.")));
+    ASSERT_FALSE(prompts.shown.isEmpty());
+    EXPECT_EQ(prompts.shown.last().caption, QStringLiteral("Error"));
+    EXPECT_EQ(prompts.shown.last().text, QStringLiteral("Unable to read configuration!"));
+    EXPECT_EQ(page().UnitsGrp->itemIndex(), 2); // what the user chose stays
+}
+
+// Literally a configuration read that unchecks the auto-zero box fires its handler, which resets the auto-zero
+// choice to "Off", and the next write sends it.
+TEST_F(Configure, readThatUnchecksTheAutoZeroBox_keepsTheModulesChoice)
+{
+    {
+        QSettings s = store();
+        s.setValue(QStringLiteral("Settings/AutoZero"), 2); // the box starts checked
+    }
+    window.reset();
+    startWindow();
+    ASSERT_TRUE(page().AutoZeroChk->isChecked());
+    setModuleConfig([](sim::ConfigRecord& r) { r[sim::field::kAutoZero] = 1; });
+    connect();
+    EXPECT_FALSE(page().AutoZeroChk->isChecked());
+    EXPECT_EQ(page().AutoZeroGrp->itemIndex(), 1);
+    click(page().WriteCfgBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(writtenRecord().autoZero, 1);
+}
+
+TEST_F(Configure, calibrate_sendsTheAltitude_andReadsTheConfigurationAgain)
+{
+    connect();
+    page().AltCalEdit->setText(QStringLiteral("1234"));
+    click(page().CalBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(sim->received(), QByteArray("$t\x04\xD2rM", 6));
+    EXPECT_EQ(sim->model().calibration, qint16(1234));
+}
+
+TEST_F(Configure, resetDefaults_asksFirst_thenSendsStarAndReadsTheConfiguration)
+{
+    connect();
+    prompts.answers = {false};
+    click(page().BitBtn1);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_TRUE(sim->received().isEmpty());
+    EXPECT_EQ(prompts.shown.last().text,
+              QStringLiteral("This will reset all configuration values in the device.  Are you sure?"));
+
+    setModuleConfig([](sim::ConfigRecord& r) { r[sim::field::kUnits] = 2; });
+    click(page().BitBtn1);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(sim->received(), "*rM");
+    EXPECT_EQ(page().UnitsGrp->itemIndex(), 0); // the module's defaults
+}
+
+TEST_F(Configure, resetModule_sendsR_andReadsTheConfigurationWhenTheModuleIsBack)
+{
+    connect();
+    click(page().ResetModuleBtn);
+    ASSERT_TRUE(waitIdle(15000));
+    EXPECT_EQ(sim->received(), "RrM");
+    EXPECT_EQ(sim->model().restarts, 1);
+    EXPECT_EQ(memo().last(), QStringLiteral("Configuration loaded."));
+}
+
+class ConfigureF5j : public Configure {
+protected:
+    ConfigureF5j() : Configure(f5jModule()) {}
+};
+
+TEST_F(ConfigureF5j, f5jModule_showsItsGroupInPlaceOfTheAutoGroups_andWritesTheTrackBars)
+{
+    connect();
+    EXPECT_TRUE(page().AutoStartGrp->isHidden());
+    EXPECT_TRUE(page().AutoStopGrp->isHidden());
+    EXPECT_TRUE(page().AutoZeroGrp->isHidden());
+    EXPECT_FALSE(page().ZF5J_Grp->isHidden());
+    EXPECT_FALSE(page().AutoZeroChk->isHidden());
+    EXPECT_TRUE(page().AutoZeroChk->isChecked()); // the module zeroes on power-up
+    EXPECT_EQ(page().ZCutBar->value(), 200);
+    EXPECT_EQ(page().ZCutDisp->text(), QStringLiteral("200"));
+    EXPECT_EQ(page().T1Bar->value(), 30);
+
+    page().T1Bar->setValue(12); // between two steps: up to the next
+    EXPECT_EQ(page().T1Bar->value(), 15);
+    EXPECT_EQ(page().ZT1Disp->text(), QStringLiteral("15"));
+    page().ZCutBar->setValue(120);
+    EXPECT_EQ(page().ZCutBar->value(), 150);
+    QTest::mouseClick(page().AutoZeroChk, Qt::LeftButton); // the user clears it: "Off"
+    EXPECT_EQ(page().AutoZeroGrp->itemIndex(), 0);
+
+    click(page().WriteCfgBtn);
+    ASSERT_TRUE(waitIdle());
+    const ModuleConfig written = writtenRecord();
+    EXPECT_EQ(written.startSeconds, 15);
+    EXPECT_EQ(written.stopAltitude, 150);
+    EXPECT_EQ(written.autoZero, 0);
+}
+
+} // namespace
+} // namespace vimo::test

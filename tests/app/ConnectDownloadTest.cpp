@@ -1,0 +1,295 @@
+// The "Connect / Download" page driven offscreen against the simulated module on a pseudo-terminal.
+
+#include "WindowHarness.h"
+#include "app/ConfigurePage.h"
+#include "app/ConnectPage.h"
+#include "app/DataPage.h"
+#include "app/LogPage.h"
+#include "app/ModuleController.h"
+#include "data/Plot.h"
+#include "module/Maintenance.h"
+#include "support/SimFixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+namespace vimo::test {
+namespace {
+
+QStringList rowsOf(const QComboBox* box)
+{
+    QStringList rows;
+    for (int i = 0; i < box->count(); ++i)
+        rows.append(box->itemText(i));
+    return rows;
+}
+
+class ConnectDownload : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        startWindow();
+    }
+
+    ConnectPage& page() const { return *window->connectPage; }
+
+    // "Download Info" after a connection, so the data set box lists the module's sets.
+    void connectAndListSets()
+    {
+        connectTo(sim.path());
+        click(page().DLInfoBtn);
+        ASSERT_TRUE(waitIdle());
+        sim->clearReceived();
+    }
+
+    int dataSets() const { return window->plot()->signals.size(); }
+
+    SimFixture sim{simWithSets(3, 400)};
+};
+
+TEST_F(ConnectDownload, connect_opensThePortAndReadsTheConfiguration_disconnectClosesIt)
+{
+    connectTo(sim.path());
+    EXPECT_EQ(sim->received(), "rM");
+    EXPECT_EQ(page().ConnectBtn->text(), QStringLiteral("Disconnect"));
+    EXPECT_EQ(window->ConnectStatusDisp->text(), QStringLiteral("Connected"));
+    EXPECT_EQ(memo(), (QStringList{QStringLiteral("Reading Configuration..."),
+                                   QStringLiteral("Configuration loaded.")}));
+    // The module's record on the Configure page: version 3 has a backlight, auto start above 20 feet.
+    EXPECT_EQ(window->configurePage->BlankChk->text(), QStringLiteral("Enable LCD backlight"));
+    EXPECT_EQ(window->configurePage->Msg1->text(),
+              QStringLiteral("Total Record Time: 09 hours 06 min 08.000 sec"));
+
+    click(page().ConnectBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(page().ConnectBtn->text(), QStringLiteral("Connect"));
+    EXPECT_EQ(window->ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
+    EXPECT_FALSE(window->module().module().state.connected);
+}
+
+// Literally Connect takes a name from outside the port list; here it says that no port is selected.
+TEST_F(ConnectDownload, connect_withNoPortSelected_saysSoAndChangesNothing)
+{
+    choosePort(QString());
+    click(page().ConnectBtn);
+    ASSERT_TRUE(waitIdle());
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown[0].caption, QStringLiteral("Error"));
+    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("Unable to open Serial Port\n\nno serial port selected"));
+    EXPECT_EQ(prompts.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(page().ConnectBtn->text(), QStringLiteral("Connect"));
+    EXPECT_EQ(window->ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
+}
+
+TEST_F(ConnectDownload, connect_toAPortThatCannotOpen_keepsTheFixedTextWithTheReason)
+{
+    choosePort(QStringLiteral("/dev/vimo-no-such-port"));
+    click(page().ConnectBtn);
+    ASSERT_TRUE(waitIdle());
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(prompts.shown[0].text.startsWith(QStringLiteral("Unable to open Serial Port")));
+    EXPECT_GT(prompts.shown[0].text.size(), QStringLiteral("Unable to open Serial Port").size());
+    EXPECT_EQ(page().ConnectBtn->text(), QStringLiteral("Connect"));
+}
+
+TEST_F(ConnectDownload, downloadInfo_listsTheSetsAndShowsTheIdentity)
+{
+    connectAndListSets();
+    EXPECT_EQ(rowsOf(page().SetList), (QStringList{"1", "2", "3", "All"}));
+    EXPECT_EQ(page().SetList->currentIndex(), 0);
+    EXPECT_EQ(memo(), (QStringList{"     Device Name: VIMO", "           Model: MOD2", "",
+                                   "Software Version: 1.07", "   Software Date: 05-14-06", "", "",
+                                   "Memory contains 3 data sets."}));
+    EXPECT_EQ(window->configurePage->FirmwareVersionDisp->text(), QStringLiteral("1.07"));
+}
+
+TEST_F(ConnectDownload, downloadInfo_simulated_answersWithoutAModule)
+{
+    window->SimulateChk->setChecked(true);
+    click(page().DLInfoBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(rowsOf(page().SetList), QStringList{"All"});
+    EXPECT_EQ(memo(), (QStringList{"     Device Name: VIMO", "           Model: MOD1", "",
+                                   "Software Version: 0.03", "   Software Date: 08-27-03", "", "",
+                                   "Memory contains 0 data sets."}));
+}
+
+TEST_F(ConnectDownload, downloadData_oneSet_becomesADataSetOfThePlot)
+{
+    connectAndListSets();
+    page().SetList->setCurrentIndex(1);
+    click(page().DLDataBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(sim->received().left(2), QByteArray("a\x01", 2));
+    ASSERT_EQ(dataSets(), 2); // the start-up set and set 2
+    const DataSet& set = window->plot()->signals.at(1);
+    EXPECT_GT(set.altitude.series.count(), 0);
+    EXPECT_TRUE(memo().contains(QStringLiteral("Set 2: Downloaded %1 data samples.")
+                                    .arg(set.altitude.series.count())));
+    EXPECT_EQ(window->plot()->xLabel, QStringLiteral("Time (seconds)"));
+    EXPECT_TRUE(window->ProgressBar1->isHidden());
+    EXPECT_EQ(page().DLDataBtn->text(), QStringLiteral("Download Data"));
+}
+
+TEST_F(ConnectDownload, downloadData_all_fetchesEverySetInOrder)
+{
+    connectAndListSets();
+    page().SetList->setCurrentIndex(3); // "All"
+    click(page().DLDataBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(dataSets(), 4);
+    const QStringList lines = memo();
+    const auto at = [&](const char* prefix) {
+        for (int i = 0; i < lines.size(); ++i)
+            if (lines[i].startsWith(QLatin1String(prefix)))
+                return i;
+        return -1;
+    };
+    EXPECT_GE(at("Set 1: Downloaded"), 0);
+    EXPECT_LT(at("Set 1: Downloaded"), at("Set 2: Downloaded"));
+    EXPECT_LT(at("Set 2: Downloaded"), at("Set 3: Downloaded"));
+}
+
+TEST_F(ConnectDownload, eraseData_no_sendsNothing_yes_sendsXAndEmptiesTheSetBox)
+{
+    connectAndListSets();
+    prompts.answers = {false};
+    click(page().EraseDataBtn);
+    ASSERT_TRUE(waitIdle());
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown[0].kind, QStringLiteral("yesNo"));
+    EXPECT_EQ(prompts.shown[0].caption, QStringLiteral("Reset Config Defaults"));
+    EXPECT_EQ(prompts.shown[0].text,
+              QStringLiteral("This will erase all altitude data in the device.  Are you sure?"));
+    EXPECT_TRUE(sim->received().isEmpty());
+    EXPECT_EQ(page().SetList->count(), 4);
+
+    click(page().EraseDataBtn);
+    ASSERT_TRUE(waitIdle());
+    ASSERT_TRUE(sim->waitForReceived(1, 2000));
+    EXPECT_EQ(sim->received(), "x");
+    EXPECT_EQ(page().SetList->count(), 0);
+
+    // With no row the download says so.
+    click(page().DLDataBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(prompts.shown.last().caption, QStringLiteral("Vimo"));
+    EXPECT_EQ(prompts.shown.last().text, QStringLiteral("No data set specified"));
+}
+
+TEST_F(ConnectDownload, speedChange_whileConnected_disconnects_andTheNextConnectUsesTheNewSpeed)
+{
+    connectTo(sim.path());
+    // Set by the program: nothing happens.
+    page().SpeedBox->setCurrentIndex(3);
+    QTest::qWait(50);
+    EXPECT_TRUE(window->module().module().state.connected);
+
+    // Chosen by the user.
+    page().SpeedBox->setCurrentIndex(2);
+    Q_EMIT page().SpeedBox->activated(2);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(window->speedIndex(), 2);
+    EXPECT_EQ(page().ConnectBtn->text(), QStringLiteral("Connect"));
+    EXPECT_EQ(window->ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
+
+    sim->clearReceived();
+    click(page().ConnectBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(sim->received(), "rM");
+    EXPECT_EQ(window->ConnectStatusDisp->text(), QStringLiteral("Connected"));
+}
+
+TEST_F(ConnectDownload, notConnected_moduleButtonsSayNotConnected)
+{
+    click(page().DLInfoBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(memo(), QStringList{"Not Connected"});
+    window->PageControl->setCurrentWidget(window->configurePage);
+    click(window->configurePage->ReadCfgBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(memo(), QStringList{"Not Connected"});
+    EXPECT_EQ(window->PageControl->currentWidget(), window->connectPage);
+}
+
+// A slow line, so that the download is still running while the test looks at the window.
+class SlowDownload : public ConnectDownload {
+protected:
+    SlowDownload()
+    {
+        sim::SimOptions options = simWithSets(1, 30000);
+        options.pace = true;
+        options.baud = 57600;
+        slow = std::make_unique<SimFixture>(options);
+    }
+    // Starts downloading the slow module's one long set.
+    void startDownload()
+    {
+        connectTo(slow->path());
+        click(page().DLInfoBtn);
+        ASSERT_TRUE(waitIdle(30000));
+        click(page().DLDataBtn);
+        QTest::qWait(300);
+    }
+
+    std::unique_ptr<SimFixture> slow;
+};
+
+// Literally the window keeps processing events while a download runs, and a closed port or a deleted data set
+// is used after it is gone. Here nothing can pull the data or the port from under it.
+TEST_F(SlowDownload, whileDownloading_nothingCanTakeThePortOrTheData_andCancelKeepsTheSamples)
+{
+    startDownload();
+    ASSERT_TRUE(window->module().busy());
+
+    EXPECT_EQ(page().DLDataBtn->text(), QStringLiteral("Cancel Download"));
+    EXPECT_TRUE(page().DLDataBtn->isEnabled());
+    for (QWidget* w : std::initializer_list<QWidget*>{page().ConnectBtn, page().CommPortBox, page().SpeedBox,
+                                                      page().DLInfoBtn, page().SetList, page().EraseDataBtn,
+                                                      window->configurePage, window->logPage->StartBtn})
+        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    EXPECT_TRUE(window->dataPage->exchangeRunning());
+    EXPECT_TRUE(window->ProgressBar1->isVisible());
+
+    // Closing asks first; "No" keeps the window and the download.
+    prompts.answers = {false};
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(prompts.shown.last().kind, QStringLiteral("yesNo"));
+    EXPECT_TRUE(window->module().busy());
+
+    click(page().DLDataBtn); // cancel
+    ASSERT_TRUE(waitIdle(10000));
+    ASSERT_EQ(dataSets(), 2);
+    const int kept = window->plot()->signals.at(1).altitude.series.count();
+    EXPECT_GT(kept, 0);
+    EXPECT_LT(kept, 30000);
+    EXPECT_TRUE(memo().contains(
+        QStringLiteral("Set 1: Download cancelled; the %1 samples received are kept.").arg(kept)));
+    EXPECT_EQ(page().DLDataBtn->text(), QStringLiteral("Download Data"));
+    EXPECT_TRUE(page().ConnectBtn->isEnabled());
+    EXPECT_TRUE(window->configurePage->isEnabled());
+    EXPECT_FALSE(window->dataPage->exchangeRunning());
+    EXPECT_TRUE(window->ProgressBar1->isHidden());
+}
+
+TEST_F(SlowDownload, closeDuringDownload_yes_closesWhenTheExchangeHasEnded)
+{
+    startDownload();
+    ASSERT_TRUE(window->module().busy());
+
+    prompts.answers = {true};
+    window->close();
+    EXPECT_TRUE(window->isVisible()); // not while the exchange runs
+    ASSERT_TRUE(waitIdle(10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 2000));
+    EXPECT_EQ(dataSets(), 2); // the samples received are kept
+}
+
+} // namespace
+} // namespace vimo::test

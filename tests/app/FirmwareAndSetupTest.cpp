@@ -1,0 +1,254 @@
+// "Update Firmware", the module setup dialog and failing exchanges, driven offscreen.
+
+#include "WindowHarness.h"
+#include "app/AboutPage.h"
+#include "app/ConfigurePage.h"
+#include "app/ConnectPage.h"
+#include "app/Controls.h"
+#include "app/ModSetForm.h"
+#include "app/ModuleActions.h"
+#include "app/ModuleController.h"
+#include "firmware/FirmwareUpdate.h"
+#include "support/SimFixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <stdexcept>
+
+namespace vimo::test {
+namespace {
+
+const QString kHexFile = QStringLiteral(VIMO_SOURCE_DIR "/tests/firmware/data/addresses_0_to_99.hex");
+
+class Firmware : public WindowTest {
+protected:
+    explicit Firmware(const sim::SimOptions& options = {}) : sim(options) {}
+
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        startWindow();
+        prompts.fileToOpen = kHexFile;
+    }
+
+    ConfigurePage& page() const { return *window->configurePage; }
+
+    SimFixture sim;
+};
+
+TEST_F(Firmware, update_withAHexFile_closesTheConnection_programsTheModule_andSaysSo)
+{
+    connectTo(sim.path());
+    window->PageControl->setCurrentWidget(window->configurePage);
+    click(page().UpdateBtn);
+    ASSERT_TRUE(waitIdle(60000));
+
+    ASSERT_GE(prompts.shown.size(), 2);
+    EXPECT_EQ(prompts.shown[0].kind, QStringLiteral("okCancel"));
+    EXPECT_EQ(prompts.shown[0].caption, QStringLiteral("Vimo Firmware Update"));
+    EXPECT_EQ(prompts.shown[0].text, QString::fromLatin1(kUpdateWarning));
+    EXPECT_EQ(prompts.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(prompts.shown[1].kind, QStringLiteral("openFile"));
+    EXPECT_EQ(prompts.shown[1].caption, QStringLiteral("Select Firmware Update File"));
+    EXPECT_EQ(prompts.shown[1].text, QStringLiteral("Firmware Update (*.hex);;All Files (*) / hex"));
+
+    const QStringList lines = memo();
+    EXPECT_TRUE(lines.contains(QStringLiteral("ISP Mode Initiated")));
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines.mid(lines.size() - 2), (QStringList{QString(), "Firmware updated successfully."}));
+    const QByteArray programmed = sim->model().programMemory;
+    for (int a = 0; a < 100; ++a)
+        EXPECT_EQ(quint8(programmed[a]), quint8(a)) << a;
+    EXPECT_EQ(window->connectPage->ConnectBtn->text(), QStringLiteral("Connect"));
+    EXPECT_EQ(window->ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
+    EXPECT_EQ(window->PageControl->currentWidget(), window->connectPage);
+    EXPECT_TRUE(window->ProgressBar1->isHidden());
+}
+
+TEST_F(Firmware, update_cancelledAtTheWarning_sendsNothing)
+{
+    choosePort(sim.path());
+    prompts.answers = {false};
+    click(page().UpdateBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(prompts.shown.size(), 1);
+    EXPECT_TRUE(sim->received().isEmpty());
+}
+
+TEST_F(Firmware, update_byHand_showsTheInstructions_andCancelSendsNothing)
+{
+    choosePort(sim.path());
+    page().BlankPartChk->setChecked(true);
+    QTest::mouseClick(page().CompatChk, Qt::LeftButton); // hidden, but a click still counts
+    EXPECT_FALSE(page().BlankPartChk->isChecked());
+    EXPECT_FALSE(page().BlankPartChk->isEnabled());
+    prompts.answers = {true, false};
+    click(page().UpdateBtn);
+    ASSERT_TRUE(waitIdle());
+    ASSERT_EQ(prompts.shown.size(), 3);
+    EXPECT_EQ(prompts.shown[2].icon, MessageIcon::None);
+    EXPECT_TRUE(prompts.shown[2].text.startsWith(QStringLiteral("1) Power off device\n2) Press and hold S2")));
+    EXPECT_TRUE(sim->received().isEmpty());
+}
+
+// Literally an update with no port selected opens whatever the port table holds at the selected index.
+TEST_F(Firmware, update_withNoPortSelected_saysSoBeforeAnything)
+{
+    choosePort(QString());
+    click(page().UpdateBtn);
+    ASSERT_TRUE(waitIdle());
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown[0].caption, QStringLiteral("Error"));
+    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("Unable to open Serial Port\n\nno serial port selected"));
+}
+
+sim::SimOptions failingBootLoader()
+{
+    sim::SimOptions options;
+    options.faults.bootFault = sim::BootFault::ChecksumError;
+    return options;
+}
+
+class FirmwareFails : public Firmware {
+protected:
+    FirmwareFails() : Firmware(failingBootLoader()) {}
+};
+
+TEST_F(FirmwareFails, update_whenTheBootLoaderRefusesEveryRecord_reportsTheStepAndNoSuccess)
+{
+    choosePort(sim.path());
+    click(page().UpdateBtn);
+    ASSERT_TRUE(waitIdle(60000));
+    const QStringList lines = memo();
+    EXPECT_EQ(lines.count(QStringLiteral("bad checksum")), 3);
+    EXPECT_EQ(lines.last(), QStringLiteral("Error Setting Status Byte"));
+    EXPECT_FALSE(lines.contains(QStringLiteral("Firmware updated successfully.")));
+    EXPECT_TRUE(window->ProgressBar1->isHidden());
+}
+
+class ModuleSetup : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        startWindow();
+        window->PageControl->setCurrentWidget(window->aboutPage);
+    }
+
+    TModSetForm& dialog() const { return *window->actions().modSetForm; }
+
+    // Presses a mouse button on the About page's icon; while the dialog is open, `inDialog` runs and closes it.
+    void pressIcon(Qt::KeyboardModifiers modifiers, const std::function<void()>& inDialog = {})
+    {
+        QTimer::singleShot(0, &dialog(), [this, inDialog] {
+            if (!dialog().isVisible())
+                return;
+            if (inDialog)
+                inDialog();
+            QTest::mouseClick(dialog().BitBtn1, Qt::LeftButton);
+        });
+        QTest::mousePress(window->aboutPage->Image1, Qt::RightButton, modifiers);
+        QTest::mouseRelease(window->aboutPage->Image1, Qt::RightButton, modifiers);
+    }
+
+    ModuleConfig& config() const { return window->module().module().config; }
+};
+
+TEST_F(ModuleSetup, iconWithoutCtrl_opensNothing)
+{
+    bool opened = false;
+    pressIcon(Qt::NoModifier, [&] { opened = true; });
+    QTest::qWait(20);
+    EXPECT_FALSE(opened);
+}
+
+TEST_F(ModuleSetup, beforeAnyRead_showsVersion0AndNoSize_theArrowsWrap_andTheCaptionFollowsTheVersion)
+{
+    QString shownVersion;
+    int shownItem = 0;
+    pressIcon(Qt::ControlModifier, [&] {
+        shownVersion = dialog().ModDisp->text();
+        shownItem = dialog().MemList->currentIndex();
+        QTest::mouseClick(dialog().CSpinButton1->downButton(), Qt::LeftButton);
+    });
+    EXPECT_EQ(shownVersion, QStringLiteral("0"));
+    EXPECT_EQ(shownItem, -1);
+    EXPECT_EQ(config().moduleVersion, 255);
+    EXPECT_EQ(config().memorySize, 0);
+    EXPECT_EQ(window->configurePage->BlankChk->text(), QStringLiteral("Enable LCD backlight"));
+
+    pressIcon(Qt::ControlModifier, [&] {
+        QTest::mouseClick(dialog().CSpinButton1->upButton(), Qt::LeftButton);
+        dialog().MemList->setCurrentIndex(3);
+        Q_EMIT dialog().MemList->activated(3); // "32768 (24LC256)"
+    });
+    EXPECT_EQ(config().moduleVersion, 0);
+    EXPECT_EQ(config().memorySize, 4);
+    EXPECT_EQ(window->configurePage->BlankChk->text(), QStringLiteral("Blank display after 30 seconds"));
+}
+
+// Literally a size outside 1..8 selects nothing, and text that matches no item makes the size 0.
+TEST_F(ModuleSetup, sizeOutsideTheList_selectsNothing_andKeepsTheField)
+{
+    config().memorySize = 12;
+    int shownItem = 0;
+    pressIcon(Qt::ControlModifier, [&] {
+        shownItem = dialog().MemList->currentIndex();
+        EXPECT_FALSE(dialog().MemList->isEditable());
+    });
+    EXPECT_EQ(shownItem, -1);
+    EXPECT_EQ(config().memorySize, 12);
+}
+
+class Exchanges : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        startWindow();
+    }
+};
+
+// Literally an exception escapes to the framework's box and ends the program; here it ends the exchange only.
+TEST_F(Exchanges, anExchangeThatThrows_showsAnErrorBox_andTheProgramGoesOn)
+{
+    ASSERT_TRUE(window->module().start([](ModuleSession&) -> ModuleController::Finish {
+        throw std::runtime_error("the module layer failed");
+    }));
+    EXPECT_FALSE(window->module().start([](ModuleSession&) { return ModuleController::Finish{}; }))
+        << "one exchange at a time";
+    ASSERT_TRUE(waitIdle());
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown[0].caption, QStringLiteral("Error"));
+    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("the module layer failed"));
+    EXPECT_TRUE(window->connectPage->ConnectBtn->isEnabled());
+
+    window->SimulateChk->setChecked(true);
+    click(window->connectPage->DLInfoBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(memo().last(), QStringLiteral("Memory contains 0 data sets."));
+}
+
+TEST_F(Exchanges, aQuestionFromTheWorker_isAnsweredOnTheWindowThread)
+{
+    bool answer = false;
+    prompts.answers = {true};
+    ASSERT_TRUE(window->module().start([&answer](ModuleSession& s) -> ModuleController::Finish {
+        s.reporter.memoLine(QStringLiteral("before the question"));
+        answer = s.reporter.confirm(QStringLiteral("Caption"), QStringLiteral("Go on?"));
+        return {};
+    }));
+    ASSERT_TRUE(waitIdle());
+    EXPECT_TRUE(answer);
+    EXPECT_EQ(memo(), QStringList{"before the question"});
+    EXPECT_EQ(prompts.shown.last().text, QStringLiteral("Go on?"));
+}
+
+} // namespace
+} // namespace vimo::test

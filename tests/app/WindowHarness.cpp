@@ -1,0 +1,105 @@
+#include "WindowHarness.h"
+
+#include "app/ConnectPage.h"
+#include "app/ModuleController.h"
+
+#include <QPushButton>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QTest>
+
+namespace vimo::test {
+
+void ScriptedPrompts::message(QWidget*, const QString& caption, const QString& text, MessageIcon icon)
+{
+    shown.append({QStringLiteral("message"), caption, text, icon});
+}
+
+bool ScriptedPrompts::yesNo(QWidget*, const QString& caption, const QString& text)
+{
+    shown.append({QStringLiteral("yesNo"), caption, text, MessageIcon::None});
+    return nextAnswer();
+}
+
+bool ScriptedPrompts::okCancel(QWidget*, const QString& caption, const QString& text, MessageIcon icon)
+{
+    shown.append({QStringLiteral("okCancel"), caption, text, icon});
+    return nextAnswer();
+}
+
+QString ScriptedPrompts::openFile(QWidget*, const QString& title, const QString& filter, const QString& suffix)
+{
+    shown.append({QStringLiteral("openFile"), title, filter + QStringLiteral(" / ") + suffix, MessageIcon::None});
+    return fileToOpen;
+}
+
+QStringList ScriptedPrompts::texts() const
+{
+    QStringList list;
+    for (const Shown& s : shown)
+        list.append(s.text);
+    return list;
+}
+
+bool ScriptedPrompts::nextAnswer()
+{
+    return answers.isEmpty() ? true : answers.takeFirst();
+}
+
+void WindowTest::SetUp()
+{
+    ASSERT_TRUE(m_settingsDir.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+}
+
+void WindowTest::TearDown()
+{
+    if (window) {
+        waitIdle();
+        window.reset();
+    }
+}
+
+void WindowTest::startWindow()
+{
+    window = std::make_unique<TMainForm>(&prompts);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+}
+
+QSettings WindowTest::store() const
+{
+    return QSettings(QStringLiteral("Brennick"), QStringLiteral("Vimo"));
+}
+
+void WindowTest::choosePort(const QString& path)
+{
+    window->connectPage->CommPortBox->setEditText(path);
+}
+
+void WindowTest::click(QAbstractButton* button)
+{
+    ASSERT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+bool WindowTest::waitIdle(int timeoutMs)
+{
+    return QTest::qWaitFor([this] { return !window->module().busy(); }, timeoutMs);
+}
+
+void WindowTest::connectTo(const QString& path)
+{
+    choosePort(path);
+    click(window->connectPage->ConnectBtn);
+    ASSERT_TRUE(waitIdle());
+}
+
+QStringList WindowTest::memo() const
+{
+    return window->connectPage->memoLines();
+}
+
+} // namespace vimo::test

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/MainForm.h"
+#include "app/Prompts.h"
+
+#include <QList>
+#include <QSettings>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+class QAbstractButton;
+
+namespace vimo::test {
+
+// The boxes and file dialogs the window showed, answered from a script: questions take the next queued answer
+// (Yes / OK when none is queued), the file dialog returns `fileToOpen`.
+class ScriptedPrompts : public Prompts {
+public:
+    struct Shown {
+        QString kind; // "message", "yesNo", "okCancel", "openFile"
+        QString caption;
+        QString text;
+        MessageIcon icon = MessageIcon::None;
+    };
+
+    QList<Shown> shown;
+    QList<bool> answers;
+    QString fileToOpen;
+
+    void message(QWidget*, const QString& caption, const QString& text, MessageIcon icon) override;
+    bool yesNo(QWidget*, const QString& caption, const QString& text) override;
+    bool okCancel(QWidget*, const QString& caption, const QString& text, MessageIcon icon) override;
+    QString openFile(QWidget*, const QString& title, const QString& filter, const QString& suffix) override;
+
+    QStringList texts() const;
+
+private:
+    bool nextAnswer();
+};
+
+// The real main window, offscreen, with a settings store of its own and scripted boxes.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Creates and shows the window (its first show reads the settings).
+    void startWindow();
+
+    QSettings store() const;
+
+    // Types a device path into the port box.
+    void choosePort(const QString& path);
+    // Clicks a button with the mouse, as the user does.
+    static void click(QAbstractButton* button);
+    // Waits until no module exchange runs; false on time-out.
+    bool waitIdle(int timeoutMs = 20000);
+    // Connects to the device and waits for the configuration read that follows.
+    void connectTo(const QString& path);
+
+    QStringList memo() const;
+
+    ScriptedPrompts prompts;
+    std::unique_ptr<TMainForm> window;
+
+private:
+    QTemporaryDir m_settingsDir;
+};
+
+} // namespace vimo::test
