@@ -40,14 +40,14 @@ QLabel* unitsPanel(const char* name, QWidget* parent)
 }
 
 // One track bar of the F5J group with its caption and read-out.
-QSlider* trackBar(const char* name, const TrackBarSpec& spec, QWidget* parent)
+QSlider* trackBar(const char* name, const TrackBarSpec& range, QWidget* parent)
 {
     auto* bar = named(new QSlider(Qt::Horizontal, parent), name);
-    bar->setRange(spec.minimum, spec.maximum);
-    bar->setSingleStep(spec.step);
-    bar->setPageStep(spec.step * 4);
+    bar->setRange(range.minimum, range.maximum);
+    bar->setSingleStep(range.step);
+    bar->setPageStep(range.step * 4);
     bar->setTickPosition(QSlider::TicksBelow);
-    bar->setTickInterval((spec.maximum - spec.minimum) / 10);
+    bar->setTickInterval((range.maximum - range.minimum) / 10);
     return bar;
 }
 
@@ -193,15 +193,15 @@ ConfigurePage::ConfigurePage(QWidget* parent) : QWidget(parent)
     const QStringList barCaptions = {QStringLiteral("Throttle Cutoff Altitude"),
                                      QStringLiteral("Throttle Cutoff Time Limit (s)"),
                                      QStringLiteral("Throttle Re-enable Time Delay (s)")};
-    const QList<TrackBarSpec> specs = {kZCutBar, kT1Bar, kT2Bar};
+    const QList<TrackBarSpec> ranges = {kZCutBar, kT1Bar, kT2Bar};
     for (int i = 0; i < 3; ++i) {
         f5jGrid->addWidget(new QLabel(barCaptions[i], ZF5J_Grp), 2 * i, 0, 1, 2);
         f5jGrid->addWidget(bars[i], 2 * i + 1, 0);
         f5jGrid->addWidget(readouts[i], 2 * i + 1, 1);
         readouts[i]->setText(QString::number(bars[i]->value()));
         // A position between two steps moves up to the next step, also when the program sets it.
-        connect(bars[i], &QSlider::valueChanged, this, [bar = bars[i], readout = readouts[i], spec = specs[i]](int p) {
-            const int snapped = snapTrackBar(p, spec);
+        connect(bars[i], &QSlider::valueChanged, this, [bar = bars[i], readout = readouts[i], range = ranges[i]](int p) {
+            const int snapped = snapTrackBar(p, range);
             if (snapped != p)
                 bar->setValue(snapped);
             else

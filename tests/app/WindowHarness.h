@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -38,6 +39,15 @@ public:
 
 private:
     bool nextAnswer();
+};
+
+// Receives the addresses handed to the desktop (QDesktopServices::setUrlHandler).
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public Q_SLOTS:
+    void open(const QUrl& url) { urls.append(url); }
 };
 
 // The real main window, offscreen, with a settings store of its own and scripted boxes.

@@ -1,0 +1,123 @@
+// The hidden "Log Data" page, the About page's links, and the settings across two runs of the window.
+
+#include "WindowHarness.h"
+#include "app/AboutPage.h"
+#include "app/Controls.h"
+#include "app/LogPage.h"
+#include "app/ModuleActions.h"
+#include "app/ConnectPage.h"
+#include "app/ModuleController.h"
+#include "data/Plot.h"
+#include "support/SimFixture.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+namespace vimo::test {
+namespace {
+
+class LogData : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        startWindow();
+    }
+    LogPage& page() const { return *window->logPage; }
+    SimFixture sim;
+};
+
+TEST_F(LogData, start_whileNotConnected_saysSoAndStaysStopped)
+{
+    window->PageControl->setCurrentWidget(window->logPage);
+    click(page().StartBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(memo(), QStringList{"Not Connected"});
+    EXPECT_EQ(page().StartBtn->text(), QStringLiteral("Start"));
+    EXPECT_EQ(window->PageControl->currentWidget(), window->connectPage);
+}
+
+TEST_F(LogData, startAndStop_sendLOnce_andShowLoggingMeanwhile)
+{
+    connectTo(sim.path());
+    sim->clearReceived();
+    click(page().StartBtn);
+    ASSERT_TRUE(waitIdle());
+    ASSERT_TRUE(sim->waitForReceived(1, 2000));
+    EXPECT_EQ(sim->received(), "l");
+    EXPECT_EQ(page().StartBtn->text(), QStringLiteral("Stop"));
+    EXPECT_EQ(window->LogDisp->text(), QStringLiteral("Logging"));
+    EXPECT_TRUE(window->actions().Timer1->isActive());
+    EXPECT_EQ(window->actions().Timer1->interval(), 250);
+
+    click(page().StartBtn);
+    ASSERT_TRUE(waitIdle());
+    QTest::qWait(50);
+    EXPECT_EQ(sim->received(), "l"); // stopping sends nothing
+    EXPECT_EQ(page().StartBtn->text(), QStringLiteral("Start"));
+    EXPECT_TRUE(window->LogDisp->text().isEmpty());
+    EXPECT_FALSE(window->actions().Timer1->isActive());
+}
+
+TEST_F(LogData, thePageIsBuiltAsDesigned)
+{
+    EXPECT_EQ(page().Panel3->text(), QStringLiteral("0d 00:00:00.00"));
+    EXPECT_EQ(page().AltDisp->text(), QStringLiteral("10000"));
+    EXPECT_EQ(page().Label3->text(), QStringLiteral("Altitude (feet)"));
+    EXPECT_EQ(page().AMaxLabel->text(), QStringLiteral("10000"));
+    EXPECT_EQ(page().AMinLabel->text(), QStringLiteral("0"));
+    EXPECT_EQ(page().AltBox->size(), QSize(665, 321));
+    const QImage strip = page().AltBox->grab().toImage();
+    EXPECT_EQ(strip.pixelColor(5, 5), QColor(Qt::black));
+    EXPECT_EQ(strip.pixelColor(5, 0), QColor(0x80, 0x80, 0x80)); // the top grid line
+}
+
+class AboutLinks : public LogData {};
+
+TEST_F(AboutLinks, emailWebSiteAndManual_goToTheDesktop)
+{
+    UrlCatcher catcher;
+    for (const char* scheme : {"mailto", "http", "file"})
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), &catcher, "open");
+    AboutPage& about = *window->aboutPage;
+    QTest::mouseClick(about.AboutEmail, Qt::LeftButton);
+    QTest::mouseClick(about.AboutWebSite, Qt::LeftButton);
+    QTest::mouseClick(about.ManualBtn, Qt::LeftButton);
+    for (const char* scheme : {"mailto", "http", "file"})
+        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+
+    ASSERT_EQ(catcher.urls.size(), 3);
+    EXPECT_EQ(catcher.urls[0].toString(), QStringLiteral("mailto:") + about.AboutEmail->text());
+    EXPECT_EQ(catcher.urls[1].host(), about.AboutWebSite->text());
+    EXPECT_TRUE(catcher.urls[2].isLocalFile());
+    EXPECT_TRUE(catcher.urls[2].toLocalFile().endsWith(QStringLiteral("/VimoManual.pdf")));
+}
+
+class TwoRuns : public WindowTest {};
+
+// One value missing after an update: everything else still comes back.
+TEST_F(TwoRuns, aMissingValue_costsNothingElse)
+{
+    startWindow();
+    window->connectPage->SpeedBox->setCurrentIndex(2);
+    Q_EMIT window->connectPage->SpeedBox->activated(2);
+    window->plot()->backgroundColor = 0x00EEDDCC;
+    window->close();
+    window.reset();
+    {
+        QSettings s = store();
+        s.remove(QStringLiteral("Settings/Interval"));
+    }
+    startWindow();
+    EXPECT_EQ(window->speedIndex(), 2);
+    EXPECT_EQ(window->plot()->backgroundColor, 0x00EEDDCCu);
+    EXPECT_EQ(window->module().module().config.baseInterval, 100);
+}
+
+} // namespace
+} // namespace vimo::test
