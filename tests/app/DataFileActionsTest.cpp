@@ -94,12 +94,14 @@ TEST_F(DataFileActionsTest, savingWithoutAnActiveDataSetSaysWhyAndWritesNothing_
 
 TEST_F(DataFileActionsTest, aFileThatCannotBeWrittenIsReported)
 {
-    const QString target = QStringLiteral("/proc/set.csv"); // nothing can be created there, not even by root
+    // A folder that is a file: nothing can be written below it, not even by root.
+    writeFile(path("blocker"), "x");
+    const QString target = path("blocker/set.csv");
     ModalScript script;
     script.then(chooseSaveRow(0))
         .then([&](QWidget* dialog) { chooseFiles(dialog, {target}); })
         .then([&](QWidget* box) {
-            EXPECT_EQ(messageText(box), QStringLiteral("Unable to open /proc/set.csv!"));
+            EXPECT_EQ(messageText(box), QStringLiteral("Unable to open %1!").arg(target));
             EXPECT_EQ(box->windowTitle(), QStringLiteral("Error"));
             acceptMessage(box);
         });

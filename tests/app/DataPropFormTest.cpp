@@ -217,8 +217,10 @@ TEST_F(DataPropFormTest, exportPhotoInfoWritesTheTriggerListAndOpensIt)
 TEST_F(DataPropFormTest, photoListThatCannotBeWrittenSaysSo)
 {
     addSet(5);
-    // Nothing can be created in /proc, not even by root, and the file dialog still takes the name.
-    const QString path = QStringLiteral("/proc/photos.txt");
+    // A folder that is a file: nothing can be written below it, not even by root.
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("blocker")), "x");
+    const QString path = dir.filePath(QStringLiteral("blocker/photos.txt"));
     withDialog([&] {
         ModalScript steps;
         steps

@@ -17,6 +17,7 @@ ModalScript::ModalScript()
     m_timer.setInterval(5);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
     m_timer.start();
+    m_waiting.start();
 }
 
 ModalScript::~ModalScript()
@@ -35,8 +36,18 @@ void ModalScript::poll()
     if (m_steps.empty())
         return;
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible() || (m_lastSet && modal == m_last.data()))
+    if (!modal || !modal->isVisible() || (m_lastSet && modal == m_last.data())) {
+        if (m_waiting.elapsed() > 30000) {
+            ADD_FAILURE() << "a dialog step waited 30 s; closing the dialogs";
+            m_steps.clear();
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window->isVisible() && window->isModal())
+                    window->close();
+            }
+        }
         return;
+    }
+    m_waiting.restart();
     Step step = std::move(m_steps.front());
     m_steps.pop_front();
     m_last = modal;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -12,7 +13,8 @@ namespace vimo::test {
 // Drives modal dialogs from a test. Each step runs once on the active modal window as soon as one is open that
 // differs from the window the previous step acted on: a step that opens a nested box (a click on OK that shows a
 // message) is followed by a step for that box, and the next one acts on the dialog again when the box is gone.
-// The destructor fails the test when a step never ran.
+// The destructor fails the test when a step never ran; a step that waits more than 30 seconds fails the test and
+// closes the open dialogs, so that a test never hangs.
 class ModalScript {
 public:
     using Step = std::function<void(QWidget*)>;
@@ -30,6 +32,7 @@ private:
     QPointer<QWidget> m_last;
     bool m_lastSet = false;
     QTimer m_timer;
+    QElapsedTimer m_waiting;
 };
 
 // The first child of `parent` with this object name and type; fails the test when there is none.
