@@ -61,7 +61,7 @@ TEST_F(DataFileActionsTest, savesTheActiveDataSetUnderTheSuggestedKindOfName)
     plot.signals.createDataSet(); // the active one now: Data001
     page->files().setSelectedSet(3);
     ModalScript script;
-    script.then(chooseSaveRow(0)).then(saveAs(QStringLiteral("Alt_%1_4.csv").arg(today), path("set.csv")));
+    script.then(chooseSaveRow(0)).thenFileDialog(saveAs(QStringLiteral("Alt_%1_4.csv").arg(today), path("set.csv")));
     pressSave();
     EXPECT_EQ(readFile(path("set.csv")), datafile::dataSetFileBytes(plot, 1));
 }
@@ -69,7 +69,7 @@ TEST_F(DataFileActionsTest, savesTheActiveDataSetUnderTheSuggestedKindOfName)
 TEST_F(DataFileActionsTest, savesThePlotAndRemembersTheChoice)
 {
     ModalScript script;
-    script.then(chooseSaveRow(1)).then(saveAs(QStringLiteral("Plot_%1.csv").arg(today), path("plot.csv")));
+    script.then(chooseSaveRow(1)).thenFileDialog(saveAs(QStringLiteral("Plot_%1.csv").arg(today), path("plot.csv")));
     pressSave();
     EXPECT_EQ(readFile(path("plot.csv")), datafile::plotFileBytes(plot));
     EXPECT_EQ(page->files().saveSelection().choice(), TSaveSel::PlotAndAllDataSets);
@@ -84,7 +84,7 @@ TEST_F(DataFileActionsTest, savingWithoutAnActiveDataSetSaysWhyAndWritesNothing_
 {
     plot.signals.deleteDataSet(0);
     ModalScript script;
-    script.then(chooseSaveRow(0)).then([](QWidget* box) {
+    script.then(chooseSaveRow(0)).thenMessage([](QWidget* box) {
         EXPECT_EQ(messageText(box), QStringLiteral("No data set is selected."));
         acceptMessage(box);
     });
@@ -99,8 +99,8 @@ TEST_F(DataFileActionsTest, aFileThatCannotBeWrittenIsReported)
     const QString target = path("blocker/set.csv");
     ModalScript script;
     script.then(chooseSaveRow(0))
-        .then([&](QWidget* dialog) { chooseFiles(dialog, {target}); })
-        .then([&](QWidget* box) {
+        .thenFileDialog([&](QWidget* dialog) { chooseFiles(dialog, {target}); })
+        .thenMessage([&](QWidget* box) {
             EXPECT_EQ(messageText(box), QStringLiteral("Unable to open %1!").arg(target));
             EXPECT_EQ(box->windowTitle(), QStringLiteral("Error"));
             acceptMessage(box);
@@ -136,7 +136,7 @@ TEST_F(DataFileActionsTest, aFileThatCannotBeOpenedIsReportedAndTheOthersStillLo
 {
     writeFile(path("good.csv"), "0, 1, 0\r\n1, 2, 0\r\n");
     ModalScript script;
-    script.then([](QWidget* box) {
+    script.thenMessage([](QWidget* box) {
         EXPECT_TRUE(messageText(box).startsWith(QStringLiteral("Unable to open ")));
         EXPECT_TRUE(messageText(box).endsWith(QStringLiteral("missing.csv!")));
         acceptMessage(box);

@@ -98,7 +98,7 @@ TEST_F(DataPropFormTest, applyTwiceShiftsTwiceAndWritesTheControls)
         typeInto(edit("SignalDisplayNameEdit"), QStringLiteral("Morning"));
         get<StyleCombo>("LineStyleCombo")->setCurrentIndex(kLineDash);
         ModalScript colours;
-        colours.then([](QWidget* dialog) {
+        colours.thenOn(QColorDialog::staticMetaObject, [](QWidget* dialog) {
             qobject_cast<QColorDialog*>(dialog)->setCurrentColor(QColor(0x11, 0x22, 0x33));
             qobject_cast<QDialog*>(dialog)->accept();
         });
@@ -164,7 +164,7 @@ TEST_F(DataPropFormTest, fixDriftLevelsTheEndsAndTooFewSamplesSaysWhy_mendedFaul
 
         clickRow(1);
         ModalScript message;
-        message.then([](QWidget* box) {
+        message.thenMessage([](QWidget* box) {
             EXPECT_EQ(messageText(box), QStringLiteral("Fix Drift needs a data set of at least 10 samples."));
             acceptMessage(box);
         });
@@ -201,7 +201,7 @@ TEST_F(DataPropFormTest, exportPhotoInfoWritesTheTriggerListAndOpensIt)
     const QString path = dir.filePath(QStringLiteral("photos"));
     withDialog([&] {
         ModalScript save;
-        save.then([&](QWidget* dialog) {
+        save.thenFileDialog([&](QWidget* dialog) {
             EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Export Photo Info"));
             chooseFiles(dialog, {path});
         });
@@ -224,8 +224,8 @@ TEST_F(DataPropFormTest, photoListThatCannotBeWrittenSaysSo)
     withDialog([&] {
         ModalScript steps;
         steps
-            .then([&](QWidget* dialog) { chooseFiles(dialog, {path}); })
-            .then([&](QWidget* box) {
+            .thenFileDialog([&](QWidget* dialog) { chooseFiles(dialog, {path}); })
+            .thenMessage([&](QWidget* box) {
                 EXPECT_EQ(messageText(box), QStringLiteral("Unable to open %1!").arg(path));
                 acceptMessage(box);
             });

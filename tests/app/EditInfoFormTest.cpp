@@ -27,7 +27,7 @@ struct EditInfoFormTest : ::testing::Test {
     // Clicks a colour panel and confirms `colour` in its colour dialog.
     void pickColour(const char* panel, const QColor& colour, ModalScript& script)
     {
-        script.then([colour](QWidget* dialog) {
+        script.thenOn(QColorDialog::staticMetaObject, [colour](QWidget* dialog) {
             auto* colours = qobject_cast<QColorDialog*>(dialog);
             ASSERT_NE(colours, nullptr);
             colours->setCurrentColor(colour);
@@ -50,7 +50,8 @@ TEST_F(EditInfoFormTest, colourPicksActAtOnceAndCancelPutsThemBack)
         pickColour("InfoColorPanel", Qt::green, script);
         EXPECT_EQ(plot.infoColor, 0x00FF00u);
         // A cancelled colour dialog changes nothing.
-        script.then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+        script.thenOn(QColorDialog::staticMetaObject,
+                      [](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
         click(get<ColourPanel>("GridColorPanel"));
         EXPECT_EQ(plot.gridColor, 0x808080u);
         click(get<QPushButton>("CancelBtn"));

@@ -27,8 +27,24 @@ ModalScript::~ModalScript()
 
 ModalScript& ModalScript::then(Step step)
 {
-    m_steps.push_back(std::move(step));
+    m_steps.push_back({std::move(step), nullptr});
     return *this;
+}
+
+ModalScript& ModalScript::thenOn(const QMetaObject& type, Step step)
+{
+    m_steps.push_back({std::move(step), &type});
+    return *this;
+}
+
+ModalScript& ModalScript::thenMessage(Step step)
+{
+    return thenOn(QMessageBox::staticMetaObject, std::move(step));
+}
+
+ModalScript& ModalScript::thenFileDialog(Step step)
+{
+    return thenOn(QFileDialog::staticMetaObject, std::move(step));
 }
 
 void ModalScript::poll()
@@ -36,7 +52,10 @@ void ModalScript::poll()
     if (m_steps.empty())
         return;
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible() || (m_lastSet && modal == m_last.data())) {
+    const QMetaObject* type = m_steps.front().type;
+    const bool wanted = modal && modal->isVisible() && !(m_lastSet && modal == m_last.data())
+        && (!type || modal->inherits(type->className()));
+    if (!wanted) {
         if (m_waiting.elapsed() > 30000) {
             ADD_FAILURE() << "a dialog step waited 30 s; closing the dialogs";
             m_steps.clear();
@@ -48,7 +67,7 @@ void ModalScript::poll()
         return;
     }
     m_waiting.restart();
-    Step step = std::move(m_steps.front());
+    Step step = std::move(m_steps.front().step);
     m_steps.pop_front();
     m_last = modal;
     m_lastSet = true;

@@ -22,13 +22,24 @@ public:
     ModalScript();
     ~ModalScript();
 
+    // A step for the next modal window of any kind.
     ModalScript& then(Step step);
+    // A step for the next modal window of this class (a message box, a file dialog, the tested form): windows of
+    // other classes that become active meanwhile (the parent dialog while one box closes and the next opens) are
+    // passed over.
+    ModalScript& thenOn(const QMetaObject& type, Step step);
+    ModalScript& thenMessage(Step step);
+    ModalScript& thenFileDialog(Step step);
     bool finished() const { return m_steps.empty(); }
 
 private:
     void poll();
 
-    std::deque<Step> m_steps;
+    struct Pending {
+        Step step;
+        const QMetaObject* type; // null: any window
+    };
+    std::deque<Pending> m_steps;
     QPointer<QWidget> m_last;
     bool m_lastSet = false;
     QTimer m_timer;

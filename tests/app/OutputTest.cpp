@@ -89,8 +89,7 @@ TEST_F(PrintTest, printsToAPdfFileThroughBothDialogsAndClearsTheOffsets)
             EXPECT_EQ(child<QLineEdit>(dialog, "WidthEdit")->text(), QStringLiteral("7"));
             click(child<QPushButton>(dialog, "OKBtn"));
         })
-        .then([&](QWidget* dialog) {
-            ASSERT_NE(qobject_cast<QPrintDialog*>(dialog), nullptr);
+        .thenOn(QPrintDialog::staticMetaObject, [&](QWidget* dialog) {
             qobject_cast<QDialog*>(dialog)->accept();
         });
     click(child<QPushButton>(page.get(), "PrtBtn"));

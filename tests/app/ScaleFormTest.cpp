@@ -76,12 +76,12 @@ TEST_F(ScaleFormTest, refusesAReversedOrEndlessRangeAndStaysOpen_mendedFault)
             typeInto(edit("XMinEdit"), QStringLiteral("30"));
             click(button("OkBtn"));
         })
-        .then([&](QWidget* box) {
+        .thenMessage([&](QWidget* box) {
             EXPECT_EQ(messageText(box), QStringLiteral("Time Min must be less than Time Max."));
             EXPECT_EQ(box->windowTitle(), QStringLiteral("Error"));
             acceptMessage(box);
         })
-        .then([&](QWidget* dialog) {
+        .thenOn(TScaleForm::staticMetaObject, [&](QWidget* dialog) {
             EXPECT_EQ(dialog, &form); // still open
             EXPECT_EQ(plot.range(), (PlotRange{0, 20, 0, 20}));
             typeInto(edit("XMinEdit"), QStringLiteral("0"));
@@ -89,11 +89,11 @@ TEST_F(ScaleFormTest, refusesAReversedOrEndlessRangeAndStaysOpen_mendedFault)
             typeInto(edit("YMaxEdit"), QStringLiteral("1e308"));
             click(button("OkBtn"));
         })
-        .then([&](QWidget* box) {
+        .thenMessage([&](QWidget* box) {
             EXPECT_EQ(messageText(box), QStringLiteral("Altitude range is too large."));
             acceptMessage(box);
         })
-        .then([&](QWidget*) { click(button("CancelBtn")); });
+        .thenOn(TScaleForm::staticMetaObject, [&](QWidget*) { click(button("CancelBtn")); });
     EXPECT_EQ(form.run(), QDialog::Rejected);
     EXPECT_EQ(plot.range(), (PlotRange{0, 20, 0, 20}));
     EXPECT_EQ(plot.homeRange, PlotRange{});
