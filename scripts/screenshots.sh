@@ -32,7 +32,10 @@ export DISPLAY=$display XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runti
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-"$build/tools/sim/vimo-sim" --link "$work/vimo" --sets 3 --words 1500 --seed 7 >/dev/null &
+# The device under the name the README uses, unless a simulator of the user's holds it already.
+device=/tmp/vimo
+[ -e "$device" ] && device=$work/vimo
+"$build/tools/sim/vimo-sim" --link "$device" --sets 3 --words 1500 --seed 7 >/dev/null &
 pids+=($!)
 "$build/src/app/vimo" >"$work/vimo.log" 2>&1 &
 pids+=($!)
@@ -65,7 +68,8 @@ settle=1.0 shot about
 sleep 3
 tab connect
 click 261 81                          # the port box: type the simulator's device
-xdotool key ctrl+a && xdotool type --delay 20 "$work/vimo"
+for _ in $(seq 50); do [ -e "$device" ] && break; sleep 0.1; done
+xdotool key ctrl+a && xdotool type --delay 20 "$device"
 click 688 81                          # Connect: opens the port and reads the configuration
 sleep 1.5
 click 660 151                         # Download Info
