@@ -3,8 +3,6 @@
 #include "app/DataFileActions.h"
 #include "app/DataPageContent.h"
 #include "data/Plot.h"
-#include "plot/PlotKeys.h"
-#include "plot/PrintSettings.h"
 #include "plot/PrintSettings.h"
 
 #include <QKeyEvent>

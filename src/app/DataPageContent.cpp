@@ -211,6 +211,7 @@ QWidget* DataPageContent::buildControls()
     connect(LoadBtn, &QPushButton::clicked, m_files, &DataFileActions::load);
     connect(save, &QPushButton::clicked, this, [this] { m_files->save(activeSet()); });
     connect(print, &QPushButton::clicked, m_output, &OutputActions::print);
+    connect(exportBtn, &QPushButton::clicked, m_output, &OutputActions::exportPlot);
     return panel;
 }
 
@@ -274,12 +275,12 @@ void DataPageContent::restoreSwitches(bool showInfo, bool showBackground, bool s
 void DataPageContent::restoreOutput(int exportType)
 {
     m_output->outputDialog().restore();
-    m_exportType = exportType;
+    m_output->setExportType(exportType);
 }
 
 int DataPageContent::exportType() const
 {
-    return m_exportType;
+    return m_output->exportType();
 }
 
 void DataPageContent::updateStats()

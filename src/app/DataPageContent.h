@@ -98,7 +98,6 @@ private:
 
     QString m_rateText;
     bool m_exchangeRunning = false;
-    int m_exportType = 1;
     bool m_activeRemoved = false;
 };
 

@@ -245,13 +245,14 @@ void ModuleActions::DLDataBtnClick()
     m_downloading = true;
     if (!m_module.start([this, row](ModuleSession& s) -> Finish {
             // Each set becomes a data set of the plot on the window thread as soon as it has arrived.
-            downloadDataSets(s, row, [this](DownloadedSet&& set) {
+            downloadDataSets(s, row, [this, row](DownloadedSet&& set) {
                 auto arrived = std::make_shared<const DownloadedSet>(std::move(set));
                 QMetaObject::invokeMethod(
                     this,
-                    [this, arrived] {
+                    [this, arrived, row] {
                         if (Plot* plot = m_window.plot()) {
                             addDownloadedSet(*plot, *arrived);
+                            m_window.dataPage->setSelectedSet(row); // names the next data set file
                             m_window.dataPage->dataSetsChanged();
                         }
                     },

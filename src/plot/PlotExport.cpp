@@ -162,20 +162,35 @@ QSize exportPixelSize(double widthInches, double heightInches)
     return QSize(pixels(widthInches), pixels(heightInches));
 }
 
-std::optional<QString> exportSizeProblem(double widthInches, double heightInches)
+namespace {
+
+// The size limits of an exported picture, which a print keeps as well; `action` is "exported" or "printed".
+std::optional<QString> sizeProblem(double widthInches, double heightInches, const char* action)
 {
     const QSize size = exportPixelSize(widthInches, heightInches);
     if (size.width() < 1 || size.height() < 1)
-        return QStringLiteral("The plot cannot be exported at %1 x %2 inches: width and height must each be at "
+        return QStringLiteral("The plot cannot be %1 at %2 x %3 inches: width and height must each be at "
                               "least 0.01 inches.")
-            .arg(inches(widthInches), inches(heightInches));
+            .arg(QLatin1String(action), inches(widthInches), inches(heightInches));
     if (size.width() > kExportLargestSide || size.height() > kExportLargestSide)
-        return QStringLiteral("The plot cannot be exported at %1 x %2 inches: a picture may be at most %3 pixels "
-                              "(%4 inches) on either side.")
-            .arg(inches(widthInches), inches(heightInches))
+        return QStringLiteral("The plot cannot be %1 at %2 x %3 inches: a picture may be at most %4 pixels "
+                              "(%5 inches) on either side.")
+            .arg(QLatin1String(action), inches(widthInches), inches(heightInches))
             .arg(kExportLargestSide)
             .arg(kExportLargestSide / kExportPixelsPerInch);
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> exportSizeProblem(double widthInches, double heightInches)
+{
+    return sizeProblem(widthInches, heightInches, "exported");
+}
+
+std::optional<QString> printSizeProblem(double widthInches, double heightInches)
+{
+    return sizeProblem(widthInches, heightInches, "printed");
 }
 
 QImage renderExportBitmap(const Plot& plot, const PrintSettings& settings, PlotLayout* layout)

@@ -30,6 +30,9 @@ QSize exportPixelSize(double widthInches, double heightInches);
 // Why a plot of this size cannot be exported (a side below one pixel, or above the largest), or nothing.
 std::optional<QString> exportSizeProblem(double widthInches, double heightInches);
 
+// The same limits for a printed plot (at least 0.01 inches, at most 200 inches a side), or nothing.
+std::optional<QString> printSizeProblem(double widthInches, double heightInches);
+
 struct ExportResult {
     bool ok = false;
     QString message; // what failed and why, when not ok

@@ -7,6 +7,9 @@
 #include "support/TestFiles.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QImageReader>
 #include <QFile>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -29,6 +32,36 @@ struct OutputFormTest : ::testing::Test {
 struct PrintTest : PageFixture {
     QTemporaryDir dir;
     void TearDown() override { printSettings() = PrintSettings{}; }
+
+    // Picks file type `row` in the export dialog as the user does, with the keys on its type list.
+    static void chooseType(QWidget* dialog, int row)
+    {
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        QTest::keyClick(types, Qt::Key_Home);
+        for (int i = 0; i < row; ++i)
+            QTest::keyClick(types, Qt::Key_Down);
+    }
+
+    // Export through both dialogs: type `row`, file `path`, and `width` typed into the output dialog.
+    void exportAs(int row, const QString& path, const QString& width = QString())
+    {
+        ModalScript script;
+        script
+            .thenFileDialog([&](QWidget* dialog) {
+                EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Export Graph Data"));
+                chooseType(dialog, row);
+                chooseFiles(dialog, {path});
+            })
+            .thenOn(TPrtLocForm::staticMetaObject, [&](QWidget* dialog) {
+                EXPECT_FALSE(child<QLineEdit>(dialog, "LeftEdit")->isEnabled());
+                EXPECT_FALSE(child<QWidget>(dialog, "TopLabel")->isEnabled());
+                if (!width.isNull())
+                    typeInto(child<QLineEdit>(dialog, "WidthEdit"), width);
+                click(child<QPushButton>(dialog, "OKBtn"));
+            });
+        click(child<QPushButton>(page.get(), "ExportBtn"));
+    }
 };
 
 } // namespace
@@ -97,4 +130,95 @@ TEST_F(PrintTest, printsToAPdfFileThroughBothDialogsAndClearsTheOffsets)
     EXPECT_TRUE(bytes.startsWith("%PDF")) << bytes.left(20).toStdString();
     EXPECT_EQ(printSettings().leftInches, 0);
     EXPECT_EQ(printSettings().topInches, 0);
+}
+
+TEST_F(PrintTest, exportsEveryTypeWithTheExtensionOfTheChosenType)
+{
+    const char* names[] = {"plot", "plot", "plot", "plot", "plot"}; // typed without an extension
+    const char* suffixes[] = {".bmp", ".jpg", ".gif", ".png", ".pdf"};
+    const char* readerFormats[] = {"bmp", "jpeg", "gif", "png", nullptr};
+    for (int row = 0; row < 5; ++row) {
+        const QString typed = dir.filePath(QString::number(row) + QLatin1String(names[row]));
+        exportAs(row, typed);
+        EXPECT_EQ(page->exportType(), row + 1);
+        const QString written = typed + QLatin1String(suffixes[row]);
+        ASSERT_TRUE(QFile::exists(written)) << written.toStdString();
+        if (readerFormats[row]) {
+            QImageReader reader(written);
+            EXPECT_EQ(reader.format(), QByteArray(readerFormats[row]));
+            EXPECT_EQ(reader.size(), QSize(700, 350)); // 7 x 3.5 inches at 100 pixels per inch
+        } else {
+            EXPECT_TRUE(readFile(written).startsWith("%PDF"));
+        }
+    }
+    EXPECT_EQ(printSettings().leftInches, 0);
+    EXPECT_EQ(printSettings().topInches, 0);
+}
+
+TEST_F(PrintTest, restoredExportTypeChoosesTheListEntryAndTheExtension)
+{
+    page->restoreOutput(4);
+    EXPECT_EQ(page->exportType(), 4);
+    auto* dialog = child<QFileDialog>(page.get(), "ExportDialog1");
+    EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("PNG (*.png)"));
+    EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("png"));
+    page->restoreOutput(9); // unknown: Bitmap
+    EXPECT_EQ(page->exportType(), 1);
+    EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("bmp"));
+}
+
+TEST_F(PrintTest, aSizeThatCannotBeExportedOrPrintedIsRefused_mendedFault)
+{
+    const QString path = dir.filePath(QStringLiteral("zero.png"));
+    ModalScript refusal;
+    refusal.thenMessage([](QWidget* box) {
+        EXPECT_TRUE(messageText(box).startsWith(QStringLiteral("The plot cannot be exported at 0 x 3.5 inches")))
+            << messageText(box).toStdString();
+        acceptMessage(box);
+    });
+    exportAs(3, path, QStringLiteral("0"));
+    EXPECT_FALSE(QFile::exists(path));
+
+    // The stored width is now 0: a print refuses it before asking for the printer.
+    ModalScript print;
+    print.thenOn(TPrtLocForm::staticMetaObject, [](QWidget* dialog) { click(child<QPushButton>(dialog, "OKBtn")); })
+        .thenMessage([](QWidget* box) {
+            EXPECT_TRUE(messageText(box).startsWith(QStringLiteral("The plot cannot be printed at 0 x 3.5 inches")));
+            acceptMessage(box);
+        });
+    click(child<QPushButton>(page.get(), "PrtBtn"));
+}
+
+TEST_F(PrintTest, theMouseKeepsTheScreenLayoutAfterAnExportOrPrint_mendedFault)
+{
+    const PlotLayout screen = box()->plotLayout();
+    exportAs(3, dir.filePath(QStringLiteral("wide.png")), QStringLiteral("20"));
+    printSettings().widthInches = 9;
+    OutputActions& output = page->output();
+    output.printer().setOutputFormat(QPrinter::PdfFormat);
+    output.printer().setOutputFileName(dir.filePath(QStringLiteral("print.pdf")));
+    ModalScript script;
+    script.then([](QWidget* dialog) { click(child<QPushButton>(dialog, "OKBtn")); })
+        .thenOn(QPrintDialog::staticMetaObject, [](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+    click(child<QPushButton>(page.get(), "PrtBtn"));
+
+    EXPECT_EQ(box()->plotLayout(), screen);
+    setMode(PlotBox::Peak);
+    press(at(47, 94));
+    EXPECT_EQ(set().altitude.series.tag(47), 1);
+}
+
+TEST_F(PrintTest, cancellingEitherExportDialogWritesNothing)
+{
+    ModalScript atFile;
+    atFile.thenFileDialog([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+    click(child<QPushButton>(page.get(), "ExportBtn"));
+
+    const QString path = dir.filePath(QStringLiteral("never.bmp"));
+    ModalScript atSize;
+    atSize.thenFileDialog([&](QWidget* dialog) { chooseFiles(dialog, {path}); })
+        .thenOn(TPrtLocForm::staticMetaObject, [](QWidget* dialog) { click(child<QPushButton>(dialog, "CancelBtn")); });
+    click(child<QPushButton>(page.get(), "ExportBtn"));
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(printSettings().leftInches, 0);
 }
