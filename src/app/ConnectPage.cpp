@@ -55,7 +55,6 @@ ConnectPage::ConnectPage(QWidget* parent)
     SpeedBox->setToolTip(QStringLiteral("Serial port speed (bits per second)"));
     ConnectBtn->setToolTip(QStringLiteral("Connect or Disconnect to the Vimo Module"));
     ConnectBtn->setMinimumWidth(110);
-    ConnectBtn->setDefault(true);
 
     InfoText->setReadOnly(true);
     InfoText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

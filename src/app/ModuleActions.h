@@ -38,7 +38,6 @@ public:
     // Shows the interval editor and the "Total Record Time" of the window's copy of the module state.
     void showRecordInterval();
 
-    const LiveView& liveView() const { return m_live; }
     QTimer* Timer1; // the live view's timer; it has nothing to do
 
     TModSetForm* modSetForm;

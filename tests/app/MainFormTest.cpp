@@ -3,6 +3,7 @@
 #include "app/Prompts.h"
 #include "app/AppSettings.h"
 #include "app/ConfigurePage.h"
+#include "app/Controls.h"
 #include "app/ConnectPage.h"
 #include "app/DataPage.h"
 #include "app/LogPage.h"
@@ -17,6 +18,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QSlider>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -149,6 +151,35 @@ TEST_F(MainFormTest, close_writesTheSettings_andTheNextStartRestoresThem)
     EXPECT_EQ(window.plot()->gridColor, 0x00123456u);
     EXPECT_EQ(window.speedIndex(), 5);
     EXPECT_EQ(window.connectPage->SpeedBox->currentText(), QStringLiteral("115200"));
+}
+
+TEST_F(MainFormTest, configureChoices_areStoredAsTheProgramReadsThem)
+{
+    {
+        QSettings s = store();
+        s.setValue(QStringLiteral("Settings/AutoStart"), 9); // beyond the last row: the last row
+        s.setValue(QStringLiteral("Settings/AutoZero"), 3);
+        s.setValue(QStringLiteral("Settings/ZT1"), 12);      // between two steps: the next step
+        s.setValue(QStringLiteral("Settings/ZCut"), 99999);  // beyond the bar: its end
+    }
+    {
+        TMainForm window;
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_EQ(window.configurePage->AutoStartGrp->itemIndex(), 3);
+        EXPECT_EQ(window.configurePage->AutoZeroGrp->itemIndex(), 3);
+        EXPECT_FALSE(window.configurePage->AutoZeroChk->isChecked());
+        EXPECT_EQ(window.configurePage->T1Bar->value(), 15);
+        EXPECT_EQ(window.configurePage->ZCutBar->value(), 1500);
+        window.configurePage->AutoStartSecEdit->setText(QStringLiteral("12 seconds"));
+        window.configurePage->AutoStopSecEdit->setText(QStringLiteral("soon"));
+        window.close();
+    }
+    QSettings s = store();
+    EXPECT_EQ(s.value(QStringLiteral("Settings/AutoStartSec")).toInt(), 12);
+    EXPECT_EQ(s.value(QStringLiteral("Settings/AutoStopSec")).toInt(), 0);
+    EXPECT_EQ(s.value(QStringLiteral("Settings/AutoStart")).toInt(), 3);
+    EXPECT_EQ(s.value(QStringLiteral("Settings/ZT1")).toInt(), 15);
 }
 
 TEST_F(MainFormTest, handEditedNonsense_takesDefaultsAndRangesWithoutCostingTheRest)
