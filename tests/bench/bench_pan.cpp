@@ -1,0 +1,145 @@
+// One pan step on the "Recorded Data" page with 8 data sets of 65,536 samples: the key moves the view, the plot box
+// renders the plot afresh at its own size and paints it on the screen. The baseline is a bare rendering of the
+// same plot onto a bitmap of the plot box's size; the ratio of the two shows what the page adds to the renderer.
+// A mouse move, which paints the cursor over the kept picture, is measured beside them.
+// Run it on the offscreen platform, or under Xvfb with QT_QPA_PLATFORM=xcb to include the way to the X server.
+
+#include "../support/SyntheticFlight.h"
+#include "app/DataPageContent.h"
+#include "app/PlotBox.h"
+#include "data/AutoScale.h"
+#include "data/Plot.h"
+#include "plot/PlotRenderer.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace vimo;
+
+struct Page {
+    Plot plot;
+    std::unique_ptr<DataPageContent> content;
+
+    Page()
+    {
+        for (int k = 0; k < 8; ++k)
+            test::fillFlight(plot.signals.createDataSet(), SampleSeries::kCapacity, std::uint32_t(k + 1));
+        autoScaleTime(plot);
+        autoScaleAltitude(plot);
+        content = std::make_unique<DataPageContent>(plot);
+        content->resize(1400, 820);
+        content->show();
+        QApplication::processEvents();
+        content->plotBox()->repaint();
+    }
+};
+
+// Built at the first benchmark, released before the application object goes.
+std::unique_ptr<Page> thePage;
+
+Page& page()
+{
+    if (!thePage)
+        thePage = std::make_unique<Page>();
+    return *thePage;
+}
+
+void BM_BareRender(benchmark::State& state)
+{
+    Page& p = page();
+    const PlotBox* box = p.content->plotBox();
+    PrintSettings screen;
+    screen.widthInches = double(box->width()) / box->logicalDpiX();
+    screen.heightInches = double(box->height()) / box->logicalDpiY();
+    screen.inColor = true;
+    QImage image(box->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        renderPlot(painter, box->logicalDpiX(), box->logicalDpiY(), p.plot, screen);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.SetLabel(std::to_string(box->width()) + " x " + std::to_string(box->height()));
+}
+
+void BM_PanStep(benchmark::State& state)
+{
+    Page& p = page();
+    PlotBox* box = p.content->plotBox();
+    bool right = true;
+    for (auto _ : state) {
+        QKeyEvent key(QEvent::KeyPress, right ? Qt::Key_Right : Qt::Key_Left, Qt::ShiftModifier);
+        p.content->handleKey(&key);
+        box->repaint(); // the paint the key asked for, now
+        right = !right;
+    }
+    state.SetLabel(std::to_string(box->width()) + " x " + std::to_string(box->height()));
+}
+
+// A mouse move over the data area: read-outs and the cursor circle over the kept picture, no rendering.
+void BM_CursorMove(benchmark::State& state)
+{
+    Page& p = page();
+    PlotBox* box = p.content->plotBox();
+    const QPoint centre = box->rect().center();
+    int step = 0;
+    for (auto _ : state) {
+        const QPointF at(centre.x() + (step++ % 40) * 3, centre.y());
+        QMouseEvent move(QEvent::MouseMove, at, box->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &move);
+        box->repaint(box->rect());
+    }
+}
+
+BENCHMARK(BM_BareRender)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_PanStep)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_CursorMove)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
+
+// Prints as usual and keeps each benchmark's mean real time per iteration for the closing ratio.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+                milliseconds[run.benchmark_name().substr(0, run.benchmark_name().find('/'))] =
+                    run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> milliseconds;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto bare = reporter.milliseconds.find("BM_BareRender");
+    const auto pan = reporter.milliseconds.find("BM_PanStep");
+    const auto cursor = reporter.milliseconds.find("BM_CursorMove");
+    if (bare != reporter.milliseconds.end() && pan != reporter.milliseconds.end() && bare->second > 0)
+        std::printf("\nOne pan step with its repaint: %.2f ms; a bare rendering of the same plot: %.2f ms; "
+                    "ratio %.2f\n",
+                    pan->second, bare->second, pan->second / bare->second);
+    if (bare != reporter.milliseconds.end() && cursor != reporter.milliseconds.end() && bare->second > 0)
+        std::printf("A mouse move with its repaint: %.2f ms, %.3f of a rendering\n", cursor->second,
+                    cursor->second / bare->second);
+    thePage.reset();
+    benchmark::Shutdown();
+    return 0;
+}
