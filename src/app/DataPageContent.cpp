@@ -138,9 +138,14 @@ QWidget* DataPageContent::buildControls()
                   {"PanLtBtn", Qt::LeftArrow, PanDirection::Left, 1, 0},
                   {"PanRtBtn", Qt::RightArrow, PanDirection::Right, 1, 2},
                   {"PanDnBtn", Qt::DownArrow, PanDirection::Down, 2, 1}};
+    // A compact cross of arrows in the middle of the group.
+    panGrid->setSpacing(2);
+    panGrid->setColumnStretch(0, 1);
+    panGrid->setColumnStretch(4, 1);
     for (const auto& a : arrows) {
         QToolButton* button = makeArrow(a.name, a.arrow, panGroup);
-        panGrid->addWidget(button, a.row, a.col);
+        button->setFixedSize(30, 24);
+        panGrid->addWidget(button, a.row, a.col + 1);
         const PanDirection direction = a.direction;
         connect(button, &QToolButton::clicked, this, [this, direction] {
             pan(m_plot, direction, kPanButtonFraction);
