@@ -261,6 +261,12 @@ void DataPageContent::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
+void DataPageContent::hideEvent(QHideEvent* event)
+{
+    m_rateText.clear();
+    QWidget::hideEvent(event);
+}
+
 bool DataPageContent::showPoints() const
 {
     return ShowPointsChk->isChecked();

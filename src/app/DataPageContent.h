@@ -50,8 +50,6 @@ public:
     // them and has been handled.
     bool handleKey(QKeyEvent* event);
 
-    // Forgets the rate of climb text, when the window has cleared its read-outs.
-    void clearReadouts() { m_rateText.clear(); }
 
     // Remembered between runs.
     bool showPoints() const;
@@ -71,6 +69,8 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Leaving the page clears the window's read-outs; the rate of climb text starts afresh.
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -114,6 +114,12 @@ TEST_F(PlotBoxTest, readoutsAndCursorCircleFollowTheNearestSample)
     // A repaint of the plot removes the circle.
     page->repaintPlot();
     EXPECT_EQ(box()->cursorCircle(), QPoint(-10, -10));
+
+    // Leaving the page clears the window's read-outs: back on it, the first sample shows no old rate.
+    page->hide();
+    page->show();
+    move(at(0, 0));
+    EXPECT_EQ(readouts.last().at(1).toString(), QString());
 }
 
 TEST_F(PlotBoxTest, emptyDataSetGivesNoReadoutAndPeakAndClimbDoNothing_mendedFault)
