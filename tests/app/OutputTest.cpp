@@ -1,6 +1,7 @@
 #include "PageFixture.h"
 
 #include "ModalScript.h"
+#include "app/DataPage.h"
 #include "app/OutputActions.h"
 #include "app/PrtLocForm.h"
 #include "plot/PrintSettings.h"
@@ -221,4 +222,47 @@ TEST_F(PrintTest, cancellingEitherExportDialogWritesNothing)
     click(child<QPushButton>(page.get(), "ExportBtn"));
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(printSettings().leftInches, 0);
+}
+
+TEST_F(PrintTest, cancellingEitherPrintDialogPrintsNothingAndClearsTheOffsets)
+{
+    const QString pdf = dir.filePath(QStringLiteral("never.pdf"));
+    page->output().printer().setOutputFormat(QPrinter::PdfFormat);
+    page->output().printer().setOutputFileName(pdf);
+    ModalScript atSize;
+    atSize.then([](QWidget* dialog) { click(child<QPushButton>(dialog, "CancelBtn")); });
+    click(child<QPushButton>(page.get(), "PrtBtn"));
+
+    ModalScript atPrinter;
+    atPrinter
+        .then([](QWidget* dialog) {
+            typeInto(child<QLineEdit>(dialog, "LeftEdit"), QStringLiteral("1.5"));
+            click(child<QPushButton>(dialog, "OKBtn"));
+        })
+        .thenOn(QPrintDialog::staticMetaObject, [](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+    click(child<QPushButton>(page.get(), "PrtBtn"));
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(printSettings().leftInches, 0);
+}
+
+TEST(DataPageSettings, theOutputDialogShowsTheRestoredSizeFromTheStart_mendedFault)
+{
+    Plot plot;
+    plot.signals.createDataSet();
+    DataPage dataPage;
+    AppSettings settings;
+    settings.prtWidth = 9;
+    settings.prtHeight = 4.5;
+    settings.prtColor = true;
+    settings.exportType = 3;
+    dataPage.applySettings(settings); // the window reads the settings before the plot exists
+    dataPage.setPlot(&plot);
+    EXPECT_EQ(child<QLineEdit>(&dataPage, "WidthEdit")->text(), QStringLiteral("9"));
+    EXPECT_EQ(child<QLineEdit>(&dataPage, "HeightEdit")->text(), QStringLiteral("4.5"));
+    EXPECT_TRUE(child<QCheckBox>(&dataPage, "ColorChk")->isChecked());
+    AppSettings collected;
+    dataPage.collectSettings(collected);
+    EXPECT_EQ(collected.prtWidth, 9);
+    EXPECT_EQ(collected.exportType, 3);
+    printSettings() = PrintSettings{};
 }
