@@ -18,7 +18,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -60,8 +59,7 @@ DataPageContent::DataPageContent(Plot& plot, QWidget* parent)
       m_editInfoForm(new TEditInfoForm(plot, this)), m_dataPropForm(new TDataPropForm(plot, *m_editor, this))
 {
     setObjectName(QStringLiteral("DataPageContent"));
-    StatsDisp = new QLabel(this);
-    StatsDisp->setObjectName(QStringLiteral("StatsDisp"));
+    StatsDisp = named<QLabel>("StatsDisp", this);
     StatsDisp->setToolTip(QStringLiteral("The active data set within the visible time range"));
     StatsDisp->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
@@ -173,8 +171,7 @@ QWidget* DataPageContent::buildControls()
     column->addWidget(mouse);
 
     column->addWidget(new QLabel(QStringLiteral("Active Data Set"), panel));
-    ActiveSetCombo = new QComboBox(panel);
-    ActiveSetCombo->setObjectName(QStringLiteral("ActiveSetCombo"));
+    ActiveSetCombo = named<QComboBox>("ActiveSetCombo", panel);
     column->addWidget(ActiveSetCombo);
 
     auto* actions = new QGridLayout;
@@ -185,13 +182,12 @@ QWidget* DataPageContent::buildControls()
     auto* save = pageButton("SaveBtn", "Save", "Save Data", panel);
     auto* exportBtn = pageButton("ExportBtn", "Export", "Export plot to bitmap, JPEG, GIF", panel);
     auto* print = pageButton("PrtBtn", "Print", "Print the plot", panel);
-    const QPushButton* order[] = {ScaleBtn, DataPropBtn, edit, LoadBtn, save, exportBtn, print};
+    QPushButton* const order[] = {ScaleBtn, DataPropBtn, edit, LoadBtn, save, exportBtn, print};
     for (int i = 0; i < int(std::size(order)); ++i)
-        actions->addWidget(const_cast<QPushButton*>(order[i]), i / 2, i % 2);
+        actions->addWidget(order[i], i / 2, i % 2);
     column->addLayout(actions);
 
-    ShowPointsChk = new QCheckBox(QStringLiteral("Show Points"), panel);
-    ShowPointsChk->setObjectName(QStringLiteral("ShowPointsChk"));
+    ShowPointsChk = named<QCheckBox>("ShowPointsChk", QStringLiteral("Show Points"), panel);
     ShowPointsChk->setVisible(false);
     column->addWidget(ShowPointsChk);
     column->addStretch();
