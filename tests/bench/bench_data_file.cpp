@@ -1,6 +1,7 @@
 // Loading and saving a data set file of 65,536 samples, each against a plain line-by-line read or write of the
 // same bytes in the same run. The ratios are printed at the end; the memory a loaded data set holds per sample is
 // reported as a counter.
+#include "../support/RatioReporter.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
 
@@ -113,30 +114,12 @@ BENCHMARK(PlainWriteLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainWriteLinesSafely)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveDataSetFile)->Unit(benchmark::kMillisecond);
 
-// Remembers each benchmark's time per iteration so that the ratios can be printed after the run.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        // Plain runs, or the mean of repeated ones.
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean") {
-                realTimes[run.run_name.function_name] = run.GetAdjustedRealTime();
-                cpuTimes[run.run_name.function_name] = run.GetAdjustedCPUTime();
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> realTimes;
-    std::map<std::string, double> cpuTimes;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    test::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const auto ratio = [&](const char* what, const char* base) {
         const auto& real = reporter.realTimes;

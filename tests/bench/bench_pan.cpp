@@ -4,6 +4,7 @@
 // A mouse move, which paints the cursor over the kept picture, is measured beside them.
 // Run it on the offscreen platform, or under Xvfb with QT_QPA_PLATFORM=xcb to include the way to the X server.
 
+#include "../support/RatioReporter.h"
 #include "../support/SyntheticFlight.h"
 #include "app/DataPageContent.h"
 #include "app/PlotBox.h"
@@ -105,20 +106,6 @@ BENCHMARK(BM_BareRender)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTi
 BENCHMARK(BM_PanStep)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 BENCHMARK(BM_CursorMove)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
 
-// Prints as usual and keeps each benchmark's mean real time per iteration for the closing ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                milliseconds[run.benchmark_name().substr(0, run.benchmark_name().find('/'))] =
-                    run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> milliseconds;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -127,16 +114,17 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    test::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto bare = reporter.milliseconds.find("BM_BareRender");
-    const auto pan = reporter.milliseconds.find("BM_PanStep");
-    const auto cursor = reporter.milliseconds.find("BM_CursorMove");
-    if (bare != reporter.milliseconds.end() && pan != reporter.milliseconds.end() && bare->second > 0)
+    const auto& real = reporter.realTimes;
+    const auto bare = real.find("BM_BareRender");
+    const auto pan = real.find("BM_PanStep");
+    const auto cursor = real.find("BM_CursorMove");
+    if (bare != real.end() && pan != real.end() && bare->second > 0)
         std::printf("\nOne pan step with its repaint: %.2f ms; a bare rendering of the same plot: %.2f ms; "
                     "ratio %.2f\n",
                     pan->second, bare->second, pan->second / bare->second);
-    if (bare != reporter.milliseconds.end() && cursor != reporter.milliseconds.end() && bare->second > 0)
+    if (bare != real.end() && cursor != real.end() && bare->second > 0)
         std::printf("A mouse move with its repaint: %.2f ms, %.3f of a rendering\n", cursor->second,
                     cursor->second / bare->second);
     thePage.reset();

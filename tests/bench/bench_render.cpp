@@ -2,6 +2,7 @@
 // through every sample (the reference) and through the first, lowest, highest and last sample of each pixel
 // column. After the runs the ratio of the two is printed: both are measured in the same run on the same machine.
 
+#include "../support/RatioReporter.h"
 #include "../support/SyntheticFlight.h"
 #include "data/AutoScale.h"
 #include "data/Plot.h"
@@ -56,20 +57,6 @@ void BM_RenderPixelColumns(benchmark::State& state) { renderLongFlights(state, f
 BENCHMARK(BM_RenderEverySample)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RenderPixelColumns)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-// Prints as usual and keeps each benchmark's mean real time per iteration for the closing ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                milliseconds[run.benchmark_name().substr(0, run.benchmark_name().find('/'))] =
-                    run.GetAdjustedCPUTime(); // in the run's unit, ms
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> milliseconds;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -78,11 +65,12 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    test::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto every = reporter.milliseconds.find("BM_RenderEverySample");
-    const auto columns = reporter.milliseconds.find("BM_RenderPixelColumns");
-    if (every != reporter.milliseconds.end() && columns != reporter.milliseconds.end() && columns->second > 0)
+    const auto& cpu = reporter.cpuTimes;
+    const auto every = cpu.find("BM_RenderEverySample");
+    const auto columns = cpu.find("BM_RenderPixelColumns");
+    if (every != cpu.end() && columns != cpu.end() && columns->second > 0)
         std::printf("\nCPU time of one rendering: pixel columns %.2f ms, every sample %.2f ms: %.1f times faster\n",
                     columns->second, every->second, every->second / columns->second);
     benchmark::Shutdown();
