@@ -88,6 +88,18 @@ TEST_F(CliOnSim, configSet_writesTheRecordAndPrintsWhatWasReadBack)
     EXPECT_EQ(sim::get16(m.config, sim::field::kStopAltitude), 65436);
 }
 
+TEST_F(CliOnSim, configSet_readBackThatDiffersFromTheWrite_failsWithExitOne)
+{
+    sim::SimFaults faults;
+    faults.keepConfigOnWrite = true;
+    sim->setFaults(faults);
+    const CliRun r = module({"config", "--set", "units=2"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_FALSE(r.err.isEmpty());
+    EXPECT_TRUE(r.out.contains("\nunits=0\n")) << "what was read back is printed";
+    EXPECT_EQ(sim->model().config[sim::field::kUnits], 0);
+}
+
 TEST_F(CliOnSim, configSet_unknownFieldOrValueTooLargeIsAUsageError)
 {
     EXPECT_EQ(module({"config", "--set", "colour=1"}).code, 2);

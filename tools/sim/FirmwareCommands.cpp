@@ -45,7 +45,8 @@ void FirmwareCommands::receive(char byte, qint64 nowMs, SimModel& model, QByteAr
     case Await::ConfigRecord:
         m_partial += byte;
         if (m_partial.size() == qsizetype(model.config.size())) {
-            std::copy(m_partial.begin(), m_partial.end(), model.config.begin());
+            if (!model.faults.keepConfigOnWrite)
+                std::copy(m_partial.begin(), m_partial.end(), model.config.begin());
             m_partial.clear();
             m_await = Await::Command;
         }

@@ -53,6 +53,8 @@ struct SimFaults {
     bool wordCountZero = false;     // the set header announces 0 words
     int shortConfigBytes = -1;      // "r" sends only this many of the 28 bytes (-1: all)
     bool noVariantReply = false;    // "M" gets no reply
+    bool keepConfigOnWrite = false; // "c" takes its 28 bytes but the configuration stays as it was, like a
+                                    // module whose memory refuses the write
     int hangUpAfterBytes = -1;      // the line goes dead (the pseudo-terminal is closed) 100 ms after this many
                                     // bytes were sent (-1: never), like an adapter pulled out mid-exchange
     BootFault bootFault = BootFault::None;
