@@ -1,5 +1,6 @@
 // vimo-cli's module and firmware commands against the simulated module on a pseudo-terminal.
 
+#include "CliRun.h"
 #include "cli/Cli.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
@@ -16,23 +17,6 @@ using namespace vimo;
 using namespace vimo::test;
 
 namespace {
-
-struct CliRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList& arguments)
-{
-    CliRun r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    r.code = vimo::cli::run(arguments, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
 
 QString firmwareFixture(const char* name)
 {

@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "cli/Cli.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
@@ -13,26 +14,8 @@
 using namespace vimo;
 using vimo::test::fixturePath;
 
-namespace {
-
-struct Result {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Result runCli(const QStringList& arguments)
-{
-    Result r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
-    r.code = cli::run(arguments, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
-
-} // namespace
+using vimo::test::CliRun;
+using vimo::test::runCli;
 
 TEST(StatsCommand, reportsEveryDataSetOfFilesWrittenByThisProgram)
 {
@@ -52,7 +35,7 @@ TEST(StatsCommand, reportsEveryDataSetOfFilesWrittenByThisProgram)
     ASSERT_EQ(datafile::savePlotFile(plotPath, plot), SaveStatus::Saved);
     ASSERT_EQ(datafile::saveDataSetFile(setPath, plot, 0), SaveStatus::Saved);
 
-    const Result r = runCli({QStringLiteral("stats"), plotPath, setPath});
+    const CliRun r = runCli({QStringLiteral("stats"), plotPath, setPath});
     EXPECT_EQ(r.code, cli::kOk) << r.err.toStdString();
     const QString first = QStringLiteral("name: Evening \u00F6\n"
                                          "samples: 4\n"
@@ -81,8 +64,8 @@ TEST(StatsCommand, reportsEveryDataSetOfFilesWrittenByThisProgram)
 
 TEST(StatsCommand, handWrittenFilesWithLfOrCrLfReportAlike)
 {
-    const Result lf = runCli({QStringLiteral("stats"), fixturePath(QStringLiteral("handwritten_lf.csv"))});
-    const Result crlf = runCli({QStringLiteral("stats"), fixturePath(QStringLiteral("handwritten_crlf.csv"))});
+    const CliRun lf = runCli({QStringLiteral("stats"), fixturePath(QStringLiteral("handwritten_lf.csv"))});
+    const CliRun crlf = runCli({QStringLiteral("stats"), fixturePath(QStringLiteral("handwritten_crlf.csv"))});
     ASSERT_EQ(lf.code, cli::kOk);
     ASSERT_EQ(crlf.code, cli::kOk);
     const auto withoutFileLine = [](const QString& out) { return out.section(QLatin1Char('\n'), 1); };
@@ -105,7 +88,7 @@ TEST(StatsCommand, jsonCarriesTheSameFieldsAndNullsForAnEmptyDataSet)
     QTemporaryDir dir;
     const QString empty = dir.filePath(QStringLiteral("empty.csv"));
     vimo::test::writeFile(empty, {});
-    const Result r = runCli(
+    const CliRun r = runCli(
         {QStringLiteral("stats"), fixturePath(QStringLiteral("handwritten_crlf.csv")), empty, QStringLiteral("--json")});
     ASSERT_EQ(r.code, cli::kOk) << r.err.toStdString();
     QJsonParseError error{};
@@ -130,7 +113,7 @@ TEST(StatsCommand, jsonCarriesTheSameFieldsAndNullsForAnEmptyDataSet)
 
 TEST(StatsCommand, fileThatCannotBeOpenedFailsWithTheReasonOnStderr)
 {
-    const Result r = runCli({QStringLiteral("stats"), fixturePath(QStringLiteral("handwritten_lf.csv")),
+    const CliRun r = runCli({QStringLiteral("stats"), fixturePath(QStringLiteral("handwritten_lf.csv")),
                              QStringLiteral("/no/such/file.csv")});
     EXPECT_EQ(r.code, cli::kFailed);
     EXPECT_TRUE(r.out.isEmpty());
@@ -140,10 +123,10 @@ TEST(StatsCommand, fileThatCannotBeOpenedFailsWithTheReasonOnStderr)
 TEST(StatsCommand, usageErrorsAndHelp)
 {
     EXPECT_EQ(runCli({QStringLiteral("stats")}).code, cli::kUsage);
-    const Result unknown = runCli({QStringLiteral("stats"), QStringLiteral("--frobnicate"), QStringLiteral("a.csv")});
+    const CliRun unknown = runCli({QStringLiteral("stats"), QStringLiteral("--frobnicate"), QStringLiteral("a.csv")});
     EXPECT_EQ(unknown.code, cli::kUsage);
     EXPECT_TRUE(unknown.err.contains(QStringLiteral("Usage: vimo-cli stats")));
-    const Result help = runCli({QStringLiteral("stats"), QStringLiteral("--help")});
+    const CliRun help = runCli({QStringLiteral("stats"), QStringLiteral("--help")});
     EXPECT_EQ(help.code, cli::kOk);
     EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: vimo-cli stats FILE.csv")));
 }
