@@ -10,10 +10,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-deb=${1:-$(bash scripts/package.sh | tail -n 1)}
+fail() { echo "check-package: $*" >&2; exit 1; }
+if [ $# -ge 1 ]; then
+  deb=$1
+else
+  deb=$(bash scripts/package.sh | tail -n 1)
+fi
+[ -f "$deb" ] || fail "no package at '$deb'"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-fail() { echo "check-package: $*" >&2; exit 1; }
 echo "check-package: $deb"
 
 # The files, as dpkg-deb lists them ("./usr/bin/vimo" in the last column).
@@ -58,5 +63,6 @@ for page in "$root"/usr/share/man/man1/*.1.gz; do
 done
 bash -n "$root/usr/share/bash-completion/completions/vimo-cli" || fail "the bash completion does not parse"
 
-echo "check-package: $(basename "$deb") $(du -k "$deb" | cut -f1) KiB, installed $(dpkg-deb --field "$deb" Installed-Size) KiB"
+installed=$(dpkg-deb --field "$deb" Installed-Size)
+echo "check-package: $(basename "$deb") $(du -k "$deb" | cut -f1) KiB, installed $installed KiB"
 echo "check-package: Depends: $depends"

@@ -91,5 +91,6 @@ TEST_F(Completion, dataFileArgumentsOfferOnlyFoldersAndMatchingFiles)
     QDir(files.path()).mkdir("sub");
     const QString base = files.path() + QLatin1Char('/');
     EXPECT_EQ(complete({"stats", base}), QStringList({QString(base + "flight.csv"), QString(base + "sub")}));
-    EXPECT_EQ(complete({"flash", "--port", "ttyUSB0", base}), QStringList({QString(base + "code.hex"), QString(base + "sub")}));
+    EXPECT_EQ(complete({"flash", "--port", "ttyUSB0", base}),
+              QStringList({QString(base + "code.hex"), QString(base + "sub")}));
 }
