@@ -11,6 +11,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   xvfb xauth x11-apps imagemagick xdotool
   locales
+  dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 
 missing=()

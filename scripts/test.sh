@@ -17,3 +17,4 @@ LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 ctest --preset test
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs"
 ctest --preset fuzz
+bash scripts/check-package.sh   # the Debian package, checked without installing it

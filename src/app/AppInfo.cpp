@@ -2,6 +2,8 @@
 
 #include "data/Plot.h"
 
+#include "VimoVersion.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -14,7 +16,7 @@ QString webSite()
 
 QString versionText()
 {
-    return QStringLiteral(VIMO_VERSION);
+    return QStringLiteral(VIMO_VERSION_TEXT);
 }
 
 QString buildText()

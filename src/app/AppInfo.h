@@ -15,7 +15,7 @@ inline constexpr const char* kManualFile = "VimoManual.pdf";
 // The web address shown on the About page; the plot's second footer line names the same.
 QString webSite();
 
-// The program's version ("1.0.0").
+// The program's version: "1.0.0", and in a build from git the commit, "1.0.0 (git 8e4410e)".
 QString versionText();
 
 // When this program was built: the compiler's date and time, "May 21 2008, 20:47:08".

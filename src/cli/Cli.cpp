@@ -2,6 +2,8 @@
 
 #include "cli/Commands.h"
 
+#include "VimoVersion.h"
+
 #include <QTextStream>
 
 namespace vimo::cli {
@@ -27,7 +29,7 @@ QString usage()
         "  render         FILE.csv [FILE.csv ...] --out IMAGE [--width INCHES] [--height INCHES] [--mono]\n"
         "  stats          FILE.csv [FILE.csv ...] [--json]\n"
         "\n"
-        "Run 'vimo-cli COMMAND --help' for the options of one command.\n"
+        "Run 'vimo-cli COMMAND --help' for the options of one command, 'vimo-cli --version' for the version.\n"
         "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
 }
 
@@ -42,6 +44,10 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
     const QString command = arguments.first();
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
         out << usage();
+        return kOk;
+    }
+    if (command == QLatin1String("--version")) {
+        out << "vimo-cli " << VIMO_VERSION_TEXT << '\n';
         return kOk;
     }
     for (const Command& c : commands()) {
