@@ -350,6 +350,11 @@ bool LogbookIndex::put(const FlightRecord& record)
     return writeRows({}, {record}, false);
 }
 
+bool LogbookIndex::put(const std::vector<FlightRecord>& records)
+{
+    return writeRows({}, records, false);
+}
+
 bool LogbookIndex::remove(const QString& path)
 {
     return writeRows({path}, {}, false);

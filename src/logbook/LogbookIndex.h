@@ -38,8 +38,9 @@ public:
     // Throws every row away and reads every file again.
     bool rebuild();
 
-    // Adds or replaces the row of one file (by its path).
+    // Adds or replaces the row of one file (by its path); the second form writes many rows in one transaction.
     bool put(const FlightRecord& record);
+    bool put(const std::vector<FlightRecord>& records);
     bool remove(const QString& path);
 
     // Every row, newest download first.
