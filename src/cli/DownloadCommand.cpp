@@ -4,7 +4,7 @@
 #include "data/DataFile.h"
 #include "data/Plot.h"
 #include "logbook/ArchiveFolder.h"
-#include "logbook/Logbook.h"
+#include "logbook/DownloadArchive.h"
 #include "module/Download.h"
 #include "module/DownloadInfo.h"
 
@@ -13,15 +13,6 @@
 #include <memory>
 
 namespace vimo::cli {
-namespace {
-
-DownloadFacts factsOf(const DownloadedSet& set, const ModuleIdentity& identity, const QDateTime& when)
-{
-    return {when, set.number + 1, identity.deviceName, identity.model, identity.softwareVersion,
-            set.endedEarly || set.cancelled};
-}
-
-} // namespace
 
 int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
@@ -82,12 +73,11 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
             if (logbook) {
                 // Archived before anything else; a failure is told but never stops the download.
                 const ArchiveOutcome archived =
-                    logbook->archive(plot, k, factsOf(downloaded, module.session.state.identity, downloadTime));
+                    archiveDownloadedSet(*logbook, plot, k, downloaded, module.session.state.identity, downloadTime);
                 if (archived.archived)
                     out << "Archived " << QDir::toNativeSeparators(archived.path) << '\n';
                 else
-                    err << "vimo-cli download: set " << downloaded.number + 1 << " was NOT archived in "
-                        << QDir::toNativeSeparators(logbook->root()) << ": " << archived.reason << '\n';
+                    err << "vimo-cli download: " << notArchivedText(downloaded, *logbook, archived.reason) << '\n';
             }
             const QString path = dir.filePath(datafile::suggestedDataSetFileName(today, downloaded.number));
             QString reason;

@@ -87,7 +87,7 @@ TEST(LogbookCli, download_archiveThatCannotBeWritten_stillSavesAndSaysSoPlainly)
     writeFile(dir.filePath("plain"), "x");
     const CliRun r = download(sim, {"2", "--out", out.path(), "--archive", dir.filePath("plain/flights")});
     EXPECT_EQ(r.code, 0) << "the download itself worked";
-    EXPECT_TRUE(r.err.contains("set 2 was NOT archived")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Set 2 was NOT archived")) << r.err.toStdString();
     EXPECT_EQ(QDir(out.path()).entryList({"*.csv"}).size(), 1);
 }
 
@@ -96,10 +96,11 @@ TEST(LogbookCli, download_noArchive_leavesTheArchiveAlone)
     SimFixture sim;
     QTemporaryDir out;
     QTemporaryDir archive;
+    const QByteArray saved = qgetenv("VIMO_ARCHIVE");
     qputenv("VIMO_ARCHIVE", archive.path().toUtf8());
     const CliRun r = download(sim, {"1", "--out", out.path(), "--no-archive"});
     const CliRun both = download(sim, {"1", "--out", out.path(), "--no-archive", "--archive", archive.path()});
-    qunsetenv("VIMO_ARCHIVE");
+    qputenv("VIMO_ARCHIVE", saved);
     EXPECT_EQ(r.code, 0);
     EXPECT_FALSE(r.out.contains("Archived"));
     EXPECT_TRUE(QDir(archive.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());

@@ -210,9 +210,11 @@ TEST(Archive, importFolder_copiesTheCsvFilesAndIndexesThem)
 
 TEST(Archive, archiveFolder_chosenBeatsEnvironmentBeatsDefault)
 {
+    const QByteArray saved = qgetenv(kArchiveEnvironment);
     qputenv(kArchiveEnvironment, "/tmp/from-env");
     EXPECT_EQ(archiveFolder("/tmp/chosen"), "/tmp/chosen");
     EXPECT_EQ(archiveFolder(), "/tmp/from-env");
     qunsetenv(kArchiveEnvironment);
     EXPECT_TRUE(archiveFolder().endsWith("/flights"));
+    qputenv(kArchiveEnvironment, saved);
 }
