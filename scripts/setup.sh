@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-image-formats-plugins
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-image-formats-plugins libqt6sql6-sqlite
   libgif-dev libjpeg62-turbo-dev
   fonts-liberation2
   libgtest-dev libgmock-dev googletest libbenchmark-dev

@@ -13,6 +13,8 @@
 #include "firmware/FirmwareImage.h"
 #include "firmware/FirmwareUpdate.h"
 #include "link/PortEntry.h"
+#include "logbook/ArchiveFolder.h"
+#include "logbook/DownloadArchive.h"
 #include "module/ConfigControls.h"
 #include "module/Configuration.h"
 #include "module/Download.h"
@@ -235,6 +237,15 @@ void ModuleActions::DLInfoBtnClick()
     });
 }
 
+ModuleActions::~ModuleActions() = default;
+
+Logbook& ModuleActions::logbook()
+{
+    if (!m_logbook)
+        m_logbook = std::make_unique<Logbook>(archiveFolder());
+    return *m_logbook;
+}
+
 void ModuleActions::DLDataBtnClick()
 {
     if (m_downloading) {
@@ -244,14 +255,21 @@ void ModuleActions::DLDataBtnClick()
     const int row = m_window.connectPage->SetList->currentIndex();
     m_downloading = true;
     if (!m_module.start([this, row](ModuleSession& s) -> Finish {
-            // Each set becomes a data set of the plot on the window thread as soon as it has arrived.
-            downloadDataSets(s, row, [this, row](DownloadedSet&& set) {
+            // Each set becomes a data set of the plot on the window thread as soon as it has arrived, and is archived
+            // in the same step. A set that cannot be archived is still plotted; the memo says so.
+            const QDateTime downloaded = QDateTime::currentDateTimeUtc();
+            downloadDataSets(s, row, [this, row, &s, downloaded](DownloadedSet&& set) {
                 auto arrived = std::make_shared<const DownloadedSet>(std::move(set));
+                const ModuleIdentity identity = s.state.identity;
                 QMetaObject::invokeMethod(
                     this,
-                    [this, arrived, row] {
+                    [this, arrived, row, identity, downloaded] {
                         if (Plot* plot = m_window.plot()) {
-                            addDownloadedSet(*plot, *arrived);
+                            const int k = addDownloadedSet(*plot, *arrived);
+                            const ArchiveOutcome archived =
+                                archiveDownloadedSet(logbook(), *plot, k, *arrived, identity, downloaded);
+                            if (!archived.archived)
+                                m_window.connectPage->addMemoLine(notArchivedText(*arrived, logbook(), archived.reason));
                             m_window.dataPage->setSelectedSet(row); // names the next data set file
                             m_window.dataPage->dataSetsChanged();
                         }

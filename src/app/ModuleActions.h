@@ -5,11 +5,13 @@
 #include "module/LiveView.h"
 
 #include <QObject>
+#include <memory>
 
 class QTimer;
 
 namespace vimo {
 
+class Logbook;
 class ModuleController;
 class Prompts;
 class TMainForm;
@@ -23,6 +25,10 @@ class ModuleActions : public QObject {
     Q_OBJECT
 public:
     ModuleActions(TMainForm& window, ModuleController& module, Prompts& prompts);
+    ~ModuleActions() override;
+
+    // The archive every downloaded set goes to first (opened at the first download).
+    Logbook& logbook();
 
     // Lists the serial ports in the port box (the first show does it once).
     void discoverPorts();
@@ -74,6 +80,7 @@ private:
     PortNames m_portNames;
     LiveView m_live;
     bool m_downloading = false;
+    std::unique_ptr<Logbook> m_logbook;
 };
 
 } // namespace vimo

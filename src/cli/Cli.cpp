@@ -20,7 +20,7 @@ QString usage()
         "  ports                                          list the serial ports\n"
         "  info           --port DEV [--baud N]           module identity and data sets\n"
         "  config         --port DEV [--baud N] [--set FIELD=VALUE ...]\n"
-        "  download       --port DEV [--baud N] --set N|all --out DIR\n"
+        "  download       --port DEV [--baud N] --set N|all --out DIR [--archive DIR | --no-archive]\n"
         "  erase          --port DEV --yes\n"
         "  calibrate      --port DEV [--baud N] ALTITUDE\n"
         "  reset-defaults --port DEV --yes\n"
@@ -28,6 +28,7 @@ QString usage()
         "  flash          --port DEV [--baud N] [--blank] [--force] [--dry-run] FILE.hex\n"
         "  render         FILE.csv [FILE.csv ...] --out IMAGE [--width INCHES] [--height INCHES] [--mono]\n"
         "  stats          FILE.csv [FILE.csv ...] [--json]\n"
+        "  logbook        [--json] [--archive DIR] | import DIR | rebuild\n"
         "\n"
         "Run 'vimo-cli COMMAND --help' for the options of one command, 'vimo-cli --version' for the version.\n"
         "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");

@@ -3,11 +3,14 @@
 #include "cli/ModuleCommands.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
+#include "logbook/ArchiveFolder.h"
+#include "logbook/DownloadArchive.h"
 #include "module/Download.h"
 #include "module/DownloadInfo.h"
 
 #include <QDir>
 #include <QTextStream>
+#include <memory>
 
 namespace vimo::cli {
 
@@ -15,15 +18,24 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
 {
     ModuleCommandLine line("download",
                            "Usage: vimo-cli download --port DEV [--baud N] --set N|all --out DIR\n"
+                           "                         [--archive DIR | --no-archive]\n"
                            "Downloads data set N (counted from 1) or all of them, as \"Download Data\" does, and\n"
                            "saves each set that arrives as DIR/Alt_<yyyy-mm-dd>_<n>.csv. The memo lines go to\n"
-                           "stdout.\n");
+                           "stdout. Each set is first kept in the archive of flights (--archive names its folder,\n"
+                           "--no-archive leaves it out for this run).\n");
     const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("The data set."), QStringLiteral("N|all"));
     const QCommandLineOption outDir(QStringLiteral("out"), QStringLiteral("The folder."), QStringLiteral("DIR"));
+    const QCommandLineOption archiveDir(QStringLiteral("archive"), QStringLiteral("The archive folder."),
+                                        QStringLiteral("DIR"));
+    const QCommandLineOption noArchive(QStringLiteral("no-archive"), QStringLiteral("Do not archive."));
     line.parser.addOption(set);
     line.parser.addOption(outDir);
+    line.parser.addOption(archiveDir);
+    line.parser.addOption(noArchive);
     if (const int code = line.parse(arguments, out, err); code >= 0)
         return code;
+    if (line.parser.isSet(archiveDir) && line.parser.isSet(noArchive))
+        return line.usageError(err, QStringLiteral("--archive and --no-archive exclude each other"));
     if (!line.parser.isSet(set) || !line.parser.isSet(outDir))
         return line.usageError(err, QStringLiteral("--set and --out are needed"));
     const bool all = line.parser.value(set).compare(QLatin1String("all"), Qt::CaseInsensitive) == 0;
@@ -46,13 +58,27 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         return kFailed;
     }
 
+    std::unique_ptr<Logbook> logbook;
+    if (!line.parser.isSet(noArchive))
+        logbook = std::make_unique<Logbook>(archiveFolder(line.parser.value(archiveDir)));
+
     Plot plot;
     const QDate today = QDate::currentDate();
+    const QDateTime downloadTime = QDateTime::currentDateTimeUtc();
     bool saved = true;
     const DownloadResult result = downloadDataSets(
         module.session, all ? setCount : number - 1,
         [&](DownloadedSet&& downloaded) {
             const int k = addDownloadedSet(plot, downloaded);
+            if (logbook) {
+                // Archived before anything else; a failure is told but never stops the download.
+                const ArchiveOutcome archived =
+                    archiveDownloadedSet(*logbook, plot, k, downloaded, module.session.state.identity, downloadTime);
+                if (archived.archived)
+                    out << "Archived " << QDir::toNativeSeparators(archived.path) << '\n';
+                else
+                    err << "vimo-cli download: " << notArchivedText(downloaded, *logbook, archived.reason) << '\n';
+            }
             const QString path = dir.filePath(datafile::suggestedDataSetFileName(today, downloaded.number));
             QString reason;
             if (datafile::saveDataSetFile(path, plot, k, &reason) == SaveStatus::Saved) {

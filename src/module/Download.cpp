@@ -100,6 +100,7 @@ DownloadResult downloadDataSets(ModuleSession& session, int selectedRow, const S
         SetAssembler assembler(n, *header, session.config.baseInterval);
         result.cancelled = !readWords(session, assembler);
         DownloadedSet set = assembler.finish();
+        set.cancelled = result.cancelled;
         annotate(set, session.config, today);
         reporter.memoLine(QString());
         reporter.memoLine(QStringLiteral("Set %1: Downloaded %2 data samples.").arg(num(n + 1), num(set.count())));

@@ -34,6 +34,7 @@ struct DownloadedSet {
     int received = 0;          // samples received
     int marks = 0;             // trigger marks followed by their sample
     bool endedEarly = false;   // fewer samples came than the header announced
+    bool cancelled = false;    // the user cancelled while the set was arriving
     QString infoNote;          // "<date>  Set n, count samples"
     QString summaryNote;       // "<t> sec, interval=<i> sec, max=<m>"
     std::optional<QString> yLabel; // the altitude axis label for the module's unit, when it has one

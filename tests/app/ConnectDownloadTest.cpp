@@ -6,15 +6,19 @@
 #include "app/DataPage.h"
 #include "app/LogPage.h"
 #include "app/ModuleController.h"
+#include "data/DataFile.h"
 #include "data/Plot.h"
+#include "logbook/Logbook.h"
 #include "module/Maintenance.h"
 #include "support/SimFixture.h"
+#include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace vimo::test {
@@ -134,6 +138,40 @@ TEST_F(ConnectDownload, downloadData_oneSet_becomesADataSetOfThePlot)
     EXPECT_EQ(window->plot()->xLabel, QStringLiteral("Time (seconds)"));
     EXPECT_TRUE(window->ProgressBar1->isHidden());
     EXPECT_EQ(page().DLDataBtn->text(), QStringLiteral("Download Data"));
+}
+
+TEST_F(ConnectDownload, downloadData_archivesTheSetAsTheActiveDataSetFile)
+{
+    QTemporaryDir archive;
+    const QByteArray saved = qgetenv("VIMO_ARCHIVE");
+    qputenv("VIMO_ARCHIVE", archive.filePath("flights").toUtf8());
+    connectAndListSets();
+    page().SetList->setCurrentIndex(1);
+    click(page().DLDataBtn);
+    ASSERT_TRUE(waitIdle());
+    qputenv("VIMO_ARCHIVE", saved);
+    ASSERT_EQ(dataSets(), 2);
+    Logbook logbook(archive.filePath("flights"));
+    const std::vector<FlightRecord> flights = logbook.index().flights();
+    ASSERT_EQ(flights.size(), 1u);
+    EXPECT_EQ(flights[0].set, 2);
+    EXPECT_EQ(flights[0].deviceName, "VIMO");
+    EXPECT_EQ(readFile(logbook.absolutePath(flights[0].path)), datafile::dataSetFileBytes(*window->plot(), 1));
+}
+
+TEST_F(ConnectDownload, downloadData_archiveThatCannotBeWritten_stillPlotsTheSetAndSaysSo)
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath("plain"), "x");
+    const QByteArray saved = qgetenv("VIMO_ARCHIVE");
+    qputenv("VIMO_ARCHIVE", dir.filePath("plain/flights").toUtf8());
+    connectAndListSets();
+    page().SetList->setCurrentIndex(0);
+    click(page().DLDataBtn);
+    ASSERT_TRUE(waitIdle());
+    qputenv("VIMO_ARCHIVE", saved);
+    EXPECT_EQ(dataSets(), 2);
+    EXPECT_TRUE(memo().filter(QStringLiteral("Set 1 was NOT archived in")).size() == 1) << memo().join('\n').toStdString();
 }
 
 TEST_F(ConnectDownload, downloadData_all_fetchesEverySetInOrder)

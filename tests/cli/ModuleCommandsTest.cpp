@@ -94,7 +94,7 @@ TEST_F(CliOnSim, configSet_unknownFieldOrValueTooLargeIsAUsageError)
 TEST_F(CliOnSim, downloadAll_savesOneDataSetFilePerSet)
 {
     QTemporaryDir dir;
-    const CliRun r = module({"download", "--set", "all", "--out", dir.path()});
+    const CliRun r = module({"download", "--set", "all", "--out", dir.path(), "--no-archive"});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains("Set 3: Downloaded"));
     const QString date = QDate::currentDate().toString("yyyy-MM-dd");

@@ -78,6 +78,7 @@ TEST_F(DownloadTest, cancel_keepsTheSamplesSoFarAndStopsTheRemainingSets)
     EXPECT_EQ(r.requested, 1);
     ASSERT_EQ(received.size(), 1u);
     EXPECT_EQ(received[0].count(), 10);
+    EXPECT_TRUE(received[0].cancelled) << "the archive marks the set incomplete";
     EXPECT_EQ(reporter.memo.last(), "Set 1: Download cancelled; the 10 samples received are kept.");
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,6 +22,14 @@ public:
             }
         }
         ConsoleReporter::ReportRuns(runs);
+    }
+
+    // Prints "what / base = wall-clock ratio, CPU ratio" when both were measured.
+    void printRatio(const char* what, const char* base) const
+    {
+        if (realTimes.count(what) && realTimes.count(base) && realTimes.at(base) > 0 && cpuTimes.at(base) > 0)
+            std::printf("%-22s / %-22s = %.2f (wall clock), %.2f (CPU)\n", what, base,
+                        realTimes.at(what) / realTimes.at(base), cpuTimes.at(what) / cpuTimes.at(base));
     }
 
     std::map<std::string, double> realTimes;

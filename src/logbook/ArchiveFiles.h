@@ -1,0 +1,33 @@
+#pragma once
+
+#include "logbook/FlightRecord.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace vimo::archivefiles {
+
+// The folder inside the archive that holds deleted flights; it is never indexed.
+inline constexpr char kDeletedFolder[] = "deleted";
+
+// A data set file found in the archive.
+struct FoundFile {
+    QString path;          // relative to the archive folder, "/" separators
+    qint64 size = 0;
+    qint64 modified = 0;   // milliseconds since the epoch
+
+    friend bool operator==(const FoundFile&, const FoundFile&) = default;
+};
+
+// Every "*.csv" below the archive folder (any depth), except those in the "deleted" folder, sorted by path.
+std::vector<FoundFile> scan(const QString& root);
+
+// The stamps of one file of the archive; nothing when it is not there.
+std::optional<FoundFile> stat(const QString& root, const QString& relativePath);
+
+// Reads a file of the archive and its facts file into a record. Nothing when the file cannot be read. A file
+// without facts (put there by hand) is dated by its modification time and numbered by its name.
+std::optional<FlightRecord> readFlight(const QString& root, const FoundFile& file);
+
+} // namespace vimo::archivefiles

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+
+namespace vimo {
+
+struct DataSet;
+
+// The measures of a flight that the logbook shows beside the file's own figures. Each is unknown (empty) until the
+// flight analysis can tell it.
+struct FlightMeasures {
+    std::optional<double> launch;          // time of the launch, seconds
+    std::optional<double> duration;        // seconds from launch to landing
+    std::optional<double> startHeight;     // height at the end of the launch
+    std::optional<double> highestAltitude; // highest altitude of the flight
+
+    friend bool operator==(const FlightMeasures&, const FlightMeasures&) = default;
+};
+
+// The one place where a flight's measures are worked out for the logbook. Everything that fills the index goes
+// through here, so the flight analysis is plugged in at this point alone.
+FlightMeasures measureFlight(const DataSet& set);
+
+} // namespace vimo

@@ -1,0 +1,65 @@
+#include "logbook/FlightRecord.h"
+
+#include "data/Signal.h"
+#include "logbook/DownloadFacts.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+#include <algorithm>
+
+namespace vimo {
+
+FlightRecord describeFlight(const DataSet& set, const QString& yLabel, const DownloadFacts& facts)
+{
+    FlightRecord r;
+    r.downloaded = facts.downloaded;
+    r.set = facts.set;
+    r.deviceName = facts.deviceName;
+    r.model = facts.model;
+    r.softwareVersion = facts.softwareVersion;
+    r.incomplete = facts.incomplete;
+
+    const SampleSeries& samples = set.altitude.series;
+    r.samples = samples.count();
+    r.triggerCount = set.trigger.series.count();
+    if (r.samples > 0) {
+        const int last = r.samples - 1;
+        r.firstTime = samples.time(0);
+        r.lastTime = samples.time(last);
+        r.firstValue = samples.altitude(0);
+        r.lastValue = samples.altitude(last);
+        r.highestValue = *std::max_element(samples.altitudes().begin(), samples.altitudes().end());
+        if (last > 0)
+            r.interval = (samples.time(last) - samples.time(0)) / last;
+    }
+    r.unit = unitOfLabel(yLabel);
+    r.name = set.name();
+    QStringList notes(set.notes.begin(), set.notes.end());
+    while (!notes.isEmpty() && notes.last().isEmpty())
+        notes.removeLast();
+    r.notes = notes.join(QLatin1Char('\n'));
+    r.measures = measureFlight(set);
+    return r;
+}
+
+QString unitOfLabel(const QString& yLabel)
+{
+    const qsizetype open = yLabel.lastIndexOf(QLatin1Char('('));
+    const qsizetype close = yLabel.lastIndexOf(QLatin1Char(')'));
+    if (open < 0 || close <= open)
+        return QString();
+    return yLabel.mid(open + 1, close - open - 1).trimmed().toLower();
+}
+
+int setNumberOfFileName(const QString& fileName)
+{
+    static const QRegularExpression pattern(QStringLiteral("^Alt_\\d{4}-\\d{2}-\\d{2}_(\\d{1,3})(?:-\\d+)?\\.csv$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(fileName);
+    if (!match.hasMatch())
+        return 0;
+    const int n = match.captured(1).toInt();
+    return n >= 1 && n <= 256 ? n : 0;
+}
+
+} // namespace vimo

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "logbook/DownloadFacts.h"
+#include "logbook/LogbookIndex.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace vimo {
+
+struct Plot;
+
+// What became of a flight given to the archive.
+struct ArchiveOutcome {
+    bool archived = false;
+    QString path;   // the file written (absolute), when archived
+    QString reason; // why not, when not
+};
+
+// What an import did.
+struct ImportOutcome {
+    QStringList imported; // files written into the archive (absolute)
+    QStringList failed;   // "<source>: <reason>" for each file that was not copied
+};
+
+// The archive of downloaded flights: a folder of data set files, one folder per download date, each file with its
+// facts beside it, and the index over them. The files are never overwritten and never removed outright.
+class Logbook {
+public:
+    // Opens the archive folder `root` and brings its index in line with the files.
+    explicit Logbook(const QString& root);
+
+    const QString& root() const { return m_root; }
+    LogbookIndex& index() { return m_index; }
+    QString absolutePath(const QString& relativePath) const;
+
+    // Writes data set k of the plot as a data set file "<date>/Alt_<date>_<set>.csv" (then "-2", "-3", ...) and
+    // indexes it. A failure leaves no file behind and says why.
+    ArchiveOutcome archive(const Plot& plot, int k, const DownloadFacts& facts);
+
+    // Copies the "*.csv" files of `folder` into the archive's "imported/<today>" folder and indexes them.
+    ImportOutcome importFolder(const QString& folder);
+
+    // Renames the data set of an archived file: the file is written anew with the name, and its row follows.
+    bool rename(const QString& relativePath, const QString& name, QString* reason = nullptr);
+
+    // Moves an archived file (and its facts) into the "deleted" folder and drops its row. Returns where it went
+    // (relative), for restore().
+    std::optional<QString> moveToDeleted(const QString& relativePath, QString* reason = nullptr);
+
+    // Undoes moveToDeleted(): the file goes back to its place (or a free name beside it) and is indexed again.
+    // Returns its relative path.
+    std::optional<QString> restore(const QString& deletedPath, const QString& originalPath,
+                                   QString* reason = nullptr);
+
+private:
+    bool indexFile(const QString& relativePath);
+    ArchiveOutcome store(const QString& folder, const QString& stem, const QByteArray& bytes,
+                         const DownloadFacts& facts);
+
+    QString m_root;
+    LogbookIndex m_index;
+};
+
+} // namespace vimo
