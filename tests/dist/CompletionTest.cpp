@@ -67,7 +67,7 @@ TEST_F(Completion, optionsComeFromEachCommandsOwnHelp)
     EXPECT_EQ(complete({"flash", "--"}),
               QStringList({"--baud", "--blank", "--dry-run", "--force", "--help", "--port"}));
     EXPECT_EQ(complete({"download", "--port", "ttyUSB0", "--"}),
-              QStringList({"--baud", "--help", "--out", "--port", "--set"}));
+              QStringList({"--archive", "--baud", "--help", "--no-archive", "--out", "--port", "--set"}));
     EXPECT_EQ(complete({"stats", "--j"}), QStringList({"--json"}));
 }
 
