@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds the test configuration (AddressSanitizer + UndefinedBehaviorSanitizer) and runs every
-# test through CTest: once in the default locale, once in a comma-decimal locale, then each fuzz target for a
-# bounded time.
+
+
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh

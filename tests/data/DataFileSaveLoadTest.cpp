@@ -226,3 +226,27 @@ TEST(DataFileSaveLoad, suggestedFileNamesCarryTheDateAndTheSetNumber)
     EXPECT_EQ(datafile::suggestedDataSetFileName(date, 11), QStringLiteral("Alt_2026-06-01_12.csv"));
     EXPECT_EQ(datafile::suggestedPlotFileName(date), QStringLiteral("Plot_2026-06-01.csv"));
 }
+
+// Samples that share one time (also only once written with 4 decimals) keep their trigger marks on the same
+// samples through a save and a load, so a second save gives the same bytes as the first.
+TEST(DataFileSaveLoad, triggerMarksAmongSamplesOfEqualTimeStayOnTheirSamples)
+{
+    Plot plot;
+    DataSet& set = addDataSet(plot, {{0, 1}, {5, 2}, {5, 3}, {5, 4}, {5.00001, 5}, {5.00002, 6}}, {2, 5});
+    const QByteArray first = datafile::plotFileBytes(plot);
+    EXPECT_NE(first.indexOf("5.0000,    3.0000, 1"), -1) << first.constData();
+    EXPECT_NE(first.indexOf("5.0000,    6.0000, 1"), -1) << first.constData();
+    ASSERT_EQ(set.trigger.series.count(), 2);
+
+    Plot again;
+    ASSERT_EQ(datafile::readDataFile(first, again), 1);
+    EXPECT_EQ(datafile::plotFileBytes(again), first);
+
+    // A file found by fuzzing: equal times, trigger marks among them and lines that do not parse.
+    Plot fromCase;
+    datafile::readDataFile(vimo::test::readFixture(QStringLiteral("round_trip_equal_times.csv")), fromCase);
+    const QByteArray saved = datafile::plotFileBytes(fromCase);
+    Plot reloaded;
+    datafile::readDataFile(saved, reloaded);
+    EXPECT_EQ(datafile::plotFileBytes(reloaded), saved);
+}
