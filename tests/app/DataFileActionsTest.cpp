@@ -101,7 +101,7 @@ TEST_F(DataFileActionsTest, aFileThatCannotBeWrittenIsReported)
     script.then(chooseSaveRow(0))
         .thenFileDialog([&](QWidget* dialog) { chooseFiles(dialog, {target}); })
         .thenMessage([&](QWidget* box) {
-            EXPECT_EQ(messageText(box), QStringLiteral("Unable to open %1!").arg(target));
+            EXPECT_EQ(messageText(box), QStringLiteral("Unable to open %1!\n\nNot a directory").arg(target));
             EXPECT_EQ(box->windowTitle(), QStringLiteral("Error"));
             acceptMessage(box);
         });

@@ -226,7 +226,7 @@ TEST_F(DataPropFormTest, photoListThatCannotBeWrittenSaysSo)
         steps
             .thenFileDialog([&](QWidget* dialog) { chooseFiles(dialog, {path}); })
             .thenMessage([&](QWidget* box) {
-                EXPECT_EQ(messageText(box), QStringLiteral("Unable to open %1!").arg(path));
+                EXPECT_EQ(messageText(box), QStringLiteral("Unable to open %1!\n\nNot a directory").arg(path));
                 acceptMessage(box);
             });
         press("PhotoBtn");
