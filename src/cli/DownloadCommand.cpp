@@ -5,6 +5,7 @@
 #include "data/Plot.h"
 #include "module/Download.h"
 #include "module/DownloadInfo.h"
+#include "link/OpenError.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -26,6 +27,8 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         return code;
     if (!line.parser.isSet(set) || !line.parser.isSet(outDir))
         return line.usageError(err, QStringLiteral("--set and --out are needed"));
+    if (line.parser.value(outDir).isEmpty())
+        return line.usageError(err, QStringLiteral("--out is empty"));
     const bool all = line.parser.value(set).compare(QLatin1String("all"), Qt::CaseInsensitive) == 0;
     bool ok = all;
     const int number = all ? 0 : line.parser.value(set).toInt(&ok);
@@ -49,9 +52,15 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     Plot plot;
     const QDate today = QDate::currentDate();
     bool saved = true;
+    int endedEarly = 0; // sets that ended early: saved as they came, but the download did not succeed
     const DownloadResult result = downloadDataSets(
         module.session, all ? setCount : number - 1,
         [&](DownloadedSet&& downloaded) {
+            if (downloaded.endedEarly) {
+                err << "vimo-cli download: set " << downloaded.number + 1 << " ended early after "
+                    << downloaded.received << " samples\n";
+                ++endedEarly;
+            }
             const int k = addDownloadedSet(plot, downloaded);
             const QString path = dir.filePath(datafile::suggestedDataSetFileName(today, downloaded.number));
             QString reason;
@@ -66,7 +75,9 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     if (result.delivered < result.requested)
         err << "vimo-cli download: " << result.requested - result.delivered << " of " << result.requested
             << " data sets did not arrive\n";
-    return saved && result.delivered == result.requested ? module.exitCode() : kFailed;
+    if (module.link.portLost())
+        err << "vimo-cli download: " << portLostMessage(line.device) << '\n';
+    return saved && endedEarly == 0 && result.delivered == result.requested ? module.exitCode() : kFailed;
 }
 
 } // namespace vimo::cli
