@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds the test configuration (AddressSanitizer + UndefinedBehaviorSanitizer) and runs every
-# test through CTest: once in the default locale, once in a comma-decimal locale, then each fuzz target for a
-# bounded time.
+# test through CTest: once in the default locale, once in a comma-decimal locale, then each fuzz target over its
+# corpus and a bounded number of mutations from a fixed seed (the same result every run; long random runs are
+# scripts/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh

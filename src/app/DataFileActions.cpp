@@ -58,10 +58,11 @@ void DataFileActions::save(int activeSet)
                                                   : datafile::suggestedDataSetFileName(today, m_selectedSet));
     if (path.isEmpty())
         return;
-    const SaveStatus status = wholePlot ? datafile::savePlotFile(path, m_plot)
-                                        : datafile::saveDataSetFile(path, m_plot, activeSet);
+    QString reason;
+    const SaveStatus status = wholePlot ? datafile::savePlotFile(path, m_plot, &reason)
+                                        : datafile::saveDataSetFile(path, m_plot, activeSet, &reason);
     if (status == SaveStatus::Failed)
-        showError(m_parent, unableToOpenMessage(path));
+        showError(m_parent, unableToOpenMessage(path, reason));
 }
 
 void DataFileActions::load()

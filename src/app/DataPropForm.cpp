@@ -275,8 +275,9 @@ void TDataPropForm::PhotoBtnClick()
     if (k < 0 || m_photoDialog->exec() != QDialog::Accepted || m_photoDialog->selectedFiles().isEmpty())
         return;
     const QString path = m_photoDialog->selectedFiles().constFirst();
-    if (savePhotoList(path, m_plot, k) != SaveStatus::Saved) {
-        showError(this, unableToOpenMessage(path));
+    QString reason;
+    if (savePhotoList(path, m_plot, k, &reason) != SaveStatus::Saved) {
+        showError(this, unableToOpenMessage(path, reason));
         return;
     }
     m_openFile(path);

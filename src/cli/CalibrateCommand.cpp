@@ -6,6 +6,13 @@
 #include <QTextStream>
 
 namespace vimo::cli {
+namespace {
+
+// The module takes the altitude as a 16-bit signed number.
+constexpr int kLowestAltitude = -32768;
+constexpr int kHighestAltitude = 32767;
+
+} // namespace
 
 int calibrateCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
@@ -14,10 +21,13 @@ int calibrateCommand(const QStringList& arguments, QTextStream& out, QTextStream
                            "Calibrates the module to the actual current altitude from a known standard, a whole\n"
                            "number in the unit the module is set to, and reads the configuration again. A negative\n"
                            "altitude follows --, as in: vimo-cli calibrate --port DEV -- -10\n");
+    line.maxPositionals = 1;
     if (const int code = line.parse(arguments, out, err); code >= 0)
         return code;
     const QStringList positional = line.parser.positionalArguments();
-    if (positional.size() != 1 || !calibrationAltitude(positional.first()))
+    bool whole = false;
+    const int altitude = positional.size() == 1 ? positional.first().toInt(&whole) : 0;
+    if (positional.size() != 1 || !whole || altitude < kLowestAltitude || altitude > kHighestAltitude)
         return line.usageError(err, QStringLiteral("give the altitude as one whole number"));
     ModuleConnection module(out, err);
     if (!module.open(line, false) || !calibrate(module.session, positional.first()))

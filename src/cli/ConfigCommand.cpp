@@ -55,10 +55,14 @@ int configCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
     ModuleCommandLine line("config", kHelp);
     const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("Change a field."), QStringLiteral("FIELD=VALUE"));
     line.parser.addOption(set);
+    line.maxPositionals = -1; // "--set FIELD=VALUE ...": the words after --set are further assignments
     if (const int code = line.parse(arguments, out, err); code >= 0)
         return code;
+    const QStringList extra = line.parser.positionalArguments();
+    if (!extra.isEmpty() && !line.parser.isSet(set))
+        return line.usageError(err, QStringLiteral("unexpected word: %1").arg(extra.first()));
     std::vector<Change> changes;
-    for (const QString& text : line.parser.values(set)) {
+    for (const QString& text : line.parser.values(set) + extra) {
         Change change;
         if (!parseChange(text, change))
             return line.usageError(err, QStringLiteral("--set %1: no such field, or a value it cannot hold").arg(text));

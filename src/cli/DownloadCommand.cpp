@@ -7,6 +7,7 @@
 #include "logbook/DownloadArchive.h"
 #include "module/Download.h"
 #include "module/DownloadInfo.h"
+#include "link/OpenError.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -38,6 +39,8 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         return line.usageError(err, QStringLiteral("--archive and --no-archive exclude each other"));
     if (!line.parser.isSet(set) || !line.parser.isSet(outDir))
         return line.usageError(err, QStringLiteral("--set and --out are needed"));
+    if (line.parser.value(outDir).isEmpty())
+        return line.usageError(err, QStringLiteral("--out is empty"));
     const bool all = line.parser.value(set).compare(QLatin1String("all"), Qt::CaseInsensitive) == 0;
     bool ok = all;
     const int number = all ? 0 : line.parser.value(set).toInt(&ok);
@@ -66,9 +69,15 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     const QDate today = QDate::currentDate();
     const QDateTime downloadTime = QDateTime::currentDateTimeUtc();
     bool saved = true;
+    int endedEarly = 0; // sets that ended early: saved as they came, but the download did not succeed
     const DownloadResult result = downloadDataSets(
         module.session, all ? setCount : number - 1,
         [&](DownloadedSet&& downloaded) {
+            if (downloaded.endedEarly) {
+                err << "vimo-cli download: set " << downloaded.number + 1 << " ended early after "
+                    << downloaded.received << " samples\n";
+                ++endedEarly;
+            }
             const int k = addDownloadedSet(plot, downloaded);
             if (logbook) {
                 // Archived before anything else; a failure is told but never stops the download.
@@ -92,7 +101,9 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     if (result.delivered < result.requested)
         err << "vimo-cli download: " << result.requested - result.delivered << " of " << result.requested
             << " data sets did not arrive\n";
-    return saved && result.delivered == result.requested ? module.exitCode() : kFailed;
+    if (module.link.portLost())
+        err << "vimo-cli download: " << portLostMessage(line.device) << '\n';
+    return saved && endedEarly == 0 && result.delivered == result.requested ? module.exitCode() : kFailed;
 }
 
 } // namespace vimo::cli

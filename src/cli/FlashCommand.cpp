@@ -6,6 +6,7 @@
 #include "firmware/FirmwareUpdate.h"
 #include "firmware/HexFile.h"
 #include "firmware/IspProtocol.h"
+#include "link/OpenError.h"
 
 #include <QTextStream>
 
@@ -28,17 +29,34 @@ QString hex4(int value)
     return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(4, QLatin1Char('0'));
 }
 
+// Why an update failed, in words.
+QString updateFailure(int result)
+{
+    switch (result) {
+    case kUpdateHexNotOpened: return QStringLiteral("the HEX file could not be read or was refused");
+    case kUpdatePortNotOpened: return QStringLiteral("the port could not be opened");
+    case kUpdateNoBootLoader: return QStringLiteral("the boot loader did not answer");
+    case kUpdateRecordFailed: return QStringLiteral("the boot loader did not accept a record");
+    case kUpdateBeyondCodeSpace: return QStringLiteral("the HEX file exceeds the code space");
+    default: break;
+    }
+    return QStringLiteral("unknown result %1").arg(result);
+}
+
 int dryRun(const QString& path, QTextStream& out, QTextStream& err)
 {
     FirmwareImage image;
     const HexLoadResult loaded = loadHexFile(path, image);
     if (!loaded.loaded()) {
         err << "vimo-cli flash: "
-            << (loaded.status == HexLoadStatus::FileNotOpened ? QStringLiteral("Unable to open %1!").arg(path)
-                                                               : loaded.message)
+            << (loaded.status == HexLoadStatus::FileNotOpened
+                    ? QStringLiteral("Unable to open %1! %2").arg(path, loaded.reason)
+                    : QStringLiteral("%1: %2").arg(path, loaded.message))
             << '\n';
         return kFailed;
     }
+    if (!loaded.note.isEmpty())
+        err << "vimo-cli flash: warning: " << path << ": " << loaded.note << '\n';
     const std::vector<IspRecord> records = ispRecords(image);
     const int highest = *image.highestAddress;
     int programRecords = 0;
@@ -62,6 +80,7 @@ int flashCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     const QCommandLineOption force(QStringLiteral("force"), QStringLiteral("Send the break all the same."));
     const QCommandLineOption dry(QStringLiteral("dry-run"), QStringLiteral("Send nothing."));
     line.parser.addOptions({blank, force, dry});
+    line.maxPositionals = 1;
     if (const int code = line.parse(arguments, out, err, false); code >= 0)
         return code;
     const QStringList positional = line.parser.positionalArguments();
@@ -82,7 +101,8 @@ int flashCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     const int result = runFirmwareUpdate(positional.first(), options, module.link, module.reporter, image);
     finishFirmwareUpdate(module.reporter, result);
     if (result != kUpdateOk) {
-        err << "vimo-cli flash: the update failed (" << result << ")\n";
+        err << "vimo-cli flash: the update failed: "
+            << (module.link.portLost() ? portLostMessage(line.device) : updateFailure(result)) << '\n';
         return kFailed;
     }
     return kOk;

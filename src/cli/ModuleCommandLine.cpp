@@ -39,6 +39,11 @@ int ModuleCommandLine::parse(const QStringList& arguments, QTextStream& out, QTe
         out << m_help;
         return kOk;
     }
+    const QStringList words = parser.positionalArguments();
+    if (maxPositionals >= 0 && words.size() > maxPositionals)
+        return usageError(err, QStringLiteral("unexpected word: %1").arg(words.at(maxPositionals)));
+    if (parser.isSet(m_port) && parser.value(m_port).isEmpty())
+        return usageError(err, QStringLiteral("--port is empty"));
     if (parser.isSet(m_port))
         device = devicePath(parser.value(m_port));
     else if (portRequired)

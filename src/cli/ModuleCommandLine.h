@@ -23,6 +23,8 @@ public:
     QCommandLineParser parser;
     QString device; // the device path to open (a port name is turned into its path)
     qint32 baud = kDefaultBaud;
+    // How many words besides the options the command takes; any further word is a usage error.
+    int maxPositionals = 0;
 
     // Parses. Returns -1 when the command should go on, else the exit code (help shown, or a usage error
     // reported). With `portRequired`, --port must be given.

@@ -1,6 +1,7 @@
 #include "cli/RenderCommand.h"
 
 #include "cli/Cli.h"
+#include "cli/DataFiles.h"
 #include "data/AutoScale.h"
 #include "data/CFormat.h"
 #include "data/DataFile.h"
@@ -12,15 +13,19 @@
 #include <QTextStream>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace vimo::cli {
 namespace {
 
 const char* const kName = "vimo-cli render: ";
 
+// A number of inches, the whole word: "7x" or "7,5" is no number.
 bool parseInches(const QString& text, double& value)
 {
-    return cformat::parseDouble(text.toStdString(), value);
+    const std::string bytes = text.toStdString();
+    cformat::Scanner in(bytes);
+    return in.real(value) && in.onlyBlanksLeft();
 }
 
 // Loads the files in order. A plot file sets the visible range; an axis that no file gave a range (data set files
@@ -30,11 +35,8 @@ bool loadFiles(const QStringList& files, Plot& plot, QTextStream& err)
     const double unset = std::numeric_limits<double>::quiet_NaN();
     plot.setRange({unset, unset, unset, unset});
     for (const QString& file : files) {
-        QString reason;
-        if (datafile::loadDataFile(file, plot, &reason) < 0) {
-            err << kName << reason << '\n';
+        if (!loadDataFileReporting("render", file, plot, err))
             return false;
-        }
     }
     const PlotRange defaults;
     if (std::isnan(plot.xMin) || std::isnan(plot.xMax)) {

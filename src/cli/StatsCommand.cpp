@@ -1,6 +1,7 @@
 #include "cli/StatsCommand.h"
 
 #include "cli/Cli.h"
+#include "cli/DataFiles.h"
 #include "data/CFormat.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
@@ -137,12 +138,12 @@ int statsCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     Plot plot; // no start-up data set: only what the files hold
     std::vector<Summary> summaries;
     for (const QString& file : files) {
-        QString reason;
         const int before = plot.signals.size();
-        if (datafile::loadDataFile(file, plot, &reason) < 0) {
-            err << "vimo-cli stats: " << unableToOpenMessage(file) << " (" << reason << ")\n";
+        int added = 0;
+        if (!loadDataFileReporting("stats", file, plot, err, &added))
             return kFailed;
-        }
+        if (added == 0)
+            err << "vimo-cli stats: " << file << ": the file holds no data sets\n";
         for (int k = before; k < plot.signals.size(); ++k)
             summaries.push_back(summarize(file, plot.signals.at(k)));
     }

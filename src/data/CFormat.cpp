@@ -242,6 +242,11 @@ void Scanner::blanks()
     m_pos = skipSpace(m_text, m_pos);
 }
 
+bool Scanner::onlyBlanksLeft() const
+{
+    return skipSpace(m_text, m_pos) >= m_text.size();
+}
+
 int scan(std::string_view text, std::string_view format, std::initializer_list<Field> fields)
 {
     Scanner in(text);

@@ -49,6 +49,9 @@ public:
     bool literal(char c);              // a literal character of the format
     void blanks();                     // a blank of the format: any amount of white space, also none
 
+    // Whether nothing but white space follows what was read.
+    bool onlyBlanksLeft() const;
+
 private:
     std::string_view m_text;
     std::size_t m_pos = 0;

@@ -2,7 +2,7 @@
 
 #include "data/Plot.h"
 
-#include <QFile>
+#include "data/UserFile.h"
 
 namespace vimo::datafile {
 
@@ -21,23 +21,16 @@ SaveStatus savePlotFile(const QString& path, const Plot& plot, QString* reason)
     return saveBytes(path, plotFileBytes(plot), reason);
 }
 
-int loadDataFile(const QString& path, Plot& plot, QString* reason)
+int loadDataFile(const QString& path, Plot& plot, QString* reason, ReadReport* report)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    QString problem;
+    if (!readUserFile(path, -1, bytes, problem)) {
         if (reason)
-            *reason = file.errorString();
+            *reason = problem;
         return -1;
     }
-    // A device or pipe (for example /dev/zero) may never end: only files are read.
-    if (file.isSequential()) {
-        if (reason)
-            *reason = QStringLiteral("Not a regular file");
-        return -1;
-    }
-    // Once open, reading never fails: whatever could be read is loaded.
-    const QByteArray bytes = file.readAll();
-    return readDataFile(bytes, plot);
+    return readDataFile(bytes, plot, report);
 }
 
 QString suggestedDataSetFileName(const QDate& date, int selectedSet)

@@ -6,6 +6,7 @@
 #include <QByteArrayView>
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 namespace vimo {
 
@@ -22,10 +23,27 @@ QByteArray dataSetFileBytes(const Plot& plot, int k);
 // The bytes of a plot file with every data set.
 QByteArray plotFileBytes(const Plot& plot);
 
+// A plot file is read up to this many data sets; the rest is not loaded (a file of endless "!" lines would
+// otherwise take all memory).
+inline constexpr int kMaxDataSetsPerFile = 1000;
+
+// What a read passed over. The data still loads as the reader's rules say, but the user should hear of it.
+struct ReadReport {
+    int unreadableLines = 0;     // sample and "#C" lines that could not be read whole
+    int firstUnreadableLine = 0; // 1-based number of the first of them, 0 when there is none
+    int cutDataSets = 0;         // data sets whose samples beyond SampleSeries::kCapacity were not loaded
+    bool dataSetsRefused = false; // the file held more than kMaxDataSetsPerFile data sets; the rest was not loaded
+
+    bool clean() const { return unreadableLines == 0 && cutDataSets == 0 && !dataSetsRefused; }
+    // One sentence for each thing passed over, for a warning.
+    QStringList warnings() const;
+};
+
 // Reads either form and appends its data sets to the plot (none is removed); a plot file also sets the plot's
 // texts and visible range. Returns how many data sets were added. Never fails: what does not parse keeps a
-// sensible value, and an empty input adds one data set without samples.
-int readDataFile(QByteArrayView bytes, Plot& plot);
+// sensible value, and an empty input adds one data set without samples. Lines that hold nothing but blanks are
+// no samples. `report`, when given, receives what was passed over.
+int readDataFile(QByteArrayView bytes, Plot& plot, ReadReport* report = nullptr);
 
 // Writes data set k as a data set file. A k that is no data set (none selected) writes nothing and answers
 // SaveStatus::NoDataSet.
@@ -35,8 +53,8 @@ SaveStatus saveDataSetFile(const QString& path, const Plot& plot, int k, QString
 SaveStatus savePlotFile(const QString& path, const Plot& plot, QString* reason = nullptr);
 
 // Loads a data file as readDataFile() does. Returns how many data sets were added, or -1 when the file cannot be
-// opened (then nothing changed and `reason`, when given, says why).
-int loadDataFile(const QString& path, Plot& plot, QString* reason = nullptr);
+// opened or is no regular file (then nothing changed and `reason`, when given, says why).
+int loadDataFile(const QString& path, Plot& plot, QString* reason = nullptr, ReadReport* report = nullptr);
 
 // Suggested names: "Alt_<yyyy-mm-dd>_<n>.csv" with n = selectedSet + 1 (the 1-based module data set last chosen
 // for download), and "Plot_<yyyy-mm-dd>.csv".

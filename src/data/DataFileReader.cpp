@@ -29,25 +29,42 @@ bool startsWith(QByteArrayView line, char c)
 
 // A sample line: "%lf, %lf, %d, %d" (time, altitude, trigger mark, peak mark) with trigger marks, "%lf, %lf, %d"
 // (time, altitude, peak mark) without. Returns how many fields were read, like scanf. Written out step by step
-// because this runs for every sample of a file.
+// because this runs for every sample of a file. `whole` tells whether the line was read to its end: fields may be
+// missing, but nothing else may follow them (a decimal comma, "1,5, 1,5, 0", leaves text behind).
 int scanSample(std::string_view line, bool withMarks, double& time, double& altitude, std::int32_t& mark,
-               std::int32_t& tag)
+               std::int32_t& tag, bool& whole)
 {
     cformat::Scanner in(line);
-    if (!in.real(time))
-        return 0;
-    if (!in.literal(',') || !in.real(altitude))
-        return 1;
-    if (!in.literal(',') || !in.integer(withMarks ? mark : tag))
-        return 2;
-    if (!withMarks)
-        return 3;
-    return in.literal(',') && in.integer(tag) ? 4 : 3;
+    const auto fields = [&] {
+        if (!in.real(time))
+            return 0;
+        if (!in.literal(',') || !in.real(altitude))
+            return 1;
+        if (!in.literal(',') || !in.integer(withMarks ? mark : tag))
+            return 2;
+        if (!withMarks)
+            return 3;
+        return in.literal(',') && in.integer(tag) ? 4 : 3;
+    }();
+    whole = fields >= 2 && in.onlyBlanksLeft();
+    return fields;
+}
+
+bool isBlank(QByteArrayView line)
+{
+    for (const char c : line) {
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\v' && c != '\f')
+            return false;
+    }
+    return true;
 }
 
 class Reader {
 public:
-    explicit Reader(QByteArrayView bytes, Plot& plot) : m_lines(bytes), m_plot(plot), m_utf8(text::isUtf8(bytes)) {}
+    explicit Reader(QByteArrayView bytes, Plot& plot, ReadReport& report)
+        : m_lines(bytes), m_plot(plot), m_report(report), m_utf8(text::isUtf8(bytes))
+    {
+    }
 
     int read();
 
@@ -57,9 +74,11 @@ private:
     DataSet& readBlock();
     bool readHeader(int k, DataSet& set);
     void readSamples(DataSet& set, bool withMarks);
+    void unreadable();
 
     LineReader m_lines;
     Plot& m_plot;
+    ReadReport& m_report;
     bool m_utf8;
 };
 
@@ -76,7 +95,7 @@ int Reader::read()
     m_lines.next(first);
     if (!startsWith(first, 'V')) {
         // A data set file: its first line already belongs to the block.
-        m_lines.seek(0);
+        m_lines.seek({});
         readBlock();
         return m_plot.signals.size() - before;
     }
@@ -84,6 +103,10 @@ int Reader::read()
     readPlotHeader();
     QByteArrayView line;
     while (m_lines.next(line) && startsWith(line, '!')) {
+        if (m_plot.signals.size() - before >= kMaxDataSetsPerFile) {
+            m_report.dataSetsRefused = true;
+            break;
+        }
         std::int32_t v[6] = {};
         const int parsed =
             cformat::scan(afterFirst(line), "%d, %d, %d, %d, %d, %d", {&v[0], &v[1], &v[2], &v[3], &v[4], &v[5]});
@@ -137,7 +160,7 @@ DataSet& Reader::readBlock()
 // end of the file read as empty. Returns the trigger flag: whether the sample lines carry trigger marks.
 bool Reader::readHeader(int k, DataSet& set)
 {
-    const qsizetype start = m_lines.position();
+    const LineReader::Position start = m_lines.position();
     QByteArrayView line;
     if (!m_lines.next(line) || !startsWith(line, '#')) {
         m_lines.seek(start); // no header: the data set keeps its default name
@@ -156,7 +179,13 @@ bool Reader::readHeader(int k, DataSet& set)
     return parsed == 5 && std::uint8_t(flag) != 0;
 }
 
-// Reads sample and "#C" lines up to the next "!" line or the end. Every sample line takes a sample index; one
+void Reader::unreadable()
+{
+    if (m_report.unreadableLines++ == 0)
+        m_report.firstUnreadableLine = m_lines.lineNumber();
+}
+
+// Reads sample and "#C" lines up to the next "!" line or the end. Blank lines are skipped. Every sample line takes a sample index; one
 // whose time or altitude does not parse repeats the previous sample's time and altitude (0 for the first) with
 // no marks, so that the indices of the "#C" lines stay right and no spike to (0, 0) appears. Sample lines beyond
 // the capacity are skipped, while "#C" lines and the next "!" line are still read.
@@ -166,31 +195,45 @@ void Reader::readSamples(DataSet& set, bool withMarks)
     SampleSeries& triggers = set.trigger.series;
     double time = 0;
     double altitude = 0;
+    bool cut = false;
     QByteArrayView line;
     while (true) {
-        const qsizetype start = m_lines.position();
-        if (!m_lines.next(line))
+        const LineReader::Position start = m_lines.position();
+        if (!m_lines.next(line)) {
+            m_report.cutDataSets += cut ? 1 : 0;
             return;
+        }
         if (startsWith(line, '!')) {
             m_lines.seek(start); // the next data set of a plot file begins
+            m_report.cutDataSets += cut ? 1 : 0;
             return;
         }
         if (startsWith(line, '#')) {
             std::int32_t first = 0;
             std::int32_t second = 0;
-            if (line.size() >= 2 && line[1] == 'C'
-                && cformat::scan(view(line.sliced(2)), "%d, %d", {&first, &second}) == 2)
+            if (line.size() < 2 || line[1] != 'C')
+                continue;
+            if (cformat::scan(view(line.sliced(2)), "%d, %d", {&first, &second}) == 2)
                 set.addRateMark(first, second); // dropped when all slots are in use
+            else
+                unreadable();
             continue;
         }
-        if (samples.count() >= SampleSeries::kCapacity)
+        if (isBlank(line))
             continue;
+        if (samples.count() >= SampleSeries::kCapacity) {
+            cut = true;
+            continue;
+        }
 
         double t = 0;
         double a = 0;
         std::int32_t mark = 0;
         std::int32_t tag = 0;
-        const int parsed = scanSample(view(line), withMarks, t, a, mark, tag);
+        bool whole = false;
+        const int parsed = scanSample(view(line), withMarks, t, a, mark, tag, whole);
+        if (!whole)
+            unreadable();
         if (parsed >= 2) {
             time = t;
             altitude = a;
@@ -208,11 +251,33 @@ void Reader::readSamples(DataSet& set, bool withMarks)
 
 } // namespace
 
-int readDataFile(QByteArrayView bytes, Plot& plot)
+int readDataFile(QByteArrayView bytes, Plot& plot, ReadReport* report)
 {
     if (bytes.startsWith(kUtf8Bom))
         bytes = bytes.sliced(kUtf8Bom.size());
-    return Reader(bytes, plot).read();
+    ReadReport unused;
+    ReadReport& into = report ? *report : unused;
+    into = {};
+    return Reader(bytes, plot, into).read();
+}
+
+QStringList ReadReport::warnings() const
+{
+    QStringList out;
+    if (unreadableLines == 1)
+        out << QStringLiteral("Line %1 could not be read.").arg(firstUnreadableLine);
+    else if (unreadableLines > 1)
+        out << QStringLiteral("%1 lines could not be read, the first of them line %2.")
+                   .arg(unreadableLines)
+                   .arg(firstUnreadableLine);
+    if (cutDataSets > 0)
+        out << QStringLiteral("%1 data set(s) held more than %2 samples: the samples after %2 were not loaded.")
+                   .arg(cutDataSets)
+                   .arg(SampleSeries::kCapacity);
+    if (dataSetsRefused)
+        out << QStringLiteral("The file holds more than %1 data sets: only the first %1 were loaded.")
+                   .arg(kMaxDataSetsPerFile);
+    return out;
 }
 
 } // namespace vimo::datafile

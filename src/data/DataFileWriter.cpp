@@ -4,6 +4,9 @@
 #include "data/Plot.h"
 #include "data/TextRules.h"
 
+#include <string_view>
+#include <vector>
+
 namespace vimo::datafile {
 namespace {
 
@@ -26,24 +29,66 @@ void appendRange(QByteArray& out, const Plot& plot)
     appendGeneral(out, plot.yMax);
 }
 
-// The sample lines. The trigger marks are derived from the trigger series: each trigger sample marks the first
-// altitude sample, after the one marked for the trigger sample before it, whose time is at or after its own. A
-// trigger sample after the last altitude sample marks none.
-void appendSamples(QByteArray& out, const DataSet& set, bool withMarks)
+// A number as the file carries it: written with 4 decimals and read back.
+double asWritten(double value)
+{
+    const QByteArray text = cformat::fixed(value, 4);
+    double read = value;
+    return cformat::parseDouble(std::string_view(text.constData(), std::size_t(text.size())), read) ? read : value;
+}
+
+// Which altitude samples carry a trigger mark. Each trigger sample marks the first altitude sample, after the one
+// marked for the trigger sample before it, whose time is at or after its own; among the samples that share that
+// time, the first whose altitude is the trigger sample's own. A trigger sample after the last altitude sample marks
+// none. Times and altitudes are compared as the file carries them, so that a file read back marks the very same
+// samples again, also where several samples share one time.
+std::vector<bool> triggerMarks(const DataSet& set)
 {
     const SampleSeries& samples = set.altitude.series;
     const SampleSeries& triggers = set.trigger.series;
-    int t = 0;
+    const int count = samples.count();
+    std::vector<bool> marked(std::size_t(count), false);
+    if (triggers.count() == 0)
+        return marked;
+    std::vector<double> times(static_cast<std::size_t>(count));
+    std::vector<double> altitudes(static_cast<std::size_t>(count));
+    for (int j = 0; j < count; ++j) {
+        times[std::size_t(j)] = asWritten(samples.time(j));
+        altitudes[std::size_t(j)] = asWritten(samples.altitude(j));
+    }
+    int j = 0;
+    for (int t = 0; t < triggers.count(); ++t) {
+        const double time = asWritten(triggers.time(t));
+        while (j < count && !(times[std::size_t(j)] >= time))
+            ++j;
+        if (j == count)
+            break;
+        const double altitude = asWritten(triggers.altitude(t));
+        int pick = j;
+        for (int i = j; i < count && times[std::size_t(i)] == times[std::size_t(j)]; ++i) {
+            if (altitudes[std::size_t(i)] == altitude) {
+                pick = i;
+                break;
+            }
+        }
+        marked[std::size_t(pick)] = true;
+        j = pick + 1;
+    }
+    return marked;
+}
+
+// The sample lines: time, altitude, the trigger mark when the data set shows them, the peak tag.
+void appendSamples(QByteArray& out, const DataSet& set, bool withMarks)
+{
+    const SampleSeries& samples = set.altitude.series;
+    const std::vector<bool> marks = withMarks ? triggerMarks(set) : std::vector<bool>();
     for (int j = 0; j < samples.count(); ++j) {
         appendFixed(out, samples.time(j), 4, 9);
         out += ", ";
         appendFixed(out, samples.altitude(j), 4, 9);
         out += ", ";
         if (withMarks) {
-            const bool marked = t < triggers.count() && samples.time(j) >= triggers.time(t);
-            if (marked)
-                ++t;
-            out += marked ? '1' : '0';
+            out += marks[std::size_t(j)] ? '1' : '0';
             out += ", ";
         }
         appendInteger(out, samples.tag(j));

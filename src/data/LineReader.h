@@ -5,13 +5,14 @@
 namespace vimo {
 
 // Splits bytes into lines, each read whole however long it is. A line ends at LF; a CR right before that LF (or at
-// the very end of the bytes) belongs to the line end, so CR LF and LF files read alike. The lines are views into
-// the bytes, which must outlive the reader.
+// the very end of the bytes) belongs to the line end, so CR LF and LF files read alike. Bytes without any LF but
+// with a CR are a file with CR-only line ends: there each CR ends a line. (In a file with LF line ends a lone CR
+// stays inside its line.) The lines are views into the bytes, which must outlive the reader.
 class LineReader {
 public:
-    explicit LineReader(QByteArrayView bytes) : m_bytes(bytes) {}
+    explicit LineReader(QByteArrayView bytes);
 
-    bool atEnd() const { return m_pos >= m_bytes.size(); }
+    bool atEnd() const { return m_pos.offset >= m_bytes.size(); }
 
     // The next line without its line end; false (and an empty line) when no line is left.
     bool next(QByteArrayView& line);
@@ -19,13 +20,21 @@ public:
     // The next line, or an empty one when no line is left: for headers, whose missing lines read as empty.
     QByteArrayView nextOrEmpty();
 
+    // The 1-based number of the line next() returned last (0 before the first).
+    int lineNumber() const { return m_pos.line; }
+
     // Where the next line starts, to go back to it (a line read ahead that belongs to the caller's caller).
-    qsizetype position() const { return m_pos; }
-    void seek(qsizetype position) { m_pos = position; }
+    struct Position {
+        qsizetype offset = 0;
+        int line = 0;
+    };
+    Position position() const { return m_pos; }
+    void seek(Position position) { m_pos = position; }
 
 private:
     QByteArrayView m_bytes;
-    qsizetype m_pos = 0;
+    char m_end = '\n';
+    Position m_pos;
 };
 
 } // namespace vimo

@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
+
+class QIODevice;
 
 namespace vimo {
 
@@ -12,15 +15,24 @@ enum class SaveStatus {
     Failed,    // the file could not be written; a file that was there before is unchanged
 };
 
-// Writes the bytes to a temporary file in the target's folder and renames it over the target only when every byte
-// was written, so a failed save never damages the file that was there. On failure `reason` (when given) receives
-// the system's explanation.
+// Writes the bytes to a temporary file in the target's folder; every write, an fsync and the close are checked, and
+// only then is the temporary file renamed over the target. A failed save leaves the file that was there untouched
+// and no temporary file behind. The new file gets the old file's permissions, or those of any new file under the
+// user's umask. On failure `reason` (when given) receives the system's explanation ("No space left on device").
 SaveStatus saveBytes(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
+
+// saveBytes() for content that `write` puts into a device; `write` answers false, with its own reason in `error`,
+// when it cannot produce the content (then no file is touched).
+SaveStatus saveWith(const QString& path, const std::function<bool(QIODevice& out, QString& error)>& write,
+                    QString* reason = nullptr);
 
 // The reason given when a command that acts on the selected data set finds none selected.
 QString noDataSetMessage();
 
 // The message box text for a file that cannot be opened for writing or reading.
 QString unableToOpenMessage(const QString& path);
+
+// The same text followed by the system's reason on its own paragraph, when there is one.
+QString unableToOpenMessage(const QString& path, const QString& reason);
 
 } // namespace vimo

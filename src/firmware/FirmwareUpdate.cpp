@@ -36,6 +36,8 @@ int checkHexFile(const QString& path, FirmwareImage& image, ModuleReporter& repo
     const QString caption = QStringLiteral("Error");
     switch (loaded.status) {
     case HexLoadStatus::Loaded:
+        if (!loaded.note.isEmpty())
+            reporter.memoLine(loaded.note);
         return kUpdateOk;
     case HexLoadStatus::FileNotOpened:
         reporter.message(caption, QStringLiteral("Unable to open %1!").arg(path), MessageIcon::Warning);
@@ -67,10 +69,11 @@ bool sendRecords(const std::vector<IspRecord>& records, const FirmwareImage& ima
                  ModuleReporter& reporter)
 {
     const int highest = image.highestAddress.value_or(0);
+    IspEcho echo;
     for (const IspRecord& record : records) {
         if (record.step == IspStep::Program)
             reporter.progress(record.address, highest);
-        if (!sendIspRecord(link, reporter, record.text)) {
+        if (!sendIspRecord(link, reporter, record.text, &echo)) {
             const QString failure = ispStepFailure(record.step);
             if (!failure.isEmpty())
                 reporter.memoLine(failure);
@@ -109,13 +112,25 @@ bool awaitEcho(SerialLink& link, const QByteArray& record, std::optional<char>& 
 
 } // namespace
 
-int sendIspRecord(SerialLink& link, ModuleReporter& reporter, const QByteArray& record)
+int sendIspRecord(SerialLink& link, ModuleReporter& reporter, const QByteArray& record, IspEcho* echo)
 {
+    bool missed = false; // this record already counted as one without an echo
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         link.write(record);
         std::optional<char> reply;
-        if (!awaitEcho(link, record, reply))
-            reporter.memoLine(QStringLiteral("Sent data not echoed"));
+        if (!echo || echo->awaited) {
+            if (awaitEcho(link, record, reply)) {
+                if (echo)
+                    echo->missesInARow = 0;
+            } else {
+                reporter.memoLine(QStringLiteral("Sent data not echoed"));
+                if (echo && !missed && ++echo->missesInARow >= IspEcho::kEchoMissesToStop) {
+                    echo->awaited = false;
+                    reporter.memoLine(QStringLiteral("The boot loader does not echo: its echo is no longer awaited."));
+                }
+                missed = true;
+            }
+        }
         if (!reply) {
             char byte[2];
             if (link.readExact(byte, 1, kReplyMs) != 1) {

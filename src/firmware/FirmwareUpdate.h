@@ -40,9 +40,20 @@ inline constexpr const char* kUpdateWarning =
 inline constexpr const char* kManualEntryInstructions =
     "1) Power off device\n2) Press and hold S2\n3) Power on device\n4) Hold S2 until \"PROG\" is displayed\n5) Click OK";
 
+// What an update learned about the boot loader's echo: after kEchoMissesToStop records in a row without an echo,
+// the echo is not awaited any more for the rest of the update (a boot loader that never echoes would otherwise
+// cost a second per record).
+struct IspEcho {
+    static constexpr int kEchoMissesToStop = 3;
+    int missesInARow = 0;
+    bool awaited = true;
+};
+
 // Sends one record: up to three attempts of writing it, awaiting its echo (1 s; a missing echo is reported and
-// the reply still read) and the boot loader's status character (1 s). Returns 1 when accepted, else 0.
-int sendIspRecord(SerialLink& link, ModuleReporter& reporter, const QByteArray& record);
+// the reply still read) and the boot loader's status character (1 s). Returns 1 when accepted, else 0. With
+// `echo`, records of one update share what was learned about the echo; the memo says once when it stops being
+// awaited.
+int sendIspRecord(SerialLink& link, ModuleReporter& reporter, const QByteArray& record, IspEcho* echo = nullptr);
 
 // Up to three attempts of sending "U" and awaiting "U" within 1 s. Returns 1 when the boot loader answered.
 int syncBootLoader(SerialLink& link);

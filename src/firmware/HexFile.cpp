@@ -3,7 +3,8 @@
 #include "firmware/FirmwareImage.h"
 #include "firmware/HexRecord.h"
 
-#include <QFile>
+#include "data/UserFile.h"
+
 #include <string_view>
 
 namespace vimo {
@@ -12,7 +13,11 @@ namespace {
 HexLoadResult refuse(FirmwareImage& image, HexLoadStatus status, int line, const QString& message)
 {
     image.reset();
-    return {status, line, message};
+    HexLoadResult refused;
+    refused.status = status;
+    refused.line = line;
+    refused.message = message;
+    return refused;
 }
 
 } // namespace
@@ -25,6 +30,8 @@ HexLoadResult loadHexText(const QByteArray& text, FirmwareImage& image)
         rest.remove_prefix(3);
 
     int lineNumber = 0;
+    int endOfFileLine = 0;
+    bool extended = false; // an extended address other than 0 is in force
     while (!rest.empty()) {
         ++lineNumber;
         std::size_t end = rest.find_first_of("\r\n");
@@ -34,8 +41,32 @@ HexLoadResult loadHexText(const QByteArray& text, FirmwareImage& image)
         } else {
             next = end + ((rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n') ? 2 : 1);
         }
-        const HexRecordStatus status = parseHexRecord(rest.substr(0, end), image);
+        const std::string_view line = rest.substr(0, end);
         rest.remove_prefix(next);
+        if (endOfFileLine > 0) {
+            if (line.find_first_not_of(" \t") == std::string_view::npos)
+                continue;
+            HexLoadResult loaded;
+            loaded.note = QStringLiteral("Hex file line %1: ignored, it follows the end-of-file record on line %2.")
+                              .arg(lineNumber)
+                              .arg(endOfFileLine);
+            if (!image.highestAddress)
+                return refuse(image, HexLoadStatus::NoData, 0, QStringLiteral("Hex file contains no data."));
+            return loaded;
+        }
+        HexRecordFields fields;
+        const HexRecordStatus status = parseHexRecord(line, image, &fields);
+        if (status == HexRecordStatus::Accepted) {
+            if (fields.type == 0 && extended)
+                return refuse(image, HexLoadStatus::BeyondCodeSpace, lineNumber,
+                              QStringLiteral("Hex file line %1: data beyond the code space after an extended "
+                                             "address.")
+                                  .arg(lineNumber));
+            if (fields.type == 2 || fields.type == 4)
+                extended = fields.value != 0;
+            if (fields.type == 1)
+                endOfFileLine = lineNumber;
+        }
 
         if (status == HexRecordStatus::BeyondCodeSpace)
             return refuse(image, HexLoadStatus::BeyondCodeSpace, lineNumber,
@@ -48,18 +79,22 @@ HexLoadResult loadHexText(const QByteArray& text, FirmwareImage& image)
     }
     if (!image.highestAddress)
         return refuse(image, HexLoadStatus::NoData, 0, QStringLiteral("Hex file contains no data."));
+    if (endOfFileLine == 0)
+        return refuse(image, HexLoadStatus::BadRecord, lineNumber,
+                      QStringLiteral("Hex file line %1: the file ends without an end-of-file record; it may be "
+                                     "cut short.")
+                          .arg(lineNumber));
     return {};
 }
 
 HexLoadResult loadHexFile(const QString& path, FirmwareImage& image)
 {
     image.reset();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {HexLoadStatus::FileNotOpened, 0, QString()};
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {HexLoadStatus::FileNotOpened, 0, QString()}; // a read that fails half-way gives no image either
+    QByteArray text;
+    HexLoadResult notOpened;
+    notOpened.status = HexLoadStatus::FileNotOpened;
+    if (!readUserFile(path, kMaxHexFileBytes, text, notOpened.reason))
+        return notOpened; // a read that fails half-way gives no image either
     return loadHexText(text, image);
 }
 

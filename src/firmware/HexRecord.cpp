@@ -56,12 +56,26 @@ std::string_view withoutLineEnd(std::string_view line)
     return line;
 }
 
+// Whether the line is a record pushed aside by blanks or NULs: its bytes must not be left out without a word.
+bool isIndentedRecord(std::string_view line)
+{
+    const std::size_t first = line.find_first_not_of(std::string_view(" \t\v\f\0", 5));
+    return first != std::string_view::npos && line[first] == ':';
+}
+
+// The byte count each record type other than data must have.
+int expectedCount(int type)
+{
+    static constexpr int kCounts[] = {-1, 0, 2, 4, 2, 4};
+    return kCounts[type];
+}
+
 } // namespace
 
-HexRecordStatus parseHexRecord(std::string_view line, FirmwareImage& image)
+HexRecordStatus parseHexRecord(std::string_view line, FirmwareImage& image, HexRecordFields* fields)
 {
     if (line.empty() || line.front() != ':')
-        return HexRecordStatus::Ignored;
+        return isIndentedRecord(line) ? HexRecordStatus::Indented : HexRecordStatus::Ignored;
     const std::string_view digits = withoutLineEnd(line.substr(1));
 
     // Header: byte count, address (big-endian), record type.
@@ -74,11 +88,11 @@ HexRecordStatus parseHexRecord(std::string_view line, FirmwareImage& image)
     const int count = header[0];
     const int address = header[1] * 256 + header[2];
     const int type = header[3];
-    if (count > kMaxHexRecordBytes)
-        return type == 0 ? HexRecordStatus::TooLong : HexRecordStatus::Ignored;
+    if (type == 0 && count > kMaxHexRecordBytes)
+        return HexRecordStatus::TooLong;
 
     // Data and checksum: every record, whatever its type, must be whole and sum to 0.
-    std::array<std::uint8_t, kMaxHexRecordBytes> data{};
+    std::array<std::uint8_t, 256> data{};
     int sum = header[0] + header[1] + header[2] + header[3];
     for (int i = 0; i <= count; ++i) {
         int value = 0;
@@ -95,6 +109,14 @@ HexRecordStatus parseHexRecord(std::string_view line, FirmwareImage& image)
     }
     if (sum % 256 != 0)
         return HexRecordStatus::BadChecksum;
+    if (type > 5)
+        return HexRecordStatus::UnknownType;
+    if (type != 0 && count != expectedCount(type))
+        return HexRecordStatus::WrongLength;
+    if (fields) {
+        fields->type = type;
+        fields->value = count >= 2 ? data[0] * 256 + data[1] : 0;
+    }
 
     if (type != 0 || count == 0)
         return HexRecordStatus::Accepted;
@@ -115,6 +137,12 @@ const char* hexRecordProblem(HexRecordStatus status)
         return "unexpected text after the checksum";
     case HexRecordStatus::TooLong:
         return "data record longer than 64 bytes";
+    case HexRecordStatus::Indented:
+        return "blanks before the record's \":\"";
+    case HexRecordStatus::UnknownType:
+        return "unknown record type";
+    case HexRecordStatus::WrongLength:
+        return "record has the wrong length for its type";
     case HexRecordStatus::Ignored:
     case HexRecordStatus::Accepted:
     case HexRecordStatus::BeyondCodeSpace:

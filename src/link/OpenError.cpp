@@ -4,6 +4,7 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <cstring>
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -56,10 +57,15 @@ void explainOpenFailure(OpenError& error)
     struct stat info {};
     if (::stat(node.constData(), &info) != 0)
         return;
-    if (::access(node.constData(), R_OK | W_OK) == 0 || errno != EACCES)
+    if (::access(node.constData(), R_OK | W_OK) != 0 && errno == EACCES) {
+        error.accessDenied = true;
+        error.deviceGroup = groupName(info.st_gid);
         return;
-    error.accessDenied = true;
-    error.deviceGroup = groupName(info.st_gid);
+    }
+    // A plain file, a folder or a device that is no terminal: the system's "Inappropriate ioctl for device" says
+    // nothing to a user who typed the wrong path.
+    if (!S_ISCHR(info.st_mode) || error.reason == QString::fromLocal8Bit(std::strerror(ENOTTY)))
+        error.reason = QString::fromLatin1(kNotASerialPortText);
 #else
     Q_UNUSED(error);
 #endif

@@ -24,8 +24,12 @@ QString openFailureMessage(const OpenError& error);
 // The memo line for a port that disappeared during an exchange (an adapter pulled out).
 QString portLostMessage(const QString& path);
 
+// The reason given for a path that exists but is no serial port (a file, a folder, a device that is no terminal).
+inline constexpr const char* kNotASerialPortText = "not a serial port";
+
 // Fills `accessDenied` and `deviceGroup` of `error` from the device node: access is denied when the node exists but
-// this process may not read and write it. Called after an open failed.
+// this process may not read and write it. A node that is no serial port gets the reason "not a serial port".
+// Called after an open failed.
 void explainOpenFailure(OpenError& error);
 
 } // namespace vimo

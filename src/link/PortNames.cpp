@@ -2,6 +2,8 @@
 
 #include "data/TextRules.h"
 
+#include <QFileInfo>
+
 namespace vimo {
 namespace {
 
@@ -38,8 +40,10 @@ QString devicePath(const QString& portName)
 #ifdef Q_OS_WIN
     return windowsDevicePath(portName);
 #else
+    // A relative path with a folder in it ("sub/port") is a path too: made absolute, so that the serial port does
+    // not take it for a name below /dev.
     if (portName.contains(QLatin1Char('/')))
-        return portName;
+        return QFileInfo(portName).absoluteFilePath();
     return QStringLiteral("/dev/") + portName;
 #endif
 }

@@ -1,6 +1,7 @@
 #include "plot/PlotExport.h"
 
 #include "data/CFormat.h"
+#include "data/SafeSave.h"
 #include "imaging/BmpWriter.h"
 #include "imaging/GifWriter.h"
 #include "imaging/JpegWriter.h"
@@ -14,11 +15,8 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 
 namespace vimo {
 namespace {
@@ -35,11 +33,6 @@ PrintSettings exportPage(const PrintSettings& settings)
     page.leftInches = 0;
     page.topInches = 0;
     return page;
-}
-
-QString unableToCreate(const QString& fileName, const QString& reason)
-{
-    return QStringLiteral("Unable to create %1: %2").arg(QDir::toNativeSeparators(fileName), reason);
 }
 
 QString unableToWrite(const QString& fileName, const QString& reason)
@@ -77,19 +70,10 @@ ExportResult exportBitmap(const Plot& plot, const PrintSettings& page, const QSt
                              .arg(size.height());
         return result;
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.message = unableToCreate(fileName, file.errorString());
-        return result;
-    }
-    QString error;
-    if (!writeBitmap(image, file, format, error)) {
-        file.cancelWriting();
-        result.message = unableToWrite(fileName, error);
-        return result;
-    }
-    if (!file.commit()) {
-        result.message = unableToWrite(fileName, file.errorString());
+    QString reason;
+    const auto write = [&](QIODevice& out, QString& error) { return writeBitmap(image, out, format, error); };
+    if (saveWith(fileName, write, &reason) != SaveStatus::Saved) {
+        result.message = unableToWrite(fileName, reason);
         return result;
     }
     result.ok = true;
@@ -97,37 +81,38 @@ ExportResult exportBitmap(const Plot& plot, const PrintSettings& page, const QSt
 }
 
 // A PDF page of the plot's size, the plot drawn as vectors at the printer's resolution. The printer writes to a
-// temporary file beside the target, which then replaces the target in one rename.
+// scratch file; its bytes are then saved like every other file, so the target gets the same checks, the same
+// atomic replacement and the same permissions as the other formats.
 ExportResult exportPdf(const Plot& plot, const PrintSettings& page, const QString& fileName)
 {
     ExportResult result;
-    const QFileInfo target(fileName);
-    QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.") + target.fileName()
-                             + QStringLiteral(".XXXXXX"));
-    if (!temporary.open()) {
-        result.message = unableToCreate(fileName, temporary.errorString());
+    QTemporaryFile scratch;
+    if (!scratch.open()) {
+        result.message = unableToWrite(fileName, scratch.errorString());
         return result;
     }
-    temporary.close();
+    scratch.close();
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(temporary.fileName());
+    printer.setOutputFileName(scratch.fileName());
     printer.setPageSize(QPageSize(QSizeF(page.widthInches, page.heightInches), QPageSize::Inch,
                                   QString(), QPageSize::ExactMatch));
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
     printer.setFullPage(true);
     const PrintResult printed = printPlot(printer, plot, page);
     result.layout = printed.layout;
-    if (!printed.ok || QFileInfo(temporary.fileName()).size() == 0) {
+    QByteArray bytes;
+    if (printed.ok && scratch.open())
+        bytes = scratch.readAll();
+    // The printer does not report failed writes: a page that does not end as every PDF file ends was cut short.
+    if (!bytes.trimmed().endsWith("%%EOF")) {
         result.message = unableToWrite(fileName, QStringLiteral("the PDF page could not be produced"));
         return result;
     }
-    std::error_code error;
-    std::filesystem::rename(std::filesystem::path(temporary.fileName().toStdWString()),
-                            std::filesystem::path(target.absoluteFilePath().toStdWString()), error);
-    if (error) {
-        result.message = unableToWrite(fileName, QString::fromStdString(error.message()));
+    QString reason;
+    if (saveBytes(fileName, bytes, &reason) != SaveStatus::Saved) {
+        result.message = unableToWrite(fileName, reason);
         return result;
     }
     result.ok = true;

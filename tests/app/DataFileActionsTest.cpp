@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <cerrno>
+#include <system_error>
 
 using namespace vimo;
 using namespace vimo::test;
@@ -101,7 +103,8 @@ TEST_F(DataFileActionsTest, aFileThatCannotBeWrittenIsReported)
     script.then(chooseSaveRow(0))
         .thenFileDialog([&](QWidget* dialog) { chooseFiles(dialog, {target}); })
         .thenMessage([&](QWidget* box) {
-            EXPECT_EQ(messageText(box), QStringLiteral("Unable to open %1!").arg(target));
+            EXPECT_EQ(messageText(box), QStringLiteral("Unable to open %1!\n\n%2")
+                                              .arg(target, QString::fromStdString(std::system_category().message(ENOTDIR))));
             EXPECT_EQ(box->windowTitle(), QStringLiteral("Error"));
             acceptMessage(box);
         });

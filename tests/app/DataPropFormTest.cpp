@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <cerrno>
+#include <system_error>
 
 using namespace vimo;
 using namespace vimo::test;
@@ -226,7 +228,8 @@ TEST_F(DataPropFormTest, photoListThatCannotBeWrittenSaysSo)
         steps
             .thenFileDialog([&](QWidget* dialog) { chooseFiles(dialog, {path}); })
             .thenMessage([&](QWidget* box) {
-                EXPECT_EQ(messageText(box), QStringLiteral("Unable to open %1!").arg(path));
+                EXPECT_EQ(messageText(box), QStringLiteral("Unable to open %1!\n\n%2")
+                                                  .arg(path, QString::fromStdString(std::system_category().message(ENOTDIR))));
                 acceptMessage(box);
             });
         press("PhotoBtn");

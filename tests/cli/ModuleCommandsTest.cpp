@@ -175,6 +175,15 @@ TEST_F(CliOnSim, flash_refusedFileFailsBeforeThePort)
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("Hex file contains no data."));
     EXPECT_TRUE(sim->received().isEmpty());
+
+    // A file cut short is refused naming its line; lines after the end-of-file record are a warning.
+    const CliRun cut = module({"flash", "--dry-run", firmwareFixture("no_end_of_file_record_line_2.hex")});
+    EXPECT_EQ(cut.code, 1);
+    EXPECT_TRUE(cut.err.contains("Hex file line 2: the file ends without an end-of-file record")) << cut.err.toStdString();
+    const CliRun after = module({"flash", "--dry-run", firmwareFixture("data_after_end_of_file_line_3.hex")});
+    EXPECT_EQ(after.code, 0);
+    EXPECT_TRUE(after.err.contains("warning:") && after.err.contains("line 3")) << after.err.toStdString();
+    EXPECT_TRUE(sim->received().isEmpty());
 }
 
 TEST(CliModuleCommands, missingPortOrBadBaudIsAUsageErrorAndAMissingDeviceFails)
@@ -186,4 +195,49 @@ TEST(CliModuleCommands, missingPortOrBadBaudIsAUsageErrorAndAMissingDeviceFails)
     EXPECT_TRUE(r.err.contains("Unable to open Serial Port"));
     EXPECT_EQ(runCli({"ports"}).code, 0);
     EXPECT_EQ(runCli({"info", "--help"}).code, 0);
+}
+
+// Mistakes on the command line are usage errors (exit 2) and never reach the module.
+TEST_F(CliOnSim, strayWordsNumbersThatAreNotWholeAndEmptyPathsAreUsageErrors)
+{
+    const QList<QStringList> mistakes = {
+        {"erase", "--yes", "bogus"}, {"info", "x"},          {"calibrate", "12.5"}, {"calibrate", "12abc"},
+        {"calibrate", "70000"},      {"calibrate", "1", "2"}, {"config", "units=2"},
+    };
+    for (const QStringList& words : mistakes)
+        EXPECT_EQ(module(words).code, 2) << words.join(' ').toStdString();
+    QTemporaryDir dir;
+    EXPECT_EQ(module({"download", "--set", "1", "--out", ""}).code, 2);
+    EXPECT_EQ(runCli({"info", "--port", ""}).code, 2);
+    EXPECT_TRUE(sim->received().isEmpty());
+}
+
+// "--set FIELD=VALUE ..." applies every assignment, as the help shows.
+TEST_F(CliOnSim, configSet_appliesEveryAssignmentAfterSet)
+{
+    const CliRun r = module({"config", "--set", "units=2", "stopAltitude=65436"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const sim::SimModel m = sim->model();
+    EXPECT_EQ(m.config[sim::field::kUnits], 2);
+    EXPECT_EQ(sim::get16(m.config, sim::field::kStopAltitude), 65436);
+}
+
+class CliOnSilentSim : public CliOnSim {
+protected:
+    CliOnSilentSim() : CliOnSim(options()) {}
+    static sim::SimOptions options()
+    {
+        sim::SimOptions o;
+        o.faults.silenceAfterWords = 10;
+        return o;
+    }
+};
+
+// A set that ended early is saved as it came, but the download says so on stderr and fails.
+TEST_F(CliOnSilentSim, download_setThatEndedEarlyFailsWithTheReason)
+{
+    QTemporaryDir dir;
+    const CliRun r = module({"download", "--set", "1", "--out", dir.path()});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("set 1 ended early")) << r.err.toStdString();
 }

@@ -130,3 +130,20 @@ TEST(StatsCommand, usageErrorsAndHelp)
     EXPECT_EQ(help.code, cli::kOk);
     EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: vimo-cli stats FILE.csv")));
 }
+
+// Lines that could not be read, and plot files without data sets, are reported on stderr naming the file; the
+// data still loads and the command succeeds.
+TEST(StatsCommand, unreadableLinesAndEmptyPlotFilesAreWarnedAboutOnStderr)
+{
+    QTemporaryDir dir;
+    const QString comma = dir.filePath(QStringLiteral("comma.csv"));
+    test::writeFile(comma, "#Comma\r\n#T\r\n#A\r\n#\r\n#\r\n#\r\n#0,0,20,20,0\r\n1,5, 1,5, 0\r\n");
+    const QString empty = dir.filePath(QStringLiteral("empty-plot.csv"));
+    test::writeFile(empty, "Vimo Plot\r\n#\r\n#\r\n#\r\n#\r\n#\r\n#\r\n#0,0,20,20\r\n");
+    const CliRun r = runCli({QStringLiteral("stats"), comma, empty});
+    EXPECT_EQ(r.code, cli::kOk) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("vimo-cli stats: warning: %1: Line 8 could not be read.").arg(comma)))
+        << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("vimo-cli stats: %1: the file holds no data sets").arg(empty)))
+        << r.err.toStdString();
+}

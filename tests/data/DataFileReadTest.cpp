@@ -2,7 +2,13 @@
 #include "data/Plot.h"
 #include "support/TestFiles.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace vimo;
 using vimo::test::readFixture;
@@ -219,16 +225,15 @@ TEST(DataFileRead, unparsableSampleLinesKeepTheirIndexAndRepeatThePreviousSample
     ASSERT_EQ(readFixtureInto("unparsable_samples.csv", plot), 1);
     const DataSet& set = plot.signals.at(0);
     const SampleSeries& s = set.altitude.series;
-    ASSERT_EQ(s.count(), 9);
+    ASSERT_EQ(s.count(), 8) << "the empty line is no sample";
     expectSample(s, 0, 0, 10);
-    expectSample(s, 1, 0, 10); // empty line
-    expectSample(s, 2, 0, 10); // text
-    expectSample(s, 3, 3, 30); // no marks: both 0
-    expectSample(s, 4, 3, 30); // nan does not parse
-    expectSample(s, 5, 3, 30); // inf does not parse
-    expectSample(s, 6, 3, 30); // 1e999 overflows: does not parse
-    expectSample(s, 7, 6, 60); // trigger mark without peak mark
-    expectSample(s, 8, 7, 70, 300 & 0xFF);
+    expectSample(s, 1, 0, 10); // text
+    expectSample(s, 2, 3, 30); // no marks: both 0
+    expectSample(s, 3, 3, 30); // nan does not parse
+    expectSample(s, 4, 3, 30); // inf does not parse
+    expectSample(s, 5, 3, 30); // 1e999 overflows: does not parse
+    expectSample(s, 6, 6, 60); // trigger mark without peak mark
+    expectSample(s, 7, 7, 70, 300 & 0xFF);
     // Only lines whose trigger mark parsed add trigger samples; the "#C" indices still point at the right samples.
     ASSERT_EQ(set.trigger.series.count(), 3);
     expectSample(set.trigger.series, 0, 0, 10);
@@ -331,3 +336,95 @@ TEST(DataFileRead, loadingAddsToTheDataSetsAlreadyThere)
     EXPECT_EQ(plot.signals.at(2).name(), QStringLiteral("Thermal 3"));
     EXPECT_EQ(plot.signals.at(2).altitude.lineColor, dataSetColors[2]);
 }
+
+// Files that load with lines that could not be read say how many and where the first is; clean files say nothing.
+TEST(DataFileRead, unreadableLinesAreCountedWithTheFirstLineNumber)
+{
+    struct Case {
+        const char* file;
+        int lines;
+        int first;
+    };
+    const Case cases[] = {
+        {"decimal_comma_line_8.csv", 2, 8},
+        {"utf16_line_1.csv", 3, 1}, // the last line is the NUL after the final line feed
+        {"unparsable_samples.csv", 4, 10}, // text, nan, inf, 1e999
+        {"rate_marks.csv", 1, 10}, // "#C 5"
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        Plot plot;
+        datafile::ReadReport report;
+        datafile::readDataFile(test::readFixture(QString::fromLatin1(c.file)), plot, &report);
+        EXPECT_EQ(report.unreadableLines, c.lines);
+        EXPECT_EQ(report.firstUnreadableLine, c.first);
+        const QString expected = c.lines == 1
+                                     ? QStringLiteral("Line %1 could not be read.").arg(c.first)
+                                     : QStringLiteral("%1 lines could not be read, the first of them line %2.")
+                                           .arg(c.lines)
+                                           .arg(c.first);
+        EXPECT_EQ(report.warnings(), QStringList{expected});
+    }
+    Plot garbage;
+    datafile::ReadReport report;
+    datafile::readDataFile(test::readFixture(QStringLiteral("binary_garbage.csv")), garbage, &report);
+    EXPECT_GT(report.unreadableLines, 0);
+    EXPECT_FALSE(report.clean());
+
+    for (const char* clean : {"dataset_crlf.csv", "plot_two_sets.csv", "handwritten.csv", "dataset_lf.csv"}) {
+        Plot plot;
+        datafile::readDataFile(test::readFixture(QString::fromLatin1(clean)), plot, &report);
+        EXPECT_TRUE(report.clean()) << clean << ": first unreadable line " << report.firstUnreadableLine;
+    }
+}
+
+TEST(DataFileRead, crOnlyLineEndsAreLineEndsAndBlankLinesAreNoSamples)
+{
+    Plot plot;
+    ASSERT_EQ(readFixtureInto("cr_only_line_ends.csv", plot), 1);
+    EXPECT_EQ(plot.signals.at(0).name(), QStringLiteral("Mac"));
+    EXPECT_EQ(plot.signals.at(0).altitude.series.count(), 2);
+    EXPECT_EQ(plot.signals.at(0).altitude.series.altitude(1), 2);
+
+    ASSERT_EQ(readFixtureInto("trailing_blank_lines.csv", plot), 1);
+    EXPECT_EQ(plot.signals.at(1).altitude.series.count(), 3);
+}
+
+TEST(DataFileRead, dataSetCutAtCapacityAndPlotFilesBeyondTheDataSetLimitSaySo)
+{
+    QByteArray lines;
+    for (int i = 0; i <= SampleSeries::kCapacity; ++i)
+        lines += "1, 2, 0\n";
+    Plot plot;
+    datafile::ReadReport report;
+    datafile::readDataFile(lines, plot, &report);
+    EXPECT_EQ(report.cutDataSets, 1);
+    EXPECT_EQ(report.unreadableLines, 0);
+    EXPECT_EQ(report.warnings(), QStringList{QStringLiteral(
+                                     "1 data set(s) held more than 65536 samples: the samples after 65536 were not loaded.")});
+
+    // A plot file of endless "!" lines keeps the first data sets instead of taking all memory.
+    QByteArray many = "Vimo Plot\n#\n#\n#\n#\n#\n#\n#0,0,20,20\n";
+    for (int k = 0; k < datafile::kMaxDataSetsPerFile + 5; ++k)
+        many += "!\n";
+    Plot big;
+    EXPECT_EQ(datafile::readDataFile(many, big, &report), datafile::kMaxDataSetsPerFile);
+    EXPECT_TRUE(report.dataSetsRefused);
+    EXPECT_EQ(report.warnings().last(),
+              QStringLiteral("The file holds more than 1000 data sets: only the first 1000 were loaded."));
+}
+
+#ifdef Q_OS_UNIX
+// A FIFO without a writer used to block the load forever inside open().
+TEST(DataFileRead, fifoIsRefusedWithoutBlocking)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("flight.csv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    Plot plot;
+    QString reason;
+    EXPECT_EQ(datafile::loadDataFile(fifo, plot, &reason), -1);
+    EXPECT_EQ(reason, QStringLiteral("Not a regular file"));
+    EXPECT_EQ(plot.signals.size(), 0);
+}
+#endif

@@ -6,9 +6,17 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "data/PhotoList.h"
+#include "support/WriteLimit.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <functional>
+#include <system_error>
+
 #ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 
 using namespace vimo;
@@ -159,32 +167,57 @@ TEST(DataFileSaveLoad, saveIntoAMissingFolderFailsWithAReason)
 }
 
 #ifdef Q_OS_UNIX
-TEST(DataFileSaveLoad, failedSaveLeavesThePreviousFileAsItWas)
+// A save that cannot be written (as on a full disk) says the system's reason, keeps the old file as it was and
+// leaves no temporary file: for data set files, plot files and photo lists alike.
+TEST(DataFileSaveLoad, failedSaveLeavesThePreviousFileAsItWasAndSaysWhy)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Alt.csv"));
-    writeFile(path, "previous content\r\n");
     Plot plot;
     DataSet& set = plot.signals.createDataSet();
-    for (int i = 0; i < 5000; ++i)
+    for (int i = 0; i < 5000; ++i) {
         set.altitude.series.append(i, i);
+        set.trigger.series.append(i, i);
+    }
+    const std::pair<const char*, std::function<SaveStatus(const QString&, QString*)>> saves[] = {
+        {"Alt.csv", [&](const QString& p, QString* r) { return datafile::saveDataSetFile(p, plot, 0, r); }},
+        {"Plot.csv", [&](const QString& p, QString* r) { return datafile::savePlotFile(p, plot, r); }},
+        {"Photos.txt", [&](const QString& p, QString* r) { return savePhotoList(p, plot, 0, r); }},
+    };
+    for (const auto& [name, save] : saves) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        writeFile(path, "previous content\r\n");
+        QString reason;
+        SaveStatus status;
+        {
+            vimo::test::WriteLimit limit(4096);
+            status = save(path, &reason);
+        }
+        EXPECT_EQ(status, SaveStatus::Failed) << name;
+        EXPECT_EQ(reason, QString::fromStdString(std::system_category().message(EFBIG))) << name;
+        EXPECT_EQ(readFile(path), QByteArray("previous content\r\n")) << name;
+        QFile::remove(path);
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << name << ": no temporary left";
+    }
+}
+#endif
 
-    // Let every write beyond 4 KiB fail, as on a full disk.
-    rlimit previous{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = previous;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    QString reason;
-    const SaveStatus status = datafile::saveDataSetFile(path, plot, 0, &reason);
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_EQ(status, SaveStatus::Failed);
-    EXPECT_FALSE(reason.isEmpty());
-    EXPECT_EQ(readFile(path), QByteArray("previous content\r\n"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Alt.csv")}) << "no temporary left";
+// A saved file gets the permissions of any new file, and a file saved over keeps its own.
+#ifdef Q_OS_UNIX
+TEST(DataFileSaveLoad, savedFileHasTheUsualPermissionsOrKeepsTheOldOnes)
+{
+    QTemporaryDir dir;
+    Plot plot;
+    plot.signals.createDataSet();
+    const QString path = dir.filePath(QStringLiteral("Plot.csv"));
+    const mode_t mask = ::umask(022);
+    ASSERT_EQ(datafile::savePlotFile(path, plot), SaveStatus::Saved);
+    EXPECT_EQ(QFileInfo(path).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                                           | QFile::ReadOther | QFile::ReadUser | QFile::WriteUser);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    ASSERT_EQ(datafile::savePlotFile(path, plot), SaveStatus::Saved);
+    ::umask(mask);
+    EXPECT_EQ(QFileInfo(path).permissions(),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
 }
 #endif
 
@@ -225,4 +258,28 @@ TEST(DataFileSaveLoad, suggestedFileNamesCarryTheDateAndTheSetNumber)
     EXPECT_EQ(datafile::suggestedDataSetFileName(date, 0), QStringLiteral("Alt_2026-06-01_1.csv"));
     EXPECT_EQ(datafile::suggestedDataSetFileName(date, 11), QStringLiteral("Alt_2026-06-01_12.csv"));
     EXPECT_EQ(datafile::suggestedPlotFileName(date), QStringLiteral("Plot_2026-06-01.csv"));
+}
+
+// Samples that share one time (also only once written with 4 decimals) keep their trigger marks on the same
+// samples through a save and a load, so a second save gives the same bytes as the first.
+TEST(DataFileSaveLoad, triggerMarksAmongSamplesOfEqualTimeStayOnTheirSamples)
+{
+    Plot plot;
+    DataSet& set = addDataSet(plot, {{0, 1}, {5, 2}, {5, 3}, {5, 4}, {5.00001, 5}, {5.00002, 6}}, {2, 5});
+    const QByteArray first = datafile::plotFileBytes(plot);
+    EXPECT_NE(first.indexOf("5.0000,    3.0000, 1"), -1) << first.constData();
+    EXPECT_NE(first.indexOf("5.0000,    6.0000, 1"), -1) << first.constData();
+    ASSERT_EQ(set.trigger.series.count(), 2);
+
+    Plot again;
+    ASSERT_EQ(datafile::readDataFile(first, again), 1);
+    EXPECT_EQ(datafile::plotFileBytes(again), first);
+
+    // A file found by fuzzing: equal times, trigger marks among them and lines that do not parse.
+    Plot fromCase;
+    datafile::readDataFile(vimo::test::readFixture(QStringLiteral("round_trip_equal_times.csv")), fromCase);
+    const QByteArray saved = datafile::plotFileBytes(fromCase);
+    Plot reloaded;
+    datafile::readDataFile(saved, reloaded);
+    EXPECT_EQ(datafile::plotFileBytes(reloaded), saved);
 }

@@ -5,6 +5,7 @@
 #include "support/TranscriptChannel.h"
 #include "support/TestFiles.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 using namespace vimo;
@@ -151,4 +152,17 @@ TEST_F(FirmwareUpdateTest, portThatCannotBeOpened_returnsMinusTwo)
     EXPECT_EQ(update("addresses_0_to_99.hex"), kUpdatePortNotOpened);
     EXPECT_EQ(reporter.memo.first(), "Unable to open Serial Port");
     EXPECT_EQ(w.events, QStringList{"open /dev/ttyUSB0 9600 0"});
+}
+
+// A boot loader that never echoes cost a second per record; after three records in a row without an echo the
+// echo is no longer awaited, and the memo says so once.
+TEST_F(FirmwareUpdateTest, bootLoaderThatNeverEchoes_isNoLongerAwaitedAfterThreeRecords)
+{
+    bootLoader.answer = [](const QByteArray&) { return QByteArray("."); };
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_EQ(update("addresses_0_to_99.hex"), kUpdateOk);
+    EXPECT_EQ(reporter.memo.count(QStringLiteral("Sent data not echoed")), 3);
+    EXPECT_EQ(reporter.memo.count(QStringLiteral("The boot loader does not echo: its echo is no longer awaited.")), 1);
+    EXPECT_LT(timer.elapsed(), 8000);
 }

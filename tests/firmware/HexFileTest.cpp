@@ -3,7 +3,13 @@
 
 #include "support/TestFiles.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace vimo;
 
@@ -64,12 +70,6 @@ TEST(LoadHexFile, recordSizeLimitAndOtherRecordTypes)
     ASSERT_TRUE(loadFixture("record_64_bytes_stored.hex", image).loaded());
     EXPECT_EQ(image.highestAddress, 0x13F);
     EXPECT_EQ(image.bytes[0x100], 0x55);
-
-    // After an extended linear address record, data still lands at its 16-bit address.
-    ASSERT_TRUE(loadFixture("extended_address_ignored.hex", image).loaded());
-    EXPECT_EQ(image.highestAddress, 0x23);
-    EXPECT_EQ(image.bytes[0x20], 0xDE);
-    EXPECT_EQ(image.bytes[0x23], 0xEF);
 }
 
 TEST(LoadHexFile, laterRecordOverwritesEarlierAndLoadStartsFromZero)
@@ -124,6 +124,14 @@ TEST(LoadHexFile, damagedRecordRefusesWholeFileNamingTheLine)
         {"trailing_text_line_1.hex", 1, "Hex file line 1: unexpected text after the checksum."},
         {"truncated_last_line_5.hex", 5, "Hex file line 5: record is incomplete."},
         {"bad_checksum_in_eof_record_line_2.hex", 2, "Hex file line 2: bad checksum."},
+        // Each of these used to be programmed as if nothing were wrong.
+        {"blank_before_record_line_2.hex", 2, "Hex file line 2: blanks before the record's \":\"."},
+        {"nul_before_record_line_2.hex", 2, "Hex file line 2: blanks before the record's \":\"."},
+        {"unknown_type_line_2.hex", 2, "Hex file line 2: unknown record type."},
+        {"cut_short_extended_address_line_2.hex", 2, "Hex file line 2: record is incomplete."},
+        {"long_record_bad_checksum_line_1.hex", 1, "Hex file line 1: bad checksum."},
+        {"no_end_of_file_record_line_2.hex", 2,
+         "Hex file line 2: the file ends without an end-of-file record; it may be cut short."},
     };
     for (const Case& c : cases) {
         FirmwareImage image;
@@ -135,6 +143,50 @@ TEST(LoadHexFile, damagedRecordRefusesWholeFileNamingTheLine)
         EXPECT_EQ(image.bytes[0], 0) << c.file << ": nothing of the good records before it remains";
     }
 }
+
+// Data after an extended address other than 0 lies beyond the code space; it used to wrap onto address 0.
+TEST(LoadHexFile, dataAfterAnExtendedAddressIsRefused)
+{
+    FirmwareImage image;
+    const HexLoadResult r = loadFixture("extended_address_line_2_refused.hex", image);
+    EXPECT_EQ(r.status, HexLoadStatus::BeyondCodeSpace);
+    EXPECT_EQ(r.line, 2);
+    EXPECT_EQ(r.message, "Hex file line 2: data beyond the code space after an extended address.");
+    EXPECT_FALSE(image.highestAddress);
+    // An extended address of 0 changes nothing.
+    EXPECT_TRUE(loadHexText(":020000040000FA\n:0100000001FE\n:00000001FF\n", image).loaded());
+    EXPECT_TRUE(loadHexText(":020000040001F9\n:020000040000FA\n:0100000001FE\n:00000001FF\n", image).loaded());
+}
+
+TEST(LoadHexFile, linesAfterTheEndOfFileRecordAreIgnoredWithANote)
+{
+    FirmwareImage image;
+    const HexLoadResult r = loadFixture("data_after_end_of_file_line_3.hex", image);
+    ASSERT_TRUE(r.loaded());
+    EXPECT_EQ(r.note, "Hex file line 3: ignored, it follows the end-of-file record on line 2.");
+    EXPECT_EQ(image.highestAddress, 0);
+    EXPECT_EQ(image.bytes[1], 0);
+    EXPECT_TRUE(loadHexText(":0100000001FE\n:00000001FF\n\n  \n", image).note.isEmpty());
+}
+
+#ifdef Q_OS_UNIX
+// A device, a FIFO or a huge file is refused at once, without reading it (or waiting for a writer).
+TEST(LoadHexFile, onlyRegularFilesUpTo1MBAreRead)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.hex"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString big = dir.filePath(QStringLiteral("big.hex"));
+    test::writeFile(big, QByteArray(kMaxHexFileBytes + 1, '\n'));
+    for (const QString& path : {QStringLiteral("/dev/zero"), fifo, big}) {
+        FirmwareImage image;
+        const HexLoadResult r = loadHexFile(path, image);
+        EXPECT_EQ(r.status, HexLoadStatus::FileNotOpened) << path.toStdString();
+        EXPECT_EQ(r.reason, path == big ? QStringLiteral("The file is larger than 1048576 bytes")
+                                        : QStringLiteral("Not a regular file"));
+    }
+}
+#endif
 
 TEST(LoadHexFile, missingFileOrFolderIsNotOpened)
 {

@@ -36,8 +36,11 @@ TEST(ParseHexRecord, dataRecordIsStoredAtItsAddress)
 TEST(ParseHexRecord, linesThatAreNoRecordsAreIgnored)
 {
     FirmwareImage image;
-    for (const char* line : {"", "\n", "01004000417E", " :01004000417E", "; comment"})
+    for (const char* line : {"", "\n", "01004000417E", "; comment: not a record"})
         EXPECT_EQ(parseHexRecord(line, image), HexRecordStatus::Ignored) << line;
+    // A record pushed aside by blanks or a NUL is refused: passing over it would program its bytes as 0x00.
+    EXPECT_EQ(parseHexRecord(" :01004000417E", image), HexRecordStatus::Indented);
+    EXPECT_EQ(parseHexRecord(std::string_view("\0:01004000417E", 14), image), HexRecordStatus::Indented);
     EXPECT_FALSE(image.highestAddress);
 }
 

@@ -1,6 +1,8 @@
 #include "link/OpenError.h"
 
 #include <QFile>
+#include <cerrno>
+#include <cstring>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -44,6 +46,24 @@ TEST(ExplainOpenFailure, missingDeviceIsNotAnAccessProblem)
     vimo::explainOpenFailure(error);
     EXPECT_FALSE(error.accessDenied);
     EXPECT_TRUE(error.deviceGroup.isEmpty());
+}
+
+// A file or a device that is no terminal is "not a serial port", not "Inappropriate ioctl for device".
+TEST(ExplainOpenFailure, pathThatIsNoSerialPortSaysSo)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("notes.txt"));
+    QFile plain(file);
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    for (const QString& path : {file, dir.path(), QStringLiteral("/dev/null")}) {
+        OpenError error;
+        error.path = path;
+        error.reason = QString::fromLocal8Bit(std::strerror(ENOTTY));
+        vimo::explainOpenFailure(error);
+        EXPECT_EQ(error.reason, QStringLiteral("not a serial port")) << path.toStdString();
+        EXPECT_FALSE(error.accessDenied);
+    }
 }
 
 // explainOpenFailure() as a user who may not open the device: this process when it is not root, otherwise a child

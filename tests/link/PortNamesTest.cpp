@@ -55,6 +55,9 @@ TEST(DevicePath, linuxNamesGoBelowDevAndPathsStayAsTheyAre)
     EXPECT_EQ(devicePath(QStringLiteral("ttyUSB0")), QStringLiteral("/dev/ttyUSB0"));
     EXPECT_EQ(devicePath(QStringLiteral("/dev/pts/3")), QStringLiteral("/dev/pts/3"));
     EXPECT_EQ(devicePath(QStringLiteral("/tmp/vimo")), QStringLiteral("/tmp/vimo"));
+    // A relative path stays a path, never a name below /dev.
+    EXPECT_EQ(devicePath(QStringLiteral("sub/port")), QDir::currentPath() + QStringLiteral("/sub/port"));
+    EXPECT_EQ(devicePath(QStringLiteral("./port")), QDir::currentPath() + QStringLiteral("/port"));
 }
 
 TEST(DevicePath, windowsRulePrefixesEveryNameButFourCharacterOnes)

@@ -3,6 +3,12 @@
 #include "plot/PlotExport.h"
 #include "plot/PlotPrinter.h"
 #include "support/TestFiles.h"
+#include "support/WriteLimit.h"
+
+#include <QFileInfo>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +17,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <cerrno>
 #include <cmath>
+#include <system_error>
 #include <set>
 
 namespace vimo {
@@ -147,6 +155,46 @@ TEST_F(Export, aTargetThatCannotBeWritten_saysSoAndLeavesNoFile)
     }
     EXPECT_EQ(entries(), QStringList{QStringLiteral("taken.png")});
 }
+
+#ifdef Q_OS_UNIX
+// Every picture type: a write that fails (as on a full disk) is reported with the system's reason, the old file
+// stays as it was and no temporary file is left.
+TEST_F(Export, aWriteThatFails_keepsTheOldFileAndSaysWhy)
+{
+    settings.widthInches = 30;
+    settings.heightInches = 20;
+    for (const auto format : {ExportFormat::Bmp, ExportFormat::Jpeg, ExportFormat::Gif, ExportFormat::Png,
+                              ExportFormat::Pdf}) {
+        test::writeFile(path(QStringLiteral("old.pic")), "old picture");
+        ExportResult r;
+        {
+            test::WriteLimit limit(512);
+            r = exportPlot(plot, settings, path(QStringLiteral("old.pic")), format);
+        }
+        EXPECT_FALSE(r.ok) << int(format);
+        EXPECT_TRUE(r.message.startsWith(QStringLiteral("Unable to write "))) << r.message.toStdString();
+        if (format != ExportFormat::Pdf) { // the PDF page itself may not be made beyond the limit
+            EXPECT_TRUE(r.message.endsWith(QStringLiteral(": ")
+                                           + QString::fromStdString(std::system_category().message(EFBIG))))
+                << r.message.toStdString();
+        }
+        EXPECT_EQ(test::readFile(path(QStringLiteral("old.pic"))), QByteArray("old picture"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("old.pic")});
+    }
+}
+
+// A PDF gets the permissions of any new file, as the bitmaps do.
+TEST_F(Export, pdfGetsTheSameFileModeAsTheOtherTypes)
+{
+    const mode_t mask = ::umask(022);
+    for (const QString& name : {QStringLiteral("a.pdf"), QStringLiteral("a.png")})
+        ASSERT_TRUE(exportPlot(plot, settings, path(name), *exportFormatOf(name)).ok);
+    ::umask(mask);
+    EXPECT_EQ(QFileInfo(path(QStringLiteral("a.pdf"))).permissions(),
+              QFileInfo(path(QStringLiteral("a.png"))).permissions());
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("a.pdf"))).permissions() & QFile::ReadOther);
+}
+#endif
 
 TEST_F(Export, formatFollowsTheExtension)
 {

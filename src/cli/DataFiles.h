@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QTextStream;
+
+namespace vimo {
+struct Plot;
+}
+
+namespace vimo::cli {
+
+// Loads a data file the user named into the plot, as "Load" does. A file that cannot be read is reported on `err`
+// with its name and the reason, and false is returned; lines that could not be read, data sets cut short or
+// refused are reported on `err` as warnings naming the file, and the data still loads. `command` names the
+// command in the messages ("stats"). `added`, when given, receives how many data sets the file added.
+bool loadDataFileReporting(const char* command, const QString& file, Plot& plot, QTextStream& err,
+                           int* added = nullptr);
+
+} // namespace vimo::cli
