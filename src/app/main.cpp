@@ -1,11 +1,11 @@
 #include "app/AppInfo.h"
 #include "app/GuardedApplication.h"
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 
 int main(int argc, char** argv)
 {
     vimo::GuardedApplication app(argc, argv);
-    vimo::TMainForm window;
+    vimo::MainWindow window;
     window.show();
     return app.exec();
 }

@@ -4,7 +4,6 @@
 #include "imaging/BmpWriter.h"
 #include "imaging/GifWriter.h"
 #include "imaging/JpegWriter.h"
-#include "plot/PlotPrinter.h"
 #include "plot/PlotRenderer.h"
 
 #include <QDir>
@@ -13,15 +12,14 @@
 #include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QSaveFile>
-#include <QTemporaryFile>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 
 namespace vimo {
 namespace {
+
+constexpr int kPdfDotsPerInch = 1200;
 
 QString inches(double v)
 {
@@ -96,38 +94,37 @@ ExportResult exportBitmap(const Plot& plot, const PrintSettings& page, const QSt
     return result;
 }
 
-// A PDF page of the plot's size, the plot drawn as vectors at the printer's resolution. The printer writes to a
-// temporary file beside the target, which then replaces the target in one rename.
+// A PDF page of the plot's size, the plot drawn as vectors at 1200 dots per inch (the resolution a
+// high-resolution printer reports). The page goes through a save file, so the target is replaced only when
+// the whole document was written.
 ExportResult exportPdf(const Plot& plot, const PrintSettings& page, const QString& fileName)
 {
     ExportResult result;
-    const QFileInfo target(fileName);
-    QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.") + target.fileName()
-                             + QStringLiteral(".XXXXXX"));
-    if (!temporary.open()) {
-        result.message = unableToCreate(fileName, temporary.errorString());
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        result.message = unableToCreate(fileName, file.errorString());
         return result;
     }
-    temporary.close();
-
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(temporary.fileName());
-    printer.setPageSize(QPageSize(QSizeF(page.widthInches, page.heightInches), QPageSize::Inch,
-                                  QString(), QPageSize::ExactMatch));
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    printer.setFullPage(true);
-    const PrintResult printed = printPlot(printer, plot, page);
-    result.layout = printed.layout;
-    if (!printed.ok || QFileInfo(temporary.fileName()).size() == 0) {
+    bool drawn = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kPdfDotsPerInch);
+        writer.setPageSize(QPageSize(QSizeF(page.widthInches, page.heightInches), QPageSize::Inch, QString(),
+                                     QPageSize::ExactMatch));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter;
+        if (painter.begin(&writer)) {
+            result.layout = renderPlot(painter, writer.logicalDpiX(), writer.logicalDpiY(), plot, page);
+            drawn = painter.end();
+        }
+    }
+    if (!drawn || file.size() == 0) {
+        file.cancelWriting();
         result.message = unableToWrite(fileName, QStringLiteral("the PDF page could not be produced"));
         return result;
     }
-    std::error_code error;
-    std::filesystem::rename(std::filesystem::path(temporary.fileName().toStdWString()),
-                            std::filesystem::path(target.absoluteFilePath().toStdWString()), error);
-    if (error) {
-        result.message = unableToWrite(fileName, QString::fromStdString(error.message()));
+    if (!file.commit()) {
+        result.message = unableToWrite(fileName, file.errorString());
         return result;
     }
     result.ok = true;

@@ -1,11 +1,11 @@
 // The "Connect / Download" page driven offscreen against the simulated module on a pseudo-terminal.
 
 #include "WindowHarness.h"
-#include "app/ConfigurePage.h"
-#include "app/ConnectPage.h"
-#include "app/DataPage.h"
-#include "app/LogPage.h"
-#include "app/ModuleController.h"
+#include "app/pages/ConfigurePage.h"
+#include "app/pages/ConnectPage.h"
+#include "app/pages/DataPage.h"
+#include "app/pages/LogPage.h"
+#include "app/controllers/ModuleController.h"
 #include "data/Plot.h"
 #include "module/Maintenance.h"
 #include "support/SimFixture.h"

@@ -1,7 +1,7 @@
 #include "PageFixture.h"
 
 #include "ModalScript.h"
-#include "app/DataUndo.h"
+#include "plot/DataEditor.h"
 
 #include <QComboBox>
 #include <QLabel>

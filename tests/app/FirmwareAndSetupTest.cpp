@@ -1,13 +1,13 @@
 // "Update Firmware", the module setup dialog and failing exchanges, driven offscreen.
 
 #include "WindowHarness.h"
-#include "app/AboutPage.h"
-#include "app/ConfigurePage.h"
-#include "app/ConnectPage.h"
+#include "app/pages/AboutPage.h"
+#include "app/pages/ConfigurePage.h"
+#include "app/pages/ConnectPage.h"
 #include "app/Controls.h"
-#include "app/ModSetForm.h"
-#include "app/ModuleActions.h"
-#include "app/ModuleController.h"
+#include "app/dialogs/ModuleSetupDialog.h"
+#include "app/controllers/ModuleActions.h"
+#include "app/controllers/ModuleController.h"
 #include "firmware/FirmwareUpdate.h"
 #include "support/SimFixture.h"
 
@@ -141,7 +141,7 @@ protected:
         window->PageControl->setCurrentWidget(window->aboutPage);
     }
 
-    TModSetForm& dialog() const { return *window->actions().modSetForm; }
+    ModuleSetupDialog& dialog() const { return *window->actions().modSetForm; }
 
     // Presses a mouse button on the About page's icon; while the dialog is open, `inDialog` runs and closes it.
     void pressIcon(Qt::KeyboardModifiers modifiers, const std::function<void()>& inDialog = {})

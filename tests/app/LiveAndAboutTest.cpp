@@ -1,12 +1,12 @@
 // The hidden "Log Data" page, the About page's links, and the settings across two runs of the window.
 
 #include "WindowHarness.h"
-#include "app/AboutPage.h"
+#include "app/pages/AboutPage.h"
 #include "app/Controls.h"
-#include "app/LogPage.h"
-#include "app/ModuleActions.h"
-#include "app/ConnectPage.h"
-#include "app/ModuleController.h"
+#include "app/pages/LogPage.h"
+#include "app/controllers/ModuleActions.h"
+#include "app/pages/ConnectPage.h"
+#include "app/controllers/ModuleController.h"
 #include "data/Plot.h"
 #include "support/SimFixture.h"
 

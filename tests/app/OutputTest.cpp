@@ -1,9 +1,9 @@
 #include "PageFixture.h"
 
 #include "ModalScript.h"
-#include "app/DataPage.h"
-#include "app/OutputActions.h"
-#include "app/PrtLocForm.h"
+#include "app/pages/DataPage.h"
+#include "app/controllers/OutputActions.h"
+#include "app/dialogs/OutputDialog.h"
 #include "plot/PrintSettings.h"
 #include "support/TestFiles.h"
 
@@ -25,7 +25,7 @@ namespace {
 
 struct OutputFormTest : ::testing::Test {
     PrintSettings settings;
-    TPrtLocForm form{settings};
+    OutputDialog form{settings};
 
     QLineEdit* edit(const char* name) { return child<QLineEdit>(&form, name); }
 };
@@ -54,7 +54,7 @@ struct PrintTest : PageFixture {
                 chooseType(dialog, row);
                 chooseFiles(dialog, {path});
             })
-            .thenOn(TPrtLocForm::staticMetaObject, [&](QWidget* dialog) {
+            .thenOn(OutputDialog::staticMetaObject, [&](QWidget* dialog) {
                 EXPECT_FALSE(child<QLineEdit>(dialog, "LeftEdit")->isEnabled());
                 EXPECT_FALSE(child<QWidget>(dialog, "TopLabel")->isEnabled());
                 if (!width.isNull())
@@ -182,7 +182,7 @@ TEST_F(PrintTest, aSizeThatCannotBeExportedOrPrintedIsRefused_mendedFault)
 
     // The stored width is now 0: a print refuses it before asking for the printer.
     ModalScript print;
-    print.thenOn(TPrtLocForm::staticMetaObject, [](QWidget* dialog) { click(child<QPushButton>(dialog, "OKBtn")); })
+    print.thenOn(OutputDialog::staticMetaObject, [](QWidget* dialog) { click(child<QPushButton>(dialog, "OKBtn")); })
         .thenMessage([](QWidget* box) {
             EXPECT_TRUE(messageText(box).startsWith(QStringLiteral("The plot cannot be printed at 0 x 3.5 inches")));
             acceptMessage(box);
@@ -218,7 +218,7 @@ TEST_F(PrintTest, cancellingEitherExportDialogWritesNothing)
     const QString path = dir.filePath(QStringLiteral("never.bmp"));
     ModalScript atSize;
     atSize.thenFileDialog([&](QWidget* dialog) { chooseFiles(dialog, {path}); })
-        .thenOn(TPrtLocForm::staticMetaObject, [](QWidget* dialog) { click(child<QPushButton>(dialog, "CancelBtn")); });
+        .thenOn(OutputDialog::staticMetaObject, [](QWidget* dialog) { click(child<QPushButton>(dialog, "CancelBtn")); });
     click(child<QPushButton>(page.get(), "ExportBtn"));
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(printSettings().leftInches, 0);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/DataPageContent.h"
-#include "app/PlotBox.h"
+#include "app/pages/DataPageContent.h"
+#include "app/plotview/PlotBox.h"
 #include "data/Plot.h"
 #include "plot/PlotLayout.h"
 

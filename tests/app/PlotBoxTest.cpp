@@ -1,6 +1,6 @@
 #include "PageFixture.h"
 
-#include "app/DataUndo.h"
+#include "plot/DataEditor.h"
 #include "plot/PixelMapping.h"
 
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 #include "WindowHarness.h"
 
-#include "app/ConnectPage.h"
-#include "app/ModuleController.h"
+#include "app/pages/ConnectPage.h"
+#include "app/controllers/ModuleController.h"
 
 #include <QPushButton>
 
@@ -64,7 +64,7 @@ void WindowTest::TearDown()
 
 void WindowTest::startWindow()
 {
-    window = std::make_unique<TMainForm>(&prompts);
+    window = std::make_unique<MainWindow>(&prompts);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
 }

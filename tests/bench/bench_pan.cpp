@@ -6,8 +6,8 @@
 
 #include "../support/RatioReporter.h"
 #include "../support/SyntheticFlight.h"
-#include "app/DataPageContent.h"
-#include "app/PlotBox.h"
+#include "app/pages/DataPageContent.h"
+#include "app/plotview/PlotBox.h"
 #include "data/AutoScale.h"
 #include "data/Plot.h"
 #include "plot/PlotRenderer.h"
