@@ -1,10 +1,15 @@
 #pragma once
 
 #include "app/AppSettings.h"
+#include "app/SessionMemory.h"
+#include "data/Plot.h"
+#include "plot/PrintSettings.h"
 
 #include <QMainWindow>
 #include <memory>
 
+class QAction;
+class QMenu;
 class QCheckBox;
 class QLabel;
 class QProgressBar;
@@ -19,14 +24,15 @@ class ConfigurePage;
 class ConnectPage;
 class DataPage;
 class LogPage;
-class ModuleActions;
+class ConfigController;
+class ConnectionController;
+class FirmwareController;
 class ModuleController;
 class Prompts;
-struct Plot;
 
-// The main window: five pages ("Log Data" hidden), the Close button and the status bar. It runs the start-up
-// sequence at its first show, remembers the user's choices between runs and routes the plot keys to the
-// "Recorded Data" page.
+// The main window: the menu bar, five pages ("Log Data" hidden), the Close button and the status bar. It owns the
+// plot record and the stored print settings, runs the start-up sequence at its first show and remembers the
+// user's choices between runs. Every command is a QAction in the menus: File, Edit, View, Module, Help.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -38,6 +44,11 @@ public:
     explicit MainWindow(Prompts* prompts = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+private:
+    Plot m_plot;
+    PrintSettings m_printSettings;
+
+public:
     QTabWidget* PageControl;
     ConnectPage* connectPage;
     ConfigurePage* configurePage;
@@ -57,16 +68,28 @@ public:
 
     QTimer* Timer3; // start-up timer
 
-    // The plot record; null until the first show.
-    Plot* plot() const { return m_plot.get(); }
+    // The plot record and the stored size and colour of prints and exports.
+    Plot& plot() { return m_plot; }
+    PrintSettings& printSettings() { return m_printSettings; }
+
+    // The menus, so that a page or panel can add its commands and View toggles.
+    QMenu* fileMenu() const { return m_fileMenu; }
+    QMenu* editMenu() const { return m_editMenu; }
+    QMenu* viewMenu() const { return m_viewMenu; }
+    QMenu* moduleMenu() const { return m_moduleMenu; }
+    QMenu* helpMenu() const { return m_helpMenu; }
+
+    // The data files loaded or saved last, newest first (File > Recent Files).
+    const QStringList& recentFiles() const { return m_session.recentFiles; }
+
+    // The module worker and the controllers of its exchanges.
+    ModuleController& module() const { return *m_module; }
+    ConnectionController& connection() const { return *m_connection; }
+    ConfigController& configuration() const { return *m_config; }
+    FirmwareController& firmware() const { return *m_firmware; }
 
     // The index into the speed table that Connect uses.
-    int speedIndex() const { return m_speedIndex; }
-    void setSpeedIndex(int index) { m_speedIndex = index; }
-
-    // The module worker and the handlers of the module controls.
-    ModuleController& module() const { return *m_module; }
-    ModuleActions& actions() const { return *m_actions; }
+    int speedIndex() const;
 
     // True when the window border lets the user resize the window.
     bool isSizeable() const { return m_sizeable; }
@@ -77,25 +100,41 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildStatusBar();
-    void FormShow();
-    void Timer3Timer();
-    void PageControlChange();
+    void buildMenus();
+    void connectModuleStatus();
+    template <class Controller>
+    QAction* moduleCommand(const char* name, const QString& text, const QString& shortcut, const QString& tip,
+                           Controller* controller, void (Controller::*command)());
+    void startUp();
+    void finishStartUp();
+    void clearReadouts();
+    void rememberFile(const QString& path);
+    void updateRecentMenu();
+    void applySession(const SessionMemory& memory);
+    SessionMemory currentSession() const;
     void applySettings(const AppSettings& settings);
     void setSizeable(bool sizeable);
 
     std::unique_ptr<Prompts> m_ownPrompts;
     Prompts& m_prompts;
     std::unique_ptr<ModuleController> m_module;
-    ModuleActions* m_actions;
+    ConnectionController* m_connection = nullptr;
+    ConfigController* m_config = nullptr;
+    FirmwareController* m_firmware = nullptr;
     bool m_firstShow = true;
     bool m_closeWhenIdle = false;
     bool m_sizeable = false;
-    int m_speedIndex = AppSettings::kDefaultSpeedIndex;
-    std::unique_ptr<Plot> m_plot;
+    SessionMemory m_session;
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    QMenu* m_editMenu = nullptr;
+    QMenu* m_viewMenu = nullptr;
+    QMenu* m_moduleMenu = nullptr;
+    QMenu* m_helpMenu = nullptr;
+    QAction* m_legendInOutput = nullptr;
 };
 
 } // namespace vimo

@@ -64,10 +64,11 @@ bool writeBitmap(const QImage& image, QIODevice& out, ExportFormat format, QStri
     return false;
 }
 
-ExportResult exportBitmap(const Plot& plot, const PrintSettings& page, const QString& fileName, ExportFormat format)
+ExportResult exportBitmap(const Plot& plot, const PrintSettings& page, const QString& fileName, ExportFormat format,
+                          const RenderOptions& options)
 {
     ExportResult result;
-    const QImage image = renderExportBitmap(plot, page, &result.layout);
+    const QImage image = renderExportBitmap(plot, page, &result.layout, options);
     if (image.isNull()) {
         const QSize size = exportPixelSize(page.widthInches, page.heightInches);
         result.message = QStringLiteral("There is not enough memory for a picture of %1 x %2 pixels.")
@@ -97,7 +98,8 @@ ExportResult exportBitmap(const Plot& plot, const PrintSettings& page, const QSt
 // A PDF page of the plot's size, the plot drawn as vectors at 1200 dots per inch (the resolution a
 // high-resolution printer reports). The page goes through a save file, so the target is replaced only when
 // the whole document was written.
-ExportResult exportPdf(const Plot& plot, const PrintSettings& page, const QString& fileName)
+ExportResult exportPdf(const Plot& plot, const PrintSettings& page, const QString& fileName,
+                       const RenderOptions& options)
 {
     ExportResult result;
     QSaveFile file(fileName);
@@ -114,7 +116,7 @@ ExportResult exportPdf(const Plot& plot, const PrintSettings& page, const QStrin
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter;
         if (painter.begin(&writer)) {
-            result.layout = renderPlot(painter, writer.logicalDpiX(), writer.logicalDpiY(), plot, page);
+            result.layout = renderPlot(painter, writer.logicalDpiX(), writer.logicalDpiY(), plot, page, options);
             drawn = painter.end();
         }
     }
@@ -190,7 +192,8 @@ std::optional<QString> printSizeProblem(double widthInches, double heightInches)
     return sizeProblem(widthInches, heightInches, "printed");
 }
 
-QImage renderExportBitmap(const Plot& plot, const PrintSettings& settings, PlotLayout* layout)
+QImage renderExportBitmap(const Plot& plot, const PrintSettings& settings, PlotLayout* layout,
+                          const RenderOptions& options)
 {
     if (exportSizeProblem(settings.widthInches, settings.heightInches))
         return {};
@@ -202,13 +205,14 @@ QImage renderExportBitmap(const Plot& plot, const PrintSettings& settings, PlotL
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     QPainter painter(&image);
-    const PlotLayout drawn = renderPlot(painter, kExportPixelsPerInch, kExportPixelsPerInch, plot, page);
+    const PlotLayout drawn = renderPlot(painter, kExportPixelsPerInch, kExportPixelsPerInch, plot, page, options);
     if (layout)
         *layout = drawn;
     return image;
 }
 
-ExportResult exportPlot(const Plot& plot, const PrintSettings& settings, const QString& fileName, ExportFormat format)
+ExportResult exportPlot(const Plot& plot, const PrintSettings& settings, const QString& fileName, ExportFormat format,
+                        const RenderOptions& options)
 {
     if (const auto problem = exportSizeProblem(settings.widthInches, settings.heightInches)) {
         ExportResult refused;
@@ -216,7 +220,8 @@ ExportResult exportPlot(const Plot& plot, const PrintSettings& settings, const Q
         return refused;
     }
     const PrintSettings page = exportPage(settings);
-    return format == ExportFormat::Pdf ? exportPdf(plot, page, fileName) : exportBitmap(plot, page, fileName, format);
+    return format == ExportFormat::Pdf ? exportPdf(plot, page, fileName, options)
+                                       : exportBitmap(plot, page, fileName, format, options);
 }
 
 } // namespace vimo

@@ -1,6 +1,7 @@
 // The "Configure" page driven offscreen against the simulated module.
 
 #include "WindowHarness.h"
+#include "PageControls.h"
 #include "app/pages/ConfigurePage.h"
 #include "app/pages/ConnectPage.h"
 #include "app/Controls.h"
@@ -42,7 +43,7 @@ protected:
         startWindow();
     }
 
-    ConfigurePage& page() const { return *window->configurePage; }
+    ConfigureControls page() const { return controls(window->configurePage); }
 
     void connect()
     {

@@ -1,4 +1,5 @@
 #include "app/pages/AboutPage.h"
+#include "PageControls.h"
 #include "app/GuardedApplication.h"
 #include "app/dialogs/Prompts.h"
 #include "app/AppSettings.h"
@@ -31,8 +32,10 @@
 namespace vimo {
 namespace {
 
+using test::controls;
+
 // Every test gets a settings store of its own.
-class MainFormTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -46,7 +49,7 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(MainFormTest, start_showsAboutFirst_withFivePagesAndLogDataHidden)
+TEST_F(MainWindowTest, start_showsAboutFirst_withFivePagesAndLogDataHidden)
 {
     MainWindow window;
     window.show();
@@ -67,14 +70,13 @@ TEST_F(MainFormTest, start_showsAboutFirst_withFivePagesAndLogDataHidden)
     EXPECT_FALSE(window.isSizeable());
     EXPECT_EQ(window.ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
     EXPECT_TRUE(window.ProgressBar1->isHidden());
-    EXPECT_FALSE(window.aboutPage->VersionInfo->text().isEmpty());
-    EXPECT_TRUE(window.aboutPage->BuildInfo->text().contains(QStringLiteral(", ")));
-    ASSERT_NE(window.plot(), nullptr);
-    EXPECT_EQ(window.plot()->signals.size(), 1); // the first data set
-    EXPECT_EQ(window.dataPage->plot(), window.plot());
+    EXPECT_FALSE(controls(window.aboutPage).VersionInfo->text().isEmpty());
+    EXPECT_TRUE(controls(window.aboutPage).BuildInfo->text().contains(QStringLiteral(", ")));
+    EXPECT_EQ(window.plot().signals.size(), 1); // the first data set
+    EXPECT_EQ(&window.dataPage->plot(), &window.plot());
 }
 
-TEST_F(MainFormTest, startupTimer_firesOnce_showingConnectPageAndApplyingSizeableFromLastRun)
+TEST_F(MainWindowTest, startupTimer_firesOnce_showingConnectPageAndApplyingSizeableFromLastRun)
 {
     {
         QSettings s = store();
@@ -85,7 +87,7 @@ TEST_F(MainFormTest, startupTimer_firesOnce_showingConnectPageAndApplyingSizeabl
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_TRUE(window.Timer3->isSingleShot());
     EXPECT_EQ(window.Timer3->interval(), 3000);
-    EXPECT_TRUE(window.connectPage->SizeChk->isChecked());
+    EXPECT_TRUE(controls(window.connectPage).SizeChk->isChecked());
     EXPECT_FALSE(window.isSizeable()); // not before the timer
 
     QSignalSpy ticks(window.Timer3, &QTimer::timeout);
@@ -96,24 +98,24 @@ TEST_F(MainFormTest, startupTimer_firesOnce_showingConnectPageAndApplyingSizeabl
     EXPECT_FALSE(window.Timer3->isActive());
 
     // Ticking the box now changes nothing until the next start.
-    window.connectPage->SizeChk->click();
+    controls(window.connectPage).SizeChk->click();
     EXPECT_TRUE(window.isSizeable());
 }
 
-TEST_F(MainFormTest, secondShow_doesNotRepeatTheFirstShow)
+TEST_F(MainWindowTest, secondShow_doesNotRepeatTheFirstShow)
 {
     MainWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const Plot* plot = window.plot();
+    const Plot* plot = &window.plot();
     window.PageControl->setCurrentWidget(window.configurePage);
     window.hide();
     window.show();
-    EXPECT_EQ(window.plot(), plot);
+    EXPECT_EQ(&window.plot(), plot);
     EXPECT_EQ(window.PageControl->currentWidget(), window.configurePage);
 }
 
-TEST_F(MainFormTest, pageChange_clearsTheReadouts)
+TEST_F(MainWindowTest, pageChange_clearsTheReadouts)
 {
     MainWindow window;
     window.show();
@@ -124,16 +126,16 @@ TEST_F(MainFormTest, pageChange_clearsTheReadouts)
     EXPECT_TRUE(window.ROCDisp->text().isEmpty());
 }
 
-TEST_F(MainFormTest, close_writesTheSettings_andTheNextStartRestoresThem)
+TEST_F(MainWindowTest, close_writesTheSettings_andTheNextStartRestoresThem)
 {
     {
         MainWindow window;
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         window.SimulateChk->setChecked(true);
-        window.configurePage->TrigChk->setChecked(true);
-        window.connectPage->SizeChk->setChecked(true);
-        window.plot()->gridColor = 0x00123456;
+        controls(window.configurePage).TrigChk->setChecked(true);
+        controls(window.connectPage).SizeChk->setChecked(true);
+        window.plot().gridColor = 0x00123456;
         window.close();
     }
     {
@@ -146,14 +148,14 @@ TEST_F(MainFormTest, close_writesTheSettings_andTheNextStartRestoresThem)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_TRUE(window.SimulateChk->isChecked());
-    EXPECT_TRUE(window.configurePage->TrigChk->isChecked());
-    EXPECT_TRUE(window.connectPage->SizeChk->isChecked());
-    EXPECT_EQ(window.plot()->gridColor, 0x00123456u);
+    EXPECT_TRUE(controls(window.configurePage).TrigChk->isChecked());
+    EXPECT_TRUE(controls(window.connectPage).SizeChk->isChecked());
+    EXPECT_EQ(window.plot().gridColor, 0x00123456u);
     EXPECT_EQ(window.speedIndex(), 5);
-    EXPECT_EQ(window.connectPage->SpeedBox->currentText(), QStringLiteral("115200"));
+    EXPECT_EQ(controls(window.connectPage).SpeedBox->currentText(), QStringLiteral("115200"));
 }
 
-TEST_F(MainFormTest, configureChoices_areStoredAsTheProgramReadsThem)
+TEST_F(MainWindowTest, configureChoices_areStoredAsTheProgramReadsThem)
 {
     {
         QSettings s = store();
@@ -166,13 +168,13 @@ TEST_F(MainFormTest, configureChoices_areStoredAsTheProgramReadsThem)
         MainWindow window;
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        EXPECT_EQ(window.configurePage->AutoStartGrp->itemIndex(), 3);
-        EXPECT_EQ(window.configurePage->AutoZeroGrp->itemIndex(), 3);
-        EXPECT_FALSE(window.configurePage->AutoZeroChk->isChecked());
-        EXPECT_EQ(window.configurePage->T1Bar->value(), 15);
-        EXPECT_EQ(window.configurePage->ZCutBar->value(), 1500);
-        window.configurePage->AutoStartSecEdit->setText(QStringLiteral("12 seconds"));
-        window.configurePage->AutoStopSecEdit->setText(QStringLiteral("soon"));
+        EXPECT_EQ(controls(window.configurePage).AutoStartGrp->itemIndex(), 3);
+        EXPECT_EQ(controls(window.configurePage).AutoZeroGrp->itemIndex(), 3);
+        EXPECT_FALSE(controls(window.configurePage).AutoZeroChk->isChecked());
+        EXPECT_EQ(controls(window.configurePage).T1Bar->value(), 15);
+        EXPECT_EQ(controls(window.configurePage).ZCutBar->value(), 1500);
+        controls(window.configurePage).AutoStartSecEdit->setText(QStringLiteral("12 seconds"));
+        controls(window.configurePage).AutoStopSecEdit->setText(QStringLiteral("soon"));
         window.close();
     }
     QSettings s = store();
@@ -182,7 +184,7 @@ TEST_F(MainFormTest, configureChoices_areStoredAsTheProgramReadsThem)
     EXPECT_EQ(s.value(QStringLiteral("Settings/ZT1")).toInt(), 15);
 }
 
-TEST_F(MainFormTest, handEditedNonsense_takesDefaultsAndRangesWithoutCostingTheRest)
+TEST_F(MainWindowTest, handEditedNonsense_takesDefaultsAndRangesWithoutCostingTheRest)
 {
     {
         QSettings s = store();
@@ -199,9 +201,9 @@ TEST_F(MainFormTest, handEditedNonsense_takesDefaultsAndRangesWithoutCostingTheR
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(window.speedIndex(), 5);
     EXPECT_EQ(window.pos(), QPoint(339, 143));
-    EXPECT_EQ(window.connectPage->CommPortBox->currentIndex(), -1);
-    EXPECT_TRUE(window.configurePage->TrigChk->isChecked());
-    EXPECT_EQ(window.plot()->infoColor, 0x00FF00u);
+    EXPECT_EQ(controls(window.connectPage).CommPortBox->currentIndex(), -1);
+    EXPECT_TRUE(controls(window.configurePage).TrigChk->isChecked());
+    EXPECT_EQ(window.plot().infoColor, 0x00FF00u);
 }
 
 } // namespace
@@ -210,29 +212,31 @@ TEST_F(MainFormTest, handEditedNonsense_takesDefaultsAndRangesWithoutCostingTheR
 namespace vimo {
 namespace {
 
+using test::controls;
+
 // Arrow keys with Ctrl change the plot only on "Recorded Data"; elsewhere they reach the focused control.
-TEST_F(MainFormTest, plotKeys_actOnlyOnTheRecordedDataPage)
+TEST_F(MainWindowTest, plotKeys_actOnlyOnTheRecordedDataPage)
 {
     MainWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const double xMax = window.plot()->xMax;
+    const double xMax = window.plot().xMax;
 
     window.PageControl->setCurrentWidget(window.configurePage);
-    QLineEdit* edit = window.configurePage->AutoStartSecEdit;
+    QLineEdit* edit = controls(window.configurePage).AutoStartSecEdit;
     edit->setFocus();
     edit->setCursorPosition(0);
     QTest::keyClick(edit, Qt::Key_Right, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Home);
-    EXPECT_EQ(window.plot()->xMax, xMax);
+    EXPECT_EQ(window.plot().xMax, xMax);
     EXPECT_EQ(edit->cursorPosition(), 0); // Home went to the edit
 
     window.PageControl->setCurrentWidget(window.dataPage);
     QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
     QTest::keyClick(focused, Qt::Key_Right, Qt::ControlModifier);
-    EXPECT_EQ(window.plot()->xMax, xMax / 2); // Ctrl+Right halves the time span
+    EXPECT_EQ(window.plot().xMax, xMax / 2); // Ctrl+Right halves the time span
     QTest::keyClick(focused, Qt::Key_Home);
-    EXPECT_EQ(window.plot()->xMax, xMax);
+    EXPECT_EQ(window.plot().xMax, xMax);
 }
 
 TEST(GuardedDelivery, anExceptionIsReportedAndGoesNoFurther)

@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 
@@ -62,6 +63,8 @@ void DataFileActions::save(int activeSet)
                                         : datafile::saveDataSetFile(path, m_plot, activeSet);
     if (status == SaveStatus::Failed)
         showError(m_parent, unableToOpenMessage(path));
+    else if (status == SaveStatus::Saved)
+        Q_EMIT fileUsed(path);
 }
 
 void DataFileActions::load()
@@ -76,14 +79,34 @@ int DataFileActions::loadFiles(const QStringList& paths)
     int added = 0;
     for (const QString& path : paths) {
         const int sets = datafile::loadDataFile(path, m_plot);
-        if (sets < 0)
+        if (sets < 0) {
             showError(m_parent, unableToOpenMessage(path));
-        else
+        } else {
             added += sets;
+            Q_EMIT fileUsed(path);
+        }
     }
     if (added > 0)
         Q_EMIT loaded();
     return added;
+}
+
+QString DataFileActions::loadFolder() const
+{
+    return m_loadDialog->directory().absolutePath();
+}
+
+QString DataFileActions::saveFolder() const
+{
+    return m_saveDialog->directory().absolutePath();
+}
+
+void DataFileActions::setFolders(const QString& loadFolder, const QString& saveFolder)
+{
+    if (!loadFolder.isEmpty() && QFileInfo(loadFolder).isDir())
+        m_loadDialog->setDirectory(loadFolder);
+    if (!saveFolder.isEmpty() && QFileInfo(saveFolder).isDir())
+        m_saveDialog->setDirectory(saveFolder);
 }
 
 QStringList DataFileActions::droppedFiles(const QMimeData* mime)

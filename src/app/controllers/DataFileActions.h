@@ -36,7 +36,15 @@ public:
 
     SaveChoiceDialog& saveSelection() { return *m_saveSel; }
 
+    // The folders the load and save dialogs open in (the last ones used); a folder that does not exist is ignored.
+    QString loadFolder() const;
+    QString saveFolder() const;
+    void setFolders(const QString& loadFolder, const QString& saveFolder);
+
 Q_SIGNALS:
+    // A data file was loaded or saved (for the recent files).
+    void fileUsed(const QString& path);
+
     // Data sets were added by a load: the page selects the first one in the Data Properties list and repaints.
     void loaded();
 

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -65,6 +66,17 @@ void OutputActions::setExportType(int type)
     m_exportDialog->setDefaultSuffix(QLatin1String(kindOf(m_exportType).suffix));
 }
 
+QString OutputActions::exportFolder() const
+{
+    return m_exportDialog->directory().absolutePath();
+}
+
+void OutputActions::setExportFolder(const QString& folder)
+{
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        m_exportDialog->setDirectory(folder);
+}
+
 void OutputActions::clearOffsets()
 {
     m_settings.leftInches = 0;
@@ -84,7 +96,9 @@ void OutputActions::print()
             if (dialog.exec() == QDialog::Accepted) {
                 // Let the screen repaint where the dialogs covered it before the page is rendered.
                 QApplication::processEvents();
-                const PrintResult printed = printPlot(*m_printer, m_plot, m_settings);
+                RenderOptions options;
+                options.legend = m_legend;
+                const PrintResult printed = printPlot(*m_printer, m_plot, m_settings, options);
                 if (!printed.ok)
                     showError(m_parent, printed.message);
             }
@@ -109,7 +123,9 @@ void OutputActions::exportPlot()
     clearOffsets();
     if (!accepted)
         return;
-    const ExportResult result = vimo::exportPlot(m_plot, m_settings, path, kindOf(m_exportType).format);
+    RenderOptions options;
+    options.legend = m_legend;
+    const ExportResult result = vimo::exportPlot(m_plot, m_settings, path, kindOf(m_exportType).format, options);
     if (!result.ok)
         showError(m_parent, result.message);
 }

@@ -35,6 +35,14 @@ public:
     int exportType() const { return m_exportType; }
     void setExportType(int type);
 
+    // The folder the export dialog opens in (the last one used); a folder that does not exist is ignored.
+    QString exportFolder() const;
+    void setExportFolder(const QString& folder);
+
+    // Whether exported and printed plots carry the legend (off unless asked for).
+    bool legend() const { return m_legend; }
+    void setLegend(bool on) { m_legend = on; }
+
     OutputDialog& outputDialog() { return *m_output; }
     QPrinter& printer() { return *m_printer; }
 
@@ -48,6 +56,7 @@ private:
     QFileDialog* m_exportDialog;
     std::unique_ptr<QPrinter> m_printer;
     int m_exportType = Bitmap;
+    bool m_legend = false;
 };
 
 } // namespace vimo

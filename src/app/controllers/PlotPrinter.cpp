@@ -1,13 +1,12 @@
 #include "app/controllers/PlotPrinter.h"
 
-#include "plot/PlotRenderer.h"
 
 #include <QPainter>
 #include <QPrinter>
 
 namespace vimo {
 
-PrintResult printPlot(QPrinter& printer, const Plot& plot, const PrintSettings& settings)
+PrintResult printPlot(QPrinter& printer, const Plot& plot, const PrintSettings& settings, const RenderOptions& options)
 {
     PrintResult result;
     QPainter painter;
@@ -15,7 +14,7 @@ PrintResult printPlot(QPrinter& printer, const Plot& plot, const PrintSettings& 
         result.message = QStringLiteral("The printer could not start the page.");
         return result;
     }
-    result.layout = renderPlot(painter, printer.logicalDpiX(), printer.logicalDpiY(), plot, settings);
+    result.layout = renderPlot(painter, printer.logicalDpiX(), printer.logicalDpiY(), plot, settings, options);
     if (!painter.end()) {
         result.message = QStringLiteral("The printer could not finish the page.");
         return result;

@@ -89,11 +89,11 @@ DataPropertiesDialog::DataPropertiesDialog(Plot& plot, DataEditor& editor, QWidg
 
     buildLayout();
     OKBtn->setDefault(true);
-    connect(ApplyBtn, &QPushButton::clicked, this, &DataPropertiesDialog::ApplyBtnClick);
-    connect(DelSetBtn, &QPushButton::clicked, this, &DataPropertiesDialog::DelSetBtnClick);
-    connect(DriftBtn, &QPushButton::clicked, this, &DataPropertiesDialog::DriftBtnClick);
-    connect(OffsetBtn, &QPushButton::clicked, this, &DataPropertiesDialog::OffsetBtnClick);
-    connect(PhotoBtn, &QPushButton::clicked, this, &DataPropertiesDialog::PhotoBtnClick);
+    connect(ApplyBtn, &QPushButton::clicked, this, &DataPropertiesDialog::applyProperties);
+    connect(DelSetBtn, &QPushButton::clicked, this, &DataPropertiesDialog::deleteSelectedSet);
+    connect(DriftBtn, &QPushButton::clicked, this, &DataPropertiesDialog::correctDrift);
+    connect(OffsetBtn, &QPushButton::clicked, this, &DataPropertiesDialog::correctOffset);
+    connect(PhotoBtn, &QPushButton::clicked, this, &DataPropertiesDialog::writePhotoList);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -225,7 +225,7 @@ DataSetProperties DataPropertiesDialog::editedProperties(int k) const
     return p;
 }
 
-void DataPropertiesDialog::ApplyBtnClick()
+void DataPropertiesDialog::applyProperties()
 {
     const int k = selectedRow();
     if (k < 0)
@@ -236,7 +236,7 @@ void DataPropertiesDialog::ApplyBtnClick()
     });
 }
 
-void DataPropertiesDialog::DelSetBtnClick()
+void DataPropertiesDialog::deleteSelectedSet()
 {
     const int k = selectedRow();
     if (k < 0)
@@ -245,7 +245,7 @@ void DataPropertiesDialog::DelSetBtnClick()
     showDataSetProperties(0);
 }
 
-void DataPropertiesDialog::DriftBtnClick()
+void DataPropertiesDialog::correctDrift()
 {
     const int k = selectedRow();
     if (k < 0)
@@ -259,7 +259,7 @@ void DataPropertiesDialog::DriftBtnClick()
         showError(this, driftMessage(*result));
 }
 
-void DataPropertiesDialog::OffsetBtnClick()
+void DataPropertiesDialog::correctOffset()
 {
     const int k = selectedRow();
     if (k < 0)
@@ -269,7 +269,7 @@ void DataPropertiesDialog::OffsetBtnClick()
     Note3Edit->setText(m_plot.signals.at(k).notes[2]);
 }
 
-void DataPropertiesDialog::PhotoBtnClick()
+void DataPropertiesDialog::writePhotoList()
 {
     const int k = selectedRow();
     if (k < 0 || m_photoDialog->exec() != QDialog::Accepted || m_photoDialog->selectedFiles().isEmpty())

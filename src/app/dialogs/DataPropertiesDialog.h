@@ -35,11 +35,11 @@ public:
     void showDataSetProperties(int k);
     int selectedRow() const;
 
-    void ApplyBtnClick();
-    void DelSetBtnClick();
-    void DriftBtnClick();
-    void OffsetBtnClick();
-    void PhotoBtnClick();
+    void applyProperties();
+    void deleteSelectedSet();
+    void correctDrift();
+    void correctOffset();
+    void writePhotoList();
 
     // How a written photo list is shown; the desktop's viewer by default.
     void setFileOpener(std::function<void(const QString& path)> opener) { m_openFile = std::move(opener); }

@@ -18,16 +18,16 @@ class ModuleSetupDialog : public QDialog {
 public:
     explicit ModuleSetupDialog(QWidget* parent = nullptr);
 
-    QLabel* ModDisp;
-    SpinButtons* CSpinButton1;
-    QComboBox* MemList;
-    QPushButton* BitBtn1; // Close
-
     // Shows the dialog for the two fields and lets the user change them; returns when the dialog has closed.
     void edit(std::uint8_t& moduleVersion, std::uint8_t& memorySize);
 
 private:
     void showVersion();
+
+    QLabel* ModDisp;
+    SpinButtons* CSpinButton1;
+    QComboBox* MemList;
+    QPushButton* BitBtn1; // Close
 
     std::uint8_t* m_version = nullptr;
     std::uint8_t* m_memorySize = nullptr;

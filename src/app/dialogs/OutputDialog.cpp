@@ -65,7 +65,7 @@ OutputDialog::OutputDialog(PrintSettings& settings, QWidget* parent)
     layout->addWidget(group);
     layout->addLayout(buttons);
 
-    connect(OKBtn, &QPushButton::clicked, this, &OutputDialog::OKBtnClick);
+    connect(OKBtn, &QPushButton::clicked, this, &OutputDialog::acceptSize);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -94,7 +94,7 @@ int OutputDialog::run()
     return exec();
 }
 
-void OutputDialog::OKBtnClick()
+void OutputDialog::acceptSize()
 {
     readInto(WidthEdit, m_settings.widthInches);
     readInto(HeightEdit, m_settings.heightInches);

@@ -30,7 +30,7 @@ public:
     // Shows the dialog modally; returns QDialog::exec()'s result.
     int run();
 
-    void OKBtnClick();
+    void acceptSize();
 
 private:
     PrintSettings& m_settings;

@@ -108,7 +108,7 @@ PlotInfoDialog::PlotInfoDialog(Plot& plot, QWidget* parent)
     layout->addLayout(buttons);
 
     OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &PlotInfoDialog::OKBtnClick);
+    connect(OKBtn, &QPushButton::clicked, this, &PlotInfoDialog::applyAndClose);
     connect(CancelBtn, &QPushButton::clicked, this, &PlotInfoDialog::reject);
 }
 
@@ -147,7 +147,7 @@ void PlotInfoDialog::syncSwitches()
     ShowROCChk->setChecked(m_plot.showAvgClimb);
 }
 
-void PlotInfoDialog::OKBtnClick()
+void PlotInfoDialog::applyAndClose()
 {
     const auto texts = plotTexts(m_plot);
     for (std::size_t i = 0; i < m_texts.size(); ++i)

@@ -30,7 +30,7 @@ public:
     // The switches as restored from the settings at start-up; the plot's flags take them.
     void restoreSwitches(bool showInfo, bool showBackground, bool showAvgClimb);
 
-    void OKBtnClick();
+    void applyAndClose();
     void reject() override; // Cancel and closing the window
 
 Q_SIGNALS:

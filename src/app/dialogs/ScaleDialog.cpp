@@ -36,9 +36,9 @@ ScaleDialog::ScaleDialog(Plot& plot, QWidget* parent)
     layout->addLayout(fields);
     layout->addLayout(buttons);
 
-    connect(OkBtn, &QPushButton::clicked, this, &ScaleDialog::OkBtnClick);
+    connect(OkBtn, &QPushButton::clicked, this, &ScaleDialog::applyScale);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(AutoBtn, &QPushButton::clicked, this, &ScaleDialog::AutoBtnClick);
+    connect(AutoBtn, &QPushButton::clicked, this, &ScaleDialog::scaleAutomatically);
 }
 
 int ScaleDialog::run()
@@ -48,13 +48,13 @@ int ScaleDialog::run()
     return exec();
 }
 
-void ScaleDialog::AutoBtnClick()
+void ScaleDialog::scaleAutomatically()
 {
     showTexts(autoScaleTexts(m_plot));
     Q_EMIT plotChanged();
 }
 
-void ScaleDialog::OkBtnClick()
+void ScaleDialog::applyScale()
 {
     const ScaleTexts texts{XMinEdit->text(), XMaxEdit->text(), YMinEdit->text(), YMaxEdit->text()};
     const QString problem = acceptScaleTexts(m_plot, texts, ScaleCheck::RefuseInvalid);

@@ -22,8 +22,8 @@ public:
     // Fills the edits from the current range and shows the dialog modally; returns QDialog::exec()'s result.
     int run();
 
-    void AutoBtnClick();
-    void OkBtnClick();
+    void scaleAutomatically();
+    void applyScale();
 
 Q_SIGNALS:
     // The plot's range changed: repaint.

@@ -98,9 +98,10 @@ AboutPage::AboutPage(QWidget* parent)
     page->addLayout(row);
     page->addStretch(2);
 
-    connect(AboutEmail, &LinkLabel::clicked, this, &AboutPage::AboutEmailClick);
-    connect(AboutWebSite, &LinkLabel::clicked, this, &AboutPage::AboutWebSiteClick);
-    connect(ManualBtn, &QPushButton::clicked, this, &AboutPage::ManualBtnClick);
+    connect(AboutEmail, &LinkLabel::clicked, this, &AboutPage::openEmail);
+    connect(AboutWebSite, &LinkLabel::clicked, this, &AboutPage::openWebSite);
+    connect(ManualBtn, &QPushButton::clicked, this, &AboutPage::openManual);
+    connect(Image1, &IconLabel::ctrlPressed, this, &AboutPage::moduleSetupRequested);
 }
 
 void AboutPage::showIcon()
@@ -109,17 +110,23 @@ void AboutPage::showIcon()
 }
 
 // Failures to launch (no mail program, no viewer, no manual) are not reported: the desktop shows its own.
-void AboutPage::AboutEmailClick()
+void AboutPage::setVersionTexts(const QString& version, const QString& build)
+{
+    VersionInfo->setText(version);
+    BuildInfo->setText(build);
+}
+
+void AboutPage::openEmail()
 {
     QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + AboutEmail->text()));
 }
 
-void AboutPage::AboutWebSiteClick()
+void AboutPage::openWebSite()
 {
     QDesktopServices::openUrl(QUrl::fromUserInput(AboutWebSite->text()));
 }
 
-void AboutPage::ManualBtnClick()
+void AboutPage::openManual()
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(appinfo::manualPath()));
 }

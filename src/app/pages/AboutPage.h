@@ -29,6 +29,22 @@ class AboutPage : public QWidget {
 public:
     explicit AboutPage(QWidget* parent = nullptr);
 
+    // Shows the program icon (the first show of the window does it).
+    void showIcon();
+
+    // The version and build lines.
+    void setVersionTexts(const QString& version, const QString& build);
+
+Q_SIGNALS:
+    // Ctrl with a mouse button on the icon: the module setup dialog.
+    void moduleSetupRequested();
+
+private:
+    // The two links and "Manual" hand the address or the manual to the desktop.
+    void openEmail();
+    void openWebSite();
+    void openManual();
+
     QLabel* AboutAppName;
     IconLabel* Image1;
     QLabel* VersionInfo;
@@ -36,14 +52,6 @@ public:
     LinkLabel* AboutEmail;
     LinkLabel* AboutWebSite;
     QPushButton* ManualBtn;
-
-    // Shows the program icon (the first show of the window does it).
-    void showIcon();
-
-    // Handlers of the two links and of "Manual": they hand the address or the manual to the desktop.
-    void AboutEmailClick();
-    void AboutWebSiteClick();
-    void ManualBtnClick();
 };
 
 } // namespace vimo

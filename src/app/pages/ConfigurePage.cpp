@@ -273,18 +273,77 @@ ConfigurePage::ConfigurePage(QWidget* parent) : QWidget(parent)
 
     showF5j(false);
 
-    connect(UnitsGrp, &RadioGroup::itemClicked, this, &ConfigurePage::UnitsGrpClick);
-    connect(AutoZeroChk, &QCheckBox::clicked, this, &ConfigurePage::AutoZeroChkClick);
-    connect(CompatChk, &QCheckBox::clicked, this, &ConfigurePage::CompatChkClick);
+    connect(UnitsGrp, &RadioGroup::itemClicked, this, &ConfigurePage::changeUnits);
+    connect(AutoZeroChk, &QCheckBox::clicked, this, &ConfigurePage::toggleAutoZero);
+    connect(CompatChk, &QCheckBox::clicked, this, &ConfigurePage::toggleCompatibility);
+
+    connect(ReadCfgBtn, &QPushButton::clicked, this, &ConfigurePage::readConfigRequested);
+    connect(WriteCfgBtn, &QPushButton::clicked, this, &ConfigurePage::writeConfigRequested);
+    connect(BitBtn1, &QPushButton::clicked, this, &ConfigurePage::resetDefaultsRequested);
+    connect(CalBtn, &QPushButton::clicked, this, &ConfigurePage::calibrateRequested);
+    connect(ResetModuleBtn, &QPushButton::clicked, this, &ConfigurePage::resetModuleRequested);
+    connect(UpdateBtn, &QPushButton::clicked, this, &ConfigurePage::updateFirmwareRequested);
+    const std::pair<SpinButtons*, IntervalEditor::Field> arrows[] = {
+        {HourSpin, IntervalEditor::Hours},
+        {MinSpin, IntervalEditor::Minutes},
+        {SecSpin, IntervalEditor::Seconds},
+        {mSecSpin, IntervalEditor::Milliseconds},
+    };
+    for (const auto& [buttons, field] : arrows) {
+        connect(buttons, &SpinButtons::up, this, [this, field = field] { Q_EMIT intervalStepRequested(field, true); });
+        connect(buttons, &SpinButtons::down, this,
+                [this, field = field] { Q_EMIT intervalStepRequested(field, false); });
+    }
 }
 
-void ConfigurePage::UnitsGrpClick(int row)
+void ConfigurePage::setFirmwareVersion(const QString& version)
+{
+    FirmwareVersionDisp->setText(version);
+}
+
+QString ConfigurePage::firmwareVersion() const
+{
+    return FirmwareVersionDisp->text();
+}
+
+void ConfigurePage::setBlankCaption(const QString& caption)
+{
+    BlankChk->setText(caption);
+}
+
+QString ConfigurePage::calibrationAltitude() const
+{
+    return AltCalEdit->text();
+}
+
+void ConfigurePage::showSentSeconds(const QString& autoStartSeconds, const QString& autoStopSeconds)
+{
+    AutoStartSecEdit->setText(autoStartSeconds);
+    AutoStopSecEdit->setText(autoStopSeconds);
+}
+
+bool ConfigurePage::partIsBlank() const
+{
+    return BlankPartChk->isChecked();
+}
+
+bool ConfigurePage::forceUpdate() const
+{
+    return ForceChk->isChecked();
+}
+
+bool ConfigurePage::manualEntry() const
+{
+    return CompatChk->isChecked();
+}
+
+void ConfigurePage::changeUnits(int row)
 {
     AboveUnitsPanel->setText(unitName(row));
     BelowUnitsPanel->setText(unitName(row));
 }
 
-void ConfigurePage::AutoZeroChkClick(bool checked)
+void ConfigurePage::toggleAutoZero(bool checked)
 {
     ConfigControls c = controls();
     c.setAutoZeroChecked(checked);
@@ -292,7 +351,7 @@ void ConfigurePage::AutoZeroChkClick(bool checked)
 }
 
 // Entering the boot loader by hand cannot go with "Part is Blank".
-void ConfigurePage::CompatChkClick(bool checked)
+void ConfigurePage::toggleCompatibility(bool checked)
 {
     if (checked)
         BlankPartChk->setChecked(false);

@@ -120,6 +120,92 @@ ConnectPage::ConnectPage(QWidget* parent)
     page->addWidget(connection);
     page->addLayout(middle, 1);
     page->addWidget(SizeChk);
+
+    connect(ConnectBtn, &QPushButton::clicked, this, &ConnectPage::connectRequested);
+    connect(SpeedBox, &QComboBox::activated, this, &ConnectPage::speedChosen);
+    connect(DLInfoBtn, &QPushButton::clicked, this, &ConnectPage::downloadInfoRequested);
+    connect(DLDataBtn, &QPushButton::clicked, this, &ConnectPage::downloadDataRequested);
+    connect(EraseDataBtn, &QPushButton::clicked, this, &ConnectPage::eraseRequested);
+}
+
+void ConnectPage::setPorts(const QStringList& rows)
+{
+    CommPortBox->clear();
+    CommPortBox->addItems(rows);
+}
+
+int ConnectPage::portCount() const
+{
+    return CommPortBox->count();
+}
+
+void ConnectPage::setPortRow(int row)
+{
+    CommPortBox->setCurrentIndex(row);
+}
+
+int ConnectPage::portRow() const
+{
+    const int row = CommPortBox->currentIndex();
+    if (row < 0 || CommPortBox->currentText() != CommPortBox->itemText(row))
+        return -1;
+    return row;
+}
+
+QString ConnectPage::portText() const
+{
+    return CommPortBox->currentText().trimmed();
+}
+
+int ConnectPage::speedIndex() const
+{
+    return SpeedBox->currentIndex();
+}
+
+void ConnectPage::setSpeedIndex(int index)
+{
+    SpeedBox->setCurrentIndex(index);
+}
+
+void ConnectPage::setConnected(bool connected)
+{
+    ConnectBtn->setText(connected ? QStringLiteral("Disconnect") : QStringLiteral("Connect"));
+}
+
+void ConnectPage::setSets(const QStringList& rows, int selected)
+{
+    SetList->clear();
+    SetList->addItems(rows);
+    SetList->setCurrentIndex(selected);
+}
+
+void ConnectPage::clearSets()
+{
+    SetList->clear();
+}
+
+int ConnectPage::selectedSet() const
+{
+    return SetList->currentIndex();
+}
+
+void ConnectPage::setExchangeRunning(bool running, bool downloading)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{CommPortBox, SpeedBox, ConnectBtn, DLInfoBtn, SetList,
+                                                      EraseDataBtn})
+        w->setEnabled(!running);
+    DLDataBtn->setEnabled(!running || downloading);
+    DLDataBtn->setText(downloading ? QStringLiteral("Cancel Download") : QStringLiteral("Download Data"));
+}
+
+bool ConnectPage::sizeable() const
+{
+    return SizeChk->isChecked();
+}
+
+void ConnectPage::setSizeable(bool sizeable)
+{
+    SizeChk->setChecked(sizeable);
 }
 
 void ConnectPage::clearMemo()

@@ -4,59 +4,129 @@
 
 #include <QWidget>
 
-class QKeyEvent;
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
 
 namespace vimo {
 
-class DataPageContent;
+class DataEditor;
+class DataFileActions;
+class DataPropertiesDialog;
+class OutputActions;
+class PlotBox;
+class PlotInfoDialog;
+class ScaleDialog;
 struct Plot;
+struct PrintSettings;
 
-// The "Recorded Data" page: the plot box and its tools (zoom, pan, mouse modes, active data set, data and plot
-// properties, load, save, export, print).
+// The "Recorded Data" page: the plot box with its zoom, pan, reset and crop buttons, the "Mouse" modes, the
+// active data set, the statistics of the visible range, and the buttons that open the scale, data properties and
+// plot properties dialogs, load, save, export and print. Every change ends by repainting the plot box.
 //
-// The page holds the hooks the main window uses; its content (DataPageContent) is built when the plot exists:
-// - setPlot(): the plot record, created at the window's first show;
-// - dataSetsChanged(): data sets were added to the plot (a download); the page shows them;
-// - handlePlotKey(): the plot keys, offered by the window's key preview only while this page is shown;
-// - setExchangeRunning(): while a module exchange runs, Load, Data Properties, Crop and Scale must be disabled;
-// - applySettings() / collectSettings(): the remembered values that belong to this page and its dialogs
-//   ("Show Points", the plot labels switches, export type; the print size and colour go to printSettings());
-// - readout(): the cursor and rate-of-climb read-outs for the status bar.
+// Each command of the page is a QAction (commands()), which the window also puts in its menus. The plot keys are
+// shortcuts of the page: they act only while the page is shown, whichever of its controls has the focus.
 class DataPage : public QWidget {
     Q_OBJECT
 public:
-    explicit DataPage(QWidget* parent = nullptr);
+    // The page's commands, for the window's menus.
+    struct Commands {
+        QAction* load = nullptr;
+        QAction* save = nullptr;
+        QAction* exportPlot = nullptr;
+        QAction* print = nullptr;
+        QAction* undo = nullptr;
+        QAction* redo = nullptr;
+        QAction* scale = nullptr;
+        QAction* dataProperties = nullptr;
+        QAction* plotProperties = nullptr;
+        QAction* zoomIn = nullptr;
+        QAction* zoomOut = nullptr;
+        QAction* zoomReset = nullptr;
+        QAction* crop = nullptr;
+        QAction* legend = nullptr;
+    };
 
-    void setPlot(Plot* plot);
-    Plot* plot() const { return m_plot; }
+    // `plot` and `print` (the stored size and colour of prints and exports) outlive the page.
+    DataPage(Plot& plot, PrintSettings& print, QWidget* parent = nullptr);
+    ~DataPage() override;
 
-    void dataSetsChanged();
+    Plot& plot() const { return m_plot; }
+    PlotBox* plotBox() const { return m_plotBox; }
+    DataEditor& editor() { return *m_editor; }
+    DataFileActions& files() { return *m_files; }
+    OutputActions& output() { return *m_output; }
+    DataPropertiesDialog& dataProperties() { return *m_dataPropForm; }
+    const Commands& commands() const { return m_commands; }
 
-    // True when the key was a plot key and has been handled (the focused control then never sees it).
-    bool handlePlotKey(QKeyEvent* event);
+    // The active data set: the selected row of "Active Data Set", -1 for none.
+    int activeSet() const;
 
+    // Repaints the plot after a change made elsewhere (a download added data sets).
+    void repaintPlot();
+
+    // While a module exchange runs, nothing may change what it works on: Load, Data Properties, Crop, Scale, undo
+    // and dropped files are refused.
     void setExchangeRunning(bool running);
     bool exchangeRunning() const { return m_exchangeRunning; }
 
+    // The remembered values that belong to this page and its dialogs ("Show Points", the plot labels switches,
+    // the print size and colour, the export type).
     void applySettings(const AppSettings& settings);
     void collectSettings(AppSettings& settings) const;
+
+    bool showPoints() const;
+    void setShowPoints(bool on);
+
+    // The legend on the screen's plot (the View menu's toggle).
+    bool legendShown() const;
+    void setLegendShown(bool shown);
 
     // The module data set last chosen for download (0-based), for the suggested data set file name.
     void setSelectedSet(int set);
 
-    // The page's content; null until setPlot().
-    DataPageContent* content() const { return m_content; }
+    // Data files dropped anywhere on `window` are loaded like "Load" does.
+    void acceptDropsOn(QWidget* window);
 
 Q_SIGNALS:
     // New texts for the status bar's cursor (XYDisp) and rate-of-climb (ROCDisp) read-outs.
-    void readout(const QString& xy, const QString& roc);
+    void readout(const QString& position, const QString& rateOfClimb);
+
+protected:
+    // Leaving the page clears the window's read-outs; the rate of climb text starts afresh.
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Plot* m_plot = nullptr;
-    DataPageContent* m_content = nullptr;
+    QWidget* buildControls();
+    void createCommands();
+    void addPlotKeys();
+    void updateStats();
+    void followDeletedActiveSet();
+    void updateUndoActions();
+
+    Plot& m_plot;
+    PrintSettings& m_print;
+    DataEditor* m_editor;
+    PlotBox* m_plotBox;
+    DataFileActions* m_files;
+    OutputActions* m_output;
+    ScaleDialog* m_scaleForm;
+    PlotInfoDialog* m_editInfoForm;
+    DataPropertiesDialog* m_dataPropForm;
+    Commands m_commands;
+
+    QComboBox* ActiveSetCombo = nullptr;
+    QButtonGroup* m_mouseModes = nullptr;
+    QCheckBox* ShowPointsChk = nullptr;
+    QLabel* StatsDisp = nullptr;
+
+    QString m_rateText;
     bool m_exchangeRunning = false;
-    int m_selectedSet = 0;
-    AppSettings m_settings; // the page's own remembered values
+    bool m_activeRemoved = false;
 };
 
 } // namespace vimo

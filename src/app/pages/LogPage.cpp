@@ -73,6 +73,29 @@ LogPage::LogPage(QWidget* parent)
     page->addLayout(readouts);
     page->addLayout(strip);
     page->addStretch(1);
+
+    connect(StartBtn, &QPushButton::clicked, this, &LogPage::startStopRequested);
+    connect(ClearBtn, &QPushButton::clicked, this, &LogPage::clearRequested);
+}
+
+void LogPage::setStripPainter(std::function<void(QPainter&, int width, int height)> paint)
+{
+    AltBox->setPainter(std::move(paint));
+}
+
+void LogPage::updateStrip()
+{
+    AltBox->update();
+}
+
+void LogPage::setStartCaption(const QString& caption)
+{
+    StartBtn->setText(caption);
+}
+
+void LogPage::setStartEnabled(bool enabled)
+{
+    StartBtn->setEnabled(enabled);
 }
 
 } // namespace vimo

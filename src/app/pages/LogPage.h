@@ -34,6 +34,20 @@ class LogPage : public QWidget {
 public:
     explicit LogPage(QWidget* parent = nullptr);
 
+    // How the strip chart is painted (the live view's buffer belongs to the module controller).
+    void setStripPainter(std::function<void(QPainter&, int width, int height)> paint);
+    // The strip chart changed: paint it again.
+    void updateStrip();
+    // Start/Stop shows what pressing it will do next.
+    void setStartCaption(const QString& caption);
+    // While an exchange runs, Start/Stop is off.
+    void setStartEnabled(bool enabled);
+
+Q_SIGNALS:
+    void startStopRequested();
+    void clearRequested();
+
+private:
     QLabel* Label2;    // "Time"
     QLabel* Panel3;    // elapsed time
     QLabel* Label3;    // "Altitude (feet)"

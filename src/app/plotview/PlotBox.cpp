@@ -48,6 +48,14 @@ PlotBox::PlotBox(Plot& plot, DataEditor& editor, QWidget* parent) : QWidget(pare
     setMinimumSize(200, 120);
 }
 
+void PlotBox::setLegendShown(bool shown)
+{
+    if (m_legend == shown)
+        return;
+    m_legend = shown;
+    refresh();
+}
+
 void PlotBox::refresh()
 {
     m_stale = true;
@@ -68,7 +76,9 @@ void PlotBox::renderPicture()
     page.heightInches = inchesFor(height(), ppiY);
     page.inColor = true;
     QPainter painter(&m_picture);
-    m_layout = renderPlot(painter, ppiX, ppiY, m_plot, page);
+    RenderOptions options;
+    options.legend = m_legend;
+    m_layout = renderPlot(painter, ppiX, ppiY, m_plot, page, options);
     m_stale = false;
 }
 
@@ -121,7 +131,7 @@ bool PlotBox::hasActiveSet() const
     return m_plot.signals.isValidIndex(m_activeSet);
 }
 
-bool PlotBox::PlotBoxMouseMove(const QPoint& pos)
+bool PlotBox::trackMouse(const QPoint& pos)
 {
     if (!isOnDataArea(dataArea(m_layout), pos.x(), pos.y()) || !hasActiveSet())
         return false;
@@ -151,13 +161,13 @@ bool PlotBox::PlotBoxMouseMove(const QPoint& pos)
 
 void PlotBox::mouseMoveEvent(QMouseEvent* event)
 {
-    PlotBoxMouseMove(event->position().toPoint());
+    trackMouse(event->position().toPoint());
 }
 
 void PlotBox::mousePressEvent(QMouseEvent* event)
 {
     setFocus(Qt::MouseFocusReason);
-    PlotBoxMouseMove(event->position().toPoint()); // the press point is where a drag starts
+    trackMouse(event->position().toPoint()); // the press point is where a drag starts
     if (!hasActiveSet())
         return;
     switch (m_mode) {
@@ -180,7 +190,7 @@ void PlotBox::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    PlotBoxMouseMove(event->position().toPoint()); // the release point is where a drag ends
+    trackMouse(event->position().toPoint()); // the release point is where a drag ends
     if (m_mode == Zoom && m_zoomDrag) {
         m_zoomDrag = false;
         zoomToDrag(m_plot, m_anchor.value, m_current.value);

@@ -34,6 +34,10 @@ public:
     int activeSet() const { return m_activeSet; }
     void setActiveSet(int k) { m_activeSet = k; }
 
+    // The legend of the data sets over the plot (off at start).
+    bool legendShown() const { return m_legend; }
+    void setLegendShown(bool shown);
+
     // The layout of the latest rendering on the screen.
     const PlotLayout& plotLayout() const { return m_layout; }
 
@@ -69,7 +73,7 @@ private:
     void renderPicture();
     // The mouse at `pos`: read-outs, cursor circle, drag points. False when the position is off the data area
     // or no data set is active.
-    bool PlotBoxMouseMove(const QPoint& pos);
+    bool trackMouse(const QPoint& pos);
     bool hasActiveSet() const;
     QRect overlayRect() const;
 
@@ -77,6 +81,7 @@ private:
     DataEditor& m_editor;
     QImage m_picture;
     bool m_stale = true;
+    bool m_legend = false;
     PlotLayout m_layout;
 
     MouseMode m_mode = Zoom;
