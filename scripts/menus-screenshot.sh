@@ -4,32 +4,32 @@
 #
 #   bash scripts/menus-screenshot.sh [BUILD_DIR]      (default build/release; built first when the program is missing)
 #
-# Runs the program on a virtual X display (Xvfb) with settings of its own and drives it with its shortcuts:
-# Ctrl+O loads docs/examples/evening-thermal.csv, Ctrl+L shows the legend, Alt+V opens the View menu. Saves
-# docs/screenshots/menus.png.
+# Runs the program on a virtual X display (Xvfb) with settings of its own, whose recent files list the example
+# flight: File > Recent Files loads docs/examples/evening-thermal.csv, Ctrl+L shows the legend, a click opens the
+# View menu. Saves docs/screenshots/menus.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 flight=$PWD/docs/examples/evening-thermal.csv
 source scripts/lib/window-session.sh "${1:-build/release}" vimo
+# The example flight is the one recent file of this session's settings.
+mkdir -p "$XDG_CONFIG_HOME/Brennick"
+printf '[Session]\nRecentFiles=%s\n' "$flight" >"$XDG_CONFIG_HOME/Brennick/Vimo.conf"
 start_vimo
 
 sleep 3.5                                  # the start-up timer shows "Connect / Download"
 click 290 42                               # the "Recorded Data" tab, below the menu bar
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key --window "$window" ctrl+o      # "Load": the example flight
-find_window "Load Vimo Data" >/dev/null
-sleep 0.5
-xdotool type --delay 10 "$flight"
-xdotool key Return
+click 20 8                                 # File > Recent Files > 1: the example flight
+xdotool key f
+sleep 0.3
+xdotool key 1
 sleep 1
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key --window "$window" ctrl+l      # View > Legend
+xdotool key ctrl+l                         # View > Legend
 sleep 0.5
-xdotool key --window "$window" alt+v       # the View menu, left open for the picture
+click 97 8                                 # the View menu, left open for the picture
 sleep 1
 
 # The menu is a window of its own: take the screen and cut out the main window's place.
 eval "$(xdotool getwindowgeometry --shell "$window")"
 mkdir -p docs/screenshots
-import -window root -crop "${WIDTH}x$((HEIGHT + 30))+${X}+$((Y - 30))" +repage docs/screenshots/menus.png
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage docs/screenshots/menus.png
 echo "saved: docs/screenshots/menus.png"
