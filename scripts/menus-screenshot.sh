@@ -17,15 +17,15 @@ printf '[Session]\nRecentFiles=%s\n' "$flight" >"$XDG_CONFIG_HOME/Brennick/Vimo.
 start_vimo
 
 sleep 3.5                                  # the start-up timer shows "Connect / Download"
-click 290 42                               # the "Recorded Data" tab, below the menu bar
-click 20 8                                 # File > Recent Files > 1: the example flight
+click 290 23                               # the "Recorded Data" tab
+xdotool mousemove --window "$window" 20 8 click 1   # File > Recent Files > 1: the example flight
 xdotool key f
 sleep 0.3
 xdotool key 1
 sleep 1
 xdotool key ctrl+l                         # View > Legend
 sleep 0.5
-click 97 8                                 # the View menu, left open for the picture
+xdotool mousemove --window "$window" 97 8 click 1   # the View menu, left open for the picture
 sleep 1
 
 # The menu is a window of its own: take the screen and cut out the main window's place.

@@ -290,8 +290,9 @@ void MainWindow::setSizeable(bool sizeable)
         setMinimumSize(minimumSizeHint());
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     } else {
-        resize(kDesignedWidth, kDesignedHeight);
-        setFixedSize(kDesignedWidth, kDesignedHeight);
+        const int height = kDesignedHeight + menuBar()->sizeHint().height();
+        resize(kDesignedWidth, height);
+        setFixedSize(kDesignedWidth, height);
     }
     if (windowFlags().testFlag(Qt::WindowMaximizeButtonHint) != sizeable) {
         setWindowFlag(Qt::WindowMaximizeButtonHint, sizeable);

@@ -36,6 +36,7 @@ class Prompts;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // The designed size without the menu bar, which adds its own height so that the pages keep their room.
     static constexpr int kDesignedWidth = 773;
     static constexpr int kDesignedHeight = 565;
     static constexpr int kStartupTimerMs = 3000;

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QCheckBox>
@@ -66,7 +67,7 @@ TEST_F(MainWindowTest, start_showsAboutFirst_withFivePagesAndLogDataHidden)
     EXPECT_EQ(pages->currentWidget(), window.aboutPage);
 
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Vimo"));
-    EXPECT_EQ(window.size(), QSize(773, 565));
+    EXPECT_EQ(window.size(), QSize(773, 565 + window.menuBar()->height())) << "the pages keep their designed room";
     EXPECT_FALSE(window.isSizeable());
     EXPECT_EQ(window.ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
     EXPECT_TRUE(window.ProgressBar1->isHidden());
