@@ -30,9 +30,9 @@ xdotool key Return
 sleep 1
 
 click 400 551                              # the status bar: closes the file name completion's pop-up
-xdotool mousemove --window "$window" 380 210   # the cursor on the glide: read-outs and the cursor circle
+xdotool mousemove --window "$window" 380 $((210 + menu_bar))   # the cursor on the glide: read-outs and the cursor circle
 sleep 0.3
-xdotool mousemove --window "$window" 390 200
+xdotool mousemove --window "$window" 390 $((200 + menu_bar))
 sleep 0.8
 mkdir -p docs/screenshots
 import -window "$window" docs/screenshots/flight.png

@@ -56,7 +56,7 @@ shot recorded-data
 
 # Ctrl with a mouse button on the program icon opens the module setup dialog.
 tab about
-xdotool mousemove --window "$window" 180 170 keydown ctrl click 1 keyup ctrl
+xdotool mousemove --window "$window" 180 $((170 + menu_bar)) keydown ctrl click 1 keyup ctrl
 settle=1.0 shot module-setup ModSetForm
 xdotool key Escape
 

@@ -6,7 +6,7 @@
 # After sourcing: $build (the build folder used), $work (a scratch folder removed at exit), DISPLAY set, and
 #   track PID           stop this process at exit
 #   start_vimo          starts the program and sets $window to its main window
-#   click X Y           clicks at window coordinates
+#   click X Y           clicks at page coordinates: window coordinates below the menu bar ($menu_bar pixels)
 #   find_window TITLE   prints the id of the visible window with that title (fails when none appears)
 
 build=${1:-build/release}
@@ -56,4 +56,6 @@ start_vimo() {
   window=$(find_window Vimo)
 }
 
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep "${click_settle:-0.3}"; }
+# The menu bar sits above the pages; the coordinates the scripts give are those of the window without it.
+menu_bar=19
+click() { xdotool mousemove --window "$window" "$1" "$(($2 + menu_bar))" click 1; sleep "${click_settle:-0.3}"; }

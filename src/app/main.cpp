@@ -1,6 +1,6 @@
 #include "app/AppInfo.h"
 #include "app/GuardedApplication.h"
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 #include "app/StartOptions.h"
 
 #include <cstdio>
@@ -12,7 +12,7 @@ int main(int argc, char** argv)
         return 0;
     }
     vimo::GuardedApplication app(argc, argv);
-    vimo::TMainForm window;
+    vimo::MainWindow window;
     window.show();
     return app.exec();
 }

@@ -5,21 +5,22 @@
 #include "imaging/BmpWriter.h"
 #include "imaging/GifWriter.h"
 #include "imaging/JpegWriter.h"
-#include "plot/PlotPrinter.h"
 #include "plot/PlotRenderer.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
-#include <QPrinter>
-#include <QTemporaryFile>
+#include <QPdfWriter>
 #include <cmath>
 
 namespace vimo {
 namespace {
+
+constexpr int kPdfDotsPerInch = 1200;
 
 QString inches(double v)
 {
@@ -59,10 +60,11 @@ bool writeBitmap(const QImage& image, QIODevice& out, ExportFormat format, QStri
     return false;
 }
 
-ExportResult exportBitmap(const Plot& plot, const PrintSettings& page, const QString& fileName, ExportFormat format)
+ExportResult exportBitmap(const Plot& plot, const PrintSettings& page, const QString& fileName, ExportFormat format,
+                          const RenderOptions& options)
 {
     ExportResult result;
-    const QImage image = renderExportBitmap(plot, page, &result.layout);
+    const QImage image = renderExportBitmap(plot, page, &result.layout, options);
     if (image.isNull()) {
         const QSize size = exportPixelSize(page.widthInches, page.heightInches);
         result.message = QStringLiteral("There is not enough memory for a picture of %1 x %2 pixels.")
@@ -80,33 +82,32 @@ ExportResult exportBitmap(const Plot& plot, const PrintSettings& page, const QSt
     return result;
 }
 
-// A PDF page of the plot's size, the plot drawn as vectors at the printer's resolution. The printer writes to a
-// scratch file; its bytes are then saved like every other file, so the target gets the same checks, the same
-// atomic replacement and the same permissions as the other formats.
-ExportResult exportPdf(const Plot& plot, const PrintSettings& page, const QString& fileName)
+// A PDF page of the plot's size, the plot drawn as vectors at 1200 dots per inch (the resolution a
+// high-resolution printer reports). The page is written into memory first; its bytes are then saved like every
+// other file, so the target gets the same checks, the same atomic replacement and the same permissions as the
+// other formats.
+ExportResult exportPdf(const Plot& plot, const PrintSettings& page, const QString& fileName,
+                       const RenderOptions& options)
 {
     ExportResult result;
-    QTemporaryFile scratch;
-    if (!scratch.open()) {
-        result.message = unableToWrite(fileName, scratch.errorString());
-        return result;
-    }
-    scratch.close();
-
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(scratch.fileName());
-    printer.setPageSize(QPageSize(QSizeF(page.widthInches, page.heightInches), QPageSize::Inch,
-                                  QString(), QPageSize::ExactMatch));
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    printer.setFullPage(true);
-    const PrintResult printed = printPlot(printer, plot, page);
-    result.layout = printed.layout;
     QByteArray bytes;
-    if (printed.ok && scratch.open())
-        bytes = scratch.readAll();
-    // The printer does not report failed writes: a page that does not end as every PDF file ends was cut short.
-    if (!bytes.trimmed().endsWith("%%EOF")) {
+    bool drawn = false;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfDotsPerInch);
+        writer.setPageSize(QPageSize(QSizeF(page.widthInches, page.heightInches), QPageSize::Inch, QString(),
+                                     QPageSize::ExactMatch));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter;
+        if (painter.begin(&writer)) {
+            result.layout = renderPlot(painter, writer.logicalDpiX(), writer.logicalDpiY(), plot, page, options);
+            drawn = painter.end();
+        }
+    }
+    // A page that does not end as every PDF file ends was cut short.
+    if (!drawn || !bytes.trimmed().endsWith("%%EOF")) {
         result.message = unableToWrite(fileName, QStringLiteral("the PDF page could not be produced"));
         return result;
     }
@@ -178,7 +179,8 @@ std::optional<QString> printSizeProblem(double widthInches, double heightInches)
     return sizeProblem(widthInches, heightInches, "printed");
 }
 
-QImage renderExportBitmap(const Plot& plot, const PrintSettings& settings, PlotLayout* layout)
+QImage renderExportBitmap(const Plot& plot, const PrintSettings& settings, PlotLayout* layout,
+                          const RenderOptions& options)
 {
     if (exportSizeProblem(settings.widthInches, settings.heightInches))
         return {};
@@ -190,13 +192,14 @@ QImage renderExportBitmap(const Plot& plot, const PrintSettings& settings, PlotL
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     QPainter painter(&image);
-    const PlotLayout drawn = renderPlot(painter, kExportPixelsPerInch, kExportPixelsPerInch, plot, page);
+    const PlotLayout drawn = renderPlot(painter, kExportPixelsPerInch, kExportPixelsPerInch, plot, page, options);
     if (layout)
         *layout = drawn;
     return image;
 }
 
-ExportResult exportPlot(const Plot& plot, const PrintSettings& settings, const QString& fileName, ExportFormat format)
+ExportResult exportPlot(const Plot& plot, const PrintSettings& settings, const QString& fileName, ExportFormat format,
+                        const RenderOptions& options)
 {
     if (const auto problem = exportSizeProblem(settings.widthInches, settings.heightInches)) {
         ExportResult refused;
@@ -204,7 +207,8 @@ ExportResult exportPlot(const Plot& plot, const PrintSettings& settings, const Q
         return refused;
     }
     const PrintSettings page = exportPage(settings);
-    return format == ExportFormat::Pdf ? exportPdf(plot, page, fileName) : exportBitmap(plot, page, fileName, format);
+    return format == ExportFormat::Pdf ? exportPdf(plot, page, fileName, options)
+                                       : exportBitmap(plot, page, fileName, format, options);
 }
 
 } // namespace vimo

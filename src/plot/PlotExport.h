@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plot/PlotLayout.h"
+#include "plot/PlotRenderer.h"
 #include "plot/PrintSettings.h"
 
 #include <QSize>
@@ -43,9 +44,11 @@ struct ExportResult {
 // settings.inColor is set, and writes it to `fileName` in `format`. The file is written under a temporary name
 // in the same folder and renamed over `fileName` only when every byte was written, so a failed export leaves no
 // partial file and keeps a file that was there before.
-ExportResult exportPlot(const Plot& plot, const PrintSettings& settings, const QString& fileName, ExportFormat format);
+ExportResult exportPlot(const Plot& plot, const PrintSettings& settings, const QString& fileName, ExportFormat format,
+                        const RenderOptions& options = {});
 
 // The bitmap that exportPlot writes for the bitmap formats.
-QImage renderExportBitmap(const Plot& plot, const PrintSettings& settings, PlotLayout* layout = nullptr);
+QImage renderExportBitmap(const Plot& plot, const PrintSettings& settings, PlotLayout* layout = nullptr,
+                          const RenderOptions& options = {});
 
 } // namespace vimo

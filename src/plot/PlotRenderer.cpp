@@ -4,6 +4,7 @@
 #include "plot/AxisTicks.h"
 #include "plot/BackgroundPicture.h"
 #include "plot/PaintColour.h"
+#include "plot/PlotLegend.h"
 #include "plot/PlotText.h"
 #include "plot/SignalPainter.h"
 
@@ -43,6 +44,9 @@ public:
         drawTexts();
         drawSignals();
         drawFrame();
+        if (options.legend)
+            drawPlotLegend(p, ppiX, ppiY, plot, l, inColor, inColor ? paintColour(plot.labelColor) : QColor(Qt::black),
+                           paper);
         return l;
     }
 

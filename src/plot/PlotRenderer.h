@@ -13,6 +13,9 @@ struct RenderOptions {
     // Draws each line through every sample instead of the few points that shape each pixel column. Slower; the
     // reference that tests and benchmarks compare the normal drawing with.
     bool everySample = false;
+    // Lists the data sets with their line colour and style in a box in the data area's top right corner. The
+    // screen shows it when the user asks; exports and prints only when asked for as well.
+    bool legend = false;
 };
 
 // Draws the whole plot (page, background picture, grid, ticks and labels, texts, every visible Signal with its

@@ -4,8 +4,8 @@ namespace vimo {
 
 // Size, placement and colour choice of one rendering of the plot, in inches on the target surface.
 //
-// The program keeps one stored instance (printSettings()) for printing and export; the screen paint builds its own
-// value from the plot box's size and never touches the stored one.
+// The main window keeps one stored instance for printing and export (persisted as "PrtWidth", "PrtHeight",
+// "PrtColor"); the screen paint builds its own value from the plot box's size and never touches the stored one.
 struct PrintSettings {
     double widthInches = 7.0;
     double heightInches = 3.5;
@@ -13,8 +13,5 @@ struct PrintSettings {
     double topInches = 0;
     bool inColor = false;   // false: page, grid, ticks, tick labels, lines, markers and frame in black on white
 };
-
-// The program's single stored print settings (persisted as "PrtWidth", "PrtHeight", "PrtColor").
-PrintSettings& printSettings();
 
 } // namespace vimo

@@ -17,19 +17,6 @@ namespace {
 
 constexpr double kDegreesPerRadian = 57.29577950560105;
 
-// Pen styles of the line styles 1..5; 0 and every unknown index draw no line.
-bool linePenStyle(std::int32_t lineStyle, Qt::PenStyle& style)
-{
-    switch (lineStyle) {
-    case kLineSolid: style = Qt::SolidLine; return true;
-    case kLineDot: style = Qt::DotLine; return true;
-    case kLineDash: style = Qt::DashLine; return true;
-    case kLineDashDot: style = Qt::DashDotLine; return true;
-    case kLineDashDotDot: style = Qt::DashDotDotLine; return true;
-    default: return false;
-    }
-}
-
 // A solid pen whose lines end one pixel before their end point, as "move to, line to" drawing does.
 QPen solidPen(const QColor& colour, int width)
 {
@@ -48,6 +35,18 @@ double rateLabelAngle(int x1, int y1, int x2, int y2)
 }
 
 } // namespace
+
+bool linePenStyle(std::int32_t lineStyle, Qt::PenStyle& style)
+{
+    switch (lineStyle) {
+    case kLineSolid: style = Qt::SolidLine; return true;
+    case kLineDot: style = Qt::DotLine; return true;
+    case kLineDash: style = Qt::DashLine; return true;
+    case kLineDashDot: style = Qt::DashDotLine; return true;
+    case kLineDashDotDot: style = Qt::DashDotDotLine; return true;
+    default: return false;
+    }
+}
 
 void SignalPainter::computePositions(const Signal& signal)
 {

@@ -16,6 +16,9 @@ struct Plot;
 struct PlotLayout;
 class PixelMapper;
 
+// Pen styles of the line styles 1..5; false for 0 and every unknown index, which draw no line.
+bool linePenStyle(std::int32_t lineStyle, Qt::PenStyle& style);
+
 // Draws Signals inside the clipped data area: the line, the markers, the tag marks and the rate marks.
 class SignalPainter {
 public:

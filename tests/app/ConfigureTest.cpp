@@ -1,10 +1,11 @@
 // The "Configure" page driven offscreen against the simulated module.
 
 #include "WindowHarness.h"
-#include "app/ConfigurePage.h"
-#include "app/ConnectPage.h"
+#include "PageControls.h"
+#include "app/pages/ConfigurePage.h"
+#include "app/pages/ConnectPage.h"
 #include "app/Controls.h"
-#include "app/ModuleController.h"
+#include "app/controllers/ModuleController.h"
 #include "module/ModuleConfig.h"
 #include "support/SimFixture.h"
 
@@ -42,7 +43,7 @@ protected:
         startWindow();
     }
 
-    ConfigurePage& page() const { return *window->configurePage; }
+    ConfigureControls page() const { return controls(window->configurePage); }
 
     void connect()
     {

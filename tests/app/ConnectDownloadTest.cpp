@@ -1,11 +1,12 @@
 // The "Connect / Download" page driven offscreen against the simulated module on a pseudo-terminal.
 
 #include "WindowHarness.h"
-#include "app/ConfigurePage.h"
-#include "app/ConnectPage.h"
-#include "app/DataPage.h"
-#include "app/LogPage.h"
-#include "app/ModuleController.h"
+#include "PageControls.h"
+#include "app/pages/ConfigurePage.h"
+#include "app/pages/ConnectPage.h"
+#include "app/pages/DataPage.h"
+#include "app/pages/LogPage.h"
+#include "app/controllers/ModuleController.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
 #include "logbook/Logbook.h"
@@ -40,7 +41,7 @@ protected:
         startWindow();
     }
 
-    ConnectPage& page() const { return *window->connectPage; }
+    ConnectControls page() const { return controls(window->connectPage); }
 
     // "Download Info" after a connection, so the data set box lists the module's sets.
     void connectAndListSets()
@@ -51,7 +52,7 @@ protected:
         sim->clearReceived();
     }
 
-    int dataSets() const { return window->plot()->signals.size(); }
+    int dataSets() const { return window->plot().signals.size(); }
 
     SimFixture sim{simWithSets(3, 400)};
 };
@@ -65,8 +66,8 @@ TEST_F(ConnectDownload, connect_opensThePortAndReadsTheConfiguration_disconnectC
     EXPECT_EQ(memo(), (QStringList{QStringLiteral("Reading Configuration..."),
                                    QStringLiteral("Configuration loaded.")}));
     // The module's record on the Configure page: version 3 has a backlight, auto start above 20 feet.
-    EXPECT_EQ(window->configurePage->BlankChk->text(), QStringLiteral("Enable LCD backlight"));
-    EXPECT_EQ(window->configurePage->Msg1->text(),
+    EXPECT_EQ(controls(window->configurePage).BlankChk->text(), QStringLiteral("Enable LCD backlight"));
+    EXPECT_EQ(controls(window->configurePage).Msg1->text(),
               QStringLiteral("Total Record Time: 09 hours 06 min 08.000 sec"));
 
     click(page().ConnectBtn);
@@ -109,7 +110,7 @@ TEST_F(ConnectDownload, downloadInfo_listsTheSetsAndShowsTheIdentity)
     EXPECT_EQ(memo(), (QStringList{"     Device Name: VIMO", "           Model: MOD2", "",
                                    "Software Version: 1.07", "   Software Date: 05-14-06", "", "",
                                    "Memory contains 3 data sets."}));
-    EXPECT_EQ(window->configurePage->FirmwareVersionDisp->text(), QStringLiteral("1.07"));
+    EXPECT_EQ(controls(window->configurePage).FirmwareVersionDisp->text(), QStringLiteral("1.07"));
 }
 
 TEST_F(ConnectDownload, downloadInfo_simulated_answersWithoutAModule)
@@ -131,11 +132,11 @@ TEST_F(ConnectDownload, downloadData_oneSet_becomesADataSetOfThePlot)
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(sim->received().left(2), QByteArray("a\x01", 2));
     ASSERT_EQ(dataSets(), 2); // the start-up set and set 2
-    const DataSet& set = window->plot()->signals.at(1);
+    const DataSet& set = window->plot().signals.at(1);
     EXPECT_GT(set.altitude.series.count(), 0);
     EXPECT_TRUE(memo().contains(QStringLiteral("Set 2: Downloaded %1 data samples.")
                                     .arg(set.altitude.series.count())));
-    EXPECT_EQ(window->plot()->xLabel, QStringLiteral("Time (seconds)"));
+    EXPECT_EQ(window->plot().xLabel, QStringLiteral("Time (seconds)"));
     EXPECT_TRUE(window->ProgressBar1->isHidden());
     EXPECT_EQ(page().DLDataBtn->text(), QStringLiteral("Download Data"));
 }
@@ -156,7 +157,7 @@ TEST_F(ConnectDownload, downloadData_archivesTheSetAsTheActiveDataSetFile)
     ASSERT_EQ(flights.size(), 1u);
     EXPECT_EQ(flights[0].set, 2);
     EXPECT_EQ(flights[0].deviceName, "VIMO");
-    EXPECT_EQ(readFile(logbook.absolutePath(flights[0].path)), datafile::dataSetFileBytes(*window->plot(), 1));
+    EXPECT_EQ(readFile(logbook.absolutePath(flights[0].path)), datafile::dataSetFileBytes(window->plot(), 1));
 }
 
 TEST_F(ConnectDownload, downloadData_archiveThatCannotBeWritten_stillPlotsTheSetAndSaysSo)
@@ -249,7 +250,7 @@ TEST_F(ConnectDownload, notConnected_moduleButtonsSayNotConnected)
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(memo(), QStringList{"Not Connected"});
     window->PageControl->setCurrentWidget(window->configurePage);
-    click(window->configurePage->ReadCfgBtn);
+    click(controls(window->configurePage).ReadCfgBtn);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(memo(), QStringList{"Not Connected"});
     EXPECT_EQ(window->PageControl->currentWidget(), window->connectPage);
@@ -289,7 +290,7 @@ TEST_F(SlowDownload, whileDownloading_nothingCanTakeThePortOrTheData_andCancelKe
     EXPECT_TRUE(page().DLDataBtn->isEnabled());
     for (QWidget* w : std::initializer_list<QWidget*>{page().ConnectBtn, page().CommPortBox, page().SpeedBox,
                                                       page().DLInfoBtn, page().SetList, page().EraseDataBtn,
-                                                      window->configurePage, window->logPage->StartBtn})
+                                                      window->configurePage, controls(window->logPage).StartBtn})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
     EXPECT_TRUE(window->dataPage->exchangeRunning());
     EXPECT_TRUE(window->ProgressBar1->isVisible());
@@ -304,7 +305,7 @@ TEST_F(SlowDownload, whileDownloading_nothingCanTakeThePortOrTheData_andCancelKe
     click(page().DLDataBtn); // cancel
     ASSERT_TRUE(waitIdle(10000));
     ASSERT_EQ(dataSets(), 2);
-    const int kept = window->plot()->signals.at(1).altitude.series.count();
+    const int kept = window->plot().signals.at(1).altitude.series.count();
     EXPECT_GT(kept, 0);
     EXPECT_LT(kept, 30000);
     EXPECT_TRUE(memo().contains(

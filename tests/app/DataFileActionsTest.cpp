@@ -1,9 +1,9 @@
 #include "PageFixture.h"
 
 #include "ModalScript.h"
-#include "app/DataFileActions.h"
-#include "app/DataPropForm.h"
-#include "app/SaveSel.h"
+#include "app/controllers/DataFileActions.h"
+#include "app/dialogs/DataPropertiesDialog.h"
+#include "app/dialogs/SaveChoiceDialog.h"
 #include "data/DataFile.h"
 #include "support/TestFiles.h"
 
@@ -74,7 +74,7 @@ TEST_F(DataFileActionsTest, savesThePlotAndRemembersTheChoice)
     script.then(chooseSaveRow(1)).thenFileDialog(saveAs(QStringLiteral("Plot_%1.csv").arg(today), path("plot.csv")));
     pressSave();
     EXPECT_EQ(readFile(path("plot.csv")), datafile::plotFileBytes(plot));
-    EXPECT_EQ(page->files().saveSelection().choice(), TSaveSel::PlotAndAllDataSets);
+    EXPECT_EQ(page->files().saveSelection().choice(), SaveChoiceDialog::PlotAndAllDataSets);
 
     // Cancel in the selection writes nothing.
     ModalScript cancel;

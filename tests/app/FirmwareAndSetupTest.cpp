@@ -1,13 +1,14 @@
 // "Update Firmware", the module setup dialog and failing exchanges, driven offscreen.
 
 #include "WindowHarness.h"
-#include "app/AboutPage.h"
-#include "app/ConfigurePage.h"
-#include "app/ConnectPage.h"
+#include "PageControls.h"
+#include "app/pages/AboutPage.h"
+#include "app/pages/ConfigurePage.h"
+#include "app/pages/ConnectPage.h"
 #include "app/Controls.h"
-#include "app/ModSetForm.h"
-#include "app/ModuleActions.h"
-#include "app/ModuleController.h"
+#include "app/dialogs/ModuleSetupDialog.h"
+#include "app/controllers/ConnectionController.h"
+#include "app/controllers/ModuleController.h"
 #include "firmware/FirmwareUpdate.h"
 #include "support/SimFixture.h"
 
@@ -37,7 +38,7 @@ protected:
         prompts.fileToOpen = kHexFile;
     }
 
-    ConfigurePage& page() const { return *window->configurePage; }
+    ConfigureControls page() const { return controls(window->configurePage); }
 
     SimFixture sim;
 };
@@ -65,7 +66,7 @@ TEST_F(Firmware, update_withAHexFile_closesTheConnection_programsTheModule_andSa
     const QByteArray programmed = sim->model().programMemory;
     for (int a = 0; a < 100; ++a)
         EXPECT_EQ(quint8(programmed[a]), quint8(a)) << a;
-    EXPECT_EQ(window->connectPage->ConnectBtn->text(), QStringLiteral("Connect"));
+    EXPECT_EQ(controls(window->connectPage).ConnectBtn->text(), QStringLiteral("Connect"));
     EXPECT_EQ(window->ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
     EXPECT_EQ(window->PageControl->currentWidget(), window->connectPage);
     EXPECT_TRUE(window->ProgressBar1->isHidden());
@@ -141,7 +142,7 @@ protected:
         window->PageControl->setCurrentWidget(window->aboutPage);
     }
 
-    TModSetForm& dialog() const { return *window->actions().modSetForm; }
+    ModuleSetupDialog& dialog() const { return *window->findChild<ModuleSetupDialog*>(); }
 
     // Presses a mouse button on the About page's icon; while the dialog is open, `inDialog` runs and closes it.
     void pressIcon(Qt::KeyboardModifiers modifiers, const std::function<void()>& inDialog = {})
@@ -151,10 +152,10 @@ protected:
                 return;
             if (inDialog)
                 inDialog();
-            QTest::mouseClick(dialog().BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(controls(&dialog()).BitBtn1, Qt::LeftButton);
         });
-        QTest::mousePress(window->aboutPage->Image1, Qt::RightButton, modifiers);
-        QTest::mouseRelease(window->aboutPage->Image1, Qt::RightButton, modifiers);
+        QTest::mousePress(controls(window->aboutPage).Image1, Qt::RightButton, modifiers);
+        QTest::mouseRelease(controls(window->aboutPage).Image1, Qt::RightButton, modifiers);
     }
 
     ModuleConfig& config() const { return window->module().module().config; }
@@ -173,24 +174,24 @@ TEST_F(ModuleSetup, beforeAnyRead_showsVersion0AndNoSize_theArrowsWrap_andTheCap
     QString shownVersion;
     int shownItem = 0;
     pressIcon(Qt::ControlModifier, [&] {
-        shownVersion = dialog().ModDisp->text();
-        shownItem = dialog().MemList->currentIndex();
-        QTest::mouseClick(dialog().CSpinButton1->downButton(), Qt::LeftButton);
+        shownVersion = controls(&dialog()).ModDisp->text();
+        shownItem = controls(&dialog()).MemList->currentIndex();
+        QTest::mouseClick(controls(&dialog()).CSpinButton1->downButton(), Qt::LeftButton);
     });
     EXPECT_EQ(shownVersion, QStringLiteral("0"));
     EXPECT_EQ(shownItem, -1);
     EXPECT_EQ(config().moduleVersion, 255);
     EXPECT_EQ(config().memorySize, 0);
-    EXPECT_EQ(window->configurePage->BlankChk->text(), QStringLiteral("Enable LCD backlight"));
+    EXPECT_EQ(controls(window->configurePage).BlankChk->text(), QStringLiteral("Enable LCD backlight"));
 
     pressIcon(Qt::ControlModifier, [&] {
-        QTest::mouseClick(dialog().CSpinButton1->upButton(), Qt::LeftButton);
-        dialog().MemList->setCurrentIndex(3);
-        Q_EMIT dialog().MemList->activated(3); // "32768 (24LC256)"
+        QTest::mouseClick(controls(&dialog()).CSpinButton1->upButton(), Qt::LeftButton);
+        controls(&dialog()).MemList->setCurrentIndex(3);
+        Q_EMIT controls(&dialog()).MemList->activated(3); // "32768 (24LC256)"
     });
     EXPECT_EQ(config().moduleVersion, 0);
     EXPECT_EQ(config().memorySize, 4);
-    EXPECT_EQ(window->configurePage->BlankChk->text(), QStringLiteral("Blank display after 30 seconds"));
+    EXPECT_EQ(controls(window->configurePage).BlankChk->text(), QStringLiteral("Blank display after 30 seconds"));
 }
 
 // Literally a size outside 1..8 selects nothing, and text that matches no item makes the size 0.
@@ -199,8 +200,8 @@ TEST_F(ModuleSetup, sizeOutsideTheList_selectsNothing_andKeepsTheField)
     config().memorySize = 12;
     int shownItem = 0;
     pressIcon(Qt::ControlModifier, [&] {
-        shownItem = dialog().MemList->currentIndex();
-        EXPECT_FALSE(dialog().MemList->isEditable());
+        shownItem = controls(&dialog()).MemList->currentIndex();
+        EXPECT_FALSE(controls(&dialog()).MemList->isEditable());
     });
     EXPECT_EQ(shownItem, -1);
     EXPECT_EQ(config().memorySize, 12);
@@ -227,10 +228,10 @@ TEST_F(Exchanges, anExchangeThatThrows_showsAnErrorBox_andTheProgramGoesOn)
     ASSERT_EQ(prompts.shown.size(), 1);
     EXPECT_EQ(prompts.shown[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(prompts.shown[0].text, QStringLiteral("the module layer failed"));
-    EXPECT_TRUE(window->connectPage->ConnectBtn->isEnabled());
+    EXPECT_TRUE(controls(window->connectPage).ConnectBtn->isEnabled());
 
     window->SimulateChk->setChecked(true);
-    click(window->connectPage->DLInfoBtn);
+    click(controls(window->connectPage).DLInfoBtn);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(memo().last(), QStringLiteral("Memory contains 0 data sets."));
 }

@@ -1,12 +1,13 @@
 // The hidden "Log Data" page, the About page's links, and the settings across two runs of the window.
 
 #include "WindowHarness.h"
-#include "app/AboutPage.h"
+#include "PageControls.h"
+#include "app/pages/AboutPage.h"
 #include "app/Controls.h"
-#include "app/LogPage.h"
-#include "app/ModuleActions.h"
-#include "app/ConnectPage.h"
-#include "app/ModuleController.h"
+#include "app/pages/LogPage.h"
+#include "app/controllers/ConnectionController.h"
+#include "app/pages/ConnectPage.h"
+#include "app/controllers/ModuleController.h"
 #include "data/Plot.h"
 #include "support/SimFixture.h"
 
@@ -28,7 +29,7 @@ protected:
         WindowTest::SetUp();
         startWindow();
     }
-    LogPage& page() const { return *window->logPage; }
+    LogControls page() const { return controls(window->logPage); }
     SimFixture sim;
 };
 
@@ -52,8 +53,8 @@ TEST_F(LogData, startAndStop_sendLOnce_andShowLoggingMeanwhile)
     EXPECT_EQ(sim->received(), "l");
     EXPECT_EQ(page().StartBtn->text(), QStringLiteral("Stop"));
     EXPECT_EQ(window->LogDisp->text(), QStringLiteral("Logging"));
-    EXPECT_TRUE(window->actions().Timer1->isActive());
-    EXPECT_EQ(window->actions().Timer1->interval(), 250);
+    EXPECT_TRUE(window->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+    EXPECT_EQ(window->findChild<QTimer*>(QStringLiteral("Timer1"))->interval(), 250);
 
     click(page().StartBtn);
     ASSERT_TRUE(waitIdle());
@@ -61,7 +62,7 @@ TEST_F(LogData, startAndStop_sendLOnce_andShowLoggingMeanwhile)
     EXPECT_EQ(sim->received(), "l"); // stopping sends nothing
     EXPECT_EQ(page().StartBtn->text(), QStringLiteral("Start"));
     EXPECT_TRUE(window->LogDisp->text().isEmpty());
-    EXPECT_FALSE(window->actions().Timer1->isActive());
+    EXPECT_FALSE(window->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
 }
 
 TEST_F(LogData, thePageIsBuiltAsDesigned)
@@ -84,7 +85,7 @@ TEST_F(AboutLinks, emailWebSiteAndManual_goToTheDesktop)
     UrlCatcher catcher;
     for (const char* scheme : {"mailto", "http", "file"})
         QDesktopServices::setUrlHandler(QLatin1String(scheme), &catcher, "open");
-    AboutPage& about = *window->aboutPage;
+    AboutControls about = controls(window->aboutPage);
     QTest::mouseClick(about.AboutEmail, Qt::LeftButton);
     QTest::mouseClick(about.AboutWebSite, Qt::LeftButton);
     QTest::mouseClick(about.ManualBtn, Qt::LeftButton);
@@ -104,9 +105,9 @@ class TwoRuns : public WindowTest {};
 TEST_F(TwoRuns, aMissingValue_costsNothingElse)
 {
     startWindow();
-    window->connectPage->SpeedBox->setCurrentIndex(2);
-    Q_EMIT window->connectPage->SpeedBox->activated(2);
-    window->plot()->backgroundColor = 0x00EEDDCC;
+    controls(window->connectPage).SpeedBox->setCurrentIndex(2);
+    Q_EMIT controls(window->connectPage).SpeedBox->activated(2);
+    window->plot().backgroundColor = 0x00EEDDCC;
     window->close();
     window.reset();
     {
@@ -115,7 +116,7 @@ TEST_F(TwoRuns, aMissingValue_costsNothingElse)
     }
     startWindow();
     EXPECT_EQ(window->speedIndex(), 2);
-    EXPECT_EQ(window->plot()->backgroundColor, 0x00EEDDCCu);
+    EXPECT_EQ(window->plot().backgroundColor, 0x00EEDDCCu);
     EXPECT_EQ(window->module().module().config.baseInterval, 100);
 }
 

@@ -1,9 +1,9 @@
 #include "PageFixture.h"
 
 #include "ModalScript.h"
-#include "app/DataPage.h"
-#include "app/OutputActions.h"
-#include "app/PrtLocForm.h"
+#include "app/pages/DataPage.h"
+#include "app/controllers/OutputActions.h"
+#include "app/dialogs/OutputDialog.h"
 #include "plot/PrintSettings.h"
 #include "support/TestFiles.h"
 
@@ -25,14 +25,13 @@ namespace {
 
 struct OutputFormTest : ::testing::Test {
     PrintSettings settings;
-    TPrtLocForm form{settings};
+    OutputDialog form{settings};
 
     QLineEdit* edit(const char* name) { return child<QLineEdit>(&form, name); }
 };
 
 struct PrintTest : PageFixture {
     QTemporaryDir dir;
-    void TearDown() override { printSettings() = PrintSettings{}; }
 
     // Picks file type `row` in the export dialog as the user does, with the keys on its type list.
     static void chooseType(QWidget* dialog, int row)
@@ -54,7 +53,7 @@ struct PrintTest : PageFixture {
                 chooseType(dialog, row);
                 chooseFiles(dialog, {path});
             })
-            .thenOn(TPrtLocForm::staticMetaObject, [&](QWidget* dialog) {
+            .thenOn(OutputDialog::staticMetaObject, [&](QWidget* dialog) {
                 EXPECT_FALSE(child<QLineEdit>(dialog, "LeftEdit")->isEnabled());
                 EXPECT_FALSE(child<QWidget>(dialog, "TopLabel")->isEnabled());
                 if (!width.isNull())
@@ -129,8 +128,8 @@ TEST_F(PrintTest, printsToAPdfFileThroughBothDialogsAndClearsTheOffsets)
     click(child<QPushButton>(page.get(), "PrtBtn"));
     const QByteArray bytes = readFile(pdf);
     EXPECT_TRUE(bytes.startsWith("%PDF")) << bytes.left(20).toStdString();
-    EXPECT_EQ(printSettings().leftInches, 0);
-    EXPECT_EQ(printSettings().topInches, 0);
+    EXPECT_EQ(print.leftInches, 0);
+    EXPECT_EQ(print.topInches, 0);
 }
 
 TEST_F(PrintTest, exportsEveryTypeWithTheExtensionOfTheChosenType)
@@ -141,7 +140,7 @@ TEST_F(PrintTest, exportsEveryTypeWithTheExtensionOfTheChosenType)
     for (int row = 0; row < 5; ++row) {
         const QString typed = dir.filePath(QString::number(row) + QLatin1String(names[row]));
         exportAs(row, typed);
-        EXPECT_EQ(page->exportType(), row + 1);
+        EXPECT_EQ(page->output().exportType(), row + 1);
         const QString written = typed + QLatin1String(suffixes[row]);
         ASSERT_TRUE(QFile::exists(written)) << written.toStdString();
         if (readerFormats[row]) {
@@ -152,19 +151,19 @@ TEST_F(PrintTest, exportsEveryTypeWithTheExtensionOfTheChosenType)
             EXPECT_TRUE(readFile(written).startsWith("%PDF"));
         }
     }
-    EXPECT_EQ(printSettings().leftInches, 0);
-    EXPECT_EQ(printSettings().topInches, 0);
+    EXPECT_EQ(print.leftInches, 0);
+    EXPECT_EQ(print.topInches, 0);
 }
 
 TEST_F(PrintTest, restoredExportTypeChoosesTheListEntryAndTheExtension)
 {
-    page->restoreOutput(4);
-    EXPECT_EQ(page->exportType(), 4);
+    page->output().setExportType(4);
+    EXPECT_EQ(page->output().exportType(), 4);
     auto* dialog = child<QFileDialog>(page.get(), "ExportDialog1");
     EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("PNG (*.png)"));
     EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("png"));
-    page->restoreOutput(9); // unknown: Bitmap
-    EXPECT_EQ(page->exportType(), 1);
+    page->output().setExportType(9); // unknown: Bitmap
+    EXPECT_EQ(page->output().exportType(), 1);
     EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("bmp"));
 }
 
@@ -182,7 +181,7 @@ TEST_F(PrintTest, aSizeThatCannotBeExportedOrPrintedIsRefused_mendedFault)
 
     // The stored width is now 0: a print refuses it before asking for the printer.
     ModalScript print;
-    print.thenOn(TPrtLocForm::staticMetaObject, [](QWidget* dialog) { click(child<QPushButton>(dialog, "OKBtn")); })
+    print.thenOn(OutputDialog::staticMetaObject, [](QWidget* dialog) { click(child<QPushButton>(dialog, "OKBtn")); })
         .thenMessage([](QWidget* box) {
             EXPECT_TRUE(messageText(box).startsWith(QStringLiteral("The plot cannot be printed at 0 x 3.5 inches")));
             acceptMessage(box);
@@ -194,7 +193,7 @@ TEST_F(PrintTest, theMouseKeepsTheScreenLayoutAfterAnExportOrPrint_mendedFault)
 {
     const PlotLayout screen = box()->plotLayout();
     exportAs(3, dir.filePath(QStringLiteral("wide.png")), QStringLiteral("20"));
-    printSettings().widthInches = 9;
+    print.widthInches = 9;
     OutputActions& output = page->output();
     output.printer().setOutputFormat(QPrinter::PdfFormat);
     output.printer().setOutputFileName(dir.filePath(QStringLiteral("print.pdf")));
@@ -218,10 +217,10 @@ TEST_F(PrintTest, cancellingEitherExportDialogWritesNothing)
     const QString path = dir.filePath(QStringLiteral("never.bmp"));
     ModalScript atSize;
     atSize.thenFileDialog([&](QWidget* dialog) { chooseFiles(dialog, {path}); })
-        .thenOn(TPrtLocForm::staticMetaObject, [](QWidget* dialog) { click(child<QPushButton>(dialog, "CancelBtn")); });
+        .thenOn(OutputDialog::staticMetaObject, [](QWidget* dialog) { click(child<QPushButton>(dialog, "CancelBtn")); });
     click(child<QPushButton>(page.get(), "ExportBtn"));
     EXPECT_FALSE(QFile::exists(path));
-    EXPECT_EQ(printSettings().leftInches, 0);
+    EXPECT_EQ(print.leftInches, 0);
 }
 
 TEST_F(PrintTest, cancellingEitherPrintDialogPrintsNothingAndClearsTheOffsets)
@@ -242,21 +241,21 @@ TEST_F(PrintTest, cancellingEitherPrintDialogPrintsNothingAndClearsTheOffsets)
         .thenOn(QPrintDialog::staticMetaObject, [](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
     click(child<QPushButton>(page.get(), "PrtBtn"));
     EXPECT_FALSE(QFile::exists(pdf));
-    EXPECT_EQ(printSettings().leftInches, 0);
+    EXPECT_EQ(print.leftInches, 0);
 }
 
 TEST(DataPageSettings, theOutputDialogShowsTheRestoredSizeFromTheStart_mendedFault)
 {
     Plot plot;
     plot.signals.createDataSet();
-    DataPage dataPage;
+    PrintSettings print;
+    DataPage dataPage(plot, print);
     AppSettings settings;
     settings.prtWidth = 9;
     settings.prtHeight = 4.5;
     settings.prtColor = true;
     settings.exportType = 3;
-    dataPage.applySettings(settings); // the window reads the settings before the plot exists
-    dataPage.setPlot(&plot);
+    dataPage.applySettings(settings);
     EXPECT_EQ(child<QLineEdit>(&dataPage, "WidthEdit")->text(), QStringLiteral("9"));
     EXPECT_EQ(child<QLineEdit>(&dataPage, "HeightEdit")->text(), QStringLiteral("4.5"));
     EXPECT_TRUE(child<QCheckBox>(&dataPage, "ColorChk")->isChecked());
@@ -264,5 +263,5 @@ TEST(DataPageSettings, theOutputDialogShowsTheRestoredSizeFromTheStart_mendedFau
     dataPage.collectSettings(collected);
     EXPECT_EQ(collected.prtWidth, 9);
     EXPECT_EQ(collected.exportType, 3);
-    printSettings() = PrintSettings{};
+    EXPECT_EQ(print.widthInches, 9) << "the page keeps the settings in the window's stored print settings";
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/DataPageContent.h"
-#include "app/PlotBox.h"
+#include "app/pages/DataPage.h"
+#include "app/plotview/PlotBox.h"
 #include "data/Plot.h"
 #include "plot/PlotLayout.h"
+#include "plot/PrintSettings.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -15,7 +16,8 @@ namespace vimo::test {
 // second apart climbing 2 units a second (0..200), viewed at 0..100 s x 0..200.
 struct PageFixture : ::testing::Test {
     Plot plot;
-    std::unique_ptr<DataPageContent> page;
+    PrintSettings print;
+    std::unique_ptr<DataPage> page;
 
     void SetUp() override
     {
@@ -25,10 +27,12 @@ struct PageFixture : ::testing::Test {
             set.altitude.series.append(i, 2 * i);
         plot.setRange({0, 100, 0, 200});
         plot.homeRange = plot.range();
-        page = std::make_unique<DataPageContent>(plot);
+        page = std::make_unique<DataPage>(plot, print);
         page->resize(900, 520);
         page->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+        page->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(page.get())); // the plot keys are shortcuts of the active window
         paint();
     }
 

@@ -1,6 +1,6 @@
 #include "PageFixture.h"
 
-#include "app/DataUndo.h"
+#include "plot/DataEditor.h"
 #include "plot/PixelMapping.h"
 
 #include <QSignalSpy>
@@ -95,7 +95,7 @@ TEST_F(PlotBoxTest, peakClickTogglesTheTagOfTheNearestSample)
 
 TEST_F(PlotBoxTest, readoutsAndCursorCircleFollowTheNearestSample)
 {
-    QSignalSpy readouts(page.get(), &DataPageContent::readout);
+    QSignalSpy readouts(page.get(), &DataPage::readout);
     move(at(30.2, 55));
     ASSERT_EQ(readouts.count(), 1);
     EXPECT_EQ(readouts.last().at(0).toString(), QStringLiteral("Time =     30.0, Altitude =   60"));
@@ -127,7 +127,7 @@ TEST_F(PlotBoxTest, emptyDataSetGivesNoReadoutAndPeakAndClimbDoNothing_mendedFau
     set().clearSamples();
     page->repaintPlot();
     paint();
-    QSignalSpy readouts(page.get(), &DataPageContent::readout);
+    QSignalSpy readouts(page.get(), &DataPage::readout);
     move(at(50, 100));
     EXPECT_EQ(readouts.count(), 0);
     EXPECT_EQ(box()->cursorCircle(), QPoint(-10, -10));
@@ -148,7 +148,7 @@ TEST_F(PlotBoxTest, oneSampleDataSetUsesThatSample_mendedFault)
     set().altitude.series.append(42, 84);
     page->repaintPlot();
     paint();
-    QSignalSpy readouts(page.get(), &DataPageContent::readout);
+    QSignalSpy readouts(page.get(), &DataPage::readout);
     move(at(90, 10));
     ASSERT_EQ(readouts.count(), 1);
     EXPECT_EQ(readouts.last().at(0).toString(), QStringLiteral("Time =     42.0, Altitude =   84"));
@@ -162,7 +162,7 @@ TEST_F(PlotBoxTest, noActiveDataSetLeavesTheMouseWithoutEffect)
 {
     plot.signals.deleteDataSet(0);
     EXPECT_EQ(page->activeSet(), -1);
-    QSignalSpy readouts(page.get(), &DataPageContent::readout);
+    QSignalSpy readouts(page.get(), &DataPage::readout);
     move(at(50, 100));
     press(at(50, 100));
     EXPECT_FALSE(box()->zoomDragging());

@@ -1,4 +1,4 @@
-#include "app/StyleComboDelegate.h"
+#include "app/plotview/StyleComboDelegate.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,7 +1,8 @@
 #include "WindowHarness.h"
+#include "PageControls.h"
 
-#include "app/ConnectPage.h"
-#include "app/ModuleController.h"
+#include "app/pages/ConnectPage.h"
+#include "app/controllers/ModuleController.h"
 
 #include <QPushButton>
 
@@ -64,7 +65,7 @@ void WindowTest::TearDown()
 
 void WindowTest::startWindow()
 {
-    window = std::make_unique<TMainForm>(&prompts);
+    window = std::make_unique<MainWindow>(&prompts);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
 }
@@ -76,7 +77,7 @@ QSettings WindowTest::store() const
 
 void WindowTest::choosePort(const QString& path)
 {
-    window->connectPage->CommPortBox->setEditText(path);
+    controls(window->connectPage).CommPortBox->setEditText(path);
 }
 
 void WindowTest::click(QAbstractButton* button)
@@ -93,7 +94,7 @@ bool WindowTest::waitIdle(int timeoutMs)
 void WindowTest::connectTo(const QString& path)
 {
     choosePort(path);
-    click(window->connectPage->ConnectBtn);
+    click(controls(window->connectPage).ConnectBtn);
     ASSERT_TRUE(waitIdle());
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MainForm.h"
-#include "app/Prompts.h"
+#include "app/MainWindow.h"
+#include "app/dialogs/Prompts.h"
 
 #include <QList>
 #include <QSettings>
@@ -73,7 +73,7 @@ protected:
     QStringList memo() const;
 
     ScriptedPrompts prompts;
-    std::unique_ptr<TMainForm> window;
+    std::unique_ptr<MainWindow> window;
 
 private:
     QTemporaryDir m_settingsDir;

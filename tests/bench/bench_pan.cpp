@@ -1,4 +1,4 @@
-// One pan step on the "Recorded Data" page with 8 data sets of 65,536 samples: the key moves the view, the plot box
+// One pan step on the "Recorded Data" page with 8 data sets of 65,536 samples: the key's action moves the view, the plot box
 // renders the plot afresh at its own size and paints it on the screen. The baseline is a bare rendering of the
 // same plot onto a bitmap of the plot box's size; the ratio of the two shows what the page adds to the renderer.
 // A mouse move, which paints the cursor over the kept picture, is measured beside them.
@@ -6,15 +6,16 @@
 
 #include "../support/RatioReporter.h"
 #include "../support/SyntheticFlight.h"
-#include "app/DataPageContent.h"
-#include "app/PlotBox.h"
+#include "app/pages/DataPage.h"
+#include "app/plotview/PlotBox.h"
 #include "data/AutoScale.h"
 #include "data/Plot.h"
 #include "plot/PlotRenderer.h"
+#include "plot/PrintSettings.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -29,7 +30,8 @@ using namespace vimo;
 
 struct Page {
     Plot plot;
-    std::unique_ptr<DataPageContent> content;
+    PrintSettings print;
+    std::unique_ptr<DataPage> content;
 
     Page()
     {
@@ -37,7 +39,7 @@ struct Page {
             test::fillFlight(plot.signals.createDataSet(), SampleSeries::kCapacity, std::uint32_t(k + 1));
         autoScaleTime(plot);
         autoScaleAltitude(plot);
-        content = std::make_unique<DataPageContent>(plot);
+        content = std::make_unique<DataPage>(plot, print);
         content->resize(1400, 820);
         content->show();
         QApplication::processEvents();
@@ -79,8 +81,9 @@ void BM_PanStep(benchmark::State& state)
     PlotBox* box = p.content->plotBox();
     bool right = true;
     for (auto _ : state) {
-        QKeyEvent key(QEvent::KeyPress, right ? Qt::Key_Right : Qt::Key_Left, Qt::ShiftModifier);
-        p.content->handleKey(&key);
+        // The Shift+arrow shortcuts of the page.
+        p.content->findChild<QAction*>(right ? QStringLiteral("PanRightAction") : QStringLiteral("PanLeftAction"))
+            ->trigger();
         box->repaint(); // the paint the key asked for, now
         right = !right;
     }

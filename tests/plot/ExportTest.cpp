@@ -1,7 +1,6 @@
 #include "RenderFixture.h"
 
 #include "plot/PlotExport.h"
-#include "plot/PlotPrinter.h"
 #include "support/TestFiles.h"
 #include "support/WriteLimit.h"
 
@@ -13,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -203,23 +201,6 @@ TEST_F(Export, formatFollowsTheExtension)
     EXPECT_EQ(exportFormatOf(QStringLiteral("dir.gif/a.Gif")), ExportFormat::Gif);
     EXPECT_EQ(exportFormatOf(QStringLiteral("a.tiff")), std::nullopt);
     EXPECT_EQ(exportFormatOf(QStringLiteral("gif")), std::nullopt);
-}
-
-TEST_F(Export, printing_rendersAtThePrintersResolutionWithThePageOffsets)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path(QStringLiteral("print.pdf")));
-    settings.leftInches = 0.5;
-    settings.topInches = 0.25;
-    settings.inColor = false;
-    const PrintResult r = printPlot(printer, plot, settings);
-    ASSERT_TRUE(r.ok) << r.message.toStdString();
-    const int ppi = printer.logicalDpiX();
-    EXPECT_EQ(r.layout.pageLeft, ppi / 2);
-    EXPECT_EQ(r.layout.pageTop, ppi / 4);
-    EXPECT_EQ(r.layout.pageRight - r.layout.pageLeft, 7 * ppi);
-    EXPECT_GT(QFile(path(QStringLiteral("print.pdf"))).size(), 0);
 }
 
 } // namespace

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QSettings;
+
+namespace vimo {
+
+// What the window remembers of the user's work besides its settings: the data files used last, the folders the
+// file dialogs were left in, and the legend switches. Kept in the group "Session", apart from the settings
+// whose keys other programs and older versions read.
+struct SessionMemory {
+    static constexpr int kMaxRecentFiles = 8;
+
+    QStringList recentFiles; // newest first
+    QString loadFolder;
+    QString saveFolder;
+    QString exportFolder;
+    bool legend = false;         // on the screen's plot
+    bool legendInOutput = false; // on exported and printed plots
+
+    friend bool operator==(const SessionMemory&, const SessionMemory&) = default;
+};
+
+// `files` with `path` (made absolute) in front: a path already listed moves to the front, the list keeps at most
+// kMaxRecentFiles entries.
+QStringList withRecentFile(QStringList files, const QString& path);
+
+// Reads and writes the group "Session" of `store`. Values that cannot be used are dropped: a recent list is cut
+// to its length and loses empty entries.
+SessionMemory readSessionMemory(QSettings& store);
+void writeSessionMemory(QSettings& store, const SessionMemory& memory);
+
+} // namespace vimo

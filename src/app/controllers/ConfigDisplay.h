@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+
+namespace vimo {
+
+class ConfigurePage;
+class ModuleController;
+class ModuleSession;
+
+// Shows the interval editor and the "Total Record Time" of the window's copy of the module state.
+void showRecordTime(ModuleController& module, ConfigurePage& page);
+
+// Starts `job` (Connect, Read Config and the maintenance commands end with a fresh configuration read); when
+// the exchange has brought a configuration record, the page shows it. False when another exchange runs.
+bool startWithConfigRead(ModuleController& module, ConfigurePage& page, std::function<void(ModuleSession&)> job);
+
+} // namespace vimo

@@ -1,0 +1,226 @@
+#include "app/controllers/ConnectionController.h"
+
+#include "app/AppSettings.h"
+#include "app/controllers/ConfigDisplay.h"
+#include "app/controllers/ModuleController.h"
+#include "app/pages/ConfigurePage.h"
+#include "app/pages/ConnectPage.h"
+#include "app/pages/DataPage.h"
+#include "app/pages/LogPage.h"
+#include "data/Plot.h"
+#include "link/PortEntry.h"
+#include "logbook/ArchiveFolder.h"
+#include "logbook/DownloadArchive.h"
+#include "logbook/Logbook.h"
+#include "module/Configuration.h"
+#include "module/Download.h"
+#include "module/DownloadInfo.h"
+#include "module/Maintenance.h"
+
+#include <QPainter>
+#include <QTimer>
+#include <memory>
+
+namespace vimo {
+
+using Finish = ModuleController::Finish;
+
+ConnectionController::ConnectionController(ModuleController& module, ConnectPage& connectPage,
+                                           ConfigurePage& configurePage, DataPage& dataPage, LogPage& logPage,
+                                           QObject* parent)
+    : QObject(parent), m_module(module), m_connectPage(connectPage), m_configurePage(configurePage),
+      m_dataPage(dataPage), m_logPage(logPage), m_liveTimer(new QTimer(this)),
+      m_speedIndex(AppSettings::kDefaultSpeedIndex)
+{
+    m_liveTimer->setObjectName(QStringLiteral("Timer1"));
+    m_liveTimer->setInterval(LiveView::kTimerMs);
+
+    connect(&connectPage, &ConnectPage::connectRequested, this, &ConnectionController::toggleConnection);
+    connect(&connectPage, &ConnectPage::speedChosen, this, &ConnectionController::changeSpeed);
+    connect(&connectPage, &ConnectPage::downloadInfoRequested, this, &ConnectionController::showDownloadInfo);
+    connect(&connectPage, &ConnectPage::downloadDataRequested, this, &ConnectionController::downloadDataSet);
+    connect(&connectPage, &ConnectPage::eraseRequested, this, &ConnectionController::eraseModuleData);
+    connect(&logPage, &LogPage::startStopRequested, this, &ConnectionController::toggleLiveView);
+    connect(&logPage, &LogPage::clearRequested, this, &ConnectionController::clearLiveView);
+    logPage.setStripPainter([this](QPainter& painter, int width, int height) {
+        paintLiveView(painter, width, height, m_live.buffer);
+    });
+    connect(&module, &ModuleController::busyChanged, this, &ConnectionController::setBusy);
+    connect(&module, &ModuleController::memoCleared, &connectPage, &ConnectPage::clearMemo);
+    connect(&module, &ModuleController::memoLine, &connectPage, &ConnectPage::addMemoLine);
+}
+
+void ConnectionController::discoverPorts()
+{
+    m_portNames.clear();
+    QStringList rows;
+    enumerateSerialPorts([&](const PortEntry& entry) {
+        if (m_portNames.add(entry.portName))
+            rows << portListText(entry);
+        return true;
+    });
+    m_connectPage.setPorts(rows);
+}
+
+int ConnectionController::selectedPortRow() const
+{
+    const int row = m_connectPage.portRow();
+    return row < m_portNames.count() ? row : -1;
+}
+
+QString ConnectionController::selectedDevicePath() const
+{
+    const int row = selectedPortRow();
+    if (row >= 0)
+        return devicePath(m_portNames.at(row));
+    const QString typed = m_connectPage.portText();
+    return typed.isEmpty() ? QString() : devicePath(typed);
+}
+
+void ConnectionController::setSpeedIndex(int index)
+{
+    m_speedIndex = index;
+    m_connectPage.setSpeedIndex(index);
+}
+
+qint32 ConnectionController::baudRate() const
+{
+    return ConnectPage::speeds().value(m_speedIndex, 115200);
+}
+
+void ConnectionController::setBusy(bool busy)
+{
+    if (!busy)
+        m_downloading = false;
+    m_connectPage.setExchangeRunning(busy, m_downloading);
+    m_configurePage.setEnabled(!busy);
+    m_logPage.setStartEnabled(!busy);
+    if (!busy)
+        m_connectPage.setConnected(m_module.module().state.connected);
+    m_dataPage.setExchangeRunning(busy);
+}
+
+void ConnectionController::toggleConnection()
+{
+    if (m_module.module().state.connected) {
+        m_module.start([](ModuleSession& s) -> Finish {
+            disconnectModule(s);
+            return {};
+        });
+        return;
+    }
+    const QString path = selectedDevicePath();
+    const qint32 baud = baudRate();
+    startWithConfigRead(m_module, m_configurePage, [path, baud](ModuleSession& s) { connectModule(s, path, baud); });
+}
+
+// The user picked a speed: a connection open at the old speed is closed; the next Connect uses the new one.
+void ConnectionController::changeSpeed(int index)
+{
+    m_speedIndex = index;
+    if (!m_module.module().state.connected)
+        return;
+    m_module.start([](ModuleSession& s) -> Finish {
+        disconnectModule(s);
+        return {};
+    });
+}
+
+void ConnectionController::showDownloadInfo()
+{
+    const bool simulate = m_simulate;
+    m_module.start([this, simulate](ModuleSession& s) -> Finish {
+        const std::optional<DownloadInfoResult> info = downloadInfo(s, simulate);
+        return [this, info] {
+            if (!info)
+                return;
+            m_connectPage.setSets(info->setRows, info->selectedRow);
+            m_configurePage.setFirmwareVersion(info->firmwareVersion);
+            m_configurePage.showInterval(info->interval);
+        };
+    });
+}
+
+void ConnectionController::downloadDataSet()
+{
+    if (m_downloading) {
+        m_module.cancel();
+        return;
+    }
+    const int row = m_connectPage.selectedSet();
+    m_downloading = true;
+    if (!m_module.start([this, row](ModuleSession& s) -> Finish {
+            // Each set becomes a data set of the plot on the window thread as soon as it has arrived.
+            // Each set is archived in the same step as it joins the plot. A set that cannot be archived is still
+            // plotted; the memo says so.
+            const QDateTime downloaded = QDateTime::currentDateTimeUtc();
+            downloadDataSets(s, row, [this, row, &s, downloaded](DownloadedSet&& set) {
+                auto arrived = std::make_shared<const DownloadedSet>(std::move(set));
+                const ModuleIdentity identity = s.state.identity;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, arrived, row, identity, downloaded] {
+                        Plot& plot = m_dataPage.plot();
+                        const int k = addDownloadedSet(plot, *arrived);
+                        const ArchiveOutcome archived =
+                            archiveDownloadedSet(logbook(), plot, k, *arrived, identity, downloaded);
+                        if (!archived.archived)
+                            m_connectPage.addMemoLine(notArchivedText(*arrived, logbook(), archived.reason));
+                        m_dataPage.setSelectedSet(row); // names the next data set file
+                        m_dataPage.repaintPlot();
+                    },
+                    Qt::QueuedConnection);
+            });
+            return {};
+        })) {
+        m_downloading = false;
+        return;
+    }
+    m_connectPage.setExchangeRunning(true, true);
+}
+
+ConnectionController::~ConnectionController() = default;
+
+Logbook& ConnectionController::logbook()
+{
+    if (!m_logbook)
+        m_logbook = std::make_unique<Logbook>(archiveFolder());
+    return *m_logbook;
+}
+
+void ConnectionController::eraseModuleData()
+{
+    m_module.start([this](ModuleSession& s) -> Finish {
+        const bool erased = eraseData(s);
+        return [this, erased] {
+            if (erased)
+                m_connectPage.clearSets(); // the set count stays until the next "Download Info"
+        };
+    });
+}
+
+void ConnectionController::toggleLiveView()
+{
+    LiveView view = m_live;
+    m_module.start([this, view](ModuleSession& s) mutable -> Finish {
+        startStopLive(s, view);
+        return [this, view] {
+            m_live.logging = view.logging;
+            m_live.timerEnabled = view.timerEnabled;
+            m_live.buttonCaption = view.buttonCaption;
+            m_logPage.setStartCaption(view.buttonCaption);
+            if (view.timerEnabled)
+                m_liveTimer->start();
+            else
+                m_liveTimer->stop();
+        };
+    });
+}
+
+void ConnectionController::clearLiveView()
+{
+    m_live.buffer.clear();
+    m_logPage.updateStrip();
+}
+
+} // namespace vimo

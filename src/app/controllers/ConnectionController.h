@@ -1,0 +1,79 @@
+#pragma once
+
+#include "link/PortNames.h"
+#include "module/LiveView.h"
+
+#include <QObject>
+#include <memory>
+
+class QTimer;
+
+namespace vimo {
+
+class ConfigurePage;
+class ConnectPage;
+class DataPage;
+class LogPage;
+class Logbook;
+class ModuleController;
+
+// Connect and download: the port list and speed, Connect and Disconnect, "Download Info", "Download Data" (and
+// its cancel), "Erase Data" and the hidden live view. Every exchange runs on the module worker; the pages only
+// say what the user asked for and show what comes back.
+class ConnectionController : public QObject {
+    Q_OBJECT
+public:
+    ConnectionController(ModuleController& module, ConnectPage& connectPage, ConfigurePage& configurePage,
+                         DataPage& dataPage, LogPage& logPage, QObject* parent = nullptr);
+    ~ConnectionController() override;
+
+    // The archive every downloaded set goes to first (opened at the first download).
+    Logbook& logbook();
+
+    // Lists the serial ports in the port box (the first show does it once).
+    void discoverPorts();
+    const PortNames& portNames() const { return m_portNames; }
+
+    // The device the port box names: the discovered port selected, or a device path typed into the box; empty
+    // when there is none.
+    QString selectedDevicePath() const;
+    // The row of the port box to remember: the selected discovered port, -1 when none (or a typed path).
+    int selectedPortRow() const;
+
+    // The index into the speed table that Connect uses, and its speed.
+    int speedIndex() const { return m_speedIndex; }
+    void setSpeedIndex(int index);
+    qint32 baudRate() const;
+
+    // "Download Info" of a simulated module (the hidden "Simulate Target" switch).
+    void setSimulate(bool simulate) { m_simulate = simulate; }
+    bool simulate() const { return m_simulate; }
+
+    bool downloading() const { return m_downloading; }
+
+    void toggleConnection();
+    void changeSpeed(int index);
+    void showDownloadInfo();
+    void downloadDataSet();
+    void eraseModuleData();
+    void toggleLiveView();
+    void clearLiveView();
+
+private:
+    void setBusy(bool busy);
+
+    ModuleController& m_module;
+    ConnectPage& m_connectPage;
+    ConfigurePage& m_configurePage;
+    DataPage& m_dataPage;
+    LogPage& m_logPage;
+    QTimer* m_liveTimer; // the live view's timer; it has nothing to do
+    PortNames m_portNames;
+    LiveView m_live;
+    int m_speedIndex;
+    bool m_simulate = false;
+    bool m_downloading = false;
+    std::unique_ptr<Logbook> m_logbook;
+};
+
+} // namespace vimo

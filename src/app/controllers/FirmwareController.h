@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+namespace vimo {
+
+class ConfigurePage;
+class ConnectionController;
+class ModuleController;
+class Prompts;
+
+// "Update Firmware": asks for the go-ahead and the HEX file through the prompts, closes an open connection (the
+// update takes the port) and programs the module over its boot loader on the module worker.
+class FirmwareController : public QObject {
+    Q_OBJECT
+public:
+    // The port and speed are those the connection controller names; `dialogParent` owns the questions.
+    FirmwareController(ModuleController& module, ConnectionController& connection, ConfigurePage& page,
+                       Prompts& prompts, QWidget* dialogParent);
+
+    void updateFirmware();
+
+private:
+    void runFirmwareUpdate(const QString& hexPath);
+
+    ModuleController& m_module;
+    ConnectionController& m_connection;
+    ConfigurePage& m_page;
+    Prompts& m_prompts;
+    QWidget* m_dialogParent;
+};
+
+} // namespace vimo

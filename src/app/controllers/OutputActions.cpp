@@ -1,0 +1,133 @@
+#include "app/controllers/OutputActions.h"
+
+#include "app/dialogs/DialogSupport.h"
+#include "app/dialogs/OutputDialog.h"
+#include "data/Plot.h"
+#include "plot/PlotExport.h"
+#include "app/controllers/PlotPrinter.h"
+#include "plot/PrintSettings.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace vimo {
+namespace {
+
+struct ExportKind {
+    const char* filter;
+    const char* suffix;
+    ExportFormat format;
+};
+
+// Bitmap, JPEG and GIF first, as the list has always been; PNG and PDF after them.
+constexpr ExportKind kExportKinds[OutputActions::kExportTypeCount] = {
+    {"Bitmap (*.bmp)", "bmp", ExportFormat::Bmp}, {"JPEG (*.jpg)", "jpg", ExportFormat::Jpeg},
+    {"GIF (*.gif)", "gif", ExportFormat::Gif},    {"PNG (*.png)", "png", ExportFormat::Png},
+    {"PDF (*.pdf)", "pdf", ExportFormat::Pdf},
+};
+
+const ExportKind& kindOf(int type)
+{
+    return kExportKinds[type - 1];
+}
+
+} // namespace
+
+OutputActions::OutputActions(Plot& plot, PrintSettings& settings, QWidget* dialogParent)
+    : QObject(dialogParent), m_plot(plot), m_settings(settings), m_parent(dialogParent),
+      m_output(new OutputDialog(settings, dialogParent)),
+      m_exportDialog(new QFileDialog(dialogParent, QStringLiteral("Export Graph Data"))),
+      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    m_exportDialog->setObjectName(QStringLiteral("ExportDialog1"));
+    m_exportDialog->setAcceptMode(QFileDialog::AcceptSave);
+    QStringList filters;
+    for (const ExportKind& kind : kExportKinds)
+        filters << QLatin1String(kind.filter);
+    m_exportDialog->setNameFilters(filters);
+    // The default extension follows the type the user picks, and stays so for later exports.
+    connect(m_exportDialog, &QFileDialog::filterSelected, this, [this](const QString& filter) {
+        const int type = int(m_exportDialog->nameFilters().indexOf(filter)) + 1;
+        if (type >= 1)
+            m_exportDialog->setDefaultSuffix(QLatin1String(kindOf(type).suffix));
+    });
+    setExportType(Bitmap);
+}
+
+OutputActions::~OutputActions() = default;
+
+void OutputActions::setExportType(int type)
+{
+    m_exportType = type >= 1 && type <= kExportTypeCount ? type : Bitmap;
+    m_exportDialog->selectNameFilter(QLatin1String(kindOf(m_exportType).filter));
+    m_exportDialog->setDefaultSuffix(QLatin1String(kindOf(m_exportType).suffix));
+}
+
+QString OutputActions::exportFolder() const
+{
+    return m_exportDialog->directory().absolutePath();
+}
+
+void OutputActions::setExportFolder(const QString& folder)
+{
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        m_exportDialog->setDirectory(folder);
+}
+
+void OutputActions::clearOffsets()
+{
+    m_settings.leftInches = 0;
+    m_settings.topInches = 0;
+}
+
+void OutputActions::print()
+{
+    m_output->showSize();
+    m_output->setOffsetsEnabled(true);
+    if (m_output->run() == QDialog::Accepted) {
+        if (const auto problem = printSizeProblem(m_settings.widthInches, m_settings.heightInches)) {
+            showError(m_parent, *problem);
+        } else {
+            QPrintDialog dialog(m_printer.get(), m_parent);
+            dialog.setObjectName(QStringLiteral("PrintDialog1"));
+            if (dialog.exec() == QDialog::Accepted) {
+                // Let the screen repaint where the dialogs covered it before the page is rendered.
+                QApplication::processEvents();
+                RenderOptions options;
+                options.legend = m_legend;
+                const PrintResult printed = printPlot(*m_printer, m_plot, m_settings, options);
+                if (!printed.ok)
+                    showError(m_parent, printed.message);
+            }
+        }
+    }
+    clearOffsets();
+}
+
+void OutputActions::exportPlot()
+{
+    if (m_exportDialog->exec() != QDialog::Accepted || m_exportDialog->selectedFiles().isEmpty()) {
+        clearOffsets();
+        return;
+    }
+    const int type = int(m_exportDialog->nameFilters().indexOf(m_exportDialog->selectedNameFilter())) + 1;
+    if (type >= 1)
+        m_exportType = type;
+    const QString path = m_exportDialog->selectedFiles().constFirst();
+
+    m_output->setOffsetsEnabled(false);
+    const bool accepted = m_output->run() == QDialog::Accepted;
+    clearOffsets();
+    if (!accepted)
+        return;
+    RenderOptions options;
+    options.legend = m_legend;
+    const ExportResult result = vimo::exportPlot(m_plot, m_settings, path, kindOf(m_exportType).format, options);
+    if (!result.ok)
+        showError(m_parent, result.message);
+}
+
+} // namespace vimo

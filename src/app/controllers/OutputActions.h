@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+class QFileDialog;
+class QPrinter;
+class QWidget;
+
+namespace vimo {
+
+class OutputDialog;
+struct Plot;
+struct PrintSettings;
+
+// "Print" and "Export" of the "Recorded Data" page. Both ask for the plot's size in the output dialog; print then
+// asks for the printer and renders the plot on its page at the page offsets, export asks for a file first and
+// writes the plot as a picture (Bitmap, JPEG, GIF, PNG at 100 pixels per inch, or a PDF page). The page offsets
+// count only while a print runs. A size that cannot be printed or exported, and a file that cannot be written,
+// are reported and nothing is written. The screen is never affected: the plot box keeps its own layout.
+class OutputActions : public QObject {
+    Q_OBJECT
+public:
+    // The export file types, in the order of the export dialog's list.
+    enum ExportType { Bitmap = 1, Jpeg, Gif, Png, Pdf };
+    static constexpr int kExportTypeCount = 5;
+
+    OutputActions(Plot& plot, PrintSettings& settings, QWidget* dialogParent);
+    ~OutputActions() override;
+
+    void print();
+    void exportPlot();
+
+    // The export dialog's type (remembered between runs); an unknown one becomes Bitmap.
+    int exportType() const { return m_exportType; }
+    void setExportType(int type);
+
+    // The folder the export dialog opens in (the last one used); a folder that does not exist is ignored.
+    QString exportFolder() const;
+    void setExportFolder(const QString& folder);
+
+    // Whether exported and printed plots carry the legend (off unless asked for).
+    bool legend() const { return m_legend; }
+    void setLegend(bool on) { m_legend = on; }
+
+    OutputDialog& outputDialog() { return *m_output; }
+    QPrinter& printer() { return *m_printer; }
+
+private:
+    void clearOffsets();
+
+    Plot& m_plot;
+    PrintSettings& m_settings;
+    QWidget* m_parent;
+    OutputDialog* m_output;
+    QFileDialog* m_exportDialog;
+    std::unique_ptr<QPrinter> m_printer;
+    int m_exportType = Bitmap;
+    bool m_legend = false;
+};
+
+} // namespace vimo

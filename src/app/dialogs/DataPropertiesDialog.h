@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QFileDialog;
+class QLineEdit;
+class QListView;
+class QPushButton;
+
+namespace vimo {
+
+class ColourPanel;
+class DataEditor;
+class StyleCombo;
+struct DataSetProperties;
+struct Plot;
+
+// The "Data Properties" dialog: one data set at a time, chosen in the "Data Sets" list (a view of the plot's data
+// sets). It shows the set's name, colours, styles, offsets and notes; Apply writes them back (the offsets shift the
+// samples, so a second Apply shifts again). "Delete Data Set", "Fix Drift" and "Fix Offset" act on the selected set
+// at once; "Export Photo Info", offered only for sets that carry trigger data, writes the trigger list and opens it
+// in the desktop's viewer. Every change goes through the page's undo. With no row selected the buttons do nothing.
+class DataPropertiesDialog : public QDialog {
+    Q_OBJECT
+public:
+    DataPropertiesDialog(Plot& plot, DataEditor& editor, QWidget* parent = nullptr);
+    ~DataPropertiesDialog() override;
+
+    // Shows data set 0 (or empty fields when there is none) and the dialog modally; returns QDialog::exec()'s
+    // result.
+    int run();
+
+    // Selects row k of the list and fills every control from data set k; with no such row the fields are emptied.
+    void showDataSetProperties(int k);
+    int selectedRow() const;
+
+    void applyProperties();
+    void deleteSelectedSet();
+    void correctDrift();
+    void correctOffset();
+    void writePhotoList();
+
+    // How a written photo list is shown; the desktop's viewer by default.
+    void setFileOpener(std::function<void(const QString& path)> opener) { m_openFile = std::move(opener); }
+
+private:
+    DataSetProperties editedProperties(int k) const;
+    void buildLayout();
+
+    Plot& m_plot;
+    DataEditor& m_editor;
+    std::function<void(const QString&)> m_openFile;
+    QFileDialog* m_photoDialog;
+    bool m_filling = false; // the list's row is being set by showDataSetProperties()
+
+    QListView* SetListBox;
+    QLineEdit* SignalDisplayNameEdit;
+    ColourPanel* Line_Clr;
+    StyleCombo* LineStyleCombo;
+    ColourPanel* Pt_Clr;
+    StyleCombo* PointStyleCombo;
+    ColourPanel* Trig_Clr;
+    StyleCombo* TrigStyleCombo;
+    QLineEdit* XOffsetEdit;
+    QLineEdit* YOffsetEdit;
+    QLineEdit* XScaleEdit;
+    QLineEdit* YScaleEdit;
+    QLineEdit* Note1Edit;
+    QLineEdit* Note2Edit;
+    QLineEdit* Note3Edit;
+    QPushButton* ApplyBtn;
+    QPushButton* DelSetBtn;
+    QPushButton* DriftBtn;
+    QPushButton* OffsetBtn;
+    QPushButton* PhotoBtn;
+    QPushButton* OKBtn;
+};
+
+} // namespace vimo

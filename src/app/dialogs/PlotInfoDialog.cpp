@@ -1,0 +1,168 @@
+#include "app/dialogs/PlotInfoDialog.h"
+
+#include "app/plotview/ColourPanel.h"
+#include "app/dialogs/DialogSupport.h"
+#include "data/Plot.h"
+#include "data/TextRules.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vimo {
+namespace {
+
+struct TextRow {
+    const char* name;
+    const char* label;
+};
+constexpr TextRow kTextRows[] = {{"TitleText", "Title"}, {"XAxisText", "X Axis"}, {"YAxisText", "Y Axis"},
+                                 {"Info1Text", "Info1"}, {"Info2Text", "Info2"},  {"Info3Text", "Info3"}};
+
+struct ColourRow {
+    const char* panel;
+    const char* dialog;
+    const char* label;
+};
+constexpr ColourRow kColourRows[] = {{"BGColorPanel", "BGColorDlg", "Background"},
+                                     {"GridColorPanel", "GridColorDlg", "Grid"},
+                                     {"ScaleColorPanel", "ScaleColorDlg", "Scale"},
+                                     {"LabelColorPanel", "LabelColorDlg", "Labels"},
+                                     {"InfoColorPanel", "InfoColorDlg", "Info"}};
+
+std::array<QString*, 6> plotTexts(Plot& plot)
+{
+    return {&plot.title, &plot.xLabel, &plot.yLabel, &plot.info1, &plot.info2, &plot.info3};
+}
+
+} // namespace
+
+PlotInfoDialog::PlotInfoDialog(Plot& plot, QWidget* parent)
+    : QDialog(parent), m_plot(plot),
+      ShowInfoChk(named<QCheckBox>("ShowInfoChk", QStringLiteral("Show Text Info"), this)),
+      ShowBackgroundChk(named<QCheckBox>("ShowBackgroundChk", QStringLiteral("Show Background Logo"), this)),
+      ShowROCChk(named<QCheckBox>("ShowROCChk", QStringLiteral("Show Avg Rate of Climb"), this)),
+      DataLenBtn(makeButton("DataLenBtn", QStringLiteral("Edit Data Length"), this)),
+      OKBtn(makeButton("OKBtn", QStringLiteral("OK"), this)),
+      CancelBtn(makeButton("CancelBtn", QStringLiteral("Cancel"), this))
+{
+    setObjectName(QStringLiteral("EditInfoForm"));
+    setWindowTitle(QStringLiteral("Edit Plot Info"));
+
+    auto* labels = new QGroupBox(QStringLiteral("Plot Labels"), this);
+    auto* labelRows = new QFormLayout(labels);
+    for (std::size_t i = 0; i < m_texts.size(); ++i) {
+        m_texts[i] = new QLineEdit(labels);
+        m_texts[i]->setObjectName(QLatin1String(kTextRows[i].name));
+        m_texts[i]->setMinimumWidth(320);
+        labelRows->addRow(QLatin1String(kTextRows[i].label), m_texts[i]);
+    }
+
+    auto* colours = new QGroupBox(QStringLiteral("Plot Colors"), this);
+    auto* colourRows = new QFormLayout(colours);
+    for (std::size_t i = 0; i < m_panels.size(); ++i) {
+        m_panels[i] = new ColourPanel(QLatin1String(kColourRows[i].panel), QLatin1String(kColourRows[i].dialog),
+                                      colours);
+        colourRows->addRow(QLatin1String(kColourRows[i].label), m_panels[i]);
+        connect(m_panels[i], &ColourPanel::colourPicked, this, [this, i](Colour c) {
+            *plotColours()[i] = c;
+            Q_EMIT plotChanged();
+        });
+    }
+
+    // The average climb switch and the data length button are kept out of sight; the renderer reads the switch.
+    ShowInfoChk->setChecked(true);
+    ShowROCChk->setVisible(false);
+    DataLenBtn->setVisible(false);
+    connect(ShowInfoChk, &QCheckBox::clicked, this, [this](bool on) {
+        m_plot.showInfo = on;
+        Q_EMIT plotChanged();
+    });
+    connect(ShowBackgroundChk, &QCheckBox::clicked, this, [this](bool on) {
+        m_plot.showBackground = on;
+        Q_EMIT plotChanged();
+    });
+
+    auto* switches = new QVBoxLayout;
+    switches->addWidget(ShowInfoChk);
+    switches->addWidget(ShowBackgroundChk);
+    switches->addWidget(ShowROCChk);
+    switches->addWidget(DataLenBtn);
+    switches->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(colours);
+    right->addLayout(switches);
+    auto* top = new QHBoxLayout;
+    top->addWidget(labels, 1);
+    top->addLayout(right);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(buttons);
+
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, &PlotInfoDialog::applyAndClose);
+    connect(CancelBtn, &QPushButton::clicked, this, &PlotInfoDialog::reject);
+}
+
+std::array<Colour*, 5> PlotInfoDialog::plotColours()
+{
+    return {&m_plot.backgroundColor, &m_plot.gridColor, &m_plot.scaleColor, &m_plot.labelColor, &m_plot.infoColor};
+}
+
+int PlotInfoDialog::run()
+{
+    const auto texts = plotTexts(m_plot);
+    for (std::size_t i = 0; i < m_texts.size(); ++i)
+        m_texts[i]->setText(*texts[i]);
+    const auto colours = plotColours();
+    for (std::size_t i = 0; i < m_panels.size(); ++i) {
+        m_openedColours[i] = *colours[i];
+        m_panels[i]->setColour(*colours[i]);
+    }
+    syncSwitches();
+    centreOnScreen(this);
+    return exec();
+}
+
+void PlotInfoDialog::restoreSwitches(bool showInfo, bool showBackground, bool showAvgClimb)
+{
+    m_plot.showInfo = showInfo;
+    m_plot.showBackground = showBackground;
+    m_plot.showAvgClimb = showAvgClimb;
+    syncSwitches();
+}
+
+void PlotInfoDialog::syncSwitches()
+{
+    ShowInfoChk->setChecked(m_plot.showInfo);
+    ShowBackgroundChk->setChecked(m_plot.showBackground);
+    ShowROCChk->setChecked(m_plot.showAvgClimb);
+}
+
+void PlotInfoDialog::applyAndClose()
+{
+    const auto texts = plotTexts(m_plot);
+    for (std::size_t i = 0; i < m_texts.size(); ++i)
+        *texts[i] = text::field(m_texts[i]->text(), text::kLineChars);
+    Q_EMIT plotChanged();
+    accept();
+}
+
+void PlotInfoDialog::reject()
+{
+    const auto colours = plotColours();
+    for (std::size_t i = 0; i < colours.size(); ++i)
+        *colours[i] = m_openedColours[i];
+    Q_EMIT plotChanged();
+    QDialog::reject();
+}
+
+} // namespace vimo

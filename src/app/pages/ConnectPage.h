@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vimo {
+
+// The "Connect / Download" page: port and speed, Connect, the information memo, the download and erase buttons
+// and "Sizeable Window". The page says what the user asked for and shows what it is given.
+class ConnectPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit ConnectPage(QWidget* parent = nullptr);
+
+    // The speed table, identical to the items of the speed box.
+    static const QList<int>& speeds();
+
+    // The port box: the discovered ports as rows; a device path may be typed instead.
+    void setPorts(const QStringList& rows);
+    int portCount() const;
+    void setPortRow(int row);
+    // The selected row, -1 when none is selected or the text was typed over it.
+    int portRow() const;
+    // The text in the port box (a typed device path), trimmed.
+    QString portText() const;
+
+    int speedIndex() const;
+    void setSpeedIndex(int index);
+
+    // Connect reads "Disconnect" while connected.
+    void setConnected(bool connected);
+
+    // The data sets the module holds, as "Download Info" lists them; `selected` is the row offered.
+    void setSets(const QStringList& rows, int selected);
+    void clearSets();
+    int selectedSet() const;
+
+    // While an exchange runs, nothing here may start another; a running download offers to cancel instead.
+    void setExchangeRunning(bool running, bool downloading);
+
+    bool sizeable() const;
+    void setSizeable(bool sizeable);
+
+    // The information memo.
+    void clearMemo();
+    void addMemoLine(const QString& line);
+    QStringList memoLines() const;
+
+Q_SIGNALS:
+    void connectRequested();
+    void speedChosen(int index);
+    void downloadInfoRequested();
+    void downloadDataRequested();
+    void eraseRequested();
+
+private:
+    QComboBox* CommPortBox;
+    QComboBox* SpeedBox;
+    QPushButton* ConnectBtn;
+    QPlainTextEdit* InfoText;
+    QPushButton* DLInfoBtn;
+    QComboBox* SetList;
+    QPushButton* DLDataBtn;
+    QPushButton* EraseDataBtn;
+    QCheckBox* SizeChk;
+    int m_memoLines = 0;
+};
+
+} // namespace vimo

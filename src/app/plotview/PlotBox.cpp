@@ -1,0 +1,218 @@
+#include "app/plotview/PlotBox.h"
+
+#include "plot/DataEditor.h"
+#include "data/Plot.h"
+#include "plot/DragRules.h"
+#include "plot/Navigation.h"
+#include "plot/PixelMapping.h"
+#include "plot/PlotRenderer.h"
+#include "plot/Readout.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <cmath>
+
+namespace vimo {
+namespace {
+
+constexpr QPoint kNoCircle{-10, -10};
+constexpr int kCircleRadius = 5;
+const QColor kCursorColour(0, 255, 255); // cyan
+// One notch of the wheel scales both spans by this (forwards zooms in).
+constexpr double kWheelNotchFactor = 0.8;
+
+DataAreaPixels dataArea(const PlotLayout& l)
+{
+    return {l.plotLeft, l.plotTop, l.plotRight, l.plotBottom};
+}
+
+// The size in inches that the renderer turns back into exactly `pixels` (its truncation must not lose one to
+// rounding).
+double inchesFor(int pixels, int ppi)
+{
+    double inches = double(pixels) / ppi;
+    while (std::trunc(double(ppi) * inches) < pixels)
+        inches = std::nextafter(inches, pixels + 1.0);
+    return inches;
+}
+
+} // namespace
+
+PlotBox::PlotBox(Plot& plot, DataEditor& editor, QWidget* parent) : QWidget(parent), m_plot(plot), m_editor(editor)
+{
+    setObjectName(QStringLiteral("PlotBox"));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(200, 120);
+}
+
+void PlotBox::setLegendShown(bool shown)
+{
+    if (m_legend == shown)
+        return;
+    m_legend = shown;
+    refresh();
+}
+
+void PlotBox::refresh()
+{
+    m_stale = true;
+    m_circle = kNoCircle;
+    update();
+    Q_EMIT refreshed();
+}
+
+void PlotBox::renderPicture()
+{
+    const qreal ratio = devicePixelRatioF();
+    m_picture = QImage(size() * ratio, QImage::Format_RGB32);
+    m_picture.setDevicePixelRatio(ratio);
+    const int ppiX = std::max(logicalDpiX(), 1);
+    const int ppiY = std::max(logicalDpiY(), 1);
+    PrintSettings page; // the screen's own page: the box's size, no offset, in colour; the stored settings stay
+    page.widthInches = inchesFor(width(), ppiX);
+    page.heightInches = inchesFor(height(), ppiY);
+    page.inColor = true;
+    QPainter painter(&m_picture);
+    RenderOptions options;
+    options.legend = m_legend;
+    m_layout = renderPlot(painter, ppiX, ppiY, m_plot, page, options);
+    m_stale = false;
+}
+
+void PlotBox::paintEvent(QPaintEvent* /*event*/)
+{
+    if (m_stale || m_picture.size() != size() * devicePixelRatioF())
+        renderPicture();
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_picture);
+
+    painter.setBrush(Qt::NoBrush);
+    if (m_circle != kNoCircle) {
+        painter.setPen(QPen(kCursorColour, 2));
+        painter.drawEllipse(m_circle, kCircleRadius, kCircleRadius);
+    }
+    painter.setPen(QPen(kCursorColour, 1, Qt::DashLine));
+    if (m_zoomDrag)
+        painter.drawRect(QRect(m_anchor.pixel, m_current.pixel).normalized());
+    if (m_climbDrag) {
+        painter.drawLine(m_anchor.pixel.x(), m_layout.plotTop, m_anchor.pixel.x(), m_layout.plotBottom);
+        painter.drawLine(m_current.pixel.x(), m_layout.plotTop, m_current.pixel.x(), m_layout.plotBottom);
+    }
+}
+
+void PlotBox::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_stale = true;
+    m_circle = kNoCircle;
+}
+
+QRect PlotBox::overlayRect() const
+{
+    QRect r;
+    if (m_circle != kNoCircle)
+        r = QRect(m_circle, m_circle).adjusted(-kCircleRadius - 2, -kCircleRadius - 2, kCircleRadius + 2,
+                                               kCircleRadius + 2);
+    if (m_zoomDrag)
+        r |= QRect(m_anchor.pixel, m_current.pixel).normalized().adjusted(-2, -2, 2, 2);
+    if (m_climbDrag) {
+        const int left = std::min(m_anchor.pixel.x(), m_current.pixel.x());
+        const int right = std::max(m_anchor.pixel.x(), m_current.pixel.x());
+        r |= QRect(QPoint(left - 2, m_layout.plotTop - 2), QPoint(right + 2, m_layout.plotBottom + 2));
+    }
+    return r;
+}
+
+bool PlotBox::hasActiveSet() const
+{
+    return m_plot.signals.isValidIndex(m_activeSet);
+}
+
+bool PlotBox::trackMouse(const QPoint& pos)
+{
+    if (!isOnDataArea(dataArea(m_layout), pos.x(), pos.y()) || !hasActiveSet())
+        return false;
+    const QRect before = overlayRect();
+    const DragPoint here{pos, valueAtPixel(m_plot, dataArea(m_layout), pos.x(), pos.y())};
+    if ((m_mode == Zoom && !m_zoomDrag) || (m_mode == Climb && !m_climbDrag))
+        m_anchor = here;
+    if (m_mode != Peak)
+        m_current = here;
+
+    // A data set without samples has no nearest sample: no read-out, no circle, nothing to tag or measure.
+    const SampleSeries& series = m_plot.signals.at(m_activeSet).altitude.series;
+    const std::optional<CursorReadout> cursor = cursorReadout(series, here.value.t);
+    m_cursorSample = cursor ? cursor->sample : -1;
+    m_climbEnd = m_cursorSample;
+    if (cursor) {
+        Q_EMIT readout(cursor->position, cursor->rate.value_or(QString()));
+        const PixelMapper map(m_plot, m_layout);
+        m_circle = {m_layout.plotLeft + map.timeToPixel(series.time(cursor->sample)),
+                    m_layout.plotTop + map.altitudeToPixel(series.altitude(cursor->sample))};
+    } else {
+        m_circle = kNoCircle;
+    }
+    update(before | overlayRect());
+    return true;
+}
+
+void PlotBox::mouseMoveEvent(QMouseEvent* event)
+{
+    trackMouse(event->position().toPoint());
+}
+
+void PlotBox::mousePressEvent(QMouseEvent* event)
+{
+    setFocus(Qt::MouseFocusReason);
+    trackMouse(event->position().toPoint()); // the press point is where a drag starts
+    if (!hasActiveSet())
+        return;
+    switch (m_mode) {
+    case Zoom:
+        if (event->button() == Qt::LeftButton)
+            m_zoomDrag = true;
+        break;
+    case Climb:
+        m_climbDrag = true;
+        m_climbStart = m_cursorSample;
+        break;
+    case Peak:
+        m_editor.togglePeak(m_activeSet, m_cursorSample);
+        refresh();
+        break;
+    }
+}
+
+void PlotBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    trackMouse(event->position().toPoint()); // the release point is where a drag ends
+    if (m_mode == Zoom && m_zoomDrag) {
+        m_zoomDrag = false;
+        zoomToDrag(m_plot, m_anchor.value, m_current.value);
+        refresh();
+    } else if (m_mode == Climb && m_climbDrag && hasActiveSet()) {
+        m_climbDrag = false;
+        m_editor.placeRateMark(m_activeSet, m_climbStart, m_climbEnd, m_anchor.value, m_current.value);
+        refresh();
+    }
+}
+
+void PlotBox::wheelEvent(QWheelEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    const double notches = event->angleDelta().y() / 120.0;
+    if (!isOnDataArea(dataArea(m_layout), pos.x(), pos.y()) || notches == 0) {
+        event->ignore();
+        return;
+    }
+    zoomAt(m_plot, valueAtPixel(m_plot, dataArea(m_layout), pos.x(), pos.y()), std::pow(kWheelNotchFactor, notches));
+    refresh();
+    event->accept();
+}
+
+} // namespace vimo

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "plot/PlotLayout.h"
+#include "plot/PlotPoint.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace vimo {
+
+class DataEditor;
+struct Plot;
+
+// The plot box of the "Recorded Data" page. It renders the plot at its own size into a picture that it keeps, and
+// paints the cursor circle and the zoom or climb band over that picture, so that moving the mouse never renders the
+// plot again. The layout of its latest rendering maps mouse positions to values; prints and exports have layouts
+// of their own and never change it.
+//
+// Mouse modes: "Zoom" (drag a rectangle with the left button to view it), "Climb" (drag from one sample to another
+// to place a rate mark) and "Peak" (click to tag or untag a sample). While the mouse moves over the data area,
+// readout() gives the time and altitude of the active data set's nearest sample and its rate of climb. The wheel
+// zooms around the cursor. A click takes the keyboard focus, so that the keys reach the plot.
+class PlotBox : public QWidget {
+    Q_OBJECT
+public:
+    enum MouseMode { Zoom = 0, Climb = 1, Peak = 2 }; // the rows of the "Mouse" group
+
+    PlotBox(Plot& plot, DataEditor& editor, QWidget* parent = nullptr);
+
+    MouseMode mouseMode() const { return m_mode; }
+    void setMouseMode(MouseMode mode) { m_mode = mode; }
+
+    // The active data set, -1 for none.
+    int activeSet() const { return m_activeSet; }
+    void setActiveSet(int k) { m_activeSet = k; }
+
+    // The legend of the data sets over the plot (off at start).
+    bool legendShown() const { return m_legend; }
+    void setLegendShown(bool shown);
+
+    // The layout of the latest rendering on the screen.
+    const PlotLayout& plotLayout() const { return m_layout; }
+
+    // The plot changed: it is rendered afresh for the next paint, and the cursor circle goes with the old picture.
+    void refresh();
+
+    // The centre of the cursor circle, (-10, -10) while none is shown; the sample under it (-1 for none).
+    QPoint cursorCircle() const { return m_circle; }
+    int cursorSample() const { return m_cursorSample; }
+    bool zoomDragging() const { return m_zoomDrag; }
+    bool climbDragging() const { return m_climbDrag; }
+
+Q_SIGNALS:
+    // New read-outs: the position text, and the rate of climb text (null: the read-out keeps its text).
+    void readout(const QString& position, const QString& rateOfClimb);
+    // The plot was rendered afresh after a change (see refresh()).
+    void refreshed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    struct DragPoint {
+        QPoint pixel;
+        PlotPoint value;
+    };
+
+    void renderPicture();
+    // The mouse at `pos`: read-outs, cursor circle, drag points. False when the position is off the data area
+    // or no data set is active.
+    bool trackMouse(const QPoint& pos);
+    bool hasActiveSet() const;
+    QRect overlayRect() const;
+
+    Plot& m_plot;
+    DataEditor& m_editor;
+    QImage m_picture;
+    bool m_stale = true;
+    bool m_legend = false;
+    PlotLayout m_layout;
+
+    MouseMode m_mode = Zoom;
+    int m_activeSet = -1;
+    bool m_zoomDrag = false;
+    bool m_climbDrag = false;
+    DragPoint m_anchor;
+    DragPoint m_current;
+    QPoint m_circle{-10, -10};
+    int m_cursorSample = -1;
+    int m_climbStart = -1;
+    int m_climbEnd = -1;
+};
+
+} // namespace vimo
