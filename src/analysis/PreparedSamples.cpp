@@ -1,0 +1,79 @@
+#include "analysis/PreparedSamples.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vimo::analysis {
+namespace {
+
+double median3(double x, double y, double z)
+{
+    return std::max(std::min(x, y), std::min(std::max(x, y), z));
+}
+
+} // namespace
+
+PreparedSamples prepareSamples(const double* times, const double* altitudes, std::size_t n,
+                               const SampleTransform& tr)
+{
+    PreparedSamples s;
+    s.t.resize(n);
+    std::vector<double> raw(n);
+    double lastTime = 0;
+    double lastAltitude = 0;
+    bool haveTime = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        double t = times[i] * tr.timeScale + tr.timeOffset;
+        double a = (altitudes[i] * tr.altitudeScale + tr.altitudeOffset) * tr.metresPerUnit;
+        if (!std::isfinite(t))
+            t = lastTime;
+        if (!std::isfinite(a))
+            a = lastAltitude;
+        if (haveTime && t < lastTime) {
+            ++s.backwardSteps;
+            t = lastTime;
+        }
+        haveTime = true;
+        lastTime = t;
+        lastAltitude = a;
+        s.t[i] = t;
+        raw[i] = a;
+    }
+    // A sample far from both neighbours, on the same side, is a bad reading: it takes their median. Samples
+    // within a few metres are kept, so that a real peak between two samples is not cut.
+    constexpr double kOutlier = 3.0;
+    s.a = raw;
+    for (std::size_t i = 1; i + 1 < n; ++i) {
+        const double m = median3(raw[i - 1], raw[i], raw[i + 1]);
+        if (std::abs(raw[i] - m) > kOutlier)
+            s.a[i] = m;
+    }
+    return s;
+}
+
+double meanInterval(const PreparedSamples& s)
+{
+    const int n = s.count();
+    if (n < 2)
+        return 1.0;
+    return std::max((s.t.back() - s.t.front()) / (n - 1), 0.001);
+}
+
+double medianAltitude(const PreparedSamples& s, int first, int last, int limit)
+{
+    first = std::max(first, 0);
+    last = std::min(last, s.count() - 1);
+    if (last < first)
+        return first < s.count() ? s.a[std::size_t(first)] : 0.0;
+    const int count = last - first + 1;
+    const int step = std::max(1, count / limit);
+    std::vector<double> values;
+    values.reserve(std::size_t(count / step + 1));
+    for (int i = first; i <= last; i += step)
+        values.push_back(s.a[std::size_t(i)]);
+    const auto middle = values.begin() + std::ptrdiff_t(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+} // namespace vimo::analysis
