@@ -26,6 +26,7 @@ QString usage()
         "  flash          --port DEV [--baud N] [--blank] [--force] [--dry-run] FILE.hex\n"
         "  render         FILE.csv [FILE.csv ...] --out IMAGE [--width INCHES] [--height INCHES] [--mono]\n"
         "  stats          FILE.csv [FILE.csv ...] [--json]\n"
+        "  flights        FILE.csv [FILE.csv ...] [--json] [--window SECONDS] [--launch-end SECONDS]\n"
         "\n"
         "Run 'vimo-cli COMMAND --help' for the options of one command.\n"
         "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");

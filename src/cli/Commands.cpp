@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "cli/FlightsCommand.h"
 #include "cli/ModuleCommands.h"
 #include "cli/RenderCommand.h"
 #include "cli/StatsCommand.h"
@@ -22,6 +23,7 @@ const std::vector<Command>& commands()
         {"flash", flashCommand},
         {"render", renderCommand},
         {"stats", statsCommand},
+        {"flights", flightsCommand},
     };
     return list;
 }
