@@ -1,6 +1,7 @@
 #include "cli/FlightsCommand.h"
 
 #include "analysis/FlightAnalysis.h"
+#include "analysis/FlightText.h"
 #include "cli/Cli.h"
 #include "data/CFormat.h"
 #include "data/DataFile.h"
@@ -55,25 +56,6 @@ QString fixed(double value, int decimals)
     return QString::fromLatin1(cformat::fixed(value, decimals));
 }
 
-QString minutesAndSeconds(double seconds)
-{
-    const long long whole = std::llround(std::max(seconds, 0.0));
-    return QStringLiteral("%1:%2").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
-}
-
-QString unitSymbol(AltitudeUnit unit)
-{
-    switch (unit) {
-    case AltitudeUnit::Feet:
-        return QStringLiteral("ft");
-    case AltitudeUnit::Yards:
-        return QStringLiteral("yd");
-    case AltitudeUnit::Meters:
-        break;
-    }
-    return QStringLiteral("m");
-}
-
 QString flightLine(int number, const Flight& f, const QString& u)
 {
     QStringList parts;
@@ -88,7 +70,7 @@ QString flightLine(int number, const Flight& f, const QString& u)
         parts << QStringLiteral("launch end -");
     parts << (f.landing ? QStringLiteral("landing %1 s").arg(fixed(*f.landing, 1))
                         : QStringLiteral("landing - (ends in the air)"));
-    parts << QStringLiteral("duration %1").arg(minutesAndSeconds(f.duration));
+    parts << QStringLiteral("duration %1").arg(durationText(f.duration));
     parts << QStringLiteral("ground %1 %2").arg(fixed(f.groundAltitude, 1), u);
     if (f.startHeight && f.startHeightMeters && f.f5jPenalty)
         parts << QStringLiteral("start height %1 %2 (%3 m)")
