@@ -22,6 +22,8 @@ std::vector<ClimbSpan> findClimbs(const PreparedSamples& s, int first, int last)
     int lo = first;
     int hi = first;
     double sum = 0;
+    int count = 0;
+    double reciprocal = 0;
     bool rising = false;
     double lowValue = 0, lowTime = 0, highValue = 0, highTime = 0;
     for (int i = first; i <= last; ++i) {
@@ -30,7 +32,11 @@ std::vector<ClimbSpan> findClimbs(const PreparedSamples& s, int first, int last)
             sum += s.a[std::size_t(hi++)];
         while (s.t[std::size_t(lo)] < ti - kHalfWidth)
             sum -= s.a[std::size_t(lo++)];
-        const double v = sum / double(hi - lo);
+        if (hi - lo != count) {
+            count = hi - lo;
+            reciprocal = 1.0 / double(count);
+        }
+        const double v = sum * reciprocal;
         if (i == first) {
             lowValue = highValue = v;
             lowTime = highTime = ti;

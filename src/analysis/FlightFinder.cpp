@@ -2,40 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <deque>
 
 namespace vimo::analysis {
 namespace {
-
-// A window's lowest or highest altitude, kept as indices whose altitudes rise (lowest) or fall (highest) from the
-// front, so that every sample enters and leaves once.
-class ExtremeWindow {
-public:
-    ExtremeWindow(const PreparedSamples& s, bool highest) : m_a(s.a), m_highest(highest) {}
-
-    void push(int i)
-    {
-        const double v = m_a[std::size_t(i)];
-        while (!m_q.empty() && (m_highest ? m_a[std::size_t(m_q.back())] <= v : m_a[std::size_t(m_q.back())] >= v))
-            m_q.pop_back();
-        m_q.push_back(i);
-    }
-    // Drops the samples before `first`.
-    void dropBefore(int first)
-    {
-        while (!m_q.empty() && m_q.front() < first)
-            m_q.pop_front();
-    }
-    bool empty() const { return m_q.empty(); }
-    int index() const { return m_q.front(); }
-    double value() const { return m_a[std::size_t(m_q.front())]; }
-    void clear() { m_q.clear(); }
-
-private:
-    const std::vector<double>& m_a;
-    bool m_highest;
-    std::deque<int> m_q;
-};
 
 // Where the search for a launch stopped.
 struct LaunchSearch {
@@ -46,23 +15,32 @@ struct LaunchSearch {
 
 LaunchSearch searchLaunch(const PreparedSamples& s, int from, bool atRecordingStart)
 {
+    // The ground reference is the lowest sample of the current block and the one before it, blocks being half the
+    // ground window long: a cheap stand-in for a sliding minimum that still forgets slow drift.
+    constexpr double kBlock = 0.5 * kGroundWindow;
     LaunchSearch r;
-    ExtremeWindow low(s, false);
-    int windowStart = from;
-    const double first = s.a[std::size_t(from)];
+    const double* a = s.a.data();
+    const double* t = s.t.data();
+    const double first = a[from];
+    double blockStart = t[from];
+    int previousLow = from;
+    int currentLow = from;
     for (int i = from; i < s.count(); ++i) {
-        low.push(i);
-        while (s.t[std::size_t(windowStart)] < s.t[std::size_t(i)] - kGroundWindow)
-            ++windowStart;
-        low.dropBefore(windowStart);
-        const double a = s.a[std::size_t(i)];
-        if (atRecordingStart && first - a > kLaunchRise) {
+        if (t[i] - blockStart >= kBlock) {
+            previousLow = currentLow;
+            currentLow = i;
+            blockStart = t[i];
+        }
+        if (a[i] < a[currentLow])
+            currentLow = i;
+        const int lowest = a[previousLow] <= a[currentLow] ? previousLow : currentLow;
+        if (atRecordingStart && first - a[i] > kLaunchRise) {
             r.inAir = true;
             return r;
         }
-        if (a - low.value() > kLaunchRise) {
+        if (a[i] - a[lowest] > kLaunchRise) {
             r.crossing = i;
-            r.lowest = low.index();
+            r.lowest = lowest;
             return r;
         }
     }
@@ -137,52 +115,58 @@ double estimateLaunchEnd(const PreparedSamples& s, int launch, int crossing)
 
 // The first sample from `from` on at which the model is at rest, or -1. A run of samples within kRestBand is rest
 // when it lasts kRestNearGround near `ground`, kRestElsewhere anywhere, or kRestAtEnd up to the end of the
-// recording. The landing is the first sample of the run that already lies at the run's resting level.
+// recording. Runs are taken greedily (a sample that leaves the band starts the next run), which keeps this a single
+// cheap pass; the landing is then the first sample of the run that already lies at the run's resting level.
 int findLanding(const PreparedSamples& s, int from, double ground)
 {
     const int n = s.count();
-    ExtremeWindow low(s, false);
-    ExtremeWindow high(s, true);
-    int right = from; // the run is left..right-1
-    for (int left = from; left < n; ++left) {
-        if (right <= left) {
-            right = left;
-            low.clear();
-            high.clear();
-        }
-        low.dropBefore(left);
-        high.dropBefore(left);
-        while (right < n) {
-            const double a = s.a[std::size_t(right)];
-            const double lo = low.empty() ? a : std::min(low.value(), a);
-            const double hi = high.empty() ? a : std::max(high.value(), a);
-            if (hi - lo > kRestBand)
-                break;
-            low.push(right);
-            high.push(right);
-            ++right;
-        }
-        const double span = s.t[std::size_t(right - 1)] - s.t[std::size_t(left)];
-        const int samples = right - left;
-        const double level = 0.5 * (low.value() + high.value());
-        const bool rest = (right == n && span >= kRestAtEnd)
-                          || (span >= kRestElsewhere && samples >= kRestElsewhereSamples)
-                          || (span >= kRestNearGround && samples >= kRestNearGroundSamples
-                              && std::abs(level - ground) <= kNearGround);
-        if (!rest)
+    const double* a = s.a.data();
+    const double* t = s.t.data();
+    int start = from;
+    double low = a[from];
+    double high = a[from];
+    int restEnd = -1; // one past the last sample of the qualifying run
+    for (int i = from + 1; i <= n; ++i) {
+        if (i < n) {
+            const double v = a[i];
+            const double lo = v < low ? v : low;
+            const double hi = v > high ? v : high;
+            if (hi - lo <= kRestBand) {
+                low = lo;
+                high = hi;
+                const double span = t[i] - t[start];
+                const int samples = i - start + 1;
+                if ((span >= kRestElsewhere && samples >= kRestElsewhereSamples)
+                    || (span >= kRestNearGround && samples >= kRestNearGroundSamples
+                        && std::abs(0.5 * (low + high) - ground) <= kNearGround)) {
+                    restEnd = i + 1;
+                    break;
+                }
+                continue;
+            }
+            start = i;
+            low = high = v;
             continue;
-        // The run may begin with the last metres of the descent: start where the resting level is reached.
-        int settledFrom = left;
-        while (settledFrom < right - 1 && s.t[std::size_t(settledFrom)] < s.t[std::size_t(left)] + 0.5 * span)
-            ++settledFrom;
-        const double resting = medianAltitude(s, settledFrom, right - 1);
-        constexpr double kSettled = 0.75;
-        int landing = left;
-        while (landing < right - 1 && std::abs(s.a[std::size_t(landing)] - resting) > kSettled)
-            ++landing;
-        return landing;
+        }
+        if (t[n - 1] - t[start] >= kRestAtEnd)
+            restEnd = n;
     }
-    return -1;
+    if (restEnd < 0)
+        return -1;
+    // The run may begin with the last metres of the descent: start where the resting level is reached.
+    const double span = t[restEnd - 1] - t[start];
+    int settledFrom = start;
+    while (settledFrom < restEnd - 1 && t[settledFrom] < t[start] + 0.5 * span)
+        ++settledFrom;
+    const double resting = medianAltitude(s, settledFrom, restEnd - 1);
+    // A greedy run can begin after the model came to rest: reach back over the samples at the resting level.
+    constexpr double kSettled = 0.75;
+    int landing = start;
+    while (landing > from && std::abs(a[landing - 1] - resting) <= 0.5 * kRestBand)
+        --landing;
+    while (landing < restEnd - 1 && std::abs(a[landing] - resting) > kSettled)
+        ++landing;
+    return landing;
 }
 
 } // namespace

@@ -16,37 +16,41 @@ double median3(double x, double y, double z)
 PreparedSamples prepareSamples(const double* times, const double* altitudes, std::size_t n,
                                const SampleTransform& tr)
 {
+    // A sample far from both neighbours, on the same side, is a bad reading: it takes their median. Samples
+    // within a few metres are kept, so that a real peak between two samples is not cut. One pass: each sample is
+    // judged when its right neighbour has been read.
+    constexpr double kOutlier = 3.0;
     PreparedSamples s;
     s.t.resize(n);
-    std::vector<double> raw(n);
+    s.a.resize(n);
+    double* outT = s.t.data();
+    double* outA = s.a.data();
+    const double altitudeScale = tr.altitudeScale * tr.metresPerUnit;
+    const double altitudeOffset = tr.altitudeOffset * tr.metresPerUnit;
     double lastTime = 0;
-    double lastAltitude = 0;
-    bool haveTime = false;
+    double before = 0; // the raw altitudes of samples i-2 and i-1
+    double middle = 0;
     for (std::size_t i = 0; i < n; ++i) {
         double t = times[i] * tr.timeScale + tr.timeOffset;
-        double a = (altitudes[i] * tr.altitudeScale + tr.altitudeOffset) * tr.metresPerUnit;
+        double a = altitudes[i] * altitudeScale + altitudeOffset;
         if (!std::isfinite(t))
             t = lastTime;
         if (!std::isfinite(a))
-            a = lastAltitude;
-        if (haveTime && t < lastTime) {
+            a = i > 0 ? middle : 0.0;
+        if (i > 0 && t < lastTime) {
             ++s.backwardSteps;
             t = lastTime;
         }
-        haveTime = true;
         lastTime = t;
-        lastAltitude = a;
-        s.t[i] = t;
-        raw[i] = a;
-    }
-    // A sample far from both neighbours, on the same side, is a bad reading: it takes their median. Samples
-    // within a few metres are kept, so that a real peak between two samples is not cut.
-    constexpr double kOutlier = 3.0;
-    s.a = raw;
-    for (std::size_t i = 1; i + 1 < n; ++i) {
-        const double m = median3(raw[i - 1], raw[i], raw[i + 1]);
-        if (std::abs(raw[i] - m) > kOutlier)
-            s.a[i] = m;
+        outT[i] = t;
+        outA[i] = a;
+        if (i >= 2) {
+            const double m = median3(before, middle, a);
+            if (std::abs(middle - m) > kOutlier)
+                outA[i - 1] = m;
+        }
+        before = middle;
+        middle = a;
     }
     return s;
 }
