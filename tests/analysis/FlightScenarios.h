@@ -49,6 +49,15 @@ public:
         }
     }
 
+    // Ground time, a motor climb, a glide and one thermal: a flight whose end the caller chooses.
+    void climbOutAndThermal(FlightPathBuilder& path)
+    {
+        path.stay(pick(15, 40));
+        path.motorLaunch(pick(6, 15), pick(10, 20));
+        path.glide(pick(0.5, 1.0), pick(30, 60));
+        path.thermal(pick(0.8, 2.0), pick(40, 90));
+    }
+
     double interval() { return pick(0.1, 1.0); }
 
     std::mt19937 m_random;

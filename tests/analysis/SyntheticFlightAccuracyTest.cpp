@@ -54,10 +54,7 @@ TEST(SyntheticFlightAccuracy, aDayRecordedInOneGoHoldsSeveralElectricFlights)
 TEST(SyntheticFlightAccuracy, landingsBelowTheLaunchPointNeedALongerRest)
 {
     expectAccurateOverSeeds([](FlightScenarios& s, FlightPathBuilder& path) {
-        path.stay(s.pick(15, 40));
-        path.motorLaunch(s.pick(6, 15), s.pick(10, 20));
-        path.glide(s.pick(0.5, 1.0), s.pick(30, 60));
-        path.thermal(s.pick(0.8, 2.0), s.pick(40, 90));
+        s.climbOutAndThermal(path);
         path.landAt(path.altitude() - s.pick(60, 180), s.pick(0.6, 1.2));
         path.stay(s.pick(70, 120));
     });
@@ -66,10 +63,7 @@ TEST(SyntheticFlightAccuracy, landingsBelowTheLaunchPointNeedALongerRest)
 TEST(SyntheticFlightAccuracy, aRecordingThatEndsInTheAirRunsTheDurationToTheLastSample)
 {
     expectAccurateOverSeeds([](FlightScenarios& s, FlightPathBuilder& path) {
-        path.stay(s.pick(15, 40));
-        path.motorLaunch(s.pick(6, 15), s.pick(10, 20));
-        path.glide(s.pick(0.5, 1.0), s.pick(30, 60));
-        path.thermal(s.pick(0.8, 2.0), s.pick(40, 90));
+        s.climbOutAndThermal(path);
         path.glide(s.pick(0.5, 1.0), s.pick(10, 40)); // still well above the field when the recording stops
     });
 }
