@@ -6,7 +6,7 @@ namespace vimo::analysis {
 
 std::vector<ClimbSpan> findClimbs(const PreparedSamples& s, int first, int last)
 {
-    constexpr double kHalfWidth = 2.5; // seconds each side of the smoothing mean
+    constexpr double kBlock = 2.5;     // seconds of a smoothing block
     constexpr double kReversal = 4.0;  // metres of fall that end a rising leg
     std::vector<ClimbSpan> climbs;
     first = std::max(first, 0);
@@ -19,25 +19,23 @@ std::vector<ClimbSpan> findClimbs(const PreparedSamples& s, int first, int last)
             climbs.push_back({t0, t1, a1 - a0});
     };
 
-    int lo = first;
-    int hi = first;
-    double sum = 0;
-    int count = 0;
-    double reciprocal = 0;
+    // The altitude is smoothed as the means of consecutive blocks of a few seconds, each taken at its middle
+    // time: one tight pass, and enough resolution for climbs of 20 s and more.
+    const double* t = s.t.data();
+    const double* a = s.a.data();
+    bool started = false;
     bool rising = false;
     double lowValue = 0, lowTime = 0, highValue = 0, highTime = 0;
-    for (int i = first; i <= last; ++i) {
-        const double ti = s.t[std::size_t(i)];
-        while (hi <= last && s.t[std::size_t(hi)] <= ti + kHalfWidth)
-            sum += s.a[std::size_t(hi++)];
-        while (s.t[std::size_t(lo)] < ti - kHalfWidth)
-            sum -= s.a[std::size_t(lo++)];
-        if (hi - lo != count) {
-            count = hi - lo;
-            reciprocal = 1.0 / double(count);
-        }
-        const double v = sum * reciprocal;
-        if (i == first) {
+    for (int i = first; i <= last;) {
+        const double blockStart = t[i];
+        const int from = i;
+        double sum = 0;
+        while (i <= last && t[i] < blockStart + kBlock)
+            sum += a[i++];
+        const double v = sum / double(i - from);
+        const double ti = 0.5 * (blockStart + t[i - 1]);
+        if (!started) {
+            started = true;
             lowValue = highValue = v;
             lowTime = highTime = ti;
             continue;

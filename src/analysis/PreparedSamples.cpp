@@ -44,7 +44,8 @@ PreparedSamples prepareSamples(const double* times, const double* altitudes, std
         lastTime = t;
         outT[i] = t;
         outA[i] = a;
-        if (i >= 2) {
+        // Only a sample more than kOutlier from both neighbours can be one (cheap test first).
+        if (i >= 2 && std::abs(middle - before) > kOutlier && std::abs(middle - a) > kOutlier) {
             const double m = median3(before, middle, a);
             if (std::abs(middle - m) > kOutlier)
                 outA[i - 1] = m;
