@@ -3,6 +3,7 @@
 #include "data/Plot.h"
 #include "plot/AxisTicks.h"
 #include "plot/BackgroundPicture.h"
+#include "plot/FlightOverlay.h"
 #include "plot/PaintColour.h"
 #include "plot/PlotText.h"
 #include "plot/SignalPainter.h"
@@ -42,6 +43,8 @@ public:
         drawZeroLine();
         drawTexts();
         drawSignals();
+        if (options.flights)
+            paintFlightOverlay(p, l, map, *options.flights, inColor, ppiX); // still clipped to the data area
         drawFrame();
         return l;
     }

@@ -7,12 +7,17 @@ class QPainter;
 
 namespace vimo {
 
+struct FlightReport;
 struct Plot;
 
 struct RenderOptions {
     // Draws each line through every sample instead of the few points that shape each pixel column. Slower; the
     // reference that tests and benchmarks compare the normal drawing with.
     bool everySample = false;
+
+    // The flights of one data set to mark over the data area (start-height band, launch and landing, climbs);
+    // null draws none, as in prints and exports unless asked for.
+    const FlightReport* flights = nullptr;
 };
 
 // Draws the whole plot (page, background picture, grid, ticks and labels, texts, every visible Signal with its
