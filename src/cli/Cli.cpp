@@ -28,6 +28,7 @@ QString usage()
         "  flash          --port DEV [--baud N] [--blank] [--force] [--dry-run] FILE.hex\n"
         "  render         FILE.csv [FILE.csv ...] --out IMAGE [--width INCHES] [--height INCHES] [--mono]\n"
         "  stats          FILE.csv [FILE.csv ...] [--json]\n"
+        "  flights        FILE.csv [FILE.csv ...] [--json] [--window SECONDS] [--launch-end SECONDS]\n"
         "  logbook        [--json] [--archive DIR] | import DIR | rebuild\n"
         "\n"
         "Run 'vimo-cli COMMAND --help' for the options of one command, 'vimo-cli --version' for the version.\n"

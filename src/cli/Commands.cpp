@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "cli/FlightsCommand.h"
 #include "cli/LogbookCommand.h"
 #include "cli/ModuleCommands.h"
 #include "cli/RenderCommand.h"
@@ -23,6 +24,7 @@ const std::vector<Command>& commands()
         {"flash", flashCommand},
         {"render", renderCommand},
         {"stats", statsCommand},
+        {"flights", flightsCommand},
         {"logbook", logbookCommand},
     };
     return list;

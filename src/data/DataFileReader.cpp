@@ -168,7 +168,7 @@ bool Reader::readHeader(int k, DataSet& set)
     }
     m_plot.signals.rename(k, text(line, text::kNameChars));
     m_lines.nextOrEmpty(); // time-axis label: the plot's labels are not changed by a block
-    m_lines.nextOrEmpty(); // altitude-axis label
+    set.altitudeLabel = text(m_lines.nextOrEmpty(), text::kLineChars); // kept for the set's unit only
     for (QString& note : set.notes)
         note = text(m_lines.nextOrEmpty(), text::kLineChars);
 

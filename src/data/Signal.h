@@ -54,6 +54,9 @@ struct DataSet {
     Signal trigger;
     std::array<RateMark, kRateMarkSlots> rateMarks{};
     std::array<QString, 3> notes; // "Note 1" .. "Note 3", at most 255 characters each
+    // The altitude-axis label of the file block the data set was read from (it names the unit the samples are
+    // in); empty for a data set not read from a file or read from a block without one.
+    QString altitudeLabel;
 
     const QString& name() const { return altitude.name; }
 

@@ -3,6 +3,7 @@
 #include "data/Plot.h"
 #include "plot/AxisTicks.h"
 #include "plot/BackgroundPicture.h"
+#include "plot/FlightOverlay.h"
 #include "plot/PaintColour.h"
 #include "plot/PlotLegend.h"
 #include "plot/PlotText.h"
@@ -43,6 +44,8 @@ public:
         drawZeroLine();
         drawTexts();
         drawSignals();
+        if (options.flights)
+            paintFlightOverlay(p, l, map, *options.flights, inColor, ppiX); // still clipped to the data area
         drawFrame();
         if (options.legend)
             drawPlotLegend(p, ppiX, ppiY, plot, l, inColor, inColor ? paintColour(plot.labelColor) : QColor(Qt::black),

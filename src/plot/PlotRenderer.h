@@ -7,6 +7,7 @@ class QPainter;
 
 namespace vimo {
 
+struct FlightReport;
 struct Plot;
 
 struct RenderOptions {
@@ -16,6 +17,10 @@ struct RenderOptions {
     // Lists the data sets with their line colour and style in a box in the data area's top right corner. The
     // screen shows it when the user asks; exports and prints only when asked for as well.
     bool legend = false;
+
+    // The flights of one data set to mark over the data area (start-height band, launch and landing, climbs);
+    // null draws none, as in prints and exports unless asked for.
+    const FlightReport* flights = nullptr;
 };
 
 // Draws the whole plot (page, background picture, grid, ticks and labels, texts, every visible Signal with its

@@ -1,0 +1,211 @@
+#include "analysis/FlightFinder.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vimo::analysis {
+namespace {
+
+// Where the search for a launch stopped.
+struct LaunchSearch {
+    int crossing = -1;   // first sample more than kLaunchRise above the lowest of the kGroundWindow before it
+    int lowest = -1;     // that lowest sample
+    bool inAir = false;  // the altitude fell more than kLaunchRise below the first sample before any climb
+};
+
+LaunchSearch searchLaunch(const PreparedSamples& s, int from, bool atRecordingStart)
+{
+    // The ground reference is the lowest sample of the current block and the one before it, blocks being half the
+    // ground window long: a cheap stand-in for a sliding minimum that still forgets slow drift.
+    constexpr double kBlock = 0.5 * kGroundWindow;
+    LaunchSearch r;
+    const double* a = s.a.data();
+    const double* t = s.t.data();
+    const double first = a[from];
+    double blockStart = t[from];
+    int previousLow = from;
+    int currentLow = from;
+    for (int i = from; i < s.count(); ++i) {
+        if (t[i] - blockStart >= kBlock) {
+            previousLow = currentLow;
+            currentLow = i;
+            blockStart = t[i];
+        }
+        if (a[i] < a[currentLow])
+            currentLow = i;
+        const int lowest = a[previousLow] <= a[currentLow] ? previousLow : currentLow;
+        if (atRecordingStart && first - a[i] > kLaunchRise) {
+            r.inAir = true;
+            return r;
+        }
+        if (a[i] - a[lowest] > kLaunchRise) {
+            r.crossing = i;
+            r.lowest = lowest;
+            return r;
+        }
+    }
+    return r;
+}
+
+// The last sample in from..crossing that lies no more than `margin` above `level`.
+int lastAtLevel(const PreparedSamples& s, int from, int crossing, double level, double margin)
+{
+    int k = crossing;
+    while (k > from && s.a[std::size_t(k)] > level + margin)
+        --k;
+    return k;
+}
+
+// The median altitude of the few seconds up to sample k (k alone when the recording starts there).
+double groundLevel(const PreparedSamples& s, int from, int k)
+{
+    constexpr double kSeconds = 5.0;
+    int first = k;
+    while (first > from && s.t[std::size_t(first - 1)] >= s.t[std::size_t(k)] - kSeconds)
+        --first;
+    return medianAltitude(s, first, k);
+}
+
+// The knee of the initial climb: where the climb rate (a least-squares slope over a short centred window) first
+// falls below half the highest rate of the climb so far, once the climb has passed `crossing`. Interpolated
+// between the two samples around the fall.
+double estimateLaunchEnd(const PreparedSamples& s, int launch, int crossing)
+{
+    constexpr double kLongestClimb = 180.0;
+    const int n = s.count();
+    const double half = std::max(1.0, 1.6 * meanInterval(s));
+    // Running sums over the samples lo..hi-1, taken relative to the launch to keep them well conditioned.
+    const double t0 = s.t[std::size_t(launch)];
+    const double a0 = s.a[std::size_t(launch)];
+    double n1 = 0, st = 0, sa = 0, stt = 0, sta = 0;
+    int lo = launch;
+    int hi = launch;
+    double best = 0;
+    double previousRate = 0;
+    double previousTime = s.t[std::size_t(launch)];
+    for (int i = launch; i < n; ++i) {
+        const double ti = s.t[std::size_t(i)];
+        if (ti - t0 > kLongestClimb)
+            return previousTime;
+        while (hi < n && s.t[std::size_t(hi)] <= ti + half) {
+            const double x = s.t[std::size_t(hi)] - t0;
+            const double y = s.a[std::size_t(hi)] - a0;
+            n1 += 1, st += x, sa += y, stt += x * x, sta += x * y;
+            ++hi;
+        }
+        while (s.t[std::size_t(lo)] < ti - half) {
+            const double x = s.t[std::size_t(lo)] - t0;
+            const double y = s.a[std::size_t(lo)] - a0;
+            n1 -= 1, st -= x, sa -= y, stt -= x * x, sta -= x * y;
+            ++lo;
+        }
+        const double spread = n1 * stt - st * st;
+        const double rate = spread > 1e-12 ? (n1 * sta - st * sa) / spread : 0.0;
+        if (i > crossing && rate < 0.5 * best) {
+            const double drop = previousRate - rate;
+            const double f = drop > 0 ? std::clamp((previousRate - 0.5 * best) / drop, 0.0, 1.0) : 0.0;
+            return previousTime + f * (ti - previousTime);
+        }
+        best = std::max(best, rate);
+        previousRate = rate;
+        previousTime = ti;
+    }
+    return previousTime;
+}
+
+// The first sample from `from` on at which the model is at rest, or -1. A run of samples within kRestBand is rest
+// when it lasts kRestNearGround near `ground`, kRestElsewhere anywhere, or kRestAtEnd up to the end of the
+// recording. Runs are taken greedily (a sample that leaves the band starts the next run), which keeps this a single
+// cheap pass; the landing is then the first sample of the run that already lies at the run's resting level.
+int findLanding(const PreparedSamples& s, int from, double ground)
+{
+    const int n = s.count();
+    const double* a = s.a.data();
+    const double* t = s.t.data();
+    int start = from;
+    double low = a[from];
+    double high = a[from];
+    int restEnd = -1; // one past the last sample of the qualifying run
+    for (int i = from + 1; i <= n; ++i) {
+        if (i < n) {
+            const double v = a[i];
+            const double lo = v < low ? v : low;
+            const double hi = v > high ? v : high;
+            if (hi - lo <= kRestBand) {
+                low = lo;
+                high = hi;
+                const double span = t[i] - t[start];
+                const int samples = i - start + 1;
+                if ((span >= kRestElsewhere && samples >= kRestElsewhereSamples)
+                    || (span >= kRestNearGround && samples >= kRestNearGroundSamples
+                        && std::abs(0.5 * (low + high) - ground) <= kNearGround)) {
+                    restEnd = i + 1;
+                    break;
+                }
+                continue;
+            }
+            start = i;
+            low = high = v;
+            continue;
+        }
+        if (t[n - 1] - t[start] >= kRestAtEnd)
+            restEnd = n;
+    }
+    if (restEnd < 0)
+        return -1;
+    // The run may begin with the last metres of the descent: start where the resting level is reached.
+    const double span = t[restEnd - 1] - t[start];
+    int settledFrom = start;
+    while (settledFrom < restEnd - 1 && t[settledFrom] < t[start] + 0.5 * span)
+        ++settledFrom;
+    const double resting = medianAltitude(s, settledFrom, restEnd - 1);
+    // A greedy run can begin after the model came to rest: reach back over the samples at the resting level.
+    constexpr double kSettled = 0.75;
+    int landing = start;
+    while (landing > from && std::abs(a[landing - 1] - resting) <= 0.5 * kRestBand)
+        --landing;
+    while (landing < restEnd - 1 && std::abs(a[landing] - resting) > kSettled)
+        ++landing;
+    return landing;
+}
+
+} // namespace
+
+std::vector<FlightSpan> findFlights(const PreparedSamples& s)
+{
+    std::vector<FlightSpan> flights;
+    const int n = s.count();
+    if (n < 2 || s.t.back() <= s.t.front())
+        return flights;
+    int from = 0;
+    while (from < n - 1) {
+        const LaunchSearch search = searchLaunch(s, from, from == 0);
+        FlightSpan f;
+        if (search.inAir) {
+            f.launch = 0;
+            f.launchBeforeRecording = true;
+            f.landing = findLanding(s, 0, s.a[0]);
+            f.last = f.landing >= 0 ? f.landing : n - 1;
+            f.ground = f.landing >= 0 ? medianAltitude(s, f.landing, std::min(n - 1, f.landing + 20))
+                                      : *std::min_element(s.a.begin(), s.a.end());
+        } else {
+            if (search.crossing < 0)
+                break;
+            const double rough = s.a[std::size_t(search.lowest)];
+            const int roughLaunch = lastAtLevel(s, from, search.crossing, rough, 1.5);
+            f.ground = roughLaunch == 0 ? s.a[0] : groundLevel(s, from, roughLaunch);
+            f.launch = lastAtLevel(s, from, search.crossing, f.ground, 1.0);
+            f.launchEndTime = estimateLaunchEnd(s, f.launch, search.crossing);
+            const int climbEnd = int(std::lower_bound(s.t.begin(), s.t.end(), f.launchEndTime) - s.t.begin());
+            f.landing = findLanding(s, std::min(std::max(climbEnd, search.crossing), n - 1), f.ground);
+            f.last = f.landing >= 0 ? f.landing : n - 1;
+        }
+        flights.push_back(f);
+        if (f.landing < 0 || f.landing <= from)
+            break;
+        from = f.landing;
+    }
+    return flights;
+}
+
+} // namespace vimo::analysis

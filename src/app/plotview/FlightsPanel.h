@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+class QTableView;
+
+namespace vimo {
+
+class FlightsTableModel;
+
+// The panel that shows the Flights table, with buttons that copy it to the clipboard and export it as a CSV file.
+// Choosing a row asks for its data set to be selected and the plot zoomed to the flight.
+class FlightsPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit FlightsPanel(FlightsTableModel& model, QWidget* parent = nullptr);
+
+    QTableView* table() const { return FlightsTable; }
+
+    // Puts the table on the clipboard as tab-separated text (pastes into a spreadsheet as cells).
+    void copyTable();
+
+    // Writes the table as a CSV file, safely (a failed write leaves an earlier file as it was); false with the
+    // reason when it could not be written.
+    bool exportTable(const QString& path, QString* reason = nullptr);
+
+Q_SIGNALS:
+    // The user chose the row of a flight: select data set `dataSet` and show the time from..to.
+    void flightChosen(int dataSet, double from, double to);
+
+private Q_SLOTS:
+    void FlightsCopyBtnClick();
+    void FlightsExportBtnClick();
+    void FlightsTableActivated(int row);
+
+private:
+    FlightsTableModel& m_model;
+    QTableView* FlightsTable;
+    QPushButton* FlightsCopyBtn;
+    QPushButton* FlightsExportBtn;
+};
+
+} // namespace vimo

@@ -1,0 +1,216 @@
+#include "app/plotview/FlightsTableModel.h"
+
+#include "analysis/FlightAnalysis.h"
+#include "analysis/FlightText.h"
+#include "data/CFormat.h"
+#include "data/Plot.h"
+
+#include <cmath>
+
+namespace vimo {
+namespace {
+
+QString fixed1(double value)
+{
+    return QString::fromLatin1(cformat::fixed(value, 1));
+}
+
+QString csvCell(const QString& text, QChar separator)
+{
+    if (!text.contains(separator) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
+        && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+} // namespace
+
+FlightsTableModel::FlightsTableModel(const Plot& plot, QObject* parent) : QAbstractTableModel(parent), m_plot(plot)
+{
+    const DataSetList* list = &plot.signals;
+    connect(list, &DataSetList::rowsInserted, this, &FlightsTableModel::refresh);
+    connect(list, &DataSetList::rowsRemoved, this, &FlightsTableModel::refresh);
+    connect(list, &DataSetList::rowsMoved, this, &FlightsTableModel::refresh);
+    connect(list, &DataSetList::dataChanged, this, &FlightsTableModel::refresh);
+    connect(list, &DataSetList::modelReset, this, &FlightsTableModel::refresh);
+    connect(list, &DataSetList::layoutChanged, this, &FlightsTableModel::refresh);
+    refresh();
+}
+
+void FlightsTableModel::setWindow(double seconds)
+{
+    if (!std::isfinite(seconds) || seconds < 0 || seconds == m_window)
+        return;
+    m_window = seconds;
+    refresh();
+}
+
+void FlightsTableModel::setLaunchEnd(int dataSet, int flight, double time)
+{
+    if (!m_plot.signals.isValidIndex(dataSet) || flight < 0 || !std::isfinite(time))
+        return;
+    m_launchEnds[&m_plot.signals.at(dataSet)][flight] = time;
+    refresh();
+}
+
+void FlightsTableModel::clearLaunchEnd(int dataSet, int flight)
+{
+    if (!m_plot.signals.isValidIndex(dataSet))
+        return;
+    const auto set = m_launchEnds.find(&m_plot.signals.at(dataSet));
+    if (set != m_launchEnds.end() && set->second.erase(flight) > 0)
+        refresh();
+}
+
+void FlightsTableModel::refresh()
+{
+    beginResetModel();
+    m_reports.clear();
+    m_rows.clear();
+    std::map<const DataSet*, std::map<int, double>> kept; // launch ends of data sets that are gone are dropped
+    for (int k = 0; k < m_plot.signals.size(); ++k) {
+        const DataSet& set = m_plot.signals.at(k);
+        AnalysisOptions options;
+        options.window = m_window;
+        if (const auto ends = m_launchEnds.find(&set); ends != m_launchEnds.end()) {
+            options.launchEnds = ends->second;
+            kept.insert(*ends);
+        }
+        // A data set read from a file names its own unit; the others are in the unit of the plot's label.
+        const QString& label = set.altitudeLabel.isEmpty() ? m_plot.yLabel : set.altitudeLabel;
+        m_reports.push_back(analyseFlights(set.altitude, label, options));
+        for (int f = 0; f < int(m_reports.back().flights.size()); ++f)
+            m_rows.push_back({k, f});
+    }
+    m_launchEnds = std::move(kept);
+    endResetModel();
+}
+
+const FlightReport* FlightsTableModel::report(int dataSet) const
+{
+    return dataSet >= 0 && dataSet < int(m_reports.size()) ? &m_reports[std::size_t(dataSet)] : nullptr;
+}
+
+FlightsTableModel::RowFlight FlightsTableModel::rowFlight(int row) const
+{
+    return row >= 0 && row < int(m_rows.size()) ? m_rows[std::size_t(row)] : RowFlight{};
+}
+
+const Flight* FlightsTableModel::flightAt(int row) const
+{
+    const RowFlight r = rowFlight(row);
+    return r.dataSet < 0 ? nullptr : &m_reports[std::size_t(r.dataSet)].flights[std::size_t(r.flight)];
+}
+
+bool FlightsTableModel::flightRange(int row, double& from, double& to) const
+{
+    const Flight* f = flightAt(row);
+    if (!f)
+        return false;
+    const double end = f->launch + f->duration;
+    const double room = std::max(0.05 * f->duration, 5.0);
+    from = f->launch - room;
+    to = end + room;
+    return true;
+}
+
+QString FlightsTableModel::cellText(int row, int column) const
+{
+    const RowFlight r = rowFlight(row);
+    if (r.dataSet < 0)
+        return {};
+    const FlightReport& report = m_reports[std::size_t(r.dataSet)];
+    const Flight& f = report.flights[std::size_t(r.flight)];
+    switch (column) {
+    case DataSetColumn:
+        return m_plot.signals.at(r.dataSet).name();
+    case FlightColumn:
+        return QString::number(r.flight + 1);
+    case LaunchColumn:
+        return fixed1(f.launch);
+    case DurationColumn:
+        return durationText(f.duration);
+    case StartHeightColumn:
+        return f.startHeight ? fixed1(*f.startHeight) : QStringLiteral("-");
+    case PenaltyColumn:
+        return f.f5jPenalty ? QString::fromLatin1(cformat::general(*f.f5jPenalty, 15)) : QStringLiteral("-");
+    case HighestColumn:
+        return fixed1(f.maxAltitude);
+    case ClimbsColumn:
+        return QString::number(f.climbs.size());
+    default:
+        return {};
+    }
+}
+
+QString FlightsTableModel::tableText(QChar separator, const QString& lineEnd) const
+{
+    QString text;
+    QStringList cells;
+    for (int c = 0; c < ColumnCount; ++c)
+        cells << csvCell(headerData(c, Qt::Horizontal).toString(), separator);
+    text += cells.join(separator) + lineEnd;
+    for (int row = 0; row < rowCount(); ++row) {
+        cells.clear();
+        for (int c = 0; c < ColumnCount; ++c)
+            cells << csvCell(cellText(row, c), separator);
+        text += cells.join(separator) + lineEnd;
+    }
+    return text;
+}
+
+QByteArray FlightsTableModel::csvBytes() const
+{
+    return tableText(QLatin1Char(','), QStringLiteral("\r\n")).toUtf8();
+}
+
+int FlightsTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int FlightsTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant FlightsTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole)
+        return cellText(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole && index.column() != DataSetColumn)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant FlightsTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case DataSetColumn:
+        return QStringLiteral("Data Set");
+    case FlightColumn:
+        return QStringLiteral("Flight");
+    case LaunchColumn:
+        return QStringLiteral("Launch (s)");
+    case DurationColumn:
+        return QStringLiteral("Duration");
+    case StartHeightColumn:
+        return QStringLiteral("Start Height");
+    case PenaltyColumn:
+        return QStringLiteral("Penalty");
+    case HighestColumn:
+        return QStringLiteral("Highest");
+    case ClimbsColumn:
+        return QStringLiteral("Climbs");
+    default:
+        return {};
+    }
+}
+
+} // namespace vimo

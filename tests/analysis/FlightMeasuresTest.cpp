@@ -1,0 +1,106 @@
+#include "FlightScenarios.h"
+#include "data/Signal.h"
+
+#include <gtest/gtest.h>
+
+using namespace vimo;
+using namespace vimo::test;
+
+TEST(FlightMeasures, theUnitComesFromTheAltitudeLabelAndMetresAreAssumedWithoutOne)
+{
+    const struct {
+        const char* label;
+        AltitudeUnit unit;
+        bool assumed;
+    } cases[] = {
+        {"Altitude (feet)", AltitudeUnit::Feet, false},    {"Altitude (Feet)", AltitudeUnit::Feet, false},
+        {"Altitude (yards)", AltitudeUnit::Yards, false},  {"Altitude (meters)", AltitudeUnit::Meters, false},
+        {"Height (m)", AltitudeUnit::Meters, false},       {"", AltitudeUnit::Meters, true},
+        {"Altitude", AltitudeUnit::Meters, true},          {"Altitude (feet or meters)", AltitudeUnit::Meters, true},
+        {"Altitude (Ffeet)", AltitudeUnit::Meters, true},
+    };
+    for (const auto& c : cases) {
+        const UnitOfLabel u = unitFromLabel(QString::fromUtf8(c.label));
+        EXPECT_EQ(u.unit, c.unit) << c.label;
+        EXPECT_EQ(u.assumed, c.assumed) << c.label;
+    }
+    const double t[] = {0, 1};
+    const double a[] = {0, 0};
+    EXPECT_TRUE(analyseFlights(t, a, 2, QString()).notes.join(QLatin1Char(' ')).contains(QLatin1String("assumed")));
+}
+
+TEST(FlightMeasures, thePenaltyCountsWholeMetresAtHalfAPointThenThreeAbove200)
+{
+    EXPECT_DOUBLE_EQ(f5jPenalty(215), 145);
+    EXPECT_DOUBLE_EQ(f5jPenalty(180), 90);
+    EXPECT_DOUBLE_EQ(f5jPenalty(200.4), 100);
+    EXPECT_DOUBLE_EQ(f5jPenalty(200.6), 103);
+    EXPECT_DOUBLE_EQ(f5jPenalty(-3), 0);
+}
+
+TEST(FlightMeasures, heightsInFeetAreReportedInFeetWithTheStartHeightAlsoInMetres)
+{
+    FlightPathBuilder path(0);
+    path.stay(30).motorLaunch(10, 20).glide(0.7, 60).landAt(0, 0.8).stay(40);
+    const SyntheticRecording r = path.sample(0.5, 0.3, 5, 0.3048);
+    const FlightReport report = analyse(r);
+    ASSERT_EQ(report.flights.size(), 1u);
+    EXPECT_EQ(report.unit.unit, AltitudeUnit::Feet);
+    const Flight& f = report.flights[0];
+    const double metres = r.flights[0].startHeight;
+    EXPECT_NEAR(*f.startHeightMeters, metres, 1.0);
+    EXPECT_NEAR(*f.startHeight, metres / 0.3048, 1.0 / 0.3048);
+    EXPECT_DOUBLE_EQ(*f.f5jPenalty, f5jPenalty(*f.startHeightMeters));
+    EXPECT_NEAR(f.maxAltitude * 0.3048, r.flights[0].maxAltitude, 1.0);
+}
+
+TEST(FlightMeasures, aLaunchEndSetByTheUserMovesTheWindowAndTheStartHeightFollows)
+{
+    // A motor climb to about 100 m, a glide, then a thermal that starts 40 s after the motor cut.
+    FlightPathBuilder path(0);
+    path.stay(30).motorLaunch(10, 10).glide(0.8, 40).thermal(2, 60).glide(0.8, 60);
+    const SyntheticRecording r = path.sample(0.5, 0.3, 9);
+    const double cut = r.flights[0].launchEnd;
+
+    const FlightReport estimated = analyse(r);
+    ASSERT_EQ(estimated.flights.size(), 1u);
+    EXPECT_TRUE(estimated.flights[0].launchEndEstimated);
+    ASSERT_EQ(estimated.flights[0].climbs.size(), 1u);
+
+    AnalysisOptions later;
+    later.launchEnds[0] = cut + 90; // the window now ends inside the thermal's top
+    const Flight moved = analyse(r, later).flights.at(0);
+    EXPECT_FALSE(moved.launchEndEstimated);
+    EXPECT_DOUBLE_EQ(*moved.launchEnd, cut + 90);
+    EXPECT_DOUBLE_EQ(*moved.windowEnd, cut + 100);
+    EXPECT_GT(*moved.startHeight, *estimated.flights[0].startHeight + 50);
+    EXPECT_TRUE(moved.climbs.empty());
+
+    AnalysisOptions beforeLaunch;
+    beforeLaunch.launchEnds[0] = -50;
+    beforeLaunch.window = 0;
+    const Flight clamped = analyse(r, beforeLaunch).flights.at(0);
+    EXPECT_DOUBLE_EQ(*clamped.launchEnd, clamped.launch);
+    EXPECT_LT(*clamped.startHeight, 3.0);
+
+    AnalysisOptions otherFlight;
+    otherFlight.launchEnds[1] = cut + 90; // there is no second flight: nothing changes
+    EXPECT_DOUBLE_EQ(*analyse(r, otherFlight).flights.at(0).launchEnd, *estimated.flights[0].launchEnd);
+}
+
+TEST(FlightMeasures, timesAndHeightsAreThoseOnThePlotAfterTheSignalsCorrections)
+{
+    FlightPathBuilder path(10);
+    path.stay(30).motorLaunch(10, 15).glide(0.7, 60).landAt(10, 0.8).stay(40);
+    const SyntheticRecording r = path.sample(0.5, 0.3, 4);
+    Signal signal(true);
+    for (std::size_t i = 0; i < r.times.size(); ++i)
+        signal.series.append(r.times[i], r.altitudes[i]);
+    signal.timeOffset = 1000;
+    signal.altitudeOffset = 50;
+    const FlightReport report = analyseFlights(signal, QStringLiteral("Altitude (meters)"));
+    ASSERT_EQ(report.flights.size(), 1u);
+    EXPECT_NEAR(report.flights[0].launch, r.flights[0].launch + 1000, 1.0);
+    EXPECT_NEAR(report.flights[0].groundAltitude, 60, 0.5);
+    EXPECT_NEAR(report.flights[0].maxAltitude, r.flights[0].maxAltitude, 1.0);
+}

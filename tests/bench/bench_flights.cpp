@@ -1,0 +1,114 @@
+// The flight analysis of 8 data sets of 65,536 samples, against one plain pass over the same samples (each sample
+// through the display transform, lowest, highest and mean altitude) in the same run. Half the sets are one long
+// flight each, half a day of F5J flights and throws with ground time between them. The ratio is printed at the end.
+#include "../analysis/FlightScenarios.h"
+#include "../support/RatioReporter.h"
+#include "../support/SyntheticFlight.h"
+#include "analysis/FlightAnalysis.h"
+#include "data/Plot.h"
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <limits>
+
+using namespace vimo;
+
+namespace {
+
+struct Sets {
+    Plot plot;
+    int flights = 0;
+
+    Sets()
+    {
+        for (int k = 0; k < 8; ++k) {
+            DataSet& set = plot.signals.createDataSet();
+            if (k < 4) {
+                test::fillFlight(set, SampleSeries::kCapacity, std::uint32_t(k + 1));
+                continue;
+            }
+            test::FlightScenarios scenarios{std::uint32_t(k)};
+            test::FlightPathBuilder path(100);
+            const double interval = 0.1 * (k - 3);
+            while (path.time() < interval * SampleSeries::kCapacity) {
+                scenarios.electricFlight(path);
+                scenarios.handLaunchSession(path, 2);
+            }
+            const test::SyntheticRecording r = path.sample(interval, 0.3, std::uint32_t(k));
+            set.clearSamples();
+            for (int i = 0; i < SampleSeries::kCapacity; ++i)
+                set.altitude.series.append(r.times[std::size_t(i)], r.altitudes[std::size_t(i)]);
+        }
+        plot.yLabel = QStringLiteral("Altitude (meters)");
+    }
+};
+
+Sets& sets()
+{
+    static Sets s;
+    return s;
+}
+
+void BM_PlainPass(benchmark::State& state)
+{
+    const Plot& plot = sets().plot;
+    for (auto _ : state) {
+        for (int k = 0; k < plot.signals.size(); ++k) {
+            const Signal& s = plot.signals.at(k).altitude;
+            const std::vector<double>& t = s.series.times();
+            const std::vector<double>& a = s.series.altitudes();
+            double low = std::numeric_limits<double>::max();
+            double high = -low;
+            double sum = 0;
+            double last = 0;
+            for (std::size_t i = 0; i < a.size(); ++i) {
+                const double v = a[i] * s.altitudeScale + s.altitudeOffset;
+                low = std::min(low, v);
+                high = std::max(high, v);
+                sum += v;
+                last = t[i] * s.timeScale + s.timeOffset;
+            }
+            benchmark::DoNotOptimize(low);
+            benchmark::DoNotOptimize(high);
+            benchmark::DoNotOptimize(sum);
+            benchmark::DoNotOptimize(last);
+        }
+    }
+}
+
+void BM_FlightAnalysis(benchmark::State& state)
+{
+    const Plot& plot = sets().plot;
+    int flights = 0;
+    for (auto _ : state) {
+        flights = 0;
+        for (int k = 0; k < plot.signals.size(); ++k) {
+            const FlightReport r = analyseFlights(plot.signals.at(k).altitude, plot.yLabel);
+            flights += int(r.flights.size());
+            benchmark::DoNotOptimize(r.flights.data());
+        }
+    }
+    state.counters["flights"] = flights;
+}
+
+BENCHMARK(BM_PlainPass)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
+BENCHMARK(BM_FlightAnalysis)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    sets(); // built before the timing starts
+    test::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto& real = reporter.realTimes;
+    const auto plain = real.find("BM_PlainPass");
+    const auto analysis = real.find("BM_FlightAnalysis");
+    if (plain != real.end() && analysis != real.end() && plain->second > 0)
+        std::printf("\nFlight analysis of 8 x 65,536 samples: %.3f ms; one plain pass over them: %.3f ms; ratio %.2f\n",
+                    analysis->second, plain->second, analysis->second / plain->second);
+    benchmark::Shutdown();
+    return 0;
+}
