@@ -90,14 +90,24 @@ bool writeAndClose(QFile& file, const QByteArray& bytes, QString& error)
     return true;
 }
 
+// The file system's own bytes of a name. A path made from wide characters is converted through the C library's
+// locale on POSIX, which fails for non-ASCII names under the "C" locale; the encoded name never does.
+std::filesystem::path nativePath(const QString& name)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(name.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(name).toStdString());
+#endif
+}
+
 bool replaceTarget(const QString& temporary, const QString& target, QString& error)
 {
     const QFileInfo old(target);
     if (old.exists())
         QFile::setPermissions(temporary, old.permissions());
     std::error_code code;
-    std::filesystem::rename(std::filesystem::path(temporary.toStdWString()),
-                            std::filesystem::path(old.absoluteFilePath().toStdWString()), code);
+    std::filesystem::rename(nativePath(temporary), nativePath(old.absoluteFilePath()), code);
     if (code)
         error = QString::fromStdString(code.message());
     return !code;
