@@ -99,6 +99,9 @@ LogbookPage::LogbookPage(Logbook& logbook, QWidget* parent)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->verticalHeader()->hide();
+    m_table->setWordWrap(false);
+    // Column widths follow the first rows' contents; a long table is not read through for them.
+    m_table->horizontalHeader()->setResizeContentsPrecision(200);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->sortByColumn(LogbookModel::Date, Qt::DescendingOrder);
 
@@ -138,6 +141,7 @@ void LogbookPage::reload()
     m_model->reload(m_logbook.index());
     fitDateRange();
     applyFilter();
+    m_table->resizeColumnsToContents();
 }
 
 // The date range starts as wide as the flights' dates, so that every flight is shown.
