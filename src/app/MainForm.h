@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppSettings.h"
+#include "base/Timing.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -34,8 +35,9 @@ public:
     static constexpr int kDesignedHeight = 565;
     static constexpr int kStartupTimerMs = 3000;
 
-    // `prompts` shows the window's message boxes and file dialogs; without one the window uses its own.
-    explicit TMainForm(Prompts* prompts = nullptr, QWidget* parent = nullptr);
+    // `prompts` shows the window's message boxes and file dialogs; without one the window uses its own. The module
+    // exchanges run with `timing`.
+    explicit TMainForm(Prompts* prompts = nullptr, QWidget* parent = nullptr, const Timing& timing = {});
     ~TMainForm() override;
 
     QTabWidget* PageControl;

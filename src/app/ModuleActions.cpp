@@ -359,7 +359,7 @@ void ModuleActions::runFirmwareUpdate(const QString& hexPath)
     options.manualEntry = p->CompatChk->isChecked();
     m_module.start([hexPath, options](ModuleSession& s) -> Finish {
         FirmwareImage image;
-        const int result = vimo::runFirmwareUpdate(hexPath, options, s.link, s.reporter, image, s.pause);
+        const int result = vimo::runFirmwareUpdate(hexPath, options, s.link, s.reporter, image, s.pause, s.timing);
         finishFirmwareUpdate(s.reporter, result);
         return {};
     });

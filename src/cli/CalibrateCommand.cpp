@@ -7,7 +7,7 @@
 
 namespace vimo::cli {
 
-int calibrateCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int calibrateCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const Timing& timing)
 {
     ModuleCommandLine line("calibrate",
                            "Usage: vimo-cli calibrate --port DEV [--baud N] ALTITUDE\n"
@@ -19,7 +19,7 @@ int calibrateCommand(const QStringList& arguments, QTextStream& out, QTextStream
     const QStringList positional = line.parser.positionalArguments();
     if (positional.size() != 1 || !calibrationAltitude(positional.first()))
         return line.usageError(err, QStringLiteral("give the altitude as one whole number"));
-    ModuleConnection module(out, err);
+    ModuleConnection module(out, err, timing);
     if (!module.open(line, false) || !calibrate(module.session, positional.first()))
         return kFailed;
     return module.exitCode();
