@@ -2,6 +2,7 @@
 
 #include "app/ConnectPage.h"
 #include "app/ModuleController.h"
+#include "support/ShortTiming.h"
 
 #include <QPushButton>
 
@@ -64,7 +65,7 @@ void WindowTest::TearDown()
 
 void WindowTest::startWindow()
 {
-    window = std::make_unique<TMainForm>(&prompts);
+    window = std::make_unique<TMainForm>(&prompts, nullptr, shortTiming());
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
 }
