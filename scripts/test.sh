@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds the test configuration (AddressSanitizer + UndefinedBehaviorSanitizer) and runs every
-# test through CTest: once in the default locale, once in a comma-decimal locale, then each fuzz target for a
-# bounded time.
+# test through CTest: once in the default locale, once in a comma-decimal locale; then the tests that cross threads
+# (the module exchanges and the window's module worker) under ThreadSanitizer, then each fuzz target for a bounded
+# time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -13,6 +14,10 @@ cmake --preset test >/dev/null
 cmake --build --preset test -j "$jobs"
 ctest --preset test
 LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 ctest --preset test
+
+cmake --preset tsan >/dev/null
+cmake --build --preset tsan -j "$jobs"
+ctest --preset tsan
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs"
