@@ -46,6 +46,9 @@ function(vimo_gtest name)
                                              VIMO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
                                              VIMO_BINARY_DIR="${PROJECT_BINARY_DIR}")
   set(environment "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1")
+  if(VIMO_TSAN)
+    list(APPEND environment "TSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp")
+  endif()
   if(VIMO_CTEST_PER_TEST)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120
                          PROPERTIES ENVIRONMENT "${environment}" LABELS "${ARG_LABEL}" TIMEOUT 240)
