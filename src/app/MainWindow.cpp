@@ -61,7 +61,7 @@ QSettings settingsStore()
 
 } // namespace
 
-MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
+MainWindow::MainWindow(Prompts* prompts, QWidget* parent, const Timing& timing)
     : QMainWindow(parent),
       m_logbook(std::make_unique<Logbook>(archiveFolder())),
       PageControl(new QTabWidget(this)),
@@ -76,7 +76,7 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
       Timer3(new QTimer(this)),
       m_ownPrompts(prompts ? nullptr : std::make_unique<DialogPrompts>()),
       m_prompts(prompts ? *prompts : *m_ownPrompts),
-      m_module(std::make_unique<ModuleController>(this, m_prompts))
+      m_module(std::make_unique<ModuleController>(this, m_prompts, ModuleController::LinkFactory{}, timing))
 {
     registerResources();
     setObjectName(QStringLiteral("MainForm"));

@@ -18,6 +18,18 @@
 namespace vimo {
 namespace {
 
+// A path in the file system's own form. On POSIX that is the file name's bytes as Qt encodes them (UTF-8), never a
+// conversion through the C library's locale, which fails for any non-ASCII name when the program runs in the C
+// locale.
+std::filesystem::path nativePath(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
 QString systemReason(int error)
 {
     return QString::fromStdString(std::system_category().message(error));
