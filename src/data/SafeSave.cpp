@@ -102,17 +102,6 @@ bool writeAndClose(QFile& file, const QByteArray& bytes, QString& error)
     return true;
 }
 
-// The file system's own bytes of a name. A path made from wide characters is converted through the C library's
-// locale on POSIX, which fails for non-ASCII names under the "C" locale; the encoded name never does.
-std::filesystem::path nativePath(const QString& name)
-{
-#ifdef Q_OS_WIN
-    return std::filesystem::path(name.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(name).toStdString());
-#endif
-}
-
 bool replaceTarget(const QString& temporary, const QString& target, QString& error)
 {
     const QFileInfo old(target);
