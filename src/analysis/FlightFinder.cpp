@@ -123,34 +123,33 @@ int findLanding(const PreparedSamples& s, int from, double ground)
     const double* a = s.a.data();
     const double* t = s.t.data();
     int start = from;
+    double startTime = t[from];
     double low = a[from];
     double high = a[from];
     int restEnd = -1; // one past the last sample of the qualifying run
-    for (int i = from + 1; i <= n; ++i) {
-        if (i < n) {
-            const double v = a[i];
-            const double lo = v < low ? v : low;
-            const double hi = v > high ? v : high;
-            if (hi - lo <= kRestBand) {
-                low = lo;
-                high = hi;
-                const double span = t[i] - t[start];
-                const int samples = i - start + 1;
-                if ((span >= kRestElsewhere && samples >= kRestElsewhereSamples)
-                    || (span >= kRestNearGround && samples >= kRestNearGroundSamples
-                        && std::abs(0.5 * (low + high) - ground) <= kNearGround)) {
-                    restEnd = i + 1;
-                    break;
-                }
-                continue;
-            }
-            start = i;
-            low = high = v;
+    for (int i = from + 1; i < n; ++i) {
+        // The run grows while its samples stay within the band and restarts at a sample that leaves it. Written
+        // as selects, not branches: on a noisy recording the band test is a coin toss at every sample.
+        const double v = a[i];
+        const double lo = std::min(v, low);
+        const double hi = std::max(v, high);
+        const bool inBand = hi - lo <= kRestBand;
+        low = inBand ? lo : v;
+        high = inBand ? hi : v;
+        start = inBand ? start : i;
+        startTime = inBand ? startTime : t[i];
+        const double span = t[i] - startTime;
+        if (span < kRestNearGround)
             continue;
+        const int samples = i - start + 1;
+        if ((span >= kRestElsewhere && samples >= kRestElsewhereSamples)
+            || (samples >= kRestNearGroundSamples && std::abs(0.5 * (low + high) - ground) <= kNearGround)) {
+            restEnd = i + 1;
+            break;
         }
-        if (t[n - 1] - t[start] >= kRestAtEnd)
-            restEnd = n;
     }
+    if (restEnd < 0 && t[n - 1] - t[start] >= kRestAtEnd)
+        restEnd = n;
     if (restEnd < 0)
         return -1;
     // The run may begin with the last metres of the descent: start where the resting level is reached.
