@@ -154,11 +154,9 @@ int findLanding(const PreparedSamples& s, int from, double ground)
         // The run grows while its samples stay within the band and restarts at a sample that leaves it. Written
         // as selects, not branches: on a noisy recording the band test is a coin toss at every sample.
         const double v = a[i];
-        const double lo = std::min(v, low);
-        const double hi = std::max(v, high);
-        const bool inBand = hi - lo <= kRestBand;
-        low = inBand ? lo : v;
-        high = inBand ? hi : v;
+        const bool inBand = v >= high - kRestBand && v <= low + kRestBand;
+        low = inBand ? std::min(v, low) : v;
+        high = inBand ? std::max(v, high) : v;
         start = inBand ? start : i;
         startTime = inBand ? startTime : t[i];
         const double span = t[i] - startTime;

@@ -8,8 +8,11 @@
 namespace vimo::analysis {
 namespace {
 
-// A sample further than this from both neighbours, on the same side, is a bad reading.
+// A sample further than this from both neighbours, on the same side, is a bad reading...
 constexpr double kOutlier = 3.0;
+// ...unless its neighbours are more than a second away, and it lies no further than an aircraft can climb or sink
+// in the time beyond that second: fixes far apart (a logger recording every half minute) differ for real.
+constexpr double kFastest = 30.0; // m/s
 
 double median3(double x, double y, double z)
 {
@@ -19,7 +22,7 @@ double median3(double x, double y, double z)
 // Copies a[0..n) to out[0..n) with each single outlier replaced by the median of it and its neighbours; out may be
 // a itself. Each sample is judged against its neighbours as they were read, not as already mended, so the order of
 // the mends does not matter. Samples within a few metres are kept, so that a real peak between two samples is not
-// cut. Returns whether the altitudes are all finite and the times t[0..n) never decrease and are all finite (a NaN
+// cut, nor are peaks between neighbours far apart in time. Returns whether the altitudes are all finite and the times t[0..n) never decrease and are all finite (a NaN
 // fails every comparison; a finite first and last time bound every time between): when not, the copy is unusable.
 // No branches in the loop: noisy recordings would mispredict one at almost every sample.
 bool copyMended(const double* t, const double* a, double* out, std::size_t n)
@@ -37,7 +40,9 @@ bool copyMended(const double* t, const double* a, double* out, std::size_t n)
         // The median differs from the middle sample only when that sample lies beyond both neighbours, on the
         // same side.
         const double m = median3(before, middle, after);
-        out[i - 1] = std::abs(middle - m) > kOutlier ? m : middle;
+        const double gap = std::min(t[i - 1] - t[i - 2], t[i] - t[i - 1]);
+        const double limit = kOutlier + kFastest * std::max(gap - 1.0, 0.0);
+        out[i - 1] = std::abs(middle - m) > limit ? m : middle;
         before = middle;
         middle = after;
     }
