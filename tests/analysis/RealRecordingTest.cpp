@@ -46,7 +46,7 @@ Recording readFixes(const std::string& path)
 } // namespace
 
 // A full-size glider: towed up from a field, three and a half hours cross-country with climbs and long glides
-// (down to 470 m above the field), landed elsewhere 19 m above the take-off. One flight, from the take-off to
+// (down to 377 m above the field), landed elsewhere 19 m above the take-off. One flight, from the take-off to
 // the moment the glider came to rest.
 TEST(RealRecording, aGliderFlightIsOneFlightFromTakeOffToWhereItCameToRest)
 {
