@@ -58,6 +58,7 @@ TEST_F(Firmware, update_withAHexFile_closesTheConnection_programsTheModule_andSa
     EXPECT_EQ(prompts.shown[1].kind, QStringLiteral("openFile"));
     EXPECT_EQ(prompts.shown[1].caption, QStringLiteral("Select Firmware Update File"));
     EXPECT_EQ(prompts.shown[1].text, QStringLiteral("Firmware Update (*.hex);;All Files (*) / hex"));
+    EXPECT_EQ(prompts.shown.size(), 2); // success ends without a box
 
     const QStringList lines = memo();
     EXPECT_TRUE(lines.contains(QStringLiteral("ISP Mode Initiated")));
@@ -131,6 +132,17 @@ TEST_F(FirmwareFails, update_whenTheBootLoaderRefusesEveryRecord_reportsTheStepA
     EXPECT_EQ(lines.last(), QStringLiteral("Error Setting Status Byte"));
     EXPECT_FALSE(lines.contains(QStringLiteral("Firmware updated successfully.")));
     EXPECT_TRUE(window->ProgressBar1->isHidden());
+
+    // The failure ends with a box: that it failed, why, and what to try next.
+    ASSERT_FALSE(prompts.shown.isEmpty());
+    const ScriptedPrompts::Shown& box = prompts.shown.last();
+    EXPECT_EQ(box.kind, QStringLiteral("message"));
+    EXPECT_EQ(box.caption, QStringLiteral("Vimo Firmware Update"));
+    EXPECT_EQ(box.icon, MessageIcon::Warning);
+    EXPECT_TRUE(box.text.startsWith(QStringLiteral("The firmware update failed: the boot loader did not accept a "
+                                                   "record.")));
+    EXPECT_TRUE(box.text.contains(QStringLiteral("Keep the module powered")));
+    EXPECT_TRUE(box.text.contains(QStringLiteral("\"Part is Blank\"")));
 }
 
 class ModuleSetup : public WindowTest {
