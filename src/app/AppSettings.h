@@ -78,7 +78,8 @@ struct SettingsContext {
 
 // Brings stored values that the program cannot use into range: a port row outside the list selects none, a speed
 // outside the table becomes 115200, a position that puts the window on no screen becomes the designed one, an
-// unknown export type becomes Bitmap.
+// unknown export type becomes Bitmap. The window then lands wholly on the screen that shows most of it (at the
+// screen's top left edge where it is larger than the screen).
 void bringIntoRange(AppSettings& settings, const SettingsContext& context);
 
 } // namespace vimo
