@@ -11,6 +11,7 @@
 #include "app/controllers/FirmwareController.h"
 #include "app/controllers/ModuleController.h"
 #include "app/controllers/DataFileActions.h"
+#include "app/controllers/UnsavedDataSets.h"
 #include "app/controllers/OutputActions.h"
 #include "app/dialogs/Prompts.h"
 
@@ -221,7 +222,7 @@ void MainWindow::startUp()
     PageControl->setCurrentWidget(aboutPage);
 
     // The plot's start state: its designed texts and ranges with the restored colours and switches.
-    m_plot.signals.createDataSet();
+    dataPage->files().placeholder().create();
     m_plot.homeRange = PlotRange{};
     dataPage->repaintPlot();
 
@@ -247,6 +248,26 @@ void MainWindow::applySettings(const AppSettings& s)
     m_plot.showInfo = s.showInfo;
     m_plot.showBackground = s.showBackground;
     dataPage->applySettings(s);
+}
+
+QWidget* MainWindow::currentPage() const
+{
+    return PageControl->currentWidget();
+}
+
+void MainWindow::showPage(QWidget* page)
+{
+    PageControl->setCurrentWidget(page);
+}
+
+bool MainWindow::simulateTarget() const
+{
+    return SimulateChk->isChecked();
+}
+
+void MainWindow::setSimulateTarget(bool simulate)
+{
+    SimulateChk->setChecked(simulate);
 }
 
 int MainWindow::speedIndex() const
@@ -290,9 +311,12 @@ void MainWindow::setSizeable(bool sizeable)
         setMinimumSize(minimumSizeHint());
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     } else {
-        const int height = kDesignedHeight + menuBar()->sizeHint().height();
-        resize(kDesignedWidth, height);
-        setFixedSize(kDesignedWidth, height);
+        // The designed size, but never more than the screen offers (a large scale factor): the window must fit.
+        QSize size(kDesignedWidth, kDesignedHeight + menuBar()->sizeHint().height());
+        if (const QScreen* shown = screen())
+            size = size.boundedTo(shown->availableGeometry().size() - (frameGeometry().size() - this->size()));
+        resize(size);
+        setFixedSize(size);
     }
     if (windowFlags().testFlag(Qt::WindowMaximizeButtonHint) != sizeable) {
         setWindowFlag(Qt::WindowMaximizeButtonHint, sizeable);
@@ -322,12 +346,37 @@ void MainWindow::closeEvent(QCloseEvent* event)
         }
         return;
     }
+    m_closeWhenIdle = false;
+    if (!keepUnsavedWork()) {
+        event->ignore();
+        return;
+    }
     if (!m_firstShow) {
         QSettings store = settingsStore();
         writeSettings(store, currentSettings());
         writeSessionMemory(store, currentSession());
     }
     event->accept();
+}
+
+// Data sets that no file holds are not thrown away without a word: Save all, Discard or Cancel. False when the
+// window must stay open (Cancel, or a save that did not happen).
+bool MainWindow::keepUnsavedWork()
+{
+    DataFileActions& files = dataPage->files();
+    if (!files.unsaved().any())
+        return true;
+    switch (m_prompts.saveDiscardCancel(this, QStringLiteral("Vimo"),
+                                        QStringLiteral("Some data sets were downloaded or changed and have not been "
+                                                       "saved.\n\nSave them all in a plot file before Vimo closes?"))) {
+    case SaveAnswer::SaveAll:
+        return files.saveAll();
+    case SaveAnswer::Discard:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void MainWindow::buildMenus()

@@ -46,7 +46,7 @@ protected:
 TEST_F(Firmware, update_withAHexFile_closesTheConnection_programsTheModule_andSaysSo)
 {
     connectTo(sim.path());
-    window->PageControl->setCurrentWidget(window->configurePage);
+    window->showPage(window->configurePage);
     click(page().UpdateBtn);
     ASSERT_TRUE(waitIdle(60000));
 
@@ -68,9 +68,9 @@ TEST_F(Firmware, update_withAHexFile_closesTheConnection_programsTheModule_andSa
     for (int a = 0; a < 100; ++a)
         EXPECT_EQ(quint8(programmed[a]), quint8(a)) << a;
     EXPECT_EQ(controls(window->connectPage).ConnectBtn->text(), QStringLiteral("Connect"));
-    EXPECT_EQ(window->ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
-    EXPECT_EQ(window->PageControl->currentWidget(), window->connectPage);
-    EXPECT_TRUE(window->ProgressBar1->isHidden());
+    EXPECT_EQ(controls(window.get()).ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
+    EXPECT_EQ(window->currentPage(), window->connectPage);
+    EXPECT_TRUE(controls(window.get()).ProgressBar1->isHidden());
 }
 
 TEST_F(Firmware, update_cancelledAtTheWarning_sendsNothing)
@@ -131,7 +131,7 @@ TEST_F(FirmwareFails, update_whenTheBootLoaderRefusesEveryRecord_reportsTheStepA
     EXPECT_EQ(lines.count(QStringLiteral("bad checksum")), 3);
     EXPECT_EQ(lines.last(), QStringLiteral("Error Setting Status Byte"));
     EXPECT_FALSE(lines.contains(QStringLiteral("Firmware updated successfully.")));
-    EXPECT_TRUE(window->ProgressBar1->isHidden());
+    EXPECT_TRUE(controls(window.get()).ProgressBar1->isHidden());
 
     // The failure ends with a box: that it failed, why, and what to try next.
     ASSERT_FALSE(prompts.shown.isEmpty());
@@ -151,7 +151,7 @@ protected:
     {
         WindowTest::SetUp();
         startWindow();
-        window->PageControl->setCurrentWidget(window->aboutPage);
+        window->showPage(window->aboutPage);
     }
 
     ModuleSetupDialog& dialog() const { return *window->findChild<ModuleSetupDialog*>(); }
@@ -242,7 +242,7 @@ TEST_F(Exchanges, anExchangeThatThrows_showsAnErrorBox_andTheProgramGoesOn)
     EXPECT_EQ(prompts.shown[0].text, QStringLiteral("the module layer failed"));
     EXPECT_TRUE(controls(window->connectPage).ConnectBtn->isEnabled());
 
-    window->SimulateChk->setChecked(true);
+    window->setSimulateTarget(true);
     click(controls(window->connectPage).DLInfoBtn);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(memo().last(), QStringLiteral("Memory contains 0 data sets."));

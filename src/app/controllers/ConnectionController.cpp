@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/controllers/ConfigDisplay.h"
+#include "app/controllers/DataFileActions.h"
 #include "app/controllers/ModuleController.h"
 #include "app/pages/ConfigurePage.h"
 #include "app/pages/ConnectPage.h"
@@ -134,7 +135,8 @@ void ConnectionController::showDownloadInfo()
         return [this, info] {
             if (!info)
                 return;
-            m_connectPage.setSets(info->setRows, info->selectedRow);
+            if (info->setsRead)
+                m_connectPage.setSets(info->setRows, info->selectedRow);
             m_configurePage.setFirmwareVersion(info->firmwareVersion);
             m_configurePage.showInterval(info->interval);
         };
@@ -166,6 +168,7 @@ void ConnectionController::downloadDataSet()
                             archiveDownloadedSet(logbook(), plot, k, *arrived, identity, downloaded);
                         if (!archived.archived)
                             m_connectPage.addMemoLine(notArchivedText(*arrived, logbook(), archived.reason));
+                        m_dataPage.files().realDataArrived();
                         m_dataPage.setSelectedSet(row); // names the next data set file
                         m_dataPage.repaintPlot();
                     },
@@ -192,9 +195,13 @@ void ConnectionController::eraseModuleData()
 {
     m_module.start([this](ModuleSession& s) -> Finish {
         const bool erased = eraseData(s);
+        if (erased)
+            s.state.setCount = 0;
         return [this, erased] {
-            if (erased)
-                m_connectPage.clearSets(); // the set count stays until the next "Download Info"
+            if (!erased)
+                return;
+            m_connectPage.clearSets();
+            m_connectPage.addMemoLine(QStringLiteral("The module's data was erased: it holds no data sets now."));
         };
     });
 }
