@@ -52,6 +52,7 @@ void forEachValue(Settings& s, Visit&& visit)
     visit("AutoZero", s.autoZero);
     visit("ExportType", s.exportType);
     visit("Interval", s.interval);
+    visit("PortPath", s.portPath);
 }
 
 // A stored 32-bit integer; nothing when the value is missing or is no such integer.
@@ -131,6 +132,12 @@ struct Reader {
         if (const auto d = storedDouble(store.value(QLatin1String(name))))
             member = *d;
     }
+    void operator()(const char* name, QString& member) const
+    {
+        const QVariant value = store.value(QLatin1String(name));
+        if (value.typeId() == QMetaType::QString)
+            member = value.toString().trimmed();
+    }
 };
 
 struct Writer {
@@ -150,6 +157,7 @@ struct Writer {
     {
         store.setValue(QLatin1String(name), doubleBytes(member));
     }
+    void operator()(const char* name, const QString& member) const { store.setValue(QLatin1String(name), member); }
 };
 
 // At least this much of the window must lie on a screen for a stored position to be kept.

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QRect>
 #include <QSize>
+#include <QString>
 #include <cstdint>
 
 class QSettings;
@@ -56,6 +57,7 @@ struct AppSettings {
     int autoZero = 0;
     int exportType = 1;
     std::uint16_t interval = 100;        // the module's base interval, milliseconds
+    QString portPath;                    // a device path typed into the port box (then comPort is -1)
 
     friend bool operator==(const AppSettings&, const AppSettings&) = default;
 };

@@ -232,7 +232,10 @@ void MainWindow::startUp()
 
 void MainWindow::applySettings(const AppSettings& s)
 {
-    connectPage->setPortRow(s.comPort);
+    if (s.comPort < 0 && !s.portPath.isEmpty())
+        connectPage->setPortText(s.portPath);
+    else
+        connectPage->setPortRow(s.comPort);
     m_connection->setSpeedIndex(s.baudRate);
     move(s.left, s.top);
     SimulateChk->setChecked(s.simulateTarget);
@@ -279,6 +282,7 @@ AppSettings MainWindow::currentSettings() const
 {
     AppSettings s;
     s.comPort = m_connection->selectedPortRow();
+    s.portPath = s.comPort < 0 ? connectPage->portText() : QString();
     s.baudRate = m_connection->speedIndex();
     s.left = x();
     s.top = y();

@@ -97,7 +97,7 @@ TEST_F(SettingsStore, written_allValuesUnderSettingsGroupWithPrintSizeAsEightByt
     write(AppSettings{});
     QSettings s = store();
     s.beginGroup(QStringLiteral("Settings"));
-    EXPECT_EQ(s.childKeys().size(), 33);
+    EXPECT_EQ(s.childKeys().size(), 34);
     const QVariant width = s.value(QStringLiteral("PrtWidth"));
     ASSERT_EQ(width.typeId(), QMetaType::QByteArray);
     EXPECT_EQ(width.toByteArray(), QByteArray("\x00\x00\x00\x00\x00\x00\x1c\x40", 8)); // 7.0, little-endian

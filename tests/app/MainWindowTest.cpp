@@ -143,7 +143,7 @@ TEST_F(MainWindowTest, close_writesTheSettings_andTheNextStartRestoresThem)
     {
         QSettings s = store();
         s.beginGroup(QStringLiteral("Settings"));
-        EXPECT_EQ(s.childKeys().size(), 33);
+        EXPECT_EQ(s.childKeys().size(), 34);
         EXPECT_EQ(s.value(QStringLiteral("GridColor")).toInt(), 0x123456);
     }
     MainWindow window;

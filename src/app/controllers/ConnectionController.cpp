@@ -30,9 +30,20 @@ ConnectionController::ConnectionController(ModuleController& module, ConnectPage
                                            ConfigurePage& configurePage, DataPage& dataPage, LogPage& logPage,
                                            QObject* parent)
     : QObject(parent), m_module(module), m_connectPage(connectPage), m_configurePage(configurePage),
-      m_dataPage(dataPage), m_logPage(logPage), m_liveTimer(new QTimer(this)),
-      m_speedIndex(AppSettings::kDefaultSpeedIndex)
+      m_dataPage(dataPage), m_logPage(logPage), m_liveTimer(new QTimer(this)), m_portScan(new QTimer(this)),
+      m_listPorts(enumerateSerialPorts), m_speedIndex(AppSettings::kDefaultSpeedIndex)
 {
+    // An adapter plugged in after the start shows up without a restart; the open connection is left alone.
+    m_portScan->setObjectName(QStringLiteral("PortScanTimer"));
+    m_portScan->setInterval(kPortScanMs);
+    connect(m_portScan, &QTimer::timeout, this, [this] {
+        if (!m_module.busy() && !m_module.module().state.connected)
+            discoverPorts();
+    });
+    connectPage.setBeforePortList([this] {
+        if (!m_module.busy())
+            discoverPorts();
+    });
     m_liveTimer->setObjectName(QStringLiteral("Timer1"));
     m_liveTimer->setInterval(LiveView::kTimerMs);
 
@@ -53,14 +64,32 @@ ConnectionController::ConnectionController(ModuleController& module, ConnectPage
 
 void ConnectionController::discoverPorts()
 {
-    m_portNames.clear();
+    m_portScan->start();
+    const int row = selectedPortRow();
+    const QString chosen = row >= 0 ? m_portNames.at(row) : QString();
+    const QString typed = row >= 0 ? QString() : m_connectPage.portText();
+
+    PortNames names;
     QStringList rows;
-    enumerateSerialPorts([&](const PortEntry& entry) {
-        if (m_portNames.add(entry.portName))
+    m_listPorts([&](const PortEntry& entry) {
+        if (names.add(entry.portName))
             rows << portListText(entry);
         return true;
     });
+    if (rows == m_connectPage.portRows())
+        return; // nothing changed: the box stays as the user left it, even while typing
+    m_portNames = names;
     m_connectPage.setPorts(rows);
+    if (!typed.isEmpty()) {
+        m_connectPage.setPortText(typed);
+    } else if (!chosen.isEmpty()) {
+        int again = -1; // a chosen port that is gone selects none rather than another one
+        for (int i = 0; i < m_portNames.count() && again < 0; ++i) {
+            if (m_portNames.at(i) == chosen)
+                again = i;
+        }
+        m_connectPage.setPortRow(again);
+    }
 }
 
 int ConnectionController::selectedPortRow() const
