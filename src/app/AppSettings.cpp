@@ -1,8 +1,10 @@
 #include "app/AppSettings.h"
 
 #include <QByteArray>
+#include <QRect>
 #include <QSettings>
 #include <QtEndian>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -50,6 +52,7 @@ void forEachValue(Settings& s, Visit&& visit)
     visit("AutoZero", s.autoZero);
     visit("ExportType", s.exportType);
     visit("Interval", s.interval);
+    visit("PortPath", s.portPath);
 }
 
 // A stored 32-bit integer; nothing when the value is missing or is no such integer.
@@ -129,6 +132,12 @@ struct Reader {
         if (const auto d = storedDouble(store.value(QLatin1String(name))))
             member = *d;
     }
+    void operator()(const char* name, QString& member) const
+    {
+        const QVariant value = store.value(QLatin1String(name));
+        if (value.typeId() == QMetaType::QString)
+            member = value.toString().trimmed();
+    }
 };
 
 struct Writer {
@@ -148,21 +157,50 @@ struct Writer {
     {
         store.setValue(QLatin1String(name), doubleBytes(member));
     }
+    void operator()(const char* name, const QString& member) const { store.setValue(QLatin1String(name), member); }
 };
 
 // At least this much of the window must lie on a screen for a stored position to be kept.
 constexpr int kVisibleWidth = 100;
 constexpr int kVisibleHeight = 50;
 
-bool visibleOnSomeScreen(const QRect& window, const QList<QRect>& screens)
+// How much of a window at (left, top) of `size` lies on `screen`, in 64 bits: a stored position may be anywhere in
+// the int range, where QRect's arithmetic would overflow.
+qint64 visibleArea(qint64 left, qint64 top, const QSize& size, const QRect& screen, bool* enough)
 {
-    for (const QRect& screen : screens) {
-        const QRect seen = window.intersected(screen);
-        if (seen.width() >= std::min(kVisibleWidth, window.width())
-            && seen.height() >= std::min(kVisibleHeight, window.height()))
-            return true;
+    const qint64 w = std::min<qint64>(left + size.width(), qint64(screen.x()) + screen.width())
+                     - std::max<qint64>(left, screen.x());
+    const qint64 h = std::min<qint64>(top + size.height(), qint64(screen.y()) + screen.height())
+                     - std::max<qint64>(top, screen.y());
+    if (w <= 0 || h <= 0)
+        return 0;
+    if (enough)
+        *enough = w >= std::min(kVisibleWidth, size.width()) && h >= std::min(kVisibleHeight, size.height());
+    return w * h;
+}
+
+// The screen holding most of the window, or -1 when none holds enough of it to keep the position.
+int screenOf(qint64 left, qint64 top, const QSize& size, const QList<QRect>& screens)
+{
+    int best = -1;
+    qint64 bestArea = 0;
+    for (int i = 0; i < screens.size(); ++i) {
+        bool enough = false;
+        const qint64 area = visibleArea(left, top, size, screens.at(i), &enough);
+        if (enough && area > bestArea) {
+            best = i;
+            bestArea = area;
+        }
     }
-    return false;
+    return best;
+}
+
+// One coordinate moved so that [start, start + length) lies within the screen's span; the span's start when the
+// window is longer than the span.
+int within(qint64 start, int length, int spanStart, int spanLength)
+{
+    const qint64 last = std::max<qint64>(spanStart, qint64(spanStart) + spanLength - length);
+    return int(std::clamp<qint64>(start, spanStart, last));
 }
 
 } // namespace
@@ -190,9 +228,18 @@ void bringIntoRange(AppSettings& settings, const SettingsContext& context)
         settings.comPort = -1;
     if (settings.baudRate < 0 || settings.baudRate >= AppSettings::kSpeedCount)
         settings.baudRate = AppSettings::kDefaultSpeedIndex;
-    if (!visibleOnSomeScreen(QRect(QPoint(settings.left, settings.top), context.windowSize), context.screens)) {
-        settings.left = AppSettings::kDefaultLeft;
-        settings.top = AppSettings::kDefaultTop;
+    if (!context.screens.isEmpty()) {
+        const QSize size = context.windowSize;
+        int screen = screenOf(settings.left, settings.top, size, context.screens);
+        if (screen < 0) {
+            settings.left = AppSettings::kDefaultLeft;
+            settings.top = AppSettings::kDefaultTop;
+            screen = std::max(screenOf(settings.left, settings.top, size, context.screens), 0);
+        }
+        // The window lands wholly on that screen.
+        const QRect& area = context.screens.at(screen);
+        settings.left = within(settings.left, size.width(), area.x(), area.width());
+        settings.top = within(settings.top, size.height(), area.y(), area.height());
     }
     if (settings.exportType < 1 || settings.exportType > AppSettings::kExportTypeCount)
         settings.exportType = 1;

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QRect>
 #include <QSize>
+#include <QString>
 #include <cstdint>
 
 class QSettings;
@@ -56,6 +57,7 @@ struct AppSettings {
     int autoZero = 0;
     int exportType = 1;
     std::uint16_t interval = 100;        // the module's base interval, milliseconds
+    QString portPath;                    // a device path typed into the port box (then comPort is -1)
 
     friend bool operator==(const AppSettings&, const AppSettings&) = default;
 };
@@ -78,7 +80,8 @@ struct SettingsContext {
 
 // Brings stored values that the program cannot use into range: a port row outside the list selects none, a speed
 // outside the table becomes 115200, a position that puts the window on no screen becomes the designed one, an
-// unknown export type becomes Bitmap.
+// unknown export type becomes Bitmap. The window then lands wholly on the screen that shows most of it (at the
+// screen's top left edge where it is larger than the screen).
 void bringIntoRange(AppSettings& settings, const SettingsContext& context);
 
 } // namespace vimo

@@ -12,6 +12,7 @@
 #include "app/controllers/FirmwareController.h"
 #include "app/controllers/ModuleController.h"
 #include "app/controllers/DataFileActions.h"
+#include "app/controllers/UnsavedDataSets.h"
 #include "app/controllers/OutputActions.h"
 #include "app/dialogs/Prompts.h"
 #include "logbook/ArchiveFolder.h"
@@ -238,7 +239,7 @@ void MainWindow::startUp()
     PageControl->setCurrentWidget(aboutPage);
 
     // The plot's start state: its designed texts and ranges with the restored colours and switches.
-    m_plot.signals.createDataSet();
+    dataPage->files().placeholder().create();
     m_plot.homeRange = PlotRange{};
     dataPage->repaintPlot();
 
@@ -248,7 +249,10 @@ void MainWindow::startUp()
 
 void MainWindow::applySettings(const AppSettings& s)
 {
-    connectPage->setPortRow(s.comPort);
+    if (s.comPort < 0 && !s.portPath.isEmpty())
+        connectPage->setPortText(s.portPath);
+    else
+        connectPage->setPortRow(s.comPort);
     m_connection->setSpeedIndex(s.baudRate);
     move(s.left, s.top);
     SimulateChk->setChecked(s.simulateTarget);
@@ -266,6 +270,26 @@ void MainWindow::applySettings(const AppSettings& s)
     dataPage->applySettings(s);
 }
 
+QWidget* MainWindow::currentPage() const
+{
+    return PageControl->currentWidget();
+}
+
+void MainWindow::showPage(QWidget* page)
+{
+    PageControl->setCurrentWidget(page);
+}
+
+bool MainWindow::simulateTarget() const
+{
+    return SimulateChk->isChecked();
+}
+
+void MainWindow::setSimulateTarget(bool simulate)
+{
+    SimulateChk->setChecked(simulate);
+}
+
 int MainWindow::speedIndex() const
 {
     return m_connection->speedIndex();
@@ -275,6 +299,7 @@ AppSettings MainWindow::currentSettings() const
 {
     AppSettings s;
     s.comPort = m_connection->selectedPortRow();
+    s.portPath = s.comPort < 0 ? connectPage->portText() : QString();
     s.baudRate = m_connection->speedIndex();
     s.left = x();
     s.top = y();
@@ -307,9 +332,12 @@ void MainWindow::setSizeable(bool sizeable)
         setMinimumSize(minimumSizeHint());
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     } else {
-        const int height = kDesignedHeight + menuBar()->sizeHint().height();
-        resize(kDesignedWidth, height);
-        setFixedSize(kDesignedWidth, height);
+        // The designed size, but never more than the screen offers (a large scale factor): the window must fit.
+        QSize size(kDesignedWidth, kDesignedHeight + menuBar()->sizeHint().height());
+        if (const QScreen* shown = screen())
+            size = size.boundedTo(shown->availableGeometry().size() - (frameGeometry().size() - this->size()));
+        resize(size);
+        setFixedSize(size);
     }
     if (windowFlags().testFlag(Qt::WindowMaximizeButtonHint) != sizeable) {
         setWindowFlag(Qt::WindowMaximizeButtonHint, sizeable);
@@ -339,12 +367,37 @@ void MainWindow::closeEvent(QCloseEvent* event)
         }
         return;
     }
+    m_closeWhenIdle = false;
+    if (!keepUnsavedWork()) {
+        event->ignore();
+        return;
+    }
     if (!m_firstShow) {
         QSettings store = settingsStore();
         writeSettings(store, currentSettings());
         writeSessionMemory(store, currentSession());
     }
     event->accept();
+}
+
+// Data sets that no file holds are not thrown away without a word: Save all, Discard or Cancel. False when the
+// window must stay open (Cancel, or a save that did not happen).
+bool MainWindow::keepUnsavedWork()
+{
+    DataFileActions& files = dataPage->files();
+    if (!files.unsaved().any())
+        return true;
+    switch (m_prompts.saveDiscardCancel(this, QStringLiteral("Vimo"),
+                                        QStringLiteral("Some data sets were downloaded or changed and have not been "
+                                                       "saved.\n\nSave them all in a plot file before Vimo closes?"))) {
+    case SaveAnswer::SaveAll:
+        return files.saveAll();
+    case SaveAnswer::Discard:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void MainWindow::buildMenus()

@@ -54,9 +54,9 @@ private:
     PrintSettings m_printSettings;
     // The archive of downloaded flights, shared by the download and the Logbook page.
     std::unique_ptr<Logbook> m_logbook;
+    QTabWidget* PageControl;
 
 public:
-    QTabWidget* PageControl;
     ConnectPage* connectPage;
     ConfigurePage* configurePage;
     DataPage* dataPage;
@@ -64,17 +64,13 @@ public:
     LogPage* logPage;
     AboutPage* aboutPage;
 
-    QCheckBox* SimulateChk; // never visible: its state comes from the settings
-    QPushButton* CloseBtn;
+    // The page shown, and showing one of the window's pages.
+    QWidget* currentPage() const;
+    void showPage(QWidget* page);
 
-    // Status bar panels.
-    QLabel* ConnectStatusDisp;
-    QProgressBar* ProgressBar1;
-    QLabel* LogDisp;
-    QLabel* XYDisp;
-    QLabel* ROCDisp;
-
-    QTimer* Timer3; // start-up timer
+    // The hidden "Simulate Target" switch: "Download Info" answers without a module.
+    bool simulateTarget() const;
+    void setSimulateTarget(bool simulate);
 
     // The plot record and the stored size and colour of prints and exports.
     Plot& plot() { return m_plot; }
@@ -129,6 +125,17 @@ private:
     SessionMemory currentSession() const;
     void applySettings(const AppSettings& settings);
     void setSizeable(bool sizeable);
+    bool keepUnsavedWork();
+
+    QCheckBox* SimulateChk; // never visible: its state comes from the settings
+    QPushButton* CloseBtn;
+    // Status bar panels.
+    QLabel* ConnectStatusDisp;
+    QProgressBar* ProgressBar1;
+    QLabel* LogDisp;
+    QLabel* XYDisp;
+    QLabel* ROCDisp;
+    QTimer* Timer3; // start-up timer
 
     std::unique_ptr<Prompts> m_ownPrompts;
     Prompts& m_prompts;

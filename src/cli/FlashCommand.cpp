@@ -29,20 +29,6 @@ QString hex4(int value)
     return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(4, QLatin1Char('0'));
 }
 
-// Why an update failed, in words.
-QString updateFailure(int result)
-{
-    switch (result) {
-    case kUpdateHexNotOpened: return QStringLiteral("the HEX file could not be read or was refused");
-    case kUpdatePortNotOpened: return QStringLiteral("the port could not be opened");
-    case kUpdateNoBootLoader: return QStringLiteral("the boot loader did not answer");
-    case kUpdateRecordFailed: return QStringLiteral("the boot loader did not accept a record");
-    case kUpdateBeyondCodeSpace: return QStringLiteral("the HEX file exceeds the code space");
-    default: break;
-    }
-    return QStringLiteral("unknown result %1").arg(result);
-}
-
 int dryRun(const QString& path, QTextStream& out, QTextStream& err)
 {
     FirmwareImage image;
@@ -103,7 +89,7 @@ int flashCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     finishFirmwareUpdate(module.reporter, result);
     if (result != kUpdateOk) {
         err << "vimo-cli flash: the update failed: "
-            << (module.link.portLost() ? portLostMessage(line.device) : updateFailure(result)) << '\n';
+            << (module.link.portLost() ? portLostMessage(line.device) : firmwareUpdateFailureText(result)) << '\n';
         return kFailed;
     }
     return kOk;

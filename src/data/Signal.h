@@ -57,6 +57,9 @@ struct DataSet {
     // The altitude-axis label of the file block the data set was read from (it names the unit the samples are
     // in); empty for a data set not read from a file or read from a block without one.
     QString altitudeLabel;
+    // The module's data set (0-based) a download filled this data set from, for the name its file is offered
+    // under; -1 for a data set that did not come from a download. Not stored in files.
+    int moduleSet = -1;
 
     const QString& name() const { return altitude.name; }
 

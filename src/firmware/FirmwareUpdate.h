@@ -73,4 +73,7 @@ int runFirmwareUpdate(const QString& hexPath, const FirmwareUpdateOptions& optio
 // empty line and "Firmware updated successfully.".
 void finishFirmwareUpdate(ModuleReporter& reporter, int result);
 
+// Why an update failed, in words ("the boot loader did not answer").
+QString firmwareUpdateFailureText(int result);
+
 } // namespace vimo

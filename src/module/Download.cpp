@@ -132,6 +132,7 @@ int addDownloadedSet(Plot& plot, const DownloadedSet& set)
     std::copy(set.triggerTimes.begin(), set.triggerTimes.end(), trigger.times().begin());
     std::copy(set.triggerAltitudes.begin(), set.triggerAltitudes.end(), trigger.altitudes().begin());
     data.clearRateMarks();
+    data.moduleSet = set.number;
 
     autoScaleTime(plot);
     autoScaleAltitude(plot);

@@ -70,7 +70,15 @@ std::optional<DownloadInfoResult> downloadInfo(ModuleSession& session, bool simu
             reporter.clearMemo();
             reporter.memoLine(QStringLiteral("No Reply from Target"));
         }
-        session.state.setCount = readSetCount(session);
+        const int count = readSetCount(session);
+        // A module that did not answer tells nothing about its memory: the known count stays. A lost port leaves
+        // nothing to download from.
+        if (session.link.portLost())
+            session.state.setCount = 0;
+        else if (result.complete)
+            session.state.setCount = count;
+        else
+            result.setsRead = false;
     }
 
     const ModuleIdentity& id = session.state.identity;

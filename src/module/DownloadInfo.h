@@ -10,7 +10,8 @@ namespace vimo {
 // What "Download Info" leaves for the window.
 struct DownloadInfoResult {
     bool complete = true;    // all four identity lines came in time
-    QStringList setRows;     // the data set box: "1" .. setCount, then "All"
+    QStringList setRows;     // the data set box: "1" .. setCount, then "All"; empty for no sets
+    bool setsRead = true;    // false when a failed reply left the set count (and so the box) as it was
     int selectedRow = 0;     // row selected afterwards
     QString firmwareVersion; // for the firmware version label
     IntervalDisplay interval;

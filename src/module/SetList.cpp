@@ -29,7 +29,8 @@ QStringList setBoxRows(int setCount)
     QStringList rows;
     for (int i = 1; i <= setCount; ++i)
         rows << QString::fromLatin1(cformat::integer(i));
-    rows << QStringLiteral("All");
+    if (setCount > 0)
+        rows << QStringLiteral("All"); // nothing to download when there is no set
     return rows;
 }
 

@@ -33,7 +33,7 @@ private:
     std::vector<SetLine> m_lines;
 };
 
-// The rows of the data set box for `setCount` sets: "1", "2", ... and "All".
+// The rows of the data set box for `setCount` sets: "1", "2", ... and "All"; none for no sets.
 QStringList setBoxRows(int setCount);
 
 } // namespace vimo

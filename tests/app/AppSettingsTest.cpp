@@ -3,6 +3,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace vimo {
 namespace {
@@ -96,7 +97,7 @@ TEST_F(SettingsStore, written_allValuesUnderSettingsGroupWithPrintSizeAsEightByt
     write(AppSettings{});
     QSettings s = store();
     s.beginGroup(QStringLiteral("Settings"));
-    EXPECT_EQ(s.childKeys().size(), 33);
+    EXPECT_EQ(s.childKeys().size(), 34);
     const QVariant width = s.value(QStringLiteral("PrtWidth"));
     ASSERT_EQ(width.typeId(), QMetaType::QByteArray);
     EXPECT_EQ(width.toByteArray(), QByteArray("\x00\x00\x00\x00\x00\x00\x1c\x40", 8)); // 7.0, little-endian
@@ -208,7 +209,28 @@ TEST(SettingsRange, positionOnNoScreen_becomesTheDesignedOne)
     SettingsContext twoScreens = machineWithTwoPorts();
     twoScreens.screens.append(QRect(1920, 0, 1280, 1024));
     bringIntoRange(partlyOff, twoScreens);
-    EXPECT_EQ(QPoint(partlyOff.left, partlyOff.top), QPoint(1900, -10));
+    EXPECT_EQ(QPoint(partlyOff.left, partlyOff.top), QPoint(1920, 0)); // moved wholly onto that screen
+}
+
+TEST(SettingsRange, theWindowAlwaysLandsWhollyOnAScreen_evenFromTheEndsOfTheIntRange_mendedFault)
+{
+    const QRect screen = machineWithTwoPorts().screens.constFirst();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    for (const QPoint stored : {QPoint(kMax, kMax), QPoint(kMin, kMin), QPoint(kMax, 100), QPoint(100, kMin),
+                                QPoint(screen.width() - 200, 300)}) {
+        AppSettings s;
+        s.left = stored.x();
+        s.top = stored.y();
+        bringIntoRange(s, machineWithTwoPorts());
+        EXPECT_TRUE(screen.contains(QRect(QPoint(s.left, s.top), machineWithTwoPorts().windowSize)))
+            << stored.x() << "," << stored.y() << " -> " << s.left << "," << s.top;
+    }
+    SettingsContext small = machineWithTwoPorts(); // a screen smaller than the window: its top left corner
+    small.screens = {QRect(0, 0, 640, 480)};
+    AppSettings s;
+    bringIntoRange(s, small);
+    EXPECT_EQ(QPoint(s.left, s.top), QPoint(0, 0));
 }
 
 TEST(SettingsRange, unknownExportType_becomesBitmap)

@@ -48,7 +48,7 @@ protected:
     void connect()
     {
         connectTo(sim.path());
-        window->PageControl->setCurrentWidget(window->configurePage);
+        window->showPage(window->configurePage);
         sim->clearReceived();
     }
 

@@ -62,7 +62,7 @@ TEST_F(ConnectDownload, connect_opensThePortAndReadsTheConfiguration_disconnectC
     connectTo(sim.path());
     EXPECT_EQ(sim->received(), "rM");
     EXPECT_EQ(page().ConnectBtn->text(), QStringLiteral("Disconnect"));
-    EXPECT_EQ(window->ConnectStatusDisp->text(), QStringLiteral("Connected"));
+    EXPECT_EQ(controls(window.get()).ConnectStatusDisp->text(), QStringLiteral("Connected"));
     EXPECT_EQ(memo(), (QStringList{QStringLiteral("Reading Configuration..."),
                                    QStringLiteral("Configuration loaded.")}));
     // The module's record on the Configure page: version 3 has a backlight, auto start above 20 feet.
@@ -73,7 +73,7 @@ TEST_F(ConnectDownload, connect_opensThePortAndReadsTheConfiguration_disconnectC
     click(page().ConnectBtn);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(page().ConnectBtn->text(), QStringLiteral("Connect"));
-    EXPECT_EQ(window->ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
+    EXPECT_EQ(controls(window.get()).ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
     EXPECT_FALSE(window->module().module().state.connected);
 }
 
@@ -88,7 +88,7 @@ TEST_F(ConnectDownload, connect_withNoPortSelected_saysSoAndChangesNothing)
     EXPECT_EQ(prompts.shown[0].text, QStringLiteral("Unable to open Serial Port\n\nno serial port selected"));
     EXPECT_EQ(prompts.shown[0].icon, MessageIcon::Warning);
     EXPECT_EQ(page().ConnectBtn->text(), QStringLiteral("Connect"));
-    EXPECT_EQ(window->ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
+    EXPECT_EQ(controls(window.get()).ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
 }
 
 TEST_F(ConnectDownload, connect_toAPortThatCannotOpen_keepsTheFixedTextWithTheReason)
@@ -115,10 +115,10 @@ TEST_F(ConnectDownload, downloadInfo_listsTheSetsAndShowsTheIdentity)
 
 TEST_F(ConnectDownload, downloadInfo_simulated_answersWithoutAModule)
 {
-    window->SimulateChk->setChecked(true);
+    window->setSimulateTarget(true);
     click(page().DLInfoBtn);
     ASSERT_TRUE(waitIdle());
-    EXPECT_EQ(rowsOf(page().SetList), QStringList{"All"});
+    EXPECT_TRUE(rowsOf(page().SetList).isEmpty()); // no "All" of no sets
     EXPECT_EQ(memo(), (QStringList{"     Device Name: VIMO", "           Model: MOD1", "",
                                    "Software Version: 0.03", "   Software Date: 08-27-03", "", "",
                                    "Memory contains 0 data sets."}));
@@ -131,13 +131,13 @@ TEST_F(ConnectDownload, downloadData_oneSet_becomesADataSetOfThePlot)
     click(page().DLDataBtn);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(sim->received().left(2), QByteArray("a\x01", 2));
-    ASSERT_EQ(dataSets(), 2); // the start-up set and set 2
-    const DataSet& set = window->plot().signals.at(1);
+    ASSERT_EQ(dataSets(), 1); // set 2 took the start-up set's place
+    const DataSet& set = window->plot().signals.at(0);
     EXPECT_GT(set.altitude.series.count(), 0);
     EXPECT_TRUE(memo().contains(QStringLiteral("Set 2: Downloaded %1 data samples.")
                                     .arg(set.altitude.series.count())));
     EXPECT_EQ(window->plot().xLabel, QStringLiteral("Time (seconds)"));
-    EXPECT_TRUE(window->ProgressBar1->isHidden());
+    EXPECT_TRUE(controls(window.get()).ProgressBar1->isHidden());
     EXPECT_EQ(page().DLDataBtn->text(), QStringLiteral("Download Data"));
 }
 
@@ -147,13 +147,13 @@ TEST_F(ConnectDownload, downloadData_archivesTheSetAsTheActiveDataSetFile)
     page().SetList->setCurrentIndex(1);
     click(page().DLDataBtn);
     ASSERT_TRUE(waitIdle());
-    ASSERT_EQ(dataSets(), 2);
+    ASSERT_EQ(dataSets(), 1);
     Logbook logbook(archivePath());
     const std::vector<FlightRecord> flights = logbook.index().flights();
     ASSERT_EQ(flights.size(), 1u);
     EXPECT_EQ(flights[0].set, 2);
     EXPECT_EQ(flights[0].deviceName, "VIMO");
-    EXPECT_EQ(readFile(logbook.absolutePath(flights[0].path)), datafile::dataSetFileBytes(window->plot(), 1));
+    EXPECT_EQ(readFile(logbook.absolutePath(flights[0].path)), datafile::dataSetFileBytes(window->plot(), 0));
 }
 
 TEST_F(ConnectDownload, downloadData_archiveThatCannotBeWritten_stillPlotsTheSetAndSaysSo)
@@ -167,7 +167,7 @@ TEST_F(ConnectDownload, downloadData_archiveThatCannotBeWritten_stillPlotsTheSet
     page().SetList->setCurrentIndex(0);
     click(page().DLDataBtn);
     ASSERT_TRUE(waitIdle());
-    EXPECT_EQ(dataSets(), 2);
+    EXPECT_EQ(dataSets(), 1);
     EXPECT_TRUE(memo().filter(QStringLiteral("Set 1 was NOT archived in")).size() == 1) << memo().join('\n').toStdString();
 }
 
@@ -177,7 +177,9 @@ TEST_F(ConnectDownload, downloadData_all_fetchesEverySetInOrder)
     page().SetList->setCurrentIndex(3); // "All"
     click(page().DLDataBtn);
     ASSERT_TRUE(waitIdle());
-    EXPECT_EQ(dataSets(), 4);
+    EXPECT_EQ(dataSets(), 3);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(window->plot().signals.at(k).moduleSet, k); // each names its file after its own set
     const QStringList lines = memo();
     const auto at = [&](const char* prefix) {
         for (int i = 0; i < lines.size(); ++i)
@@ -210,12 +212,24 @@ TEST_F(ConnectDownload, eraseData_no_sendsNothing_yes_sendsXAndEmptiesTheSetBox)
     ASSERT_TRUE(sim->waitForReceived(1, 2000));
     EXPECT_EQ(sim->received(), "x");
     EXPECT_EQ(page().SetList->count(), 0);
+    EXPECT_EQ(memo().last(), QStringLiteral("The module's data was erased: it holds no data sets now."));
 
     // With no row the download says so.
     click(page().DLDataBtn);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(prompts.shown.last().caption, QStringLiteral("Vimo"));
     EXPECT_EQ(prompts.shown.last().text, QStringLiteral("No data set specified"));
+}
+
+TEST_F(ConnectDownload, downloadInfo_afterTheModuleIsLost_saysNoSetsAndOffersNoAll_mendedFault)
+{
+    connectAndListSets();
+    ASSERT_EQ(page().SetList->count(), 4);
+    sim->hangUp();
+    click(page().DLInfoBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_TRUE(memo().contains(QStringLiteral("Memory contains 0 data sets.")));
+    EXPECT_EQ(page().SetList->count(), 0);
 }
 
 TEST_F(ConnectDownload, speedChange_whileConnected_disconnects_andTheNextConnectUsesTheNewSpeed)
@@ -232,13 +246,13 @@ TEST_F(ConnectDownload, speedChange_whileConnected_disconnects_andTheNextConnect
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(window->speedIndex(), 2);
     EXPECT_EQ(page().ConnectBtn->text(), QStringLiteral("Connect"));
-    EXPECT_EQ(window->ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
+    EXPECT_EQ(controls(window.get()).ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
 
     sim->clearReceived();
     click(page().ConnectBtn);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(sim->received(), "rM");
-    EXPECT_EQ(window->ConnectStatusDisp->text(), QStringLiteral("Connected"));
+    EXPECT_EQ(controls(window.get()).ConnectStatusDisp->text(), QStringLiteral("Connected"));
 }
 
 TEST_F(ConnectDownload, notConnected_moduleButtonsSayNotConnected)
@@ -246,11 +260,11 @@ TEST_F(ConnectDownload, notConnected_moduleButtonsSayNotConnected)
     click(page().DLInfoBtn);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(memo(), QStringList{"Not Connected"});
-    window->PageControl->setCurrentWidget(window->configurePage);
+    window->showPage(window->configurePage);
     click(controls(window->configurePage).ReadCfgBtn);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(memo(), QStringList{"Not Connected"});
-    EXPECT_EQ(window->PageControl->currentWidget(), window->connectPage);
+    EXPECT_EQ(window->currentPage(), window->connectPage);
 }
 
 // A slow line, so that the download is still running while the test looks at the window.
@@ -290,7 +304,7 @@ TEST_F(SlowDownload, whileDownloading_nothingCanTakeThePortOrTheData_andCancelKe
                                                       window->configurePage, controls(window->logPage).StartBtn})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
     EXPECT_TRUE(window->dataPage->exchangeRunning());
-    EXPECT_TRUE(window->ProgressBar1->isVisible());
+    EXPECT_TRUE(controls(window.get()).ProgressBar1->isVisible());
 
     // Closing asks first; "No" keeps the window and the download.
     prompts.answers = {false};
@@ -301,8 +315,8 @@ TEST_F(SlowDownload, whileDownloading_nothingCanTakeThePortOrTheData_andCancelKe
 
     click(page().DLDataBtn); // cancel
     ASSERT_TRUE(waitIdle(10000));
-    ASSERT_EQ(dataSets(), 2);
-    const int kept = window->plot().signals.at(1).altitude.series.count();
+    ASSERT_EQ(dataSets(), 1);
+    const int kept = window->plot().signals.at(0).altitude.series.count();
     EXPECT_GT(kept, 0);
     EXPECT_LT(kept, 30000);
     EXPECT_TRUE(memo().contains(
@@ -311,7 +325,7 @@ TEST_F(SlowDownload, whileDownloading_nothingCanTakeThePortOrTheData_andCancelKe
     EXPECT_TRUE(page().ConnectBtn->isEnabled());
     EXPECT_TRUE(window->configurePage->isEnabled());
     EXPECT_FALSE(window->dataPage->exchangeRunning());
-    EXPECT_TRUE(window->ProgressBar1->isHidden());
+    EXPECT_TRUE(controls(window.get()).ProgressBar1->isHidden());
 }
 
 TEST_F(SlowDownload, closeDuringDownload_yes_closesWhenTheExchangeHasEnded)
@@ -324,7 +338,9 @@ TEST_F(SlowDownload, closeDuringDownload_yes_closesWhenTheExchangeHasEnded)
     EXPECT_TRUE(window->isVisible()); // not while the exchange runs
     ASSERT_TRUE(waitIdle(10000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 2000));
-    EXPECT_EQ(dataSets(), 2); // the samples received are kept
+    EXPECT_EQ(dataSets(), 1); // the samples received are kept
+    // ... and are not dropped without a word: the question about unsaved work came after the exchange.
+    EXPECT_EQ(prompts.shown.last().kind, QStringLiteral("saveDiscardCancel"));
 }
 
 } // namespace

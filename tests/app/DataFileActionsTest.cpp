@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMimeData>
@@ -66,6 +67,16 @@ TEST_F(DataFileActionsTest, savesTheActiveDataSetUnderTheSuggestedKindOfName)
     script.then(chooseSaveRow(0)).thenFileDialog(saveAs(QStringLiteral("Alt_%1_4.csv").arg(today), path("set.csv")));
     pressSave();
     EXPECT_EQ(readFile(path("set.csv")), datafile::dataSetFileBytes(plot, 1));
+}
+
+TEST_F(DataFileActionsTest, aDownloadedDataSetIsOfferedUnderItsOwnSetNumber_mendedFault)
+{
+    plot.signals.createDataSet().moduleSet = 1; // module set 2, downloaded with "All" chosen
+    page->files().setSelectedSet(3);
+    ModalScript script;
+    script.then(chooseSaveRow(0)).thenFileDialog(saveAs(QStringLiteral("Alt_%1_2.csv").arg(today), path("set.csv")));
+    pressSave();
+    EXPECT_TRUE(QFile::exists(path("set.csv")));
 }
 
 TEST_F(DataFileActionsTest, savesThePlotAndRemembersTheChoice)
@@ -168,4 +179,20 @@ TEST_F(DataFileActionsTest, droppedDataFilesLoadUnlessAnExchangeRuns)
     QApplication::sendEvent(&window, &refused);
     EXPECT_FALSE(refused.isAccepted());
     EXPECT_EQ(plot.signals.size(), 2);
+}
+
+TEST_F(DataFileActionsTest, linesPassedOverOnLoadAreShownAsAWarningAndTheDataStillLoads)
+{
+    writeFile(path("clean.csv"), "0, 1, 0\r\n1, 2, 0\r\n");
+    writeFile(path("comma.csv"), "0, 1, 0\r\n1,5, 1,5, 0\r\n2, 3, 0\r\nxx\r\n");
+    ModalScript script;
+    script.thenMessage([&](QWidget* box) {
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Warning"));
+        EXPECT_TRUE(messageText(box).startsWith(QDir::toNativeSeparators(path("comma.csv"))));
+        EXPECT_TRUE(messageText(box).contains(QStringLiteral("the first of them line 2")));
+        acceptMessage(box);
+    });
+    // One box, for the damaged file only.
+    EXPECT_EQ(page->files().loadFiles({path("clean.csv"), path("comma.csv")}), 2);
+    EXPECT_EQ(plot.signals.size(), 3);
 }

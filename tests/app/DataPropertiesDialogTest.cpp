@@ -92,7 +92,7 @@ TEST_F(DataPropFormTest, openingShowsTheFirstDataSetAndARowClickAnother)
     });
 }
 
-TEST_F(DataPropFormTest, applyTwiceShiftsTwiceAndWritesTheControls)
+TEST_F(DataPropFormTest, applyShiftsOnceAndWritesTheControls_mendedFault)
 {
     DataSet& set = addSet(5);
     withDialog([&] {
@@ -109,9 +109,11 @@ TEST_F(DataPropFormTest, applyTwiceShiftsTwiceAndWritesTheControls)
         press("ApplyBtn");
         EXPECT_EQ(set.altitude.series.time(0), 5);
         EXPECT_EQ(set.trigger.series.time(0), 7);
-        press("ApplyBtn"); // the edit keeps 5: again
-        EXPECT_EQ(set.altitude.series.time(0), 10);
-        EXPECT_EQ(set.trigger.series.time(0), 12);
+        EXPECT_EQ(edit("XOffsetEdit")->text(), QStringLiteral("0.000000"));
+        typeInto(edit("SignalDisplayNameEdit"), QStringLiteral("Morning")); // a second Apply only to rename
+        press("ApplyBtn");
+        EXPECT_EQ(set.altitude.series.time(0), 5);
+        EXPECT_EQ(set.trigger.series.time(0), 7);
     });
     EXPECT_EQ(set.name(), QStringLiteral("Morning"));
     EXPECT_EQ(plot.signals.data(plot.signals.index(0)).toString(), QStringLiteral("Morning"));
@@ -119,10 +121,35 @@ TEST_F(DataPropFormTest, applyTwiceShiftsTwiceAndWritesTheControls)
     EXPECT_EQ(set.trigger.pointColor, 0x332211u);
     EXPECT_EQ(set.altitude.timeOffset, 0); // the offsets shift the samples, not the display
     editor.undo();
-    EXPECT_EQ(set.altitude.series.time(0), 5);
     editor.undo();
     EXPECT_EQ(set.altitude.series.time(0), 0);
     EXPECT_EQ(set.name(), QStringLiteral("Data000"));
+}
+
+TEST_F(DataPropFormTest, enterInATextBoxAppliesAndKeepsTheDialogOpen_mendedFault)
+{
+    DataSet& set = addSet(5);
+    withDialog([&] {
+        QLineEdit* offset = edit("YOffsetEdit");
+        typeInto(offset, QStringLiteral("100"));
+        QTest::keyClick(offset, Qt::Key_Return);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(set.altitude.series.altitude(0), 100);
+        EXPECT_EQ(offset->text(), QStringLiteral("0.000000"));
+    });
+}
+
+TEST_F(DataPropFormTest, opensOnTheGivenActiveDataSet)
+{
+    addSet(5);
+    addSet(5);
+    ModalScript script;
+    script.then([&](QWidget*) {
+        EXPECT_EQ(form.selectedRow(), 1);
+        EXPECT_EQ(edit("SignalDisplayNameEdit")->text(), QStringLiteral("Data001"));
+        press("OKBtn");
+    });
+    form.run(1);
 }
 
 TEST_F(DataPropFormTest, anUnknownStyleShowsNoRowAndApplyKeepsIt)

@@ -46,7 +46,7 @@ protected:
 TEST_F(Firmware, update_withAHexFile_closesTheConnection_programsTheModule_andSaysSo)
 {
     connectTo(sim.path());
-    window->PageControl->setCurrentWidget(window->configurePage);
+    window->showPage(window->configurePage);
     click(page().UpdateBtn);
     ASSERT_TRUE(waitIdle(60000));
 
@@ -58,6 +58,7 @@ TEST_F(Firmware, update_withAHexFile_closesTheConnection_programsTheModule_andSa
     EXPECT_EQ(prompts.shown[1].kind, QStringLiteral("openFile"));
     EXPECT_EQ(prompts.shown[1].caption, QStringLiteral("Select Firmware Update File"));
     EXPECT_EQ(prompts.shown[1].text, QStringLiteral("Firmware Update (*.hex);;All Files (*) / hex"));
+    EXPECT_EQ(prompts.shown.size(), 2); // success ends without a box
 
     const QStringList lines = memo();
     EXPECT_TRUE(lines.contains(QStringLiteral("ISP Mode Initiated")));
@@ -67,9 +68,9 @@ TEST_F(Firmware, update_withAHexFile_closesTheConnection_programsTheModule_andSa
     for (int a = 0; a < 100; ++a)
         EXPECT_EQ(quint8(programmed[a]), quint8(a)) << a;
     EXPECT_EQ(controls(window->connectPage).ConnectBtn->text(), QStringLiteral("Connect"));
-    EXPECT_EQ(window->ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
-    EXPECT_EQ(window->PageControl->currentWidget(), window->connectPage);
-    EXPECT_TRUE(window->ProgressBar1->isHidden());
+    EXPECT_EQ(controls(window.get()).ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
+    EXPECT_EQ(window->currentPage(), window->connectPage);
+    EXPECT_TRUE(controls(window.get()).ProgressBar1->isHidden());
 }
 
 TEST_F(Firmware, update_cancelledAtTheWarning_sendsNothing)
@@ -130,7 +131,18 @@ TEST_F(FirmwareFails, update_whenTheBootLoaderRefusesEveryRecord_reportsTheStepA
     EXPECT_EQ(lines.count(QStringLiteral("bad checksum")), 3);
     EXPECT_EQ(lines.last(), QStringLiteral("Error Setting Status Byte"));
     EXPECT_FALSE(lines.contains(QStringLiteral("Firmware updated successfully.")));
-    EXPECT_TRUE(window->ProgressBar1->isHidden());
+    EXPECT_TRUE(controls(window.get()).ProgressBar1->isHidden());
+
+    // The failure ends with a box: that it failed, why, and what to try next.
+    ASSERT_FALSE(prompts.shown.isEmpty());
+    const ScriptedPrompts::Shown& box = prompts.shown.last();
+    EXPECT_EQ(box.kind, QStringLiteral("message"));
+    EXPECT_EQ(box.caption, QStringLiteral("Vimo Firmware Update"));
+    EXPECT_EQ(box.icon, MessageIcon::Warning);
+    EXPECT_TRUE(box.text.startsWith(QStringLiteral("The firmware update failed: the boot loader did not accept a "
+                                                   "record.")));
+    EXPECT_TRUE(box.text.contains(QStringLiteral("Keep the module powered")));
+    EXPECT_TRUE(box.text.contains(QStringLiteral("\"Part is Blank\"")));
 }
 
 class ModuleSetup : public WindowTest {
@@ -139,7 +151,7 @@ protected:
     {
         WindowTest::SetUp();
         startWindow();
-        window->PageControl->setCurrentWidget(window->aboutPage);
+        window->showPage(window->aboutPage);
     }
 
     ModuleSetupDialog& dialog() const { return *window->findChild<ModuleSetupDialog*>(); }
@@ -230,7 +242,7 @@ TEST_F(Exchanges, anExchangeThatThrows_showsAnErrorBox_andTheProgramGoesOn)
     EXPECT_EQ(prompts.shown[0].text, QStringLiteral("the module layer failed"));
     EXPECT_TRUE(controls(window->connectPage).ConnectBtn->isEnabled());
 
-    window->SimulateChk->setChecked(true);
+    window->setSimulateTarget(true);
     click(controls(window->connectPage).DLInfoBtn);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(memo().last(), QStringLiteral("Memory contains 0 data sets."));

@@ -35,12 +35,12 @@ protected:
 
 TEST_F(LogData, start_whileNotConnected_saysSoAndStaysStopped)
 {
-    window->PageControl->setCurrentWidget(window->logPage);
+    window->showPage(window->logPage);
     click(page().StartBtn);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(memo(), QStringList{"Not Connected"});
     EXPECT_EQ(page().StartBtn->text(), QStringLiteral("Start"));
-    EXPECT_EQ(window->PageControl->currentWidget(), window->connectPage);
+    EXPECT_EQ(window->currentPage(), window->connectPage);
 }
 
 TEST_F(LogData, startAndStop_sendLOnce_andShowLoggingMeanwhile)
@@ -52,7 +52,7 @@ TEST_F(LogData, startAndStop_sendLOnce_andShowLoggingMeanwhile)
     ASSERT_TRUE(sim->waitForReceived(1, 2000));
     EXPECT_EQ(sim->received(), "l");
     EXPECT_EQ(page().StartBtn->text(), QStringLiteral("Stop"));
-    EXPECT_EQ(window->LogDisp->text(), QStringLiteral("Logging"));
+    EXPECT_EQ(controls(window.get()).LogDisp->text(), QStringLiteral("Logging"));
     EXPECT_TRUE(window->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
     EXPECT_EQ(window->findChild<QTimer*>(QStringLiteral("Timer1"))->interval(), 250);
 
@@ -61,7 +61,7 @@ TEST_F(LogData, startAndStop_sendLOnce_andShowLoggingMeanwhile)
     QTest::qWait(50);
     EXPECT_EQ(sim->received(), "l"); // stopping sends nothing
     EXPECT_EQ(page().StartBtn->text(), QStringLiteral("Start"));
-    EXPECT_TRUE(window->LogDisp->text().isEmpty());
+    EXPECT_TRUE(controls(window.get()).LogDisp->text().isEmpty());
     EXPECT_FALSE(window->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
 }
 

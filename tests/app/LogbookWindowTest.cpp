@@ -88,7 +88,7 @@ protected:
 
 TEST_F(LogbookWindow, pageSitsBesideRecordedDataAndEveryDownloadAddsItsRowAtOnce)
 {
-    QTabWidget* tabs = window->PageControl;
+    QTabWidget* tabs = controls(window.get()).PageControl;
     EXPECT_EQ(tabs->indexOf(window->logbookPage), tabs->indexOf(window->dataPage) + 1);
     EXPECT_EQ(tabs->tabText(tabs->indexOf(window->logbookPage)), QStringLiteral("Logbook"));
     EXPECT_EQ(&window->connection().logbook(), &window->logbook()) << "one logbook per window";
@@ -107,15 +107,15 @@ TEST_F(LogbookWindow, openLoadsTheSelectedFlightsIntoThePlotAndShowsThem)
     download(3);
     ASSERT_EQ(logbookRows(), 3);
     const int before = window->plot().signals.size();
-    window->PageControl->setCurrentWidget(window->logbookPage);
+    window->showPage(window->logbookPage);
     selectLogbookRows(2);
     logbookAction("LogbookOpen")->trigger();
     EXPECT_EQ(window->plot().signals.size(), before + 2);
-    EXPECT_EQ(window->PageControl->currentWidget(), window->dataPage);
+    EXPECT_EQ(window->currentPage(), window->dataPage);
     EXPECT_EQ(window->recentFiles().size(), 2) << "opened as Load opens";
 
     // A file that went missing is refused as Load refuses it, with nothing added.
-    window->PageControl->setCurrentWidget(window->logbookPage);
+    window->showPage(window->logbookPage);
     selectLogbookRows(1);
     const QStringList chosen = window->logbookPage->selectedFiles();
     ASSERT_EQ(chosen.size(), 1);
@@ -129,7 +129,7 @@ TEST_F(LogbookWindow, openLoadsTheSelectedFlightsIntoThePlotAndShowsThem)
     logbookAction("LogbookOpen")->trigger();
     EXPECT_EQ(window->plot().signals.size(), before + 2);
     EXPECT_TRUE(refusal.startsWith(QStringLiteral("Unable to open "))) << refusal.toStdString();
-    EXPECT_EQ(window->PageControl->currentWidget(), window->logbookPage);
+    EXPECT_EQ(window->currentPage(), window->logbookPage);
 }
 
 TEST_F(LogbookWindow, deleteFromTheMenuMovesTheFlightsAsideAndUndoBringsThemBack)
@@ -137,11 +137,11 @@ TEST_F(LogbookWindow, deleteFromTheMenuMovesTheFlightsAsideAndUndoBringsThemBack
     connectAndListSets();
     download(3);
     ASSERT_EQ(logbookRows(), 3);
-    window->PageControl->setCurrentWidget(window->connectPage);
+    window->showPage(window->connectPage);
     selectLogbookRows(2);
     const QStringList files = window->logbookPage->selectedFiles();
     logbookAction("LogbookDelete")->trigger();
-    EXPECT_EQ(window->PageControl->currentWidget(), window->logbookPage) << "shows what it acted on";
+    EXPECT_EQ(window->currentPage(), window->logbookPage) << "shows what it acted on";
     EXPECT_EQ(logbookRows(), 1);
     EXPECT_EQ(window->logbook().index().flights().size(), 1u);
     for (const QString& file : files)

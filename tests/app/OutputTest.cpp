@@ -155,6 +155,24 @@ TEST_F(PrintTest, exportsEveryTypeWithTheExtensionOfTheChosenType)
     EXPECT_EQ(print.topInches, 0);
 }
 
+TEST_F(PrintTest, aTypedKnownExtensionDecidesTheFormat_andTheNameBoxHoldsOnlyTheLastName_mendedFault)
+{
+    const QString typed = dir.filePath(QStringLiteral("plot.jpg"));
+    exportAs(2, typed); // GIF chosen in the list, ".jpg" typed
+    EXPECT_EQ(QImageReader(typed).format(), QByteArray("jpeg"));
+    EXPECT_FALSE(QFile::exists(typed + QLatin1String(".gif")));
+    const QString upper = dir.filePath(QStringLiteral("plot.PNG"));
+    exportAs(0, upper);
+    EXPECT_EQ(QImageReader(upper).format(), QByteArray("png"));
+
+    ModalScript script;
+    script.thenFileDialog([&](QWidget* dialog) {
+        EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text(), QStringLiteral("plot.PNG"));
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    click(child<QPushButton>(page.get(), "ExportBtn"));
+}
+
 TEST_F(PrintTest, restoredExportTypeChoosesTheListEntryAndTheExtension)
 {
     page->output().setExportType(4);

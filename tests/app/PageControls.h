@@ -2,6 +2,7 @@
 
 #include "ModalScript.h"
 #include "app/Controls.h"
+#include "app/MainWindow.h"
 #include "app/dialogs/ModuleSetupDialog.h"
 #include "app/pages/AboutPage.h"
 #include "app/pages/ConfigurePage.h"
@@ -14,186 +15,129 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QTabWidget>
+#include <QTimer>
 
 namespace vimo::test {
 
-// The controls of a page or dialog, found by their object names as a user's script would find them: the pages
-// keep their widgets to themselves.
+// The controls of a page, dialog or the main window, found by their object names as a user's script would find
+// them: they keep their widgets to themselves. Each control is named once, beside the type it has.
 struct ConnectControls {
-    explicit ConnectControls(QWidget* w)
-        : CommPortBox(child<QComboBox>(w, "CommPortBox")),
-          SpeedBox(child<QComboBox>(w, "SpeedBox")),
-          ConnectBtn(child<QPushButton>(w, "ConnectBtn")),
-          InfoText(child<QPlainTextEdit>(w, "InfoText")),
-          DLInfoBtn(child<QPushButton>(w, "DLInfoBtn")),
-          SetList(child<QComboBox>(w, "SetList")),
-          DLDataBtn(child<QPushButton>(w, "DLDataBtn")),
-          EraseDataBtn(child<QPushButton>(w, "EraseDataBtn")),
-          SizeChk(child<QCheckBox>(w, "SizeChk"))
-    {
-    }
-    QComboBox* CommPortBox;
-    QComboBox* SpeedBox;
-    QPushButton* ConnectBtn;
-    QPlainTextEdit* InfoText;
-    QPushButton* DLInfoBtn;
-    QComboBox* SetList;
-    QPushButton* DLDataBtn;
-    QPushButton* EraseDataBtn;
-    QCheckBox* SizeChk;
+    explicit ConnectControls(QWidget* widget) : w(widget) {}
+    QWidget* w;
+    QComboBox* CommPortBox = child<QComboBox>(w, "CommPortBox");
+    QComboBox* SpeedBox = child<QComboBox>(w, "SpeedBox");
+    QPushButton* ConnectBtn = child<QPushButton>(w, "ConnectBtn");
+    QPlainTextEdit* InfoText = child<QPlainTextEdit>(w, "InfoText");
+    QPushButton* DLInfoBtn = child<QPushButton>(w, "DLInfoBtn");
+    QComboBox* SetList = child<QComboBox>(w, "SetList");
+    QPushButton* DLDataBtn = child<QPushButton>(w, "DLDataBtn");
+    QPushButton* EraseDataBtn = child<QPushButton>(w, "EraseDataBtn");
+    QCheckBox* SizeChk = child<QCheckBox>(w, "SizeChk");
 };
-inline ConnectControls controls(ConnectPage* w) { return ConnectControls(w); }
+inline ConnectControls controls(ConnectPage* page) { return ConnectControls(page); }
 
 struct ConfigureControls {
-    explicit ConfigureControls(QWidget* w)
-        : HourPanel(child<QLabel>(w, "HourPanel")),
-          MinutePanel(child<QLabel>(w, "MinutePanel")),
-          SecondPanel(child<QLabel>(w, "SecondPanel")),
-          mSecPanel(child<QLabel>(w, "mSecPanel")),
-          HourSpin(child<SpinButtons>(w, "HourSpin")),
-          MinSpin(child<SpinButtons>(w, "MinSpin")),
-          SecSpin(child<SpinButtons>(w, "SecSpin")),
-          mSecSpin(child<SpinButtons>(w, "mSecSpin")),
-          Msg1(child<QLabel>(w, "Msg1")),
-          UnitsGrp(child<RadioGroup>(w, "UnitsGrp")),
-          BlankChk(child<QCheckBox>(w, "BlankChk")),
-          TrigChk(child<QCheckBox>(w, "TrigChk")),
-          RevTrigChk(child<QCheckBox>(w, "RevTrigChk")),
-          AutoStartGrp(child<RadioGroup>(w, "AutoStartGrp")),
-          AutoStartSecEdit(child<QLineEdit>(w, "AutoStartSecEdit")),
-          AutoStartAltitudeEdit(child<QLineEdit>(w, "AutoStartAltitudeEdit")),
-          AboveUnitsPanel(child<QLabel>(w, "AboveUnitsPanel")),
-          AutoStopGrp(child<RadioGroup>(w, "AutoStopGrp")),
-          AutoStopSecEdit(child<QLineEdit>(w, "AutoStopSecEdit")),
-          AutoStopAltitudeEdit(child<QLineEdit>(w, "AutoStopAltitudeEdit")),
-          BelowUnitsPanel(child<QLabel>(w, "BelowUnitsPanel")),
-          AutoZeroGrp(child<RadioGroup>(w, "AutoZeroGrp")),
-          ZF5J_Grp(child<QGroupBox>(w, "ZF5J_Grp")),
-          ZCutBar(child<QSlider>(w, "ZCutBar")),
-          T1Bar(child<QSlider>(w, "T1Bar")),
-          T2Bar(child<QSlider>(w, "T2Bar")),
-          ZCutDisp(child<QLabel>(w, "ZCutDisp")),
-          ZT1Disp(child<QLabel>(w, "ZT1Disp")),
-          ZT2Disp(child<QLabel>(w, "ZT2Disp")),
-          AutoZeroChk(child<QCheckBox>(w, "AutoZeroChk")),
-          AltCalEdit(child<QLineEdit>(w, "AltCalEdit")),
-          CalBtn(child<QPushButton>(w, "CalBtn")),
-          ReadCfgBtn(child<QPushButton>(w, "ReadCfgBtn")),
-          WriteCfgBtn(child<QPushButton>(w, "WriteCfgBtn")),
-          BitBtn1(child<QPushButton>(w, "BitBtn1")),
-          ResetModuleBtn(child<QPushButton>(w, "ResetModuleBtn")),
-          FirmwareVersionDisp(child<QLabel>(w, "FirmwareVersionDisp")),
-          UpdateBtn(child<QPushButton>(w, "UpdateBtn")),
-          BlankPartChk(child<QCheckBox>(w, "BlankPartChk")),
-          ForceChk(child<QCheckBox>(w, "ForceChk")),
-          CompatChk(child<QCheckBox>(w, "CompatChk"))
-    {
-    }
-    QLabel* HourPanel;
-    QLabel* MinutePanel;
-    QLabel* SecondPanel;
-    QLabel* mSecPanel;
-    SpinButtons* HourSpin;
-    SpinButtons* MinSpin;
-    SpinButtons* SecSpin;
-    SpinButtons* mSecSpin;
-    QLabel* Msg1;
-    RadioGroup* UnitsGrp;
-    QCheckBox* BlankChk;
-    QCheckBox* TrigChk;
-    QCheckBox* RevTrigChk;
-    RadioGroup* AutoStartGrp;
-    QLineEdit* AutoStartSecEdit;
-    QLineEdit* AutoStartAltitudeEdit;
-    QLabel* AboveUnitsPanel;
-    RadioGroup* AutoStopGrp;
-    QLineEdit* AutoStopSecEdit;
-    QLineEdit* AutoStopAltitudeEdit;
-    QLabel* BelowUnitsPanel;
-    RadioGroup* AutoZeroGrp;
-    QGroupBox* ZF5J_Grp;
-    QSlider* ZCutBar;
-    QSlider* T1Bar;
-    QSlider* T2Bar;
-    QLabel* ZCutDisp;
-    QLabel* ZT1Disp;
-    QLabel* ZT2Disp;
-    QCheckBox* AutoZeroChk;
-    QLineEdit* AltCalEdit;
-    QPushButton* CalBtn;
-    QPushButton* ReadCfgBtn;
-    QPushButton* WriteCfgBtn;
-    QPushButton* BitBtn1;
-    QPushButton* ResetModuleBtn;
-    QLabel* FirmwareVersionDisp;
-    QPushButton* UpdateBtn;
-    QCheckBox* BlankPartChk;
-    QCheckBox* ForceChk;
-    QCheckBox* CompatChk;
+    explicit ConfigureControls(QWidget* widget) : w(widget) {}
+    QWidget* w;
+    QLabel* HourPanel = child<QLabel>(w, "HourPanel");
+    QLabel* MinutePanel = child<QLabel>(w, "MinutePanel");
+    QLabel* SecondPanel = child<QLabel>(w, "SecondPanel");
+    QLabel* mSecPanel = child<QLabel>(w, "mSecPanel");
+    SpinButtons* HourSpin = child<SpinButtons>(w, "HourSpin");
+    SpinButtons* MinSpin = child<SpinButtons>(w, "MinSpin");
+    SpinButtons* SecSpin = child<SpinButtons>(w, "SecSpin");
+    SpinButtons* mSecSpin = child<SpinButtons>(w, "mSecSpin");
+    QLabel* Msg1 = child<QLabel>(w, "Msg1");
+    RadioGroup* UnitsGrp = child<RadioGroup>(w, "UnitsGrp");
+    QCheckBox* BlankChk = child<QCheckBox>(w, "BlankChk");
+    QCheckBox* TrigChk = child<QCheckBox>(w, "TrigChk");
+    QCheckBox* RevTrigChk = child<QCheckBox>(w, "RevTrigChk");
+    RadioGroup* AutoStartGrp = child<RadioGroup>(w, "AutoStartGrp");
+    QLineEdit* AutoStartSecEdit = child<QLineEdit>(w, "AutoStartSecEdit");
+    QLineEdit* AutoStartAltitudeEdit = child<QLineEdit>(w, "AutoStartAltitudeEdit");
+    QLabel* AboveUnitsPanel = child<QLabel>(w, "AboveUnitsPanel");
+    RadioGroup* AutoStopGrp = child<RadioGroup>(w, "AutoStopGrp");
+    QLineEdit* AutoStopSecEdit = child<QLineEdit>(w, "AutoStopSecEdit");
+    QLineEdit* AutoStopAltitudeEdit = child<QLineEdit>(w, "AutoStopAltitudeEdit");
+    QLabel* BelowUnitsPanel = child<QLabel>(w, "BelowUnitsPanel");
+    RadioGroup* AutoZeroGrp = child<RadioGroup>(w, "AutoZeroGrp");
+    QGroupBox* ZF5J_Grp = child<QGroupBox>(w, "ZF5J_Grp");
+    QSlider* ZCutBar = child<QSlider>(w, "ZCutBar");
+    QSlider* T1Bar = child<QSlider>(w, "T1Bar");
+    QSlider* T2Bar = child<QSlider>(w, "T2Bar");
+    QLabel* ZCutDisp = child<QLabel>(w, "ZCutDisp");
+    QLabel* ZT1Disp = child<QLabel>(w, "ZT1Disp");
+    QLabel* ZT2Disp = child<QLabel>(w, "ZT2Disp");
+    QCheckBox* AutoZeroChk = child<QCheckBox>(w, "AutoZeroChk");
+    QLineEdit* AltCalEdit = child<QLineEdit>(w, "AltCalEdit");
+    QPushButton* CalBtn = child<QPushButton>(w, "CalBtn");
+    QPushButton* ReadCfgBtn = child<QPushButton>(w, "ReadCfgBtn");
+    QPushButton* WriteCfgBtn = child<QPushButton>(w, "WriteCfgBtn");
+    QPushButton* BitBtn1 = child<QPushButton>(w, "BitBtn1");
+    QPushButton* ResetModuleBtn = child<QPushButton>(w, "ResetModuleBtn");
+    QLabel* FirmwareVersionDisp = child<QLabel>(w, "FirmwareVersionDisp");
+    QPushButton* UpdateBtn = child<QPushButton>(w, "UpdateBtn");
+    QCheckBox* BlankPartChk = child<QCheckBox>(w, "BlankPartChk");
+    QCheckBox* ForceChk = child<QCheckBox>(w, "ForceChk");
+    QCheckBox* CompatChk = child<QCheckBox>(w, "CompatChk");
 };
-inline ConfigureControls controls(ConfigurePage* w) { return ConfigureControls(w); }
+inline ConfigureControls controls(ConfigurePage* page) { return ConfigureControls(page); }
 
 struct LogControls {
-    explicit LogControls(QWidget* w)
-        : Label2(child<QLabel>(w, "Label2")),
-          Panel3(child<QLabel>(w, "Panel3")),
-          Label3(child<QLabel>(w, "Label3")),
-          AltDisp(child<QLabel>(w, "AltDisp")),
-          AMaxLabel(child<QLabel>(w, "AMaxLabel")),
-          AMinLabel(child<QLabel>(w, "AMinLabel")),
-          AltBox(child<LiveStrip>(w, "AltBox")),
-          StartBtn(child<QPushButton>(w, "StartBtn")),
-          ClearBtn(child<QPushButton>(w, "ClearBtn"))
-    {
-    }
-    QLabel* Label2;
-    QLabel* Panel3;
-    QLabel* Label3;
-    QLabel* AltDisp;
-    QLabel* AMaxLabel;
-    QLabel* AMinLabel;
-    LiveStrip* AltBox;
-    QPushButton* StartBtn;
-    QPushButton* ClearBtn;
+    explicit LogControls(QWidget* widget) : w(widget) {}
+    QWidget* w;
+    QLabel* Label2 = child<QLabel>(w, "Label2");
+    QLabel* Panel3 = child<QLabel>(w, "Panel3");
+    QLabel* Label3 = child<QLabel>(w, "Label3");
+    QLabel* AltDisp = child<QLabel>(w, "AltDisp");
+    QLabel* AMaxLabel = child<QLabel>(w, "AMaxLabel");
+    QLabel* AMinLabel = child<QLabel>(w, "AMinLabel");
+    LiveStrip* AltBox = child<LiveStrip>(w, "AltBox");
+    QPushButton* StartBtn = child<QPushButton>(w, "StartBtn");
+    QPushButton* ClearBtn = child<QPushButton>(w, "ClearBtn");
 };
-inline LogControls controls(LogPage* w) { return LogControls(w); }
+inline LogControls controls(LogPage* page) { return LogControls(page); }
 
 struct AboutControls {
-    explicit AboutControls(QWidget* w)
-        : AboutAppName(child<QLabel>(w, "AboutAppName")),
-          Image1(child<IconLabel>(w, "Image1")),
-          VersionInfo(child<QLabel>(w, "VersionInfo")),
-          BuildInfo(child<QLabel>(w, "BuildInfo")),
-          AboutEmail(child<LinkLabel>(w, "AboutEmail")),
-          AboutWebSite(child<LinkLabel>(w, "AboutWebSite")),
-          ManualBtn(child<QPushButton>(w, "ManualBtn"))
-    {
-    }
-    QLabel* AboutAppName;
-    IconLabel* Image1;
-    QLabel* VersionInfo;
-    QLabel* BuildInfo;
-    LinkLabel* AboutEmail;
-    LinkLabel* AboutWebSite;
-    QPushButton* ManualBtn;
+    explicit AboutControls(QWidget* widget) : w(widget) {}
+    QWidget* w;
+    QLabel* AboutAppName = child<QLabel>(w, "AboutAppName");
+    IconLabel* Image1 = child<IconLabel>(w, "Image1");
+    QLabel* VersionInfo = child<QLabel>(w, "VersionInfo");
+    QLabel* BuildInfo = child<QLabel>(w, "BuildInfo");
+    LinkLabel* AboutEmail = child<LinkLabel>(w, "AboutEmail");
+    LinkLabel* AboutWebSite = child<LinkLabel>(w, "AboutWebSite");
+    QPushButton* ManualBtn = child<QPushButton>(w, "ManualBtn");
 };
-inline AboutControls controls(AboutPage* w) { return AboutControls(w); }
+inline AboutControls controls(AboutPage* page) { return AboutControls(page); }
 
 struct ModuleSetupControls {
-    explicit ModuleSetupControls(QWidget* w)
-        : ModDisp(child<QLabel>(w, "ModDisp")),
-          CSpinButton1(child<SpinButtons>(w, "CSpinButton1")),
-          MemList(child<QComboBox>(w, "MemList")),
-          BitBtn1(child<QPushButton>(w, "BitBtn1"))
-    {
-    }
-    QLabel* ModDisp;
-    SpinButtons* CSpinButton1;
-    QComboBox* MemList;
-    QPushButton* BitBtn1;
+    explicit ModuleSetupControls(QWidget* widget) : w(widget) {}
+    QWidget* w;
+    QLabel* ModDisp = child<QLabel>(w, "ModDisp");
+    SpinButtons* CSpinButton1 = child<SpinButtons>(w, "CSpinButton1");
+    QComboBox* MemList = child<QComboBox>(w, "MemList");
+    QPushButton* BitBtn1 = child<QPushButton>(w, "BitBtn1");
 };
-inline ModuleSetupControls controls(ModuleSetupDialog* w) { return ModuleSetupControls(w); }
+inline ModuleSetupControls controls(ModuleSetupDialog* page) { return ModuleSetupControls(page); }
+
+struct WindowControls {
+    explicit WindowControls(QWidget* widget) : w(widget) {}
+    QWidget* w;
+    QTabWidget* PageControl = child<QTabWidget>(w, "PageControl");
+    QCheckBox* SimulateChk = child<QCheckBox>(w, "SimulateChk");
+    QPushButton* CloseBtn = child<QPushButton>(w, "CloseBtn");
+    QLabel* ConnectStatusDisp = child<QLabel>(w, "ConnectStatusDisp");
+    QProgressBar* ProgressBar1 = child<QProgressBar>(w, "ProgressBar1");
+    QLabel* LogDisp = child<QLabel>(w, "LogDisp");
+    QLabel* XYDisp = child<QLabel>(w, "XYDisp");
+    QLabel* ROCDisp = child<QLabel>(w, "ROCDisp");
+    QTimer* Timer3 = child<QTimer>(w, "Timer3");
+};
+inline WindowControls controls(MainWindow* window) { return WindowControls(window); }
 
 } // namespace vimo::test

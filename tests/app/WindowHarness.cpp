@@ -36,6 +36,12 @@ QString ScriptedPrompts::openFile(QWidget*, const QString& title, const QString&
     return fileToOpen;
 }
 
+SaveAnswer ScriptedPrompts::saveDiscardCancel(QWidget*, const QString& caption, const QString& text)
+{
+    shown.append({QStringLiteral("saveDiscardCancel"), caption, text, MessageIcon::Warning});
+    return saveAnswers.isEmpty() ? SaveAnswer::Discard : saveAnswers.takeFirst();
+}
+
 QStringList ScriptedPrompts::texts() const
 {
     QStringList list;

@@ -16,11 +16,12 @@ class QAbstractButton;
 namespace vimo::test {
 
 // The boxes and file dialogs the window showed, answered from a script: questions take the next queued answer
-// (Yes / OK when none is queued), the file dialog returns `fileToOpen`.
+// (Yes / OK when none is queued), the file dialog returns `fileToOpen`, the question about unsaved work takes the
+// next of `saveAnswers` (Discard when none is queued).
 class ScriptedPrompts : public Prompts {
 public:
     struct Shown {
-        QString kind; // "message", "yesNo", "okCancel", "openFile"
+        QString kind; // "message", "yesNo", "okCancel", "openFile", "saveDiscardCancel"
         QString caption;
         QString text;
         MessageIcon icon = MessageIcon::None;
@@ -28,12 +29,14 @@ public:
 
     QList<Shown> shown;
     QList<bool> answers;
+    QList<SaveAnswer> saveAnswers;
     QString fileToOpen;
 
     void message(QWidget*, const QString& caption, const QString& text, MessageIcon icon) override;
     bool yesNo(QWidget*, const QString& caption, const QString& text) override;
     bool okCancel(QWidget*, const QString& caption, const QString& text, MessageIcon icon) override;
     QString openFile(QWidget*, const QString& title, const QString& filter, const QString& suffix) override;
+    SaveAnswer saveDiscardCancel(QWidget*, const QString& caption, const QString& text) override;
 
     QStringList texts() const;
 

@@ -27,7 +27,7 @@ TEST_F(DownloadInfoTest, simulateTarget_answersFixedValuesWithoutAPort)
     const auto info = downloadInfo(session, true);
     ASSERT_TRUE(info);
     EXPECT_EQ(reporter.memo, infoLines("VIMO", "MOD1", "0.03", "08-27-03", 0));
-    EXPECT_EQ(info->setRows, QStringList{"All"});
+    EXPECT_TRUE(info->setRows.isEmpty()); // no "All" of no sets
     EXPECT_EQ(info->firmwareVersion, "0.03");
     EXPECT_EQ(session.config.signature, 0xABCD);
     EXPECT_EQ(session.config.intervalTicks, 4);
@@ -69,6 +69,19 @@ TEST_F(DownloadInfoTest, incompleteIdentity_keepsNoReplyFromTargetAsTheFirstLine
     EXPECT_EQ(reporter.memo, expected);
     EXPECT_EQ(info->firmwareVersion, "0.0"); // what arrived still reaches the label
     EXPECT_EQ(w.writes(), (QStringList{"v", "s"}));
+}
+
+TEST_F(DownloadInfoTest, aFailedReplyLeavesTheKnownSetCountAndTheSetBoxAlone_mendedFault)
+{
+    connect();
+    session.state.setCount = 3; // from an earlier "Download Info"
+    module.identity = "VIMO\nMOD1\n0.0";
+    module.setList = "";
+    const auto info = downloadInfo(session, false);
+    ASSERT_TRUE(info);
+    EXPECT_FALSE(info->setsRead);
+    EXPECT_EQ(session.state.setCount, 3);
+    EXPECT_EQ(reporter.memo.last(), "Memory contains 3 data sets.");
 }
 
 TEST_F(DownloadInfoTest, threeHundredSetLines_countAs256AndTheRestIsDrainedByTheNextCommand)

@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/controllers/ConfigDisplay.h"
+#include "app/controllers/DataFileActions.h"
 #include "app/controllers/ModuleController.h"
 #include "app/pages/ConfigurePage.h"
 #include "app/pages/ConnectPage.h"
@@ -30,9 +31,20 @@ ConnectionController::ConnectionController(ModuleController& module, ConnectPage
                                            ConfigurePage& configurePage, DataPage& dataPage, LogPage& logPage,
                                            Logbook& logbook, QObject* parent)
     : QObject(parent), m_module(module), m_connectPage(connectPage), m_configurePage(configurePage),
-      m_dataPage(dataPage), m_logPage(logPage), m_liveTimer(new QTimer(this)),
-      m_speedIndex(AppSettings::kDefaultSpeedIndex), m_logbook(logbook)
+      m_dataPage(dataPage), m_logPage(logPage), m_liveTimer(new QTimer(this)), m_portScan(new QTimer(this)),
+      m_listPorts(enumerateSerialPorts), m_speedIndex(AppSettings::kDefaultSpeedIndex), m_logbook(logbook)
 {
+    // An adapter plugged in after the start shows up without a restart; the open connection is left alone.
+    m_portScan->setObjectName(QStringLiteral("PortScanTimer"));
+    m_portScan->setInterval(kPortScanMs);
+    connect(m_portScan, &QTimer::timeout, this, [this] {
+        if (!m_module.busy() && !m_module.module().state.connected)
+            discoverPorts();
+    });
+    connectPage.setBeforePortList([this] {
+        if (!m_module.busy())
+            discoverPorts();
+    });
     m_liveTimer->setObjectName(QStringLiteral("Timer1"));
     m_liveTimer->setInterval(LiveView::kTimerMs);
 
@@ -53,14 +65,32 @@ ConnectionController::ConnectionController(ModuleController& module, ConnectPage
 
 void ConnectionController::discoverPorts()
 {
-    m_portNames.clear();
+    m_portScan->start();
+    const int row = selectedPortRow();
+    const QString chosen = row >= 0 ? m_portNames.at(row) : QString();
+    const QString typed = row >= 0 ? QString() : m_connectPage.portText();
+
+    PortNames names;
     QStringList rows;
-    enumerateSerialPorts([&](const PortEntry& entry) {
-        if (m_portNames.add(entry.portName))
+    m_listPorts([&](const PortEntry& entry) {
+        if (names.add(entry.portName))
             rows << portListText(entry);
         return true;
     });
+    if (rows == m_connectPage.portRows())
+        return; // nothing changed: the box stays as the user left it, even while typing
+    m_portNames = names;
     m_connectPage.setPorts(rows);
+    if (!typed.isEmpty()) {
+        m_connectPage.setPortText(typed);
+    } else if (!chosen.isEmpty()) {
+        int again = -1; // a chosen port that is gone selects none rather than another one
+        for (int i = 0; i < m_portNames.count() && again < 0; ++i) {
+            if (m_portNames.at(i) == chosen)
+                again = i;
+        }
+        m_connectPage.setPortRow(again);
+    }
 }
 
 int ConnectionController::selectedPortRow() const
@@ -142,8 +172,10 @@ void ConnectionController::showDownloadInfo()
         return [this, info] {
             if (!info)
                 return;
-            m_setsCounted = m_module.module().state.connected;
-            m_connectPage.setSets(info->setRows, info->selectedRow);
+            if (info->setsRead) {
+                m_setsCounted = m_module.module().state.connected;
+                m_connectPage.setSets(info->setRows, info->selectedRow);
+            }
             m_configurePage.setFirmwareVersion(info->firmwareVersion);
             m_configurePage.showInterval(info->interval);
         };
@@ -179,6 +211,7 @@ void ConnectionController::downloadDataSet()
                         } else {
                             m_connectPage.addMemoLine(notArchivedText(*arrived, m_logbook, archived.reason));
                         }
+                        m_dataPage.files().realDataArrived();
                         m_dataPage.setSelectedSet(row); // names the next data set file
                         m_dataPage.repaintPlot();
                     },
@@ -213,10 +246,13 @@ void ConnectionController::eraseModuleData()
     const QString archiveState = archiveStateText();
     m_module.start([this, archiveState](ModuleSession& s) -> Finish {
         const bool erased = eraseDataAfter(s, archiveState);
+        if (erased)
+            s.state.setCount = 0;
         return [this, erased] {
             if (!erased)
                 return;
-            m_connectPage.clearSets(); // the set count stays until the next "Download Info"
+            m_connectPage.clearSets();
+            m_connectPage.addMemoLine(QStringLiteral("The module's data was erased: it holds no data sets now."));
             // What was archived is no longer on the module, and its sets must be counted again.
             m_setsCounted = false;
             m_archivedWhileConnected.clear();

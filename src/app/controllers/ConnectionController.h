@@ -1,11 +1,14 @@
 #pragma once
 
+#include "link/PortEntry.h"
 #include "link/PortNames.h"
 #include "module/LiveView.h"
 
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <functional>
+#include <memory>
 
 class QTimer;
 
@@ -31,8 +34,13 @@ public:
 
     Logbook& logbook() { return m_logbook; }
 
-    // Lists the serial ports in the port box (the first show does it once).
+    // Lists the serial ports in the port box, keeping the port the user chose or the path typed. The first show
+    // does it, and again each time the list opens and every few seconds while not connected.
     void discoverPorts();
+    static constexpr int kPortScanMs = 3000;
+    // Where the ports come from; the system's list by default.
+    using PortLister = std::function<bool(const std::function<bool(const PortEntry&)>&)>;
+    void setPortLister(PortLister lister) { m_listPorts = std::move(lister); }
     const PortNames& portNames() const { return m_portNames; }
 
     // The device the port box names: the discovered port selected, or a device path typed into the box; empty
@@ -74,6 +82,8 @@ private:
     DataPage& m_dataPage;
     LogPage& m_logPage;
     QTimer* m_liveTimer; // the live view's timer; it has nothing to do
+    QTimer* m_portScan;
+    PortLister m_listPorts;
     PortNames m_portNames;
     LiveView m_live;
     int m_speedIndex;

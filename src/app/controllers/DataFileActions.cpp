@@ -2,10 +2,13 @@
 
 #include "app/dialogs/DialogSupport.h"
 #include "app/dialogs/SaveChoiceDialog.h"
+#include "app/controllers/UnsavedDataSets.h"
+#include "data/AutoScale.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
@@ -29,7 +32,8 @@ QFileDialog* makeFileDialog(QWidget* parent, const char* name, const QString& ti
 DataFileActions::DataFileActions(Plot& plot, QWidget* dialogParent)
     : QObject(dialogParent), m_plot(plot), m_parent(dialogParent), m_saveSel(new SaveChoiceDialog(dialogParent)),
       m_saveDialog(makeFileDialog(dialogParent, "SaveDialog", QStringLiteral("Save Vimo Data"))),
-      m_loadDialog(makeFileDialog(dialogParent, "LoadDialog", QStringLiteral("Load Vimo Data")))
+      m_loadDialog(makeFileDialog(dialogParent, "LoadDialog", QStringLiteral("Load Vimo Data"))),
+      m_unsaved(new UnsavedDataSets(plot.signals, this)), m_placeholder(plot, *m_unsaved)
 {
     m_saveDialog->setAcceptMode(QFileDialog::AcceptSave);
     m_saveDialog->setFileMode(QFileDialog::AnyFile);
@@ -49,23 +53,43 @@ void DataFileActions::save(int activeSet)
 {
     if (m_saveSel->run() != QDialog::Accepted)
         return;
+    saveChosen(m_saveSel->choice() == SaveChoiceDialog::PlotAndAllDataSets, activeSet);
+}
+
+bool DataFileActions::saveAll()
+{
+    return saveChosen(true, -1);
+}
+
+bool DataFileActions::saveChosen(bool wholePlot, int activeSet)
+{
     const QDate today = QDate::currentDate();
-    const bool wholePlot = m_saveSel->choice() == SaveChoiceDialog::PlotAndAllDataSets;
     if (!wholePlot && !m_plot.signals.isValidIndex(activeSet)) {
         showError(m_parent, noDataSetMessage());
-        return;
+        return false;
     }
+    // A downloaded data set is offered under its own set number; any other under the set last chosen.
+    const int ownSet = wholePlot ? -1 : m_plot.signals.at(activeSet).moduleSet;
     const QString path = chooseSavePath(wholePlot ? datafile::suggestedPlotFileName(today)
-                                                  : datafile::suggestedDataSetFileName(today, m_selectedSet));
+                                                  : datafile::suggestedDataSetFileName(
+                                                        today, ownSet >= 0 ? ownSet : m_selectedSet));
     if (path.isEmpty())
-        return;
+        return false;
+    if (wholePlot)
+        m_placeholder.makeWay(); // the start-up ramp is no data: a plot file never holds it
     QString reason;
     const SaveStatus status = wholePlot ? datafile::savePlotFile(path, m_plot, &reason)
                                         : datafile::saveDataSetFile(path, m_plot, activeSet, &reason);
     if (status == SaveStatus::Failed)
         showError(m_parent, unableToOpenMessage(path, reason));
-    else if (status == SaveStatus::Saved)
-        Q_EMIT fileUsed(path);
+    if (status != SaveStatus::Saved)
+        return false;
+    if (wholePlot)
+        m_unsaved->markSavedFrom(0);
+    else
+        m_unsaved->markSaved(activeSet);
+    Q_EMIT fileUsed(path);
+    return true;
 }
 
 void DataFileActions::load()
@@ -75,20 +99,38 @@ void DataFileActions::load()
     loadFiles(m_loadDialog->selectedFiles());
 }
 
+void DataFileActions::realDataArrived(bool keepRange)
+{
+    if (!m_placeholder.makeWay() || keepRange)
+        return;
+    autoScaleTime(m_plot);
+    autoScaleAltitude(m_plot);
+}
+
 int DataFileActions::loadFiles(const QStringList& paths)
 {
+    const PlotRange rangeBefore = m_plot.range();
     int added = 0;
     for (const QString& path : paths) {
-        const int sets = datafile::loadDataFile(path, m_plot);
+        datafile::ReadReport report;
+        const int before = m_plot.signals.size();
+        const int sets = datafile::loadDataFile(path, m_plot, nullptr, &report);
         if (sets < 0) {
             showError(m_parent, unableToOpenMessage(path));
-        } else {
-            added += sets;
-            Q_EMIT fileUsed(path);
+            continue;
         }
+        added += sets;
+        m_unsaved->markSavedFrom(before); // a file holds them as they are
+        Q_EMIT fileUsed(path);
+        // The data loaded as the reader's rules say; what it passed over must not go unnoticed.
+        if (!report.clean())
+            showWarning(m_parent, QDir::toNativeSeparators(path) + QLatin1String(":\n")
+                                      + report.warnings().join(QLatin1Char('\n')));
     }
-    if (added > 0)
+    if (added > 0) {
+        realDataArrived(m_plot.range() != rangeBefore);
         Q_EMIT loaded();
+    }
     return added;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/controllers/StartPlaceholder.h"
+
 #include <QObject>
 #include <QStringList>
 
@@ -10,6 +12,7 @@ class QWidget;
 namespace vimo {
 
 class SaveChoiceDialog;
+class UnsavedDataSets;
 struct Plot;
 
 // "Save" and "Load" of the "Recorded Data" page, and data files dropped onto the window.
@@ -27,6 +30,9 @@ public:
     void setSelectedSet(int set) { m_selectedSet = set; }
 
     void save(int activeSet);
+    // Saves the plot and every data set as a plot file under a name the user chooses (Close with unsaved work);
+    // true when the file was written.
+    bool saveAll();
     void load();
     // Loads the given files in order; returns how many data sets were added.
     int loadFiles(const QStringList& paths);
@@ -35,6 +41,16 @@ public:
     static QStringList droppedFiles(const QMimeData* mime);
 
     SaveChoiceDialog& saveSelection() { return *m_saveSel; }
+
+    // The data set the window starts with; it makes way for the first real data.
+    StartPlaceholder& placeholder() { return m_placeholder; }
+    // Real data joined the plot (a download or a load): the placeholder makes way, and the real data in an
+    // otherwise empty plot is scaled to fit, unless `keepRange` (a plot file brought its own range).
+    void realDataArrived(bool keepRange = false);
+
+    // The data sets that no file holds as they are (downloaded or changed since their last save or load).
+    UnsavedDataSets& unsaved() { return *m_unsaved; }
+    const UnsavedDataSets& unsaved() const { return *m_unsaved; }
 
     // The folders the load and save dialogs open in (the last ones used); a folder that does not exist is ignored.
     QString loadFolder() const;
@@ -50,12 +66,15 @@ Q_SIGNALS:
 
 private:
     QString chooseSavePath(const QString& suggestedName);
+    bool saveChosen(bool wholePlot, int activeSet);
 
     Plot& m_plot;
     QWidget* m_parent;
     SaveChoiceDialog* m_saveSel;
     QFileDialog* m_saveDialog;
     QFileDialog* m_loadDialog;
+    UnsavedDataSets* m_unsaved;
+    StartPlaceholder m_placeholder;
     int m_selectedSet = 0;
 };
 

@@ -11,6 +11,13 @@
 
 namespace vimo {
 
+QString FirmwareController::updateFailedText(int result)
+{
+    return QStringLiteral("The firmware update failed: %1.\n\nKeep the module powered and try again. If the module "
+                          "no longer starts, tick \"Part is Blank\" for the next attempt.")
+        .arg(firmwareUpdateFailureText(result));
+}
+
 FirmwareController::FirmwareController(ModuleController& module, ConnectionController& connection,
                                        ConfigurePage& page, Prompts& prompts, QWidget* dialogParent)
     : QObject(dialogParent), m_module(module), m_connection(connection), m_page(page), m_prompts(prompts),
@@ -63,11 +70,18 @@ void FirmwareController::runFirmwareUpdate(const QString& hexPath)
     options.partIsBlank = m_page.partIsBlank();
     options.forceUpdate = m_page.forceUpdate();
     options.manualEntry = m_page.manualEntry();
-    m_module.start([hexPath, options](ModuleSession& s) -> ModuleController::Finish {
+    m_module.start([this, hexPath, options](ModuleSession& s) -> ModuleController::Finish {
         FirmwareImage image;
         const int result = vimo::runFirmwareUpdate(hexPath, options, s.link, s.reporter, image, s.pause, s.timing);
         finishFirmwareUpdate(s.reporter, result);
-        return {};
+        if (result == kUpdateOk)
+            return {};
+        // A failed update may leave the module without a program: the user must hear so at once, and how to
+        // recover, not only in the memo.
+        return [this, result] {
+            m_prompts.message(m_dialogParent, QString::fromLatin1(kUpdateCaption), updateFailedText(result),
+                              MessageIcon::Warning);
+        };
     });
 }
 

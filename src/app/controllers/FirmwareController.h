@@ -22,6 +22,9 @@ public:
 
     void updateFirmware();
 
+    // The box a failed update ends with: that it failed, why, and what to try next.
+    static QString updateFailedText(int result);
+
 private:
     void runFirmwareUpdate(const QString& hexPath);
 

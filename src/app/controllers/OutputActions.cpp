@@ -34,6 +34,19 @@ const ExportKind& kindOf(int type)
     return kExportKinds[type - 1];
 }
 
+// The type a file name's own extension names (1-based), 0 when it names none of them. "jpeg" is JPEG too.
+int typeOfName(const QString& path)
+{
+    QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("jpeg"))
+        suffix = QStringLiteral("jpg");
+    for (int type = 1; type <= OutputActions::kExportTypeCount; ++type) {
+        if (suffix == QLatin1String(kindOf(type).suffix))
+            return type;
+    }
+    return 0;
+}
+
 } // namespace
 
 OutputActions::OutputActions(Plot& plot, PrintSettings& settings, QWidget* dialogParent)
@@ -109,6 +122,12 @@ void OutputActions::print()
 
 void OutputActions::exportPlot()
 {
+    // The name box offers the last file's name in its folder, never a whole path to type after.
+    const QStringList previous = m_exportDialog->selectedFiles();
+    if (!previous.isEmpty() && !QFileInfo(previous.constFirst()).isDir()) {
+        m_exportDialog->setDirectory(QFileInfo(previous.constFirst()).absolutePath());
+        m_exportDialog->selectFile(QFileInfo(previous.constFirst()).fileName());
+    }
     if (m_exportDialog->exec() != QDialog::Accepted || m_exportDialog->selectedFiles().isEmpty()) {
         clearOffsets();
         return;
@@ -116,7 +135,12 @@ void OutputActions::exportPlot()
     const int type = int(m_exportDialog->nameFilters().indexOf(m_exportDialog->selectedNameFilter())) + 1;
     if (type >= 1)
         m_exportType = type;
-    const QString path = m_exportDialog->selectedFiles().constFirst();
+    QString path = m_exportDialog->selectedFiles().constFirst();
+    // A known extension typed by the user decides what is written; a name without one gets the chosen type's.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + QLatin1String(kindOf(m_exportType).suffix);
+    const int named = typeOfName(path);
+    const int written = named ? named : m_exportType;
 
     m_output->setOffsetsEnabled(false);
     const bool accepted = m_output->run() == QDialog::Accepted;
@@ -125,7 +149,7 @@ void OutputActions::exportPlot()
         return;
     RenderOptions options;
     options.legend = m_legend;
-    const ExportResult result = vimo::exportPlot(m_plot, m_settings, path, kindOf(m_exportType).format, options);
+    const ExportResult result = vimo::exportPlot(m_plot, m_settings, path, kindOf(written).format, options);
     if (!result.ok)
         showError(m_parent, result.message);
 }

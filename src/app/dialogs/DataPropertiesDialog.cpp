@@ -88,7 +88,7 @@ DataPropertiesDialog::DataPropertiesDialog(Plot& plot, DataEditor& editor, QWidg
     m_photoDialog->setDefaultSuffix(QStringLiteral("txt"));
 
     buildLayout();
-    OKBtn->setDefault(true);
+    ApplyBtn->setDefault(true); // Enter in a text box applies the edit; only OK closes the dialog
     connect(ApplyBtn, &QPushButton::clicked, this, &DataPropertiesDialog::applyProperties);
     connect(DelSetBtn, &QPushButton::clicked, this, &DataPropertiesDialog::deleteSelectedSet);
     connect(DriftBtn, &QPushButton::clicked, this, &DataPropertiesDialog::correctDrift);
@@ -164,9 +164,9 @@ void DataPropertiesDialog::buildLayout()
     layout->addLayout(buttons);
 }
 
-int DataPropertiesDialog::run()
+int DataPropertiesDialog::run(int activeSet)
 {
-    showDataSetProperties(0);
+    showDataSetProperties(m_plot.signals.isValidIndex(activeSet) ? activeSet : 0);
     return exec();
 }
 
@@ -234,6 +234,11 @@ void DataPropertiesDialog::applyProperties()
     m_editor.changeDataSet(k, QStringLiteral("Apply"), [p](Plot& plot, int set) {
         return applyDataSetProperties(plot.signals, set, p);
     });
+    // The samples now carry the shift: the offset boxes start again from none, so that a second Apply (or one
+    // made only to rename) does not shift once more.
+    const DataSetProperties shown = dataSetProperties(m_plot.signals, k);
+    XOffsetEdit->setText(shown.timeOffset);
+    YOffsetEdit->setText(shown.altitudeOffset);
 }
 
 void DataPropertiesDialog::deleteSelectedSet()

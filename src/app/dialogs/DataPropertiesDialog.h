@@ -17,8 +17,8 @@ struct DataSetProperties;
 struct Plot;
 
 // The "Data Properties" dialog: one data set at a time, chosen in the "Data Sets" list (a view of the plot's data
-// sets). It shows the set's name, colours, styles, offsets and notes; Apply writes them back (the offsets shift the
-// samples, so a second Apply shifts again). "Delete Data Set", "Fix Drift" and "Fix Offset" act on the selected set
+// sets). It shows the set's name, colours, styles, offsets and notes; Apply (or Enter in a text box) writes them
+// back: the offsets shift the samples once, and the offset boxes then show 0. "Delete Data Set", "Fix Drift" and "Fix Offset" act on the selected set
 // at once; "Export Photo Info", offered only for sets that carry trigger data, writes the trigger list and opens it
 // in the desktop's viewer. Every change goes through the page's undo. With no row selected the buttons do nothing.
 class DataPropertiesDialog : public QDialog {
@@ -27,9 +27,9 @@ public:
     DataPropertiesDialog(Plot& plot, DataEditor& editor, QWidget* parent = nullptr);
     ~DataPropertiesDialog() override;
 
-    // Shows data set 0 (or empty fields when there is none) and the dialog modally; returns QDialog::exec()'s
-    // result.
-    int run();
+    // Shows data set `activeSet` (data set 0 when it is none, empty fields when there is no data set) and the
+    // dialog modally; returns QDialog::exec()'s result.
+    int run(int activeSet = 0);
 
     // Selects row k of the list and fills every control from data set k; with no such row the fields are emptied.
     void showDataSetProperties(int k);

@@ -33,4 +33,9 @@ void showError(QWidget* parent, const QString& text)
     QMessageBox::warning(parent, QStringLiteral("Error"), text);
 }
 
+void showWarning(QWidget* parent, const QString& text)
+{
+    QMessageBox::warning(parent, QStringLiteral("Warning"), text);
+}
+
 } // namespace vimo

@@ -27,4 +27,7 @@ void centreOnScreen(QWidget* window);
 // The modal error box of file and input failures: caption "Error", warning icon, one OK button.
 void showError(QWidget* parent, const QString& text);
 
+// The modal box of what a file read passed over: caption "Warning", warning icon, one OK button.
+void showWarning(QWidget* parent, const QString& text);
+
 } // namespace vimo

@@ -43,6 +43,22 @@ bool DialogPrompts::okCancel(QWidget* parent, const QString& caption, const QStr
     return ask(parent, caption, text, icon, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
+SaveAnswer DialogPrompts::saveDiscardCancel(QWidget* parent, const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::SaveAll | QMessageBox::Discard
+                                                                  | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::SaveAll);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::SaveAll:
+        return SaveAnswer::SaveAll;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
 QString DialogPrompts::openFile(QWidget* parent, const QString& title, const QString& filter,
                                 const QString& defaultSuffix)
 {

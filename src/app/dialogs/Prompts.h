@@ -8,6 +8,9 @@ class QWidget;
 
 namespace vimo {
 
+// The answer to the question of what to do with unsaved work.
+enum class SaveAnswer { SaveAll, Discard, Cancel };
+
 // The modal questions and boxes the window shows. The program uses message boxes and the file dialog; the widget
 // tests answer through a scripted stand-in.
 class Prompts {
@@ -23,6 +26,8 @@ public:
     // A file to open; empty when the user cancelled. `filter` is in the file dialog's form ("A (*.a);;B (*)").
     virtual QString openFile(QWidget* parent, const QString& title, const QString& filter,
                              const QString& defaultSuffix) = 0;
+    // "Save All", "Discard" and "Cancel", warning icon; Escape and closing the box cancel.
+    virtual SaveAnswer saveDiscardCancel(QWidget* parent, const QString& caption, const QString& text) = 0;
 };
 
 // Message boxes and the file dialog.
@@ -33,6 +38,7 @@ public:
     bool okCancel(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon) override;
     QString openFile(QWidget* parent, const QString& title, const QString& filter,
                      const QString& defaultSuffix) override;
+    SaveAnswer saveDiscardCancel(QWidget* parent, const QString& caption, const QString& text) override;
 };
 
 } // namespace vimo

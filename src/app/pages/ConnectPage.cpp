@@ -14,6 +14,25 @@
 
 namespace vimo {
 
+namespace {
+
+// The port box tells before its list opens, so that the list shows the ports plugged in meanwhile.
+class PortBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    std::function<void()> beforeList;
+
+    void showPopup() override
+    {
+        if (beforeList)
+            beforeList();
+        QComboBox::showPopup();
+    }
+};
+
+} // namespace
+
+
 const QList<int>& ConnectPage::speeds()
 {
     static const QList<int> table = {2400, 4800, 9600, 19200, 38400, 115200};
@@ -22,7 +41,7 @@ const QList<int>& ConnectPage::speeds()
 
 ConnectPage::ConnectPage(QWidget* parent)
     : QWidget(parent),
-      CommPortBox(new QComboBox(this)),
+      CommPortBox(new PortBox(this)),
       SpeedBox(new QComboBox(this)),
       ConnectBtn(new QPushButton(QStringLiteral("Connect"), this)),
       InfoText(new QPlainTextEdit(this)),
@@ -126,6 +145,25 @@ ConnectPage::ConnectPage(QWidget* parent)
     connect(DLInfoBtn, &QPushButton::clicked, this, &ConnectPage::downloadInfoRequested);
     connect(DLDataBtn, &QPushButton::clicked, this, &ConnectPage::downloadDataRequested);
     connect(EraseDataBtn, &QPushButton::clicked, this, &ConnectPage::eraseRequested);
+}
+
+QStringList ConnectPage::portRows() const
+{
+    QStringList rows;
+    for (int i = 0; i < CommPortBox->count(); ++i)
+        rows << CommPortBox->itemText(i);
+    return rows;
+}
+
+void ConnectPage::setPortText(const QString& path)
+{
+    CommPortBox->setCurrentIndex(-1);
+    CommPortBox->setEditText(path);
+}
+
+void ConnectPage::setBeforePortList(std::function<void()> call)
+{
+    static_cast<PortBox*>(CommPortBox)->beforeList = std::move(call);
 }
 
 void ConnectPage::setPorts(const QStringList& rows)

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -20,8 +21,13 @@ public:
     // The speed table, identical to the items of the speed box.
     static const QList<int>& speeds();
 
-    // The port box: the discovered ports as rows; a device path may be typed instead.
+    // The port box: the discovered ports as rows; a device path may be typed instead. New rows keep neither
+    // selection nor typed text: the caller restores what the user chose.
     void setPorts(const QStringList& rows);
+    QStringList portRows() const;
+    void setPortText(const QString& path);
+    // Called each time the user opens the port list, before it shows (to read the ports again).
+    void setBeforePortList(std::function<void()> call);
     int portCount() const;
     void setPortRow(int row);
     // The selected row, -1 when none is selected or the text was typed over it.

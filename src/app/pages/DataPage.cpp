@@ -178,7 +178,7 @@ void DataPage::createCommands()
     connect(c.exportPlot, &QAction::triggered, m_output, &OutputActions::exportPlot);
     connect(c.print, &QAction::triggered, m_output, &OutputActions::print);
     connect(c.scale, &QAction::triggered, m_scaleForm, &ScaleDialog::run);
-    connect(c.dataProperties, &QAction::triggered, m_dataPropForm, &DataPropertiesDialog::run);
+    connect(c.dataProperties, &QAction::triggered, this, [this] { m_dataPropForm->run(activeSet()); });
     connect(c.plotProperties, &QAction::triggered, m_editInfoForm, &PlotInfoDialog::run);
     connect(c.zoomIn, &QAction::triggered, this, [this] {
         zoomIn(m_plot);
