@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <map>
 
 namespace vimo {
 
@@ -57,6 +58,9 @@ struct DataSet {
     // The altitude-axis label of the file block the data set was read from (it names the unit the samples are
     // in); empty for a data set not read from a file or read from a block without one.
     QString altitudeLabel;
+    // Launch ends the user moved on the plot, by flight number (seconds on the time axis). They belong to this
+    // session only and are never saved; they travel with the data set through delete and undo.
+    std::map<int, double> launchEnds;
 
     const QString& name() const { return altitude.name; }
 
