@@ -10,6 +10,7 @@
 #include "app/plotview/FlightsPanel.h"
 #include "app/plotview/FlightsTableModel.h"
 #include "app/plotview/PlotBox.h"
+#include "data/AutoScale.h"
 #include "data/Plot.h"
 #include "plot/DataEditor.h"
 #include "plot/Navigation.h"
@@ -32,9 +33,13 @@
 #include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vimo {
 namespace {
+
+// The height the Flights table takes when it is shown: the header, three rows and the buttons.
+constexpr int kFlightsTableHeight = 140;
 
 // Page buttons take no focus from a click: the keys stay with the plot.
 QPushButton* pageButton(const char* name, const char* caption, QWidget* parent)
@@ -104,6 +109,12 @@ DataPage::DataPage(Plot& plot, PrintSettings& print, QWidget* parent)
     left->setStretchFactor(0, 3);
     left->setStretchFactor(1, 1);
     m_flightsPanel->setVisible(false);
+    // Shown, the table takes a few rows' height and leaves the plot the rest.
+    connect(m_commands.flightsTable, &QAction::toggled, this, [this, left](bool shown) {
+        m_flightsPanel->setVisible(shown);
+        if (shown)
+            left->setSizes({std::max(left->height() - kFlightsTableHeight, 1), kFlightsTableHeight});
+    });
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(left, 1);
@@ -230,7 +241,6 @@ void DataPage::createCommands()
     });
     connect(c.crop, &QAction::triggered, m_editor, &DataEditor::crop);
     connect(c.legend, &QAction::toggled, m_plotBox, &PlotBox::setLegendShown);
-    connect(c.flightsTable, &QAction::toggled, m_flightsPanel, &QWidget::setVisible);
     connect(c.flightMarks, &QAction::toggled, m_plotBox, &PlotBox::setFlightMarksShown);
     connect(c.flightMarksInOutput, &QAction::toggled, m_output, &OutputActions::setFlightMarks);
 
@@ -465,16 +475,18 @@ void DataPage::setFlightMarksInOutput(bool on)
     m_commands.flightMarksInOutput->setChecked(on);
 }
 
-// The chosen flight's data set becomes the active one, and the plot shows the flight's time at the altitudes of
-// the start-up view.
+// The chosen flight's data set becomes the active one, and the plot shows the flight's time and the altitudes
+// its data set reaches in that time (the altitude range stays when none are there).
 void DataPage::showFlight(int dataSet, double from, double to)
 {
     if (!m_plot.signals.isValidIndex(dataSet) || !(from < to))
         return;
     ActiveSetCombo->setCurrentIndex(dataSet);
-    PlotRange range = m_plot.homeRange;
+    PlotRange range = m_plot.range();
     range.xMin = from;
     range.xMax = to;
+    if (const auto stats = visibleRangeStats(m_plot.signals.at(dataSet).altitude.series, from, to))
+        autoScaleRange(stats->lowest, stats->highest, range.yMin, range.yMax);
     m_plot.setRange(range);
     repaintPlot();
 }
