@@ -16,7 +16,7 @@ set(VIMO_SCREENSHOT_URL "https://raw.githubusercontent.com/brennick/vimo/main/do
 
 foreach(program vimo vimo-cli vimo-sim)
   if(TARGET ${program})
-    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
   endif()
 endforeach()
 

@@ -58,7 +58,7 @@ QSettings settingsStore()
 
 } // namespace
 
-MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
+MainWindow::MainWindow(Prompts* prompts, QWidget* parent, const Timing& timing)
     : QMainWindow(parent),
       PageControl(new QTabWidget(this)),
       connectPage(new ConnectPage(PageControl)),
@@ -71,7 +71,7 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent)
       Timer3(new QTimer(this)),
       m_ownPrompts(prompts ? nullptr : std::make_unique<DialogPrompts>()),
       m_prompts(prompts ? *prompts : *m_ownPrompts),
-      m_module(std::make_unique<ModuleController>(this, m_prompts))
+      m_module(std::make_unique<ModuleController>(this, m_prompts, ModuleController::LinkFactory{}, timing))
 {
     registerResources();
     setObjectName(QStringLiteral("MainForm"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppSettings.h"
+#include "base/Timing.h"
 #include "app/SessionMemory.h"
 #include "data/Plot.h"
 #include "plot/PrintSettings.h"
@@ -42,7 +43,7 @@ public:
     static constexpr int kStartupTimerMs = 3000;
 
     // `prompts` shows the window's message boxes and file dialogs; without one the window uses its own.
-    explicit MainWindow(Prompts* prompts = nullptr, QWidget* parent = nullptr);
+    explicit MainWindow(Prompts* prompts = nullptr, QWidget* parent = nullptr, const Timing& timing = {});
     ~MainWindow() override;
 
 private:

@@ -14,7 +14,7 @@ constexpr int kHighestAltitude = 32767;
 
 } // namespace
 
-int calibrateCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int calibrateCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const Timing& timing)
 {
     ModuleCommandLine line("calibrate",
                            "Usage: vimo-cli calibrate --port DEV [--baud N] ALTITUDE\n"
@@ -29,7 +29,7 @@ int calibrateCommand(const QStringList& arguments, QTextStream& out, QTextStream
     const int altitude = positional.size() == 1 ? positional.first().toInt(&whole) : 0;
     if (positional.size() != 1 || !whole || altitude < kLowestAltitude || altitude > kHighestAltitude)
         return line.usageError(err, QStringLiteral("give the altitude as one whole number"));
-    ModuleConnection module(out, err);
+    ModuleConnection module(out, err, timing);
     if (!module.open(line, false) || !calibrate(module.session, positional.first()))
         return kFailed;
     return module.exitCode();

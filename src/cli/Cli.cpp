@@ -37,7 +37,7 @@ QString usage()
 
 } // namespace
 
-int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int run(const QStringList& arguments, QTextStream& out, QTextStream& err, const Timing& timing)
 {
     if (arguments.isEmpty()) {
         err << usage();
@@ -54,7 +54,7 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
     }
     for (const Command& c : commands()) {
         if (command == QLatin1String(c.name))
-            return c.run(arguments, out, err);
+            return c.run(arguments, out, err, timing);
     }
     err << "vimo-cli: unknown command '" << command << "'\n\n" << usage();
     return kUsage;

@@ -8,12 +8,23 @@
 
 namespace vimo::cli {
 
+namespace {
+
+// A command that does not talk to the module.
+template <int (*command)(const QStringList&, QTextStream&, QTextStream&)>
+int withoutModule(const QStringList& arguments, QTextStream& out, QTextStream& err, const Timing&)
+{
+    return command(arguments, out, err);
+}
+
+} // namespace
+
 // Each command lives in a file of its own (StatsCommand.cpp, InfoCommand.cpp, ...) and is listed here, in the
 // order of the usage text.
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> list = {
-        {"ports", portsCommand},
+        {"ports", withoutModule<portsCommand>},
         {"info", infoCommand},
         {"config", configCommand},
         {"download", downloadCommand},
@@ -22,10 +33,10 @@ const std::vector<Command>& commands()
         {"reset-defaults", resetDefaultsCommand},
         {"reset-module", resetModuleCommand},
         {"flash", flashCommand},
-        {"render", renderCommand},
-        {"stats", statsCommand},
-        {"flights", flightsCommand},
-        {"logbook", logbookCommand},
+        {"render", withoutModule<renderCommand>},
+        {"stats", withoutModule<statsCommand>},
+        {"flights", withoutModule<flightsCommand>},
+        {"logbook", withoutModule<logbookCommand>},
     };
     return list;
 }

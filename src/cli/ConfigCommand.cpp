@@ -50,7 +50,7 @@ void print(ModuleSession& session, QTextStream& out)
 
 } // namespace
 
-int configCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int configCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const Timing& timing)
 {
     ModuleCommandLine line("config", kHelp);
     const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("Change a field."), QStringLiteral("FIELD=VALUE"));
@@ -69,7 +69,7 @@ int configCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
         changes.push_back(change);
     }
 
-    ModuleConnection module(err, err); // stdout carries the fields
+    ModuleConnection module(err, err, timing); // stdout carries the fields
     if (!module.open(line, true) || module.reporter.failed())
         return kFailed;
     ModuleSession& session = module.session;

@@ -15,7 +15,7 @@
 
 namespace vimo::cli {
 
-int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const Timing& timing)
 {
     ModuleCommandLine line("download",
                            "Usage: vimo-cli download --port DEV [--baud N] --set N|all --out DIR\n"
@@ -52,7 +52,7 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         return kFailed;
     }
 
-    ModuleConnection module(out, err);
+    ModuleConnection module(out, err, timing);
     if (!module.open(line, true) || !downloadInfo(module.session, false))
         return kFailed;
     const int setCount = module.session.state.setCount;

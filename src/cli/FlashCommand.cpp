@@ -73,7 +73,7 @@ int dryRun(const QString& path, QTextStream& out, QTextStream& err)
 
 } // namespace
 
-int flashCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int flashCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const Timing& timing)
 {
     ModuleCommandLine line("flash", kHelp);
     const QCommandLineOption blank(QStringLiteral("blank"), QStringLiteral("The part is blank."));
@@ -91,14 +91,15 @@ int flashCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     if (line.device.isEmpty())
         return line.usageError(err, QStringLiteral("--port is missing"));
 
-    ModuleConnection module(out, err);
+    ModuleConnection module(out, err, timing);
     FirmwareUpdateOptions options;
     options.devicePath = line.device;
     options.baud = line.baud;
     options.partIsBlank = line.parser.isSet(blank);
     options.forceUpdate = line.parser.isSet(force);
     FirmwareImage image;
-    const int result = runFirmwareUpdate(positional.first(), options, module.link, module.reporter, image);
+    const int result = runFirmwareUpdate(positional.first(), options, module.link, module.reporter, image, sleepPause,
+                                         module.session.timing);
     finishFirmwareUpdate(module.reporter, result);
     if (result != kUpdateOk) {
         err << "vimo-cli flash: the update failed: "

@@ -7,14 +7,14 @@
 
 namespace vimo::cli {
 
-int infoCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int infoCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const Timing& timing)
 {
     ModuleCommandLine line("info", "Usage: vimo-cli info --port DEV [--baud N]\n"
                                    "Reads the module's identity and the number of its data sets, as \"Download Info\"\n"
                                    "does, and prints the eight information lines.\n");
     if (const int code = line.parse(arguments, out, err); code >= 0)
         return code;
-    ModuleConnection module(out, err);
+    ModuleConnection module(out, err, timing);
     if (!module.open(line, false))
         return kFailed;
     const auto info = downloadInfo(module.session, false);

@@ -67,8 +67,9 @@ int ModuleConnection::exitCode() const
     return reporter.failed() || link.portLost() ? kFailed : kOk;
 }
 
-int runMaintenanceCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const char* command,
-                          const char* help, bool needsYes, const std::function<bool(ModuleSession&)>& action)
+int runMaintenanceCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const Timing& timing,
+                          const char* command, const char* help, bool needsYes,
+                          const std::function<bool(ModuleSession&)>& action)
 {
     ModuleCommandLine line(command, help);
     const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("Go on without asking."));
@@ -78,7 +79,7 @@ int runMaintenanceCommand(const QStringList& arguments, QTextStream& out, QTextS
         return code;
     if (needsYes && !line.parser.isSet(yes))
         return line.usageError(err, QStringLiteral("this command needs --yes"));
-    ModuleConnection module(out, err);
+    ModuleConnection module(out, err, timing);
     module.reporter.setAnswer(true);
     if (!module.open(line, false) || !action(module.session))
         return kFailed;

@@ -44,8 +44,11 @@ private:
 // A module session for one command: the link, the reporter and the session over them.
 class ModuleConnection {
 public:
-    // Memo lines go to `memo`, failures to `err`.
-    ModuleConnection(QTextStream& memo, QTextStream& err) : reporter(memo, err), session(link, reporter) {}
+    // Memo lines go to `memo`, failures to `err`; the exchanges run with `timing`.
+    ModuleConnection(QTextStream& memo, QTextStream& err, const Timing& timing)
+        : reporter(memo, err), session(link, reporter, sleepPause, timing)
+    {
+    }
 
     // Opens the port (and reads the configuration when asked), as "Connect" does.
     bool open(const ModuleCommandLine& line, bool readConfig);
@@ -61,7 +64,8 @@ public:
 // Runs a command that sends one maintenance command to the module: parses the command line (where `needsYes`,
 // --yes must be given: it answers the command's question), opens the port without reading the configuration and
 // runs `action`. Returns the exit code.
-int runMaintenanceCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const char* command,
-                          const char* help, bool needsYes, const std::function<bool(ModuleSession&)>& action);
+int runMaintenanceCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const Timing& timing,
+                          const char* command, const char* help, bool needsYes,
+                          const std::function<bool(ModuleSession&)>& action);
 
 } // namespace vimo::cli

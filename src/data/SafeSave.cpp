@@ -18,6 +18,18 @@
 namespace vimo {
 namespace {
 
+// A path in the file system's own form. On POSIX that is the file name's bytes as Qt encodes them (UTF-8), never a
+// conversion through the C library's locale, which fails for any non-ASCII name when the program runs in the C
+// locale.
+std::filesystem::path nativePath(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
 QString systemReason(int error)
 {
     return QString::fromStdString(std::system_category().message(error));
@@ -96,8 +108,7 @@ bool replaceTarget(const QString& temporary, const QString& target, QString& err
     if (old.exists())
         QFile::setPermissions(temporary, old.permissions());
     std::error_code code;
-    std::filesystem::rename(std::filesystem::path(temporary.toStdWString()),
-                            std::filesystem::path(old.absoluteFilePath().toStdWString()), code);
+    std::filesystem::rename(nativePath(temporary), nativePath(old.absoluteFilePath()), code);
     if (code)
         error = QString::fromStdString(code.message());
     return !code;

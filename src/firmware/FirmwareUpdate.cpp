@@ -3,9 +3,8 @@
 #include "firmware/FirmwareImage.h"
 #include "firmware/HexFile.h"
 #include "firmware/IspProtocol.h"
-#include "link/SerialLink.h"
 #include "link/OpenError.h"
-#include "module/ModuleSession.h"
+#include "link/SerialLink.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
@@ -16,12 +15,6 @@ namespace vimo {
 namespace {
 
 constexpr int kAttempts = 3;
-constexpr quint32 kEchoMs = 1000;
-constexpr quint32 kReplyMs = 1000;
-constexpr int kProgramModeMs = 100;
-constexpr int kBreakMs = 200;
-constexpr int kAfterBreakMs = 500;
-constexpr int kBeforeResetMs = 500;
 
 void memoLines(ModuleReporter& reporter, const QString& text)
 {
@@ -66,14 +59,14 @@ bool openPort(SerialLink& link, ModuleReporter& reporter, const QString& path, q
 
 // Sends every record; on a failure reports the step and returns false.
 bool sendRecords(const std::vector<IspRecord>& records, const FirmwareImage& image, SerialLink& link,
-                 ModuleReporter& reporter)
+                 ModuleReporter& reporter, const Timing& timing)
 {
     const int highest = image.highestAddress.value_or(0);
     IspEcho echo;
     for (const IspRecord& record : records) {
         if (record.step == IspStep::Program)
             reporter.progress(record.address, highest);
-        if (!sendIspRecord(link, reporter, record.text, &echo)) {
+        if (!sendIspRecord(link, reporter, record.text, timing, &echo)) {
             const QString failure = ispStepFailure(record.step);
             if (!failure.isEmpty())
                 reporter.memoLine(failure);
@@ -86,14 +79,14 @@ bool sendRecords(const std::vector<IspRecord>& records, const FirmwareImage& ima
 // Consumes input until the echo of `record` has arrived (true) or the echo time-out passed (false). A boot loader
 // that does not echo still answers: when the echo does not come and the last byte that arrived cannot belong to
 // an echo (it is neither ':' nor a hex digit), that byte is the reply to the record and is returned in `reply`.
-bool awaitEcho(SerialLink& link, const QByteArray& record, std::optional<char>& reply)
+bool awaitEcho(SerialLink& link, const QByteArray& record, std::optional<char>& reply, quint32 limitMs)
 {
     QElapsedTimer timer;
     timer.start();
     QByteArray window;
     char last = 0;
     bool any = false;
-    for (qint64 left = kEchoMs; left > 0; left = qint64(kEchoMs) - timer.elapsed()) {
+    for (qint64 left = limitMs; left > 0; left = qint64(limitMs) - timer.elapsed()) {
         char byte[2];
         if (link.readExact(byte, 1, quint32(left)) != 1)
             break;
@@ -112,14 +105,15 @@ bool awaitEcho(SerialLink& link, const QByteArray& record, std::optional<char>& 
 
 } // namespace
 
-int sendIspRecord(SerialLink& link, ModuleReporter& reporter, const QByteArray& record, IspEcho* echo)
+int sendIspRecord(SerialLink& link, ModuleReporter& reporter, const QByteArray& record, const Timing& timing,
+                  IspEcho* echo)
 {
     bool missed = false; // this record already counted as one without an echo
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         link.write(record);
         std::optional<char> reply;
         if (!echo || echo->awaited) {
-            if (awaitEcho(link, record, reply)) {
+            if (awaitEcho(link, record, reply, timing.echoMs)) {
                 if (echo)
                     echo->missesInARow = 0;
             } else {
@@ -133,7 +127,7 @@ int sendIspRecord(SerialLink& link, ModuleReporter& reporter, const QByteArray& 
         }
         if (!reply) {
             char byte[2];
-            if (link.readExact(byte, 1, kReplyMs) != 1) {
+            if (link.readExact(byte, 1, timing.replyMs) != 1) {
                 reporter.memoLine(QStringLiteral("no response"));
                 continue;
             }
@@ -149,19 +143,19 @@ int sendIspRecord(SerialLink& link, ModuleReporter& reporter, const QByteArray& 
     return 0;
 }
 
-int syncBootLoader(SerialLink& link)
+int syncBootLoader(SerialLink& link, const Timing& timing)
 {
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         link.write("U", 1);
         char reply[2];
-        if (link.readExact(reply, 1, kReplyMs) == 1 && reply[0] == 'U')
+        if (link.readExact(reply, 1, timing.replyMs) == 1 && reply[0] == 'U')
             return 1;
     }
     return 0;
 }
 
 int runFirmwareUpdate(const QString& hexPath, const FirmwareUpdateOptions& options, SerialLink& link,
-                      ModuleReporter& reporter, FirmwareImage& image, const Pause& pause)
+                      ModuleReporter& reporter, FirmwareImage& image, const Pause& pause, const Timing& timing)
 {
     if (const int refused = checkHexFile(hexPath, image, reporter); refused != kUpdateOk)
         return refused;
@@ -175,26 +169,26 @@ int runFirmwareUpdate(const QString& hexPath, const FirmwareUpdateOptions& optio
         if (!openPort(link, reporter, options.devicePath, options.baud))
             return kUpdatePortNotOpened;
         link.write("P", 1);
-        pause(kProgramModeMs);
+        pause(timing.programModeMs);
         link.close();
     }
     if (!openPort(link, reporter, options.devicePath, kBootLoaderBaud))
         return kUpdatePortNotOpened;
     if (!options.partIsBlank || options.forceUpdate) {
-        link.sendBreak(kBreakMs);
-        pause(kAfterBreakMs);
+        link.sendBreak(timing.breakMs);
+        pause(timing.afterBreakMs);
     }
-    if (!syncBootLoader(link)) {
+    if (!syncBootLoader(link, timing)) {
         reporter.memoLine(QStringLiteral("Target not responding"));
         link.close();
         return kUpdateNoBootLoader;
     }
     reporter.memoLine(QStringLiteral("ISP Mode Initiated"));
-    if (!sendRecords(ispRecords(image), image, link, reporter)) {
+    if (!sendRecords(ispRecords(image), image, link, reporter, timing)) {
         link.close();
         return kUpdateRecordFailed;
     }
-    pause(kBeforeResetMs);
+    pause(timing.beforeResetMs);
     link.write(QByteArray(kIspResetRecord));
     link.close();
     return kUpdateOk;

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "module/ModuleReporter.h"
-#include "module/Pause.h"
+#include "base/ModuleReporter.h"
+#include "base/Pause.h"
+#include "base/Timing.h"
 
 #include <QByteArray>
 #include <QString>
@@ -50,13 +51,14 @@ struct IspEcho {
 };
 
 // Sends one record: up to three attempts of writing it, awaiting its echo (1 s; a missing echo is reported and
-// the reply still read) and the boot loader's status character (1 s). Returns 1 when accepted, else 0. With
+// the reply still read; echoMs, 1 s) and the boot loader's status character (replyMs, 1 s). Returns 1 when accepted, else 0. With
 // `echo`, records of one update share what was learned about the echo; the memo says once when it stops being
 // awaited.
-int sendIspRecord(SerialLink& link, ModuleReporter& reporter, const QByteArray& record, IspEcho* echo = nullptr);
+int sendIspRecord(SerialLink& link, ModuleReporter& reporter, const QByteArray& record, const Timing& timing = {},
+                  IspEcho* echo = nullptr);
 
-// Up to three attempts of sending "U" and awaiting "U" within 1 s. Returns 1 when the boot loader answered.
-int syncBootLoader(SerialLink& link);
+// Up to three attempts of sending "U" and awaiting "U" within replyMs (1 s). Returns 1 when the boot loader answered.
+int syncBootLoader(SerialLink& link, const Timing& timing = {});
 
 // The whole update from a HEX file: checks the file completely before anything touches the port, makes the module
 // start its boot loader ("P" at the connection speed, then a break at 4800 baud, as the options say), synchronises,
@@ -64,7 +66,8 @@ int syncBootLoader(SerialLink& link);
 // configuration byte and resets the module. Every step is reported in the memo, the programming moves the progress
 // bar. The port is closed on every path. Returns a FirmwareUpdateResult. `image` receives the loaded image.
 int runFirmwareUpdate(const QString& hexPath, const FirmwareUpdateOptions& options, SerialLink& link,
-                      ModuleReporter& reporter, FirmwareImage& image, const Pause& pause = sleepPause);
+                      ModuleReporter& reporter, FirmwareImage& image, const Pause& pause = sleepPause,
+                      const Timing& timing = {});
 
 // After an update: hides the progress bar, brings the "Connect / Download" page forward and, on success, adds an
 // empty line and "Firmware updated successfully.".

@@ -45,6 +45,11 @@ QString openFailureMessage(const OpenError& error)
     return text;
 }
 
+QString noPortSelectedText()
+{
+    return QString::fromLatin1(kUnableToOpenText) + QStringLiteral("\n\nno serial port selected");
+}
+
 QString portLostMessage(const QString& path)
 {
     return QStringLiteral("Serial port %1 was lost (adapter unplugged?); it is closed now.").arg(path);

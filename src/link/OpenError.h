@@ -21,6 +21,10 @@ inline constexpr const char* kUnableToOpenText = "Unable to open Serial Port";
 // and when access was denied the hint that the user must belong to the group that owns the device.
 QString openFailureMessage(const OpenError& error);
 
+// The text shown when there is no port to open: "Unable to open Serial Port" with the reason that no serial port
+// is selected.
+QString noPortSelectedText();
+
 // The memo line for a port that disappeared during an exchange (an adapter pulled out).
 QString portLostMessage(const QString& path);
 

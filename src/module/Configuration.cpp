@@ -11,7 +11,7 @@ bool readConfiguration(ModuleSession& session)
     reporter.memoLine(QStringLiteral("Reading Configuration..."));
     session.sendCommand(protocol::kReadConfig);
     char reply[ModuleConfig::kWireSize + 1];
-    const int got = session.link.readExact(reply, ModuleConfig::kWireSize, protocol::kConfigMs);
+    const int got = session.link.readExact(reply, ModuleConfig::kWireSize, session.timing.configMs);
     const std::optional<ModuleConfig> config =
         got == ModuleConfig::kWireSize ? decodeConfig(QByteArrayView(reply, got)) : std::nullopt;
     if (!config) {
@@ -28,7 +28,7 @@ bool readConfiguration(ModuleSession& session)
     session.state.f5jModule = false;
     session.sendRaw(protocol::kVariant);
     char variant[2] = {0, 0};
-    if (session.link.readExact(variant, 1, protocol::kVariantMs) == 1)
+    if (session.link.readExact(variant, 1, session.timing.variantMs) == 1)
         session.state.f5jModule = variant[0] != 0;
 
     reporter.memoLine(QStringLiteral("Configuration loaded."));
@@ -54,7 +54,7 @@ void sendConfiguration(ModuleSession& session)
     ExchangeScope scope(session);
     const ConfigRecord record = encodeConfig(session.config);
     session.sendCommand(protocol::kWriteConfig);
-    session.pause(protocol::kBeforeConfigRecordMs);
+    session.pause(session.timing.beforeConfigRecordMs);
     session.link.write(reinterpret_cast<const char*>(record.data()), int(record.size()));
 }
 

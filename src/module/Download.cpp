@@ -45,7 +45,7 @@ bool readWords(ModuleSession& session, SetAssembler& assembler)
         if (session.reporter.cancelRequested())
             return false;
         char word[3];
-        if (session.link.readExact(word, 2, assembler.wordLimitMs()) != 2)
+        if (session.link.readExact(word, 2, assembler.wordLimitMs(session.timing)) != 2)
             break;
         assembler.addWord(std::uint16_t((std::uint8_t(word[0]) << 8) | std::uint8_t(word[1])));
         const int percent = assembler.progressPercent();
@@ -85,10 +85,10 @@ DownloadResult downloadDataSets(ModuleSession& session, int selectedRow, const S
     for (int n = first; n <= last && !result.cancelled && session.link.isOpen(); ++n) {
         ++result.requested;
         session.sendCommand(protocol::kDownload);
-        session.pause(protocol::kBeforeSetIndexMs);
+        session.pause(session.timing.beforeSetIndexMs);
         session.sendRaw(char(n));
         char headerBytes[SetHeader::kWireSize + 1];
-        const int got = session.link.readExact(headerBytes, SetHeader::kWireSize, protocol::kHeaderMs);
+        const int got = session.link.readExact(headerBytes, SetHeader::kWireSize, session.timing.headerMs);
         const std::optional<SetHeader> header =
             got == SetHeader::kWireSize ? decodeSetHeader(QByteArrayView(headerBytes, got)) : std::nullopt;
         if (!header) {

@@ -8,10 +8,11 @@ namespace vimo {
 namespace {
 
 // One identity line into `text`; a line that did not end in time keeps what arrived. False on a time-out.
-bool readIdentityLine(SerialLink& link, int maxChars, QString& text)
+bool readIdentityLine(ModuleSession& session, int maxChars, QString& text)
 {
+    SerialLink& link = session.link;
     QByteArray buffer(maxChars + 1, '\0');
-    const int n = link.readLine(buffer.data(), maxChars, protocol::kIdentityLineMs);
+    const int n = link.readLine(buffer.data(), maxChars, session.timing.identityLineMs);
     text = QString::fromLatin1(buffer.constData(), link.receivedCount());
     return n > 0;
 }
@@ -31,10 +32,10 @@ bool readIdentity(ModuleSession& session)
 {
     ModuleIdentity& id = session.state.identity;
     session.sendCommand(protocol::kIdentity);
-    bool complete = readIdentityLine(session.link, 256, id.deviceName);
-    complete = readIdentityLine(session.link, 256, id.model) && complete;
-    complete = readIdentityLine(session.link, 10, id.softwareVersion) && complete;
-    complete = readIdentityLine(session.link, 20, id.softwareDate) && complete;
+    bool complete = readIdentityLine(session, 256, id.deviceName);
+    complete = readIdentityLine(session, 256, id.model) && complete;
+    complete = readIdentityLine(session, 10, id.softwareVersion) && complete;
+    complete = readIdentityLine(session, 20, id.softwareDate) && complete;
     return complete;
 }
 
@@ -44,7 +45,7 @@ int readSetCount(ModuleSession& session)
     SetListReader reader;
     char buffer[256 + 1];
     for (;;) {
-        const int n = session.link.readLine(buffer, 256, protocol::kSetLineMs);
+        const int n = session.link.readLine(buffer, 256, session.timing.setLineMs);
         if (!reader.addLine(QByteArrayView(buffer, n)))
             break;
     }

@@ -36,7 +36,7 @@ bool resetDefaults(ModuleSession& session)
     if (!session.requireConnection(true) || !confirmed(session, kResetDefaultsQuestion))
         return false;
     ExchangeScope scope(session);
-    sendAndReread(session, protocol::kResetDefaults, protocol::kResetDefaultsSettleMs);
+    sendAndReread(session, protocol::kResetDefaults, session.timing.resetDefaultsSettleMs);
     return true;
 }
 
@@ -60,13 +60,13 @@ bool calibrate(ModuleSession& session, const QString& altitudeText)
     }
     ExchangeScope scope(session);
     session.sendCommand(protocol::kCalibrate);
-    session.pause(protocol::kCalibrateSettleMs);
+    session.pause(session.timing.calibrateSettleMs);
     session.sendRaw(protocol::kCalibrateValue);
     session.sendRaw(char(*altitude >> 8));
-    session.pause(protocol::kCalibrateByteMs);
+    session.pause(session.timing.calibrateByteMs);
     session.sendRaw(char(*altitude & 0xFF));
-    session.pause(protocol::kCalibrateByteMs);
-    session.pause(protocol::kCalibrateDoneMs);
+    session.pause(session.timing.calibrateByteMs);
+    session.pause(session.timing.calibrateDoneMs);
     readConfiguration(session);
     return true;
 }
@@ -76,7 +76,7 @@ bool resetModule(ModuleSession& session)
     if (!session.requireConnection(true))
         return false;
     ExchangeScope scope(session);
-    sendAndReread(session, protocol::kResetModule, protocol::kResetModuleSettleMs);
+    sendAndReread(session, protocol::kResetModule, session.timing.resetModuleSettleMs);
     return true;
 }
 

@@ -3,17 +3,10 @@
 #include "link/OpenError.h"
 #include "module/Configuration.h"
 
-#include <QThread>
-
 namespace vimo {
 
-void sleepPause(int ms)
-{
-    if (ms > 0)
-        QThread::msleep(ulong(ms));
-}
-
-ModuleSession::ModuleSession(SerialLink& l, ModuleReporter& r, Pause p) : link(l), reporter(r), pause(std::move(p))
+ModuleSession::ModuleSession(SerialLink& l, ModuleReporter& r, Pause p, const Timing& t)
+    : link(l), reporter(r), pause(std::move(p)), timing(t)
 {
     config.baseInterval = kDefaultBaseInterval;
 }
@@ -43,11 +36,6 @@ void ModuleSession::sendRaw(char byte)
 IntervalDisplay ModuleSession::showRecordInterval()
 {
     return vimo::showRecordInterval(interval, config.baseInterval, config.memorySize);
-}
-
-QString noPortSelectedText()
-{
-    return QString::fromLatin1(kUnableToOpenText) + QStringLiteral("\n\nno serial port selected");
 }
 
 void ModuleSession::noteLostPort()

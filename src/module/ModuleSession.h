@@ -3,8 +3,10 @@
 #include "link/SerialLink.h"
 #include "module/IntervalEditor.h"
 #include "module/ModuleConfig.h"
-#include "module/ModuleReporter.h"
-#include "module/Pause.h"
+#include "base/ModuleReporter.h"
+#include "base/Pause.h"
+#include "base/Timing.h"
+#include "link/OpenError.h"
 
 #include <QString>
 
@@ -36,11 +38,12 @@ public:
     // The base interval before any configuration was read (the settings may restore another).
     static constexpr std::uint16_t kDefaultBaseInterval = 100;
 
-    ModuleSession(SerialLink& link, ModuleReporter& reporter, Pause pause = sleepPause);
+    ModuleSession(SerialLink& link, ModuleReporter& reporter, Pause pause = sleepPause, const Timing& timing = {});
 
     SerialLink& link;
     ModuleReporter& reporter;
     Pause pause;
+    const Timing timing; // the time limits of the replies and the pauses of the commands
 
     ModuleState state;
     ModuleConfig config;
@@ -83,9 +86,5 @@ bool connectModule(ModuleSession& session, const QString& devicePath, qint32 bau
 
 // Closes the port ("Disconnect", a speed change, the start of a firmware update).
 void disconnectModule(ModuleSession& session);
-
-// The text shown when there is no port to open: "Unable to open Serial Port" with the reason that no serial port
-// is selected.
-QString noPortSelectedText();
 
 } // namespace vimo

@@ -41,9 +41,9 @@ bool SetAssembler::wantsWord() const
     return r < kMaxSamples && (wc == 0 || r + m_set.marks < wc);
 }
 
-std::uint32_t SetAssembler::wordLimitMs() const
+std::uint32_t SetAssembler::wordLimitMs(const Timing& timing) const
 {
-    return m_afterMark ? protocol::kWordAfterMarkMs : protocol::kWordMs;
+    return m_afterMark ? timing.wordAfterMarkMs : timing.wordMs;
 }
 
 void SetAssembler::addWord(std::uint16_t word)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Timing.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <cstdint>
@@ -53,7 +55,7 @@ public:
     // True while another word is expected.
     bool wantsWord() const;
     // The time limit for the next word: longer for the sample after a trigger mark.
-    std::uint32_t wordLimitMs() const;
+    std::uint32_t wordLimitMs(const Timing& timing) const;
     void addWord(std::uint16_t word);
     // Received samples as a percentage of the announced word count (0 when none was announced).
     int progressPercent() const;

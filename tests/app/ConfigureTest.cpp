@@ -35,7 +35,7 @@ sim::SimOptions f5jModule()
 
 class Configure : public WindowTest {
 protected:
-    explicit Configure(const sim::SimOptions& options = {}) : sim(options) {}
+    explicit Configure(const sim::SimOptions& options = {}) : sim(withShortRestart(options)) {}
 
     void SetUp() override
     {

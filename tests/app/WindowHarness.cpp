@@ -3,6 +3,7 @@
 
 #include "app/pages/ConnectPage.h"
 #include "app/controllers/ModuleController.h"
+#include "support/ShortTiming.h"
 
 #include <QPushButton>
 
@@ -65,7 +66,7 @@ void WindowTest::TearDown()
 
 void WindowTest::startWindow()
 {
-    window = std::make_unique<MainWindow>(&prompts);
+    window = std::make_unique<MainWindow>(&prompts, nullptr, shortTiming());
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
 }

@@ -50,7 +50,8 @@ public Q_SLOTS:
     void open(const QUrl& url) { urls.append(url); }
 };
 
-// The real main window, offscreen, with a settings store of its own and scripted boxes.
+// The real main window, offscreen, with a settings store of its own and scripted boxes. Its module exchanges run
+// with the short timing (support/ShortTiming.h).
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override;

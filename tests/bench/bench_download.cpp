@@ -70,7 +70,7 @@ void downloadFullSet(benchmark::State& state, bool pace, int baud)
     }
     // "a" and the set index go out, the header and the words come back.
     const double bytes = 2 + SetHeader::kWireSize + 2.0 * kFullSetWords;
-    const double pauses = protocol::kBeforeSetIndexMs * 0.001 + kDrainQuietSeconds;
+    const double pauses = Timing{}.beforeSetIndexMs * 0.001 + kDrainQuietSeconds;
     report(state, seconds / double(state.iterations()), wireSeconds(bytes, pace ? baud : 115200) + pauses,
            pace ? "ratio_to_wire_and_pauses" : "ratio_to_wire_115200");
 }

@@ -1,4 +1,4 @@
-#include "CliRun.h"
+#include "support/CliRun.h"
 #include "cli/Cli.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"

@@ -1,6 +1,6 @@
 // vimo-cli download keeps every set in the archive, and vimo-cli logbook lists, imports and rebuilds it.
 
-#include "CliRun.h"
+#include "support/CliRun.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
 #include "support/SimFixture.h"

@@ -1,6 +1,6 @@
 // vimo-cli --version names the release (and in a build from git the commit); the usage text points to it.
 
-#include "CliRun.h"
+#include "support/CliRun.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>

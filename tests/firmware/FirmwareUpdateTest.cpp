@@ -75,6 +75,18 @@ TEST_F(FirmwareUpdateTest, update_sendsPAtTheConnectionSpeedThenProgramsAt4800)
     EXPECT_FALSE(reporter.progressVisible);
 }
 
+TEST_F(FirmwareUpdateTest, update_pausesAsTheTimingItIsGivenSays)
+{
+    Timing timing;
+    timing.programModeMs = 11;
+    timing.afterBreakMs = 12;
+    timing.beforeResetMs = 13;
+    ASSERT_EQ(runFirmwareUpdate(fixturePath(QStringLiteral("addresses_0_to_99.hex")), options, link, reporter, image,
+                                pauseHook(), timing),
+              kUpdateOk);
+    EXPECT_EQ(w.events.filter(QStringLiteral("pause ")), (QStringList{"pause 11", "pause 12", "pause 13"}));
+}
+
 TEST_F(FirmwareUpdateTest, partIsBlank_sendsNeitherPNorBreakUnlessForced)
 {
     options.partIsBlank = true;

@@ -74,11 +74,11 @@ TEST(SetDecoder, unannouncedSetRunsUntilTheWordsStopOr65535Samples)
 TEST(SetDecoder, wordAfterAMarkGetsTheLongerTimeLimit)
 {
     SetAssembler a(0, {1, 3, 1}, 100);
-    EXPECT_EQ(a.wordLimitMs(), 500u);
+    EXPECT_EQ(a.wordLimitMs(Timing{}), 500u);
     a.addWord(0x82FF);
-    EXPECT_EQ(a.wordLimitMs(), 1000u);
+    EXPECT_EQ(a.wordLimitMs(Timing{}), 1000u);
     a.addWord(0x8200); // the word after a mark is a sample, whatever its value
-    EXPECT_EQ(a.wordLimitMs(), 500u);
+    EXPECT_EQ(a.wordLimitMs(Timing{}), 500u);
     const DownloadedSet s = a.finish();
     EXPECT_EQ(s.triggerAltitudes, (std::vector<double>{std::int16_t(0x8200)}));
 }

@@ -2,7 +2,7 @@
 
 // A ModuleReporter that keeps what an exchange reported, for tests.
 
-#include "module/ModuleReporter.h"
+#include "base/ModuleReporter.h"
 
 #include <QStringList>
 #include <utility>

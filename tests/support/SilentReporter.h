@@ -2,7 +2,7 @@
 
 // A ModuleReporter that discards everything and answers every question with Yes (fuzz targets, benchmarks).
 
-#include "module/ModuleReporter.h"
+#include "base/ModuleReporter.h"
 
 namespace vimo::test {
 

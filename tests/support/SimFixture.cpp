@@ -1,5 +1,7 @@
 #include "support/SimFixture.h"
 
+#include "support/ShortTiming.h"
+
 #include <gtest/gtest.h>
 
 namespace vimo::test {
@@ -21,6 +23,12 @@ sim::SimOptions simWithSets(int sets, int words)
     sim::SimOptions options;
     options.sets = sets;
     options.words = words;
+    return options;
+}
+
+sim::SimOptions withShortRestart(sim::SimOptions options)
+{
+    options.restartMs = kShortRestartMs;
     return options;
 }
 

@@ -34,4 +34,7 @@ private:
 // Options for a module holding `sets` data sets of `words` words each.
 sim::SimOptions simWithSets(int sets, int words);
 
+// The options with a restart after "Reset Module" short enough for the tests that run with shortTiming().
+sim::SimOptions withShortRestart(sim::SimOptions options);
+
 } // namespace vimo::test

@@ -18,6 +18,14 @@ inline QString fixturePath(const QString& relativePath)
 inline QByteArray readFixture(const QString& relativePath) { return readFile(fixturePath(relativePath)); }
 #endif
 
+#ifdef VIMO_SOURCE_DIR
+// Path of a HEX image below tests/firmware/data, for the tests that program the simulated module.
+inline QString firmwareFixture(const char* name)
+{
+    return QStringLiteral(VIMO_SOURCE_DIR "/tests/firmware/data/") + QString::fromLatin1(name);
+}
+#endif
+
 // Writes bytes to a file, creating folders; fails the calling test when it cannot.
 void writeFile(const QString& path, const QByteArray& bytes);
 

@@ -65,7 +65,7 @@ void FirmwareController::runFirmwareUpdate(const QString& hexPath)
     options.manualEntry = m_page.manualEntry();
     m_module.start([hexPath, options](ModuleSession& s) -> ModuleController::Finish {
         FirmwareImage image;
-        const int result = vimo::runFirmwareUpdate(hexPath, options, s.link, s.reporter, image, s.pause);
+        const int result = vimo::runFirmwareUpdate(hexPath, options, s.link, s.reporter, image, s.pause, s.timing);
         finishFirmwareUpdate(s.reporter, result);
         return {};
     });

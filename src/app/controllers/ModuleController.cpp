@@ -8,14 +8,15 @@
 
 namespace vimo {
 
-ModuleController::ModuleController(QWidget* dialogParent, Prompts& prompts, LinkFactory makeLink)
+ModuleController::ModuleController(QWidget* dialogParent, Prompts& prompts, LinkFactory makeLink,
+                                   const Timing& timing)
     : m_dialogParent(dialogParent), m_prompts(prompts), m_thread(new QThread)
 {
     if (!makeLink)
         makeLink = [] { return std::make_unique<SerialLink>(); };
     m_module.config.baseInterval = ModuleSession::kDefaultBaseInterval;
     m_thread->setObjectName(QStringLiteral("ModuleWorker"));
-    m_worker = new ModuleWorker(*this, std::move(makeLink));
+    m_worker = new ModuleWorker(*this, std::move(makeLink), timing);
     m_worker->moveToThread(m_thread);
     m_thread->start();
     QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->setUp(); }, Qt::QueuedConnection);

@@ -2,7 +2,7 @@
 
 #include "module/IntervalEditor.h"
 #include "module/ModuleConfig.h"
-#include "module/ModuleReporter.h"
+#include "base/ModuleReporter.h"
 #include "module/ModuleSession.h"
 
 #include <QObject>
@@ -44,8 +44,8 @@ public:
     using Job = std::function<Finish(ModuleSession&)>;
     using LinkFactory = std::function<std::unique_ptr<SerialLink>()>;
 
-    // `dialogParent` owns the boxes that exchanges show; `prompts` shows them.
-    ModuleController(QWidget* dialogParent, Prompts& prompts, LinkFactory makeLink = {});
+    // `dialogParent` owns the boxes that exchanges show; `prompts` shows them. The exchanges run with `timing`.
+    ModuleController(QWidget* dialogParent, Prompts& prompts, LinkFactory makeLink = {}, const Timing& timing = {});
     ~ModuleController() override;
 
     // The window's copy of the module state; change it only while no exchange runs.

@@ -76,8 +76,8 @@ bool WorkerReporter::askOnWindowThread(std::function<bool()> ask)
     return future.get();
 }
 
-ModuleWorker::ModuleWorker(ModuleController& controller, ModuleController::LinkFactory makeLink)
-    : m_controller(controller), m_makeLink(std::move(makeLink)), m_reporter(controller)
+ModuleWorker::ModuleWorker(ModuleController& controller, ModuleController::LinkFactory makeLink, const Timing& timing)
+    : m_controller(controller), m_makeLink(std::move(makeLink)), m_timing(timing), m_reporter(controller)
 {
 }
 
@@ -86,7 +86,7 @@ ModuleWorker::~ModuleWorker() = default;
 void ModuleWorker::setUp()
 {
     m_link = m_makeLink();
-    m_session = std::make_unique<ModuleSession>(*m_link, m_reporter);
+    m_session = std::make_unique<ModuleSession>(*m_link, m_reporter, sleepPause, m_timing);
 }
 
 void ModuleWorker::tearDown()

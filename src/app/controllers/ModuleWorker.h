@@ -2,7 +2,7 @@
 
 #include "app/controllers/ModuleController.h"
 #include "link/SerialLink.h"
-#include "module/ModuleReporter.h"
+#include "base/ModuleReporter.h"
 
 #include <QObject>
 #include <future>
@@ -39,7 +39,7 @@ private:
 class ModuleWorker : public QObject {
     Q_OBJECT
 public:
-    ModuleWorker(ModuleController& controller, ModuleController::LinkFactory makeLink);
+    ModuleWorker(ModuleController& controller, ModuleController::LinkFactory makeLink, const Timing& timing);
     ~ModuleWorker() override;
 
     // On the worker thread: makes the link and the session.
@@ -52,6 +52,7 @@ public:
 private:
     ModuleController& m_controller;
     ModuleController::LinkFactory m_makeLink;
+    Timing m_timing;
     WorkerReporter m_reporter;
     std::unique_ptr<SerialLink> m_link;
     std::unique_ptr<ModuleSession> m_session;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "module/ModuleReporter.h"
+#include "base/ModuleReporter.h"
 
 #include <QString>
 

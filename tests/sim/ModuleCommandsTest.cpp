@@ -1,6 +1,6 @@
 // vimo-cli's module and firmware commands against the simulated module on a pseudo-terminal.
 
-#include "CliRun.h"
+#include "support/CliRun.h"
 #include "cli/Cli.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
@@ -16,18 +16,9 @@
 using namespace vimo;
 using namespace vimo::test;
 
-namespace {
-
-QString firmwareFixture(const char* name)
-{
-    return QStringLiteral(VIMO_SOURCE_DIR "/tests/firmware/data/") + QString::fromLatin1(name);
-}
-
-} // namespace
-
 class CliOnSim : public ::testing::Test {
 protected:
-    explicit CliOnSim(const sim::SimOptions& options = {}) : sim(options) {}
+    explicit CliOnSim(const sim::SimOptions& options = {}) : sim(withShortRestart(options)) {}
 
     CliRun module(QStringList arguments)
     {

@@ -23,7 +23,7 @@ protected:
         FirmwareUpdateOptions options;
         options.devicePath = sim.path();
         options.baud = 115200;
-        return runFirmwareUpdate(fixturePath(QString::fromLatin1(fixture)), options, link, reporter, image);
+        return runFirmwareUpdate(firmwareFixture(fixture), options, link, reporter, image);
     }
 
     static sim::SimOptions fault(sim::BootFault kind, int from, int count)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Cli.h"
+#include "support/ShortTiming.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,12 +16,13 @@ struct CliRun {
     QString err;
 };
 
+// Module commands run with the short timing, so that a module that does not answer costs a second, not five.
 inline CliRun runCli(const QStringList& arguments)
 {
     CliRun r;
     QTextStream out(&r.out);
     QTextStream err(&r.err);
-    r.code = vimo::cli::run(arguments, out, err);
+    r.code = vimo::cli::run(arguments, out, err, shortTiming());
     out.flush();
     err.flush();
     return r;
