@@ -29,10 +29,20 @@ std::vector<ClimbSpan> findClimbs(const PreparedSamples& s, int first, int last)
     for (int i = first; i <= last;) {
         const double blockStart = t[i];
         const int from = i;
-        double sum = 0;
         while (i <= last && t[i] < blockStart + kBlock)
-            sum += a[i++];
-        const double v = sum / double(i - from);
+            ++i;
+        // Four partial sums, so that the additions do not wait on one another.
+        double sums[4] = {0, 0, 0, 0};
+        int k = from;
+        for (; k + 4 <= i; k += 4) {
+            sums[0] += a[k];
+            sums[1] += a[k + 1];
+            sums[2] += a[k + 2];
+            sums[3] += a[k + 3];
+        }
+        for (; k < i; ++k)
+            sums[0] += a[k];
+        const double v = ((sums[0] + sums[1]) + (sums[2] + sums[3])) / double(i - from);
         const double ti = 0.5 * (blockStart + t[i - 1]);
         if (!started) {
             started = true;

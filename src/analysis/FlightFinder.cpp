@@ -66,12 +66,17 @@ double groundLevel(const PreparedSamples& s, int from, int k)
     return medianAltitude(s, first, k);
 }
 
-// The knee of the initial climb: where the climb rate (a least-squares slope over a short centred window) first
-// falls below half the highest rate of the climb so far, once the climb has passed `crossing`. Interpolated
-// between the two samples around the fall.
+// The knee of the initial climb, where the climb rate (a least-squares slope over a short centred window) falls from
+// its launch value to a glide or thermal rate. The first fall below half the highest rate so far, once the climb has
+// passed `crossing`, is the knee of a motor cut or the end of a throw: the rate then drops on to a glide within
+// seconds. When the rate is still well up a few seconds later, the climb is one that slows steadily, and it ends
+// where the rate falls to a thermal's. Each end is interpolated between the two samples around the fall.
 double estimateLaunchEnd(const PreparedSamples& s, int launch, int crossing)
 {
     constexpr double kLongestClimb = 180.0;
+    constexpr double kConfirm = 3.0;       // seconds after the first fall at which the rate shows a slowing climb
+    constexpr double kStillClimbing = 2.5; // m/s: at least this (and a quarter of the best rate) then
+    constexpr double kThermalRate = 1.0;   // m/s: a slowing climb ends below this (or a quarter of the best rate)
     const int n = s.count();
     const double half = std::max(1.0, 1.6 * meanInterval(s));
     // Running sums over the samples lo..hi-1, taken relative to the launch to keep them well conditioned.
@@ -83,10 +88,19 @@ double estimateLaunchEnd(const PreparedSamples& s, int launch, int crossing)
     double best = 0;
     double previousRate = 0;
     double previousTime = s.t[std::size_t(launch)];
+    bool fell = false;    // the rate fell below half the best rate...
+    double knee = 0;      // ...at this time
+    bool slowing = false; // and the climb went on after it
+    // Where the rate crossed `level` between the previous sample and this one.
+    const auto crossingOf = [&](double level, double rate, double ti) {
+        const double drop = previousRate - rate;
+        const double f = drop > 0 ? std::clamp((previousRate - level) / drop, 0.0, 1.0) : 0.0;
+        return previousTime + f * (ti - previousTime);
+    };
     for (int i = launch; i < n; ++i) {
         const double ti = s.t[std::size_t(i)];
         if (ti - t0 > kLongestClimb)
-            return previousTime;
+            return fell ? knee : previousTime;
         while (hi < n && s.t[std::size_t(hi)] <= ti + half) {
             const double x = s.t[std::size_t(hi)] - t0;
             const double y = s.a[std::size_t(hi)] - a0;
@@ -101,16 +115,25 @@ double estimateLaunchEnd(const PreparedSamples& s, int launch, int crossing)
         }
         const double spread = n1 * stt - st * st;
         const double rate = spread > 1e-12 ? (n1 * sta - st * sa) / spread : 0.0;
-        if (i > crossing && rate < 0.5 * best) {
-            const double drop = previousRate - rate;
-            const double f = drop > 0 ? std::clamp((previousRate - 0.5 * best) / drop, 0.0, 1.0) : 0.0;
-            return previousTime + f * (ti - previousTime);
+        if (!fell) {
+            if (i > crossing && rate < 0.5 * best) {
+                fell = true;
+                knee = crossingOf(0.5 * best, rate, ti);
+            } else {
+                best = std::max(best, rate);
+            }
+        } else if (!slowing && ti >= knee + kConfirm) {
+            if (rate < std::max(0.25 * best, kStillClimbing))
+                return knee;
+            slowing = true;
         }
-        best = std::max(best, rate);
+        const double thermal = std::min(0.25 * best, kThermalRate);
+        if (slowing && rate < thermal)
+            return crossingOf(thermal, rate, ti);
         previousRate = rate;
         previousTime = ti;
     }
-    return previousTime;
+    return fell ? knee : previousTime;
 }
 
 // The first sample from `from` on at which the model is at rest, or -1. A run of samples within kRestBand is rest
@@ -123,34 +146,31 @@ int findLanding(const PreparedSamples& s, int from, double ground)
     const double* a = s.a.data();
     const double* t = s.t.data();
     int start = from;
+    double startTime = t[from];
     double low = a[from];
     double high = a[from];
     int restEnd = -1; // one past the last sample of the qualifying run
-    for (int i = from + 1; i <= n; ++i) {
-        if (i < n) {
-            const double v = a[i];
-            const double lo = v < low ? v : low;
-            const double hi = v > high ? v : high;
-            if (hi - lo <= kRestBand) {
-                low = lo;
-                high = hi;
-                const double span = t[i] - t[start];
-                const int samples = i - start + 1;
-                if ((span >= kRestElsewhere && samples >= kRestElsewhereSamples)
-                    || (span >= kRestNearGround && samples >= kRestNearGroundSamples
-                        && std::abs(0.5 * (low + high) - ground) <= kNearGround)) {
-                    restEnd = i + 1;
-                    break;
-                }
-                continue;
-            }
-            start = i;
-            low = high = v;
+    for (int i = from + 1; i < n; ++i) {
+        // The run grows while its samples stay within the band and restarts at a sample that leaves it. Written
+        // as selects, not branches: on a noisy recording the band test is a coin toss at every sample.
+        const double v = a[i];
+        const bool inBand = v >= high - kRestBand && v <= low + kRestBand;
+        low = inBand ? std::min(v, low) : v;
+        high = inBand ? std::max(v, high) : v;
+        start = inBand ? start : i;
+        startTime = inBand ? startTime : t[i];
+        const double span = t[i] - startTime;
+        if (span < kRestNearGround)
             continue;
+        const int samples = i - start + 1;
+        if ((span >= kRestElsewhere && samples >= kRestElsewhereSamples)
+            || (samples >= kRestNearGroundSamples && std::abs(0.5 * (low + high) - ground) <= kNearGround)) {
+            restEnd = i + 1;
+            break;
         }
-        if (t[n - 1] - t[start] >= kRestAtEnd)
-            restEnd = n;
     }
+    if (restEnd < 0 && t[n - 1] - t[start] >= kRestAtEnd)
+        restEnd = n;
     if (restEnd < 0)
         return -1;
     // The run may begin with the last metres of the descent: start where the resting level is reached.

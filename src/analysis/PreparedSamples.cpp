@@ -2,41 +2,76 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace vimo::analysis {
 namespace {
+
+// A sample further than this from both neighbours, on the same side, is a bad reading...
+constexpr double kOutlier = 3.0;
+// ...unless its neighbours are more than a second away, and it lies no further than an aircraft can climb or sink
+// in the time beyond that second: fixes far apart (a logger recording every half minute) differ for real.
+constexpr double kFastest = 30.0; // m/s
 
 double median3(double x, double y, double z)
 {
     return std::max(std::min(x, y), std::min(std::max(x, y), z));
 }
 
-} // namespace
-
-PreparedSamples prepareSamples(const double* times, const double* altitudes, std::size_t n,
-                               const SampleTransform& tr)
+// Copies a[0..n) to out[0..n) with each single outlier replaced by the median of it and its neighbours; out may be
+// a itself. Each sample is judged against its neighbours as they were read, not as already mended, so the order of
+// the mends does not matter. Samples within a few metres are kept, so that a real peak between two samples is not
+// cut, nor are peaks between neighbours far apart in time. Returns whether the altitudes are all finite and the times t[0..n) never decrease and are all finite (a NaN
+// fails every comparison; a finite first and last time bound every time between): when not, the copy is unusable.
+// No branches in the loop: noisy recordings would mispredict one at almost every sample.
+bool copyMended(const double* t, const double* a, double* out, std::size_t n)
 {
-    // A sample far from both neighbours, on the same side, is a bad reading: it takes their median. Samples
-    // within a few metres are kept, so that a real peak between two samples is not cut. One pass: each sample is
-    // judged when its right neighbour has been read.
-    constexpr double kOutlier = 3.0;
+    if (n == 0)
+        return true;
+    std::int64_t ok = std::int64_t(t[0] - t[0] == 0.0) & std::int64_t(t[n - 1] - t[n - 1] == 0.0)
+                      & std::int64_t(a[0] - a[0] == 0.0);
+    double before = a[0];
+    double middle = n > 1 ? a[1] : a[0];
+    out[0] = before;
+    for (std::size_t i = 2; i < n; ++i) {
+        const double after = a[i];
+        ok &= std::int64_t(t[i - 1] >= t[i - 2]) & std::int64_t(middle - middle == 0.0);
+        // The median differs from the middle sample only when that sample lies beyond both neighbours, on the
+        // same side.
+        const double m = median3(before, middle, after);
+        const double gap = std::min(t[i - 1] - t[i - 2], t[i] - t[i - 1]);
+        const double limit = kOutlier + kFastest * std::max(gap - 1.0, 0.0);
+        out[i - 1] = std::abs(middle - m) > limit ? m : middle;
+        before = middle;
+        middle = after;
+    }
+    if (n > 1) {
+        ok &= std::int64_t(t[n - 1] >= t[n - 2]) & std::int64_t(middle - middle == 0.0);
+        out[n - 1] = middle;
+    }
+    return ok != 0;
+}
+
+// The general preparation, for samples with times that go back or values that are not finite: a time that is not
+// finite or goes back repeats the latest one, an altitude that is not finite repeats the previous one.
+PreparedSamples prepareAnyway(const double* times, const double* altitudes, std::size_t n, const SampleTransform& tr)
+{
     PreparedSamples s;
-    s.t.resize(n);
-    s.a.resize(n);
-    double* outT = s.t.data();
-    double* outA = s.a.data();
+    s.ownTimes = std::make_unique_for_overwrite<double[]>(n);
+    s.ownAltitudes = std::make_unique_for_overwrite<double[]>(n);
+    double* outT = s.ownTimes.get();
+    double* outA = s.ownAltitudes.get();
     const double altitudeScale = tr.altitudeScale * tr.metresPerUnit;
     const double altitudeOffset = tr.altitudeOffset * tr.metresPerUnit;
     double lastTime = 0;
-    double before = 0; // the raw altitudes of samples i-2 and i-1
-    double middle = 0;
     for (std::size_t i = 0; i < n; ++i) {
         double t = times[i] * tr.timeScale + tr.timeOffset;
         double a = altitudes[i] * altitudeScale + altitudeOffset;
         if (!std::isfinite(t))
             t = lastTime;
         if (!std::isfinite(a))
-            a = i > 0 ? middle : 0.0;
+            a = i > 0 ? outA[i - 1] : 0.0;
         if (i > 0 && t < lastTime) {
             ++s.backwardSteps;
             t = lastTime;
@@ -44,15 +79,47 @@ PreparedSamples prepareSamples(const double* times, const double* altitudes, std
         lastTime = t;
         outT[i] = t;
         outA[i] = a;
-        // Only a sample more than kOutlier from both neighbours can be one (cheap test first).
-        if (i >= 2 && std::abs(middle - before) > kOutlier && std::abs(middle - a) > kOutlier) {
-            const double m = median3(before, middle, a);
-            if (std::abs(middle - m) > kOutlier)
-                outA[i - 1] = m;
-        }
-        before = middle;
-        middle = a;
     }
+    copyMended(outT, outA, outA, n);
+    s.t = SampleArray(outT, n);
+    s.a = SampleArray(outA, n);
+    return s;
+}
+
+// x * scale + offset for each of in[0..n), into a fresh array.
+std::unique_ptr<double[]> transformed(const double* in, std::size_t n, double scale, double offset)
+{
+    auto out = std::make_unique_for_overwrite<double[]>(n);
+    double* o = out.get();
+    for (std::size_t i = 0; i < n; ++i)
+        o[i] = in[i] * scale + offset;
+    return out;
+}
+
+} // namespace
+
+PreparedSamples prepareSamples(const double* times, const double* altitudes, std::size_t n,
+                               const SampleTransform& tr)
+{
+    const double altitudeScale = tr.altitudeScale * tr.metresPerUnit;
+    const double altitudeOffset = tr.altitudeOffset * tr.metresPerUnit;
+    PreparedSamples s;
+    const double* t = times;
+    if (tr.timeScale != 1.0 || tr.timeOffset != 0.0) {
+        s.ownTimes = transformed(times, n, tr.timeScale, tr.timeOffset);
+        t = s.ownTimes.get();
+    }
+    const double* a = altitudes;
+    if (altitudeScale != 1.0 || altitudeOffset != 0.0) {
+        s.ownAltitudes = transformed(altitudes, n, altitudeScale, altitudeOffset);
+        a = s.ownAltitudes.get();
+    } else {
+        s.ownAltitudes = std::make_unique_for_overwrite<double[]>(n);
+    }
+    if (!copyMended(t, a, s.ownAltitudes.get(), n))
+        return prepareAnyway(times, altitudes, n, tr);
+    s.t = SampleArray(t, n);
+    s.a = SampleArray(s.ownAltitudes.get(), n);
     return s;
 }
 

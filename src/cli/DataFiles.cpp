@@ -1,6 +1,7 @@
 #include "cli/DataFiles.h"
 
 #include "data/DataFile.h"
+#include "data/Plot.h"
 
 #include <QTextStream>
 
@@ -19,6 +20,20 @@ bool loadDataFileReporting(const char* command, const QString& file, Plot& plot,
         err << "vimo-cli " << command << ": warning: " << file << ": " << warning << '\n';
     if (added)
         *added = sets;
+    return true;
+}
+
+bool loadDataFilesReporting(const char* command, const QStringList& files, Plot& plot, QTextStream& err,
+                            const std::function<void(const QString& file, int first, int count)>& loaded)
+{
+    for (const QString& file : files) {
+        const int first = plot.signals.size();
+        int added = 0;
+        if (!loadDataFileReporting(command, file, plot, err, &added))
+            return false;
+        if (loaded)
+            loaded(file, first, added);
+    }
     return true;
 }
 

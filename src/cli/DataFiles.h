@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QTextStream;
 
@@ -16,5 +19,11 @@ namespace vimo::cli {
 // command in the messages ("stats"). `added`, when given, receives how many data sets the file added.
 bool loadDataFileReporting(const char* command, const QString& file, Plot& plot, QTextStream& err,
                            int* added = nullptr);
+
+// Loads the files in order into the plot, each as loadDataFileReporting does, and calls `loaded` (when set) after
+// each file with its name and the plot indices first..first+count-1 of the data sets it added. Stops at the first
+// file that cannot be read and returns false.
+bool loadDataFilesReporting(const char* command, const QStringList& files, Plot& plot, QTextStream& err,
+                            const std::function<void(const QString& file, int first, int count)>& loaded = {});
 
 } // namespace vimo::cli

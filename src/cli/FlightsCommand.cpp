@@ -3,8 +3,8 @@
 #include "analysis/FlightAnalysis.h"
 #include "analysis/FlightText.h"
 #include "cli/Cli.h"
+#include "cli/DataFiles.h"
 #include "data/CFormat.h"
-#include "data/DataFile.h"
 #include "data/Plot.h"
 
 #include <QCommandLineParser>
@@ -197,18 +197,14 @@ int flightsCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
 
     Plot plot; // no start-up data set: only what the files hold
     std::vector<SetReport> sets;
-    for (const QString& file : files) {
-        QString reason;
-        const int before = plot.signals.size();
-        if (datafile::loadDataFile(file, plot, &reason) < 0) {
-            err << kName << unableToOpenMessage(file) << " (" << reason << ")\n";
-            return kFailed;
-        }
-        for (int k = before; k < plot.signals.size(); ++k) {
+    const auto each = [&](const QString& file, int first, int count) {
+        for (int k = first; k < first + count; ++k) {
             const DataSet& set = plot.signals.at(k);
             sets.push_back({file, set.name(), analyseFlights(set.altitude, set.altitudeLabel, options)});
         }
-    }
+    };
+    if (!loadDataFilesReporting("flights", files, plot, err, each))
+        return kFailed;
     if (parser.isSet(json))
         printJson(sets, out, err);
     else

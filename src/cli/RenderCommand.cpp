@@ -34,10 +34,8 @@ bool loadFiles(const QStringList& files, Plot& plot, QTextStream& err)
 {
     const double unset = std::numeric_limits<double>::quiet_NaN();
     plot.setRange({unset, unset, unset, unset});
-    for (const QString& file : files) {
-        if (!loadDataFileReporting("render", file, plot, err))
-            return false;
-    }
+    if (!loadDataFilesReporting("render", files, plot, err))
+        return false;
     const PlotRange defaults;
     if (std::isnan(plot.xMin) || std::isnan(plot.xMax)) {
         autoScaleTime(plot);

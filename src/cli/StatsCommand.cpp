@@ -137,16 +137,14 @@ int statsCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
 
     Plot plot; // no start-up data set: only what the files hold
     std::vector<Summary> summaries;
-    for (const QString& file : files) {
-        const int before = plot.signals.size();
-        int added = 0;
-        if (!loadDataFileReporting("stats", file, plot, err, &added))
-            return kFailed;
-        if (added == 0)
+    const auto each = [&](const QString& file, int first, int count) {
+        if (count == 0)
             err << "vimo-cli stats: " << file << ": the file holds no data sets\n";
-        for (int k = before; k < plot.signals.size(); ++k)
+        for (int k = first; k < first + count; ++k)
             summaries.push_back(summarize(file, plot.signals.at(k)));
-    }
+    };
+    if (!loadDataFilesReporting("stats", files, plot, err, each))
+        return kFailed;
 
     if (parser.isSet(json))
         printJson(summaries, out);

@@ -1,6 +1,7 @@
 #include "FlightScenarios.h"
 #include "data/Signal.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -137,4 +138,31 @@ TEST(BadInput, aSignalShownBackwardsIsNamedAsTimesGoingBackwards)
     const FlightReport report = analyseFlights(signal, QStringLiteral("Altitude (meters)"));
     EXPECT_TRUE(notesMention(report, "backwards"));
     EXPECT_TRUE(report.flights.empty());
+}
+
+// A clean recording is read in place, one that needs repairs is copied first, and a shifted one goes through the
+// display transform: a spike must be mended alike on every one of these ways in.
+TEST(BadInput, aSpikeIsMendedAlikeWhetherTheSamplesAreReadInPlaceRepairedOrShifted)
+{
+    SyntheticRecording r = oneFlight();
+    const double clean = analyse(r).flights.at(0).maxAltitude;
+    const auto top = std::max_element(r.altitudes.begin(), r.altitudes.end());
+    *top += 300;
+
+    const FlightReport inPlace = analyse(r);
+    SyntheticRecording repaired = r;
+    repaired.altitudes[20] = std::numeric_limits<double>::quiet_NaN();
+    const FlightReport copied = analyse(repaired);
+    Signal signal(true);
+    for (std::size_t i = 0; i < r.times.size(); ++i)
+        signal.series.append(r.times[i], r.altitudes[i]);
+    signal.timeOffset = 1000;
+    signal.altitudeOffset = -50;
+    const FlightReport shifted = analyseFlights(signal, QStringLiteral("Altitude (meters)"));
+
+    for (const FlightReport* report : {&inPlace, &copied, &shifted}) {
+        ASSERT_EQ(report->flights.size(), 1u);
+        EXPECT_NEAR(report->flights[0].maxAltitude, clean, 1.0);
+    }
+    EXPECT_NEAR(shifted.flights[0].launch, inPlace.flights[0].launch + 1000, 1e-9);
 }

@@ -104,3 +104,24 @@ TEST(FlightMeasures, timesAndHeightsAreThoseOnThePlotAfterTheSignalsCorrections)
     EXPECT_NEAR(report.flights[0].groundAltitude, 60, 0.5);
     EXPECT_NEAR(report.flights[0].maxAltitude, r.flights[0].maxAltitude, 1.0);
 }
+
+// A climb whose rate falls off steadily (a weak motor or a tow into calm air) runs on long after its rate first
+// halves: the launch end is where it levels off, and the start height is that of the top of the climb.
+TEST(FlightMeasures, aClimbThatSlowsSteadilyEndsWhereItLevelsOffNotAtItsFirstSlowdown)
+{
+    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+        FlightPathBuilder path(50);
+        path.stay(20).motorLaunch(11, 6);
+        for (const double rate : {8.0, 6.0, 4.5, 3.5, 2.5, 1.8, 1.2})
+            path.glide(-rate, 3); // rising: a negative sink
+        const double levelOff = path.time();
+        const double top = path.altitude() - 50;
+        path.glide(0.6, 120).landAt(50, 0.8).stay(60);
+        const FlightReport report = analyse(path.sample(0.5, 0.3, seed));
+        ASSERT_EQ(report.flights.size(), 1u) << "seed " << seed;
+        const Flight& f = report.flights[0];
+        ASSERT_TRUE(f.launchEnd && f.startHeight) << "seed " << seed;
+        EXPECT_NEAR(*f.launchEnd, levelOff, 3.0) << "seed " << seed;
+        EXPECT_NEAR(*f.startHeight, top, 1.5) << "seed " << seed;
+    }
+}

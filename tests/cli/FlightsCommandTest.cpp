@@ -53,8 +53,8 @@ TEST(FlightsCommand, textGivesABlockPerDataSetAndALinePerFlight)
     EXPECT_EQ(r.out, QStringLiteral("file: ") + kExample
                          + QStringLiteral("\ndata set: Evening Thermal\n"
                                           "unit: meters\n"
-                                          "flight 1: launch 4.0 s, launch end 11.1 s (estimated), landing 639.0 s, "
-                                          "duration 10:35, ground 0.0 m, start height 176.2 m (176.2 m), penalty 88, "
+                                          "flight 1: launch 4.0 s, launch end 30.9 s (estimated), landing 639.0 s, "
+                                          "duration 10:35, ground 0.0 m, start height 204.9 m (204.9 m), penalty 115, "
                                           "highest 260.9 m at 300.0 s, climbs 1\n"));
 }
 
