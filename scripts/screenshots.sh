@@ -25,7 +25,8 @@ shot() { # name [window title]: the main window, or the window with that title
 }
 tab() { # the page tabs, left to right
   case $1 in
-    connect) click 78 19 ;; configure) click 192 19 ;; data) click 290 19 ;; about) click 377 19 ;;
+    connect) click 78 19 ;; configure) click 192 19 ;; data) click 290 19 ;; logbook) click 370 19 ;;
+    about) click 440 19 ;;
   esac
 }
 
@@ -53,6 +54,9 @@ shot configure
 
 tab data
 shot recorded-data
+
+tab logbook
+shot logbook
 
 # Ctrl with a mouse button on the program icon opens the module setup dialog.
 tab about

@@ -6,6 +6,7 @@
 #include "app/pages/ConnectPage.h"
 #include "app/pages/DataPage.h"
 #include "app/pages/LogPage.h"
+#include "app/pages/LogbookPage.h"
 #include "app/controllers/ConfigController.h"
 #include "app/controllers/ConnectionController.h"
 #include "app/controllers/FirmwareController.h"
@@ -13,6 +14,8 @@
 #include "app/controllers/DataFileActions.h"
 #include "app/controllers/OutputActions.h"
 #include "app/dialogs/Prompts.h"
+#include "logbook/ArchiveFolder.h"
+#include "logbook/Logbook.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -60,10 +63,12 @@ QSettings settingsStore()
 
 MainWindow::MainWindow(Prompts* prompts, QWidget* parent, const Timing& timing)
     : QMainWindow(parent),
+      m_logbook(std::make_unique<Logbook>(archiveFolder())),
       PageControl(new QTabWidget(this)),
       connectPage(new ConnectPage(PageControl)),
       configurePage(new ConfigurePage(PageControl)),
       dataPage(new DataPage(m_plot, m_printSettings, PageControl)),
+      logbookPage(new LogbookPage(*m_logbook, PageControl)),
       logPage(new LogPage(PageControl)),
       aboutPage(new AboutPage(PageControl)),
       SimulateChk(new QCheckBox(QStringLiteral("Simulate Target"), this)),
@@ -83,6 +88,7 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent, const Timing& timing)
     PageControl->addTab(connectPage, QStringLiteral("Connect / Download"));
     PageControl->addTab(configurePage, QStringLiteral("Configure"));
     PageControl->addTab(dataPage, QStringLiteral("Recorded Data"));
+    PageControl->addTab(logbookPage, QStringLiteral("Logbook"));
     PageControl->addTab(logPage, QStringLiteral("Log Data"));
     PageControl->addTab(aboutPage, QStringLiteral("About"));
     PageControl->setTabVisible(PageControl->indexOf(logPage), false);
@@ -105,7 +111,8 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent, const Timing& timing)
     setCentralWidget(central);
     buildStatusBar();
 
-    m_connection = new ConnectionController(*m_module, *connectPage, *configurePage, *dataPage, *logPage, this);
+    m_connection =
+        new ConnectionController(*m_module, *connectPage, *configurePage, *dataPage, *logPage, *m_logbook, this);
     m_config = new ConfigController(*m_module, *configurePage, this);
     m_firmware = new FirmwareController(*m_module, *m_connection, *configurePage, m_prompts, this);
     connect(SimulateChk, &QCheckBox::toggled, m_connection, &ConnectionController::setSimulate);
@@ -127,6 +134,16 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent, const Timing& timing)
     connect(CloseBtn, &QPushButton::clicked, this, &QWidget::close);
     connect(PageControl, &QTabWidget::currentChanged, this, &MainWindow::clearReadouts);
     connect(&dataPage->files(), &DataFileActions::fileUsed, this, &MainWindow::rememberFile);
+    // The Logbook lists a downloaded flight as soon as it is archived, and opens flights as Load does.
+    connect(m_connection, &ConnectionController::flightArchived, logbookPage, &LogbookPage::reload);
+    connect(logbookPage, &LogbookPage::openRequested, this, &MainWindow::openArchivedFlights);
+    // On the Logbook page Ctrl+Z takes back a delete there: the plot's Undo steps aside, or the key would be
+    // ambiguous and do nothing at all.
+    connect(PageControl, &QTabWidget::currentChanged, this, [this] {
+        dataPage->commands().undo->setShortcutContext(PageControl->currentWidget() == logbookPage
+                                                          ? Qt::WidgetWithChildrenShortcut
+                                                          : Qt::WindowShortcut);
+    });
     connect(dataPage, &DataPage::readout, this, [this](const QString& xy, const QString& roc) {
         XYDisp->setText(xy);
         ROCDisp->setText(roc);
@@ -372,6 +389,8 @@ void MainWindow::buildMenus()
     m_viewMenu->addSeparator();
     m_viewMenu->addActions({data.scale, data.plotProperties});
 
+    buildLogbookMenu();
+
     m_moduleMenu = menuBar()->addMenu(QStringLiteral("&Module"));
     m_moduleMenu->setObjectName(QStringLiteral("ModuleMenu"));
     ConnectionController* c = m_connection;
@@ -414,8 +433,36 @@ void MainWindow::buildMenus()
     about->setShortcut(QKeySequence::HelpContents);
     about->setToolTip(QStringLiteral("Show the version and the links"));
 
-    for (QMenu* menu : {m_fileMenu, m_editMenu, m_viewMenu, m_moduleMenu, m_helpMenu})
+    for (QMenu* menu : {m_fileMenu, m_editMenu, m_viewMenu, m_logbookMenu, m_moduleMenu, m_helpMenu})
         menu->setToolTipsVisible(true);
+}
+
+// The Logbook page's own commands, and one to bring the page forward. A command that changes the archive brings the
+// page forward too, so that the user sees which flights it acted on.
+void MainWindow::buildLogbookMenu()
+{
+    m_logbookMenu = menuBar()->addMenu(QStringLiteral("&Logbook"));
+    m_logbookMenu->setObjectName(QStringLiteral("LogbookMenu"));
+    QAction* show = m_logbookMenu->addAction(QStringLiteral("Show &Logbook"), this,
+                                             [this] { PageControl->setCurrentWidget(logbookPage); });
+    show->setObjectName(QStringLiteral("ShowLogbookAction"));
+    show->setShortcut(QKeySequence(QStringLiteral("Ctrl+B")));
+    show->setToolTip(QStringLiteral("Show every flight kept in the archive"));
+    m_logbookMenu->addSeparator();
+    for (QAction* action : logbookPage->actions()) {
+        m_logbookMenu->addAction(action);
+        if (action != logbookPage->openAction())
+            connect(action, &QAction::triggered, this, [this] { PageControl->setCurrentWidget(logbookPage); });
+    }
+}
+
+// Adds archived flights to the plot through Load's own path, so its warnings and limits hold, and shows them.
+void MainWindow::openArchivedFlights(const QStringList& files)
+{
+    if (dataPage->exchangeRunning())
+        return;
+    if (dataPage->files().loadFiles(files) > 0)
+        PageControl->setCurrentWidget(dataPage);
 }
 
 template <class Controller>

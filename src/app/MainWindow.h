@@ -25,15 +25,18 @@ class ConfigurePage;
 class ConnectPage;
 class DataPage;
 class LogPage;
+class Logbook;
+class LogbookPage;
 class ConfigController;
 class ConnectionController;
 class FirmwareController;
 class ModuleController;
 class Prompts;
 
-// The main window: the menu bar, five pages ("Log Data" hidden), the Close button and the status bar. It owns the
-// plot record and the stored print settings, runs the start-up sequence at its first show and remembers the
-// user's choices between runs. Every command is a QAction in the menus: File, Edit, View, Module, Help.
+// The main window: the menu bar, six pages ("Log Data" hidden), the Close button and the status bar. It owns the
+// plot record, the stored print settings and the logbook of archived flights, runs the start-up sequence at its
+// first show and remembers the user's choices between runs. Every command is a QAction in the menus: File, Edit,
+// View, Logbook, Module, Help.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -49,12 +52,15 @@ public:
 private:
     Plot m_plot;
     PrintSettings m_printSettings;
+    // The archive of downloaded flights, shared by the download and the Logbook page.
+    std::unique_ptr<Logbook> m_logbook;
 
 public:
     QTabWidget* PageControl;
     ConnectPage* connectPage;
     ConfigurePage* configurePage;
     DataPage* dataPage;
+    LogbookPage* logbookPage;
     LogPage* logPage;
     AboutPage* aboutPage;
 
@@ -78,6 +84,7 @@ public:
     QMenu* fileMenu() const { return m_fileMenu; }
     QMenu* editMenu() const { return m_editMenu; }
     QMenu* viewMenu() const { return m_viewMenu; }
+    QMenu* logbookMenu() const { return m_logbookMenu; }
     QMenu* moduleMenu() const { return m_moduleMenu; }
     QMenu* helpMenu() const { return m_helpMenu; }
 
@@ -89,6 +96,7 @@ public:
     ConnectionController& connection() const { return *m_connection; }
     ConfigController& configuration() const { return *m_config; }
     FirmwareController& firmware() const { return *m_firmware; }
+    Logbook& logbook() const { return *m_logbook; }
 
     // The index into the speed table that Connect uses.
     int speedIndex() const;
@@ -106,6 +114,8 @@ protected:
 private:
     void buildStatusBar();
     void buildMenus();
+    void buildLogbookMenu();
+    void openArchivedFlights(const QStringList& files);
     void connectModuleStatus();
     template <class Controller>
     QAction* moduleCommand(const char* name, const QString& text, const QString& shortcut, const QString& tip,
@@ -134,6 +144,7 @@ private:
     QMenu* m_recentMenu = nullptr;
     QMenu* m_editMenu = nullptr;
     QMenu* m_viewMenu = nullptr;
+    QMenu* m_logbookMenu = nullptr;
     QMenu* m_moduleMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QAction* m_legendInOutput = nullptr;

@@ -1,11 +1,24 @@
 #include "logbook/FlightMeasures.h"
 
+#include "analysis/FlightAnalysis.h"
+#include "data/Signal.h"
+
 namespace vimo {
 
-FlightMeasures measureFlight(const DataSet&)
+FlightMeasures measureFlight(const DataSet& set, const QString& yLabel)
 {
-    // No flight analysis yet: the measures stay unknown and their columns empty.
-    return {};
+    // The logbook row stands for the file's first flight: a file with several flights (a whole session) is listed
+    // by where it began. A recording without a flight leaves every measure unknown.
+    const FlightReport report = analyseFlights(set.altitude, yLabel);
+    if (report.flights.empty())
+        return {};
+    const Flight& first = report.flights.front();
+    FlightMeasures m;
+    m.launch = first.launch;
+    m.duration = first.duration;
+    m.startHeight = first.startHeight;
+    m.highestAltitude = first.maxAltitude;
+    return m;
 }
 
 } // namespace vimo

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <QString>
 #include <optional>
 
 namespace vimo {
 
 struct DataSet;
 
-// The measures of a flight that the logbook shows beside the file's own figures. Each is unknown (empty) until the
-// flight analysis can tell it.
+// The measures of a file's first flight that the logbook shows beside the file's own figures, in the unit of the
+// altitude label; heights are above the ground level of the launch. Each is unknown (empty) when the flight
+// analysis cannot tell it.
 struct FlightMeasures {
     std::optional<double> launch;          // time of the launch, seconds
     std::optional<double> duration;        // seconds from launch to landing
@@ -18,7 +20,7 @@ struct FlightMeasures {
 };
 
 // The one place where a flight's measures are worked out for the logbook. Everything that fills the index goes
-// through here, so the flight analysis is plugged in at this point alone.
-FlightMeasures measureFlight(const DataSet& set);
+// through here, so the flight analysis is plugged in at this point alone. `yLabel` names the altitude unit.
+FlightMeasures measureFlight(const DataSet& set, const QString& yLabel);
 
 } // namespace vimo

@@ -38,7 +38,7 @@ FlightRecord describeFlight(const DataSet& set, const QString& yLabel, const Dow
     while (!notes.isEmpty() && notes.last().isEmpty())
         notes.removeLast();
     r.notes = notes.join(QLatin1Char('\n'));
-    r.measures = measureFlight(set);
+    r.measures = measureFlight(set, yLabel);
     return r;
 }
 

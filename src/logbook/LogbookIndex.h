@@ -15,7 +15,7 @@ namespace vimo {
 // memory for this run. WAL mode and a busy time-out let two programs use it at once.
 class LogbookIndex {
 public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
     static constexpr int kBusyTimeoutMs = 10000;
     static constexpr const char* kFileName = "logbook.sqlite";
 

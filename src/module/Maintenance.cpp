@@ -24,7 +24,16 @@ void sendAndReread(ModuleSession& session, char command, int settleMs)
 
 bool eraseData(ModuleSession& session)
 {
-    if (!session.requireConnection(false) || !confirmed(session, kEraseQuestion))
+    return eraseDataAfter(session, QString());
+}
+
+bool eraseDataAfter(ModuleSession& session, const QString& before)
+{
+    if (!session.requireConnection(false))
+        return false;
+    const QString question = before.isEmpty() ? QString::fromLatin1(kEraseQuestion)
+                                               : before + QLatin1String("\n\n") + QLatin1String(kEraseQuestion);
+    if (!session.reporter.confirm(QString::fromLatin1(kConfirmCaption), question))
         return false;
     ExchangeScope scope(session);
     session.sendCommand(protocol::kErase);

@@ -16,6 +16,9 @@ inline constexpr const char* kResetDefaultsQuestion =
 // "Erase Data": asks, then sends "x". True when the command was sent (the data set box is then emptied; the
 // set count stays).
 bool eraseData(ModuleSession& session);
+// The same with `before` (when not empty) put in its own paragraph above the question, to say what the erase would
+// lose.
+bool eraseDataAfter(ModuleSession& session, const QString& before);
 
 // "Reset Defaults": asks, sends "*" and reads the configuration again after 200 ms. True when sent.
 bool resetDefaults(ModuleSession& session);

@@ -143,16 +143,12 @@ TEST_F(ConnectDownload, downloadData_oneSet_becomesADataSetOfThePlot)
 
 TEST_F(ConnectDownload, downloadData_archivesTheSetAsTheActiveDataSetFile)
 {
-    QTemporaryDir archive;
-    const QByteArray saved = qgetenv("VIMO_ARCHIVE");
-    qputenv("VIMO_ARCHIVE", archive.filePath("flights").toUtf8());
     connectAndListSets();
     page().SetList->setCurrentIndex(1);
     click(page().DLDataBtn);
     ASSERT_TRUE(waitIdle());
-    qputenv("VIMO_ARCHIVE", saved);
     ASSERT_EQ(dataSets(), 2);
-    Logbook logbook(archive.filePath("flights"));
+    Logbook logbook(archivePath());
     const std::vector<FlightRecord> flights = logbook.index().flights();
     ASSERT_EQ(flights.size(), 1u);
     EXPECT_EQ(flights[0].set, 2);
@@ -164,13 +160,13 @@ TEST_F(ConnectDownload, downloadData_archiveThatCannotBeWritten_stillPlotsTheSet
 {
     QTemporaryDir dir;
     writeFile(dir.filePath("plain"), "x");
-    const QByteArray saved = qgetenv("VIMO_ARCHIVE");
+    window.reset(); // the window opens its archive when it is made
     qputenv("VIMO_ARCHIVE", dir.filePath("plain/flights").toUtf8());
+    startWindow();
     connectAndListSets();
     page().SetList->setCurrentIndex(0);
     click(page().DLDataBtn);
     ASSERT_TRUE(waitIdle());
-    qputenv("VIMO_ARCHIVE", saved);
     EXPECT_EQ(dataSets(), 2);
     EXPECT_TRUE(memo().filter(QStringLiteral("Set 1 was NOT archived in")).size() == 1) << memo().join('\n').toStdString();
 }
@@ -203,8 +199,9 @@ TEST_F(ConnectDownload, eraseData_no_sendsNothing_yes_sendsXAndEmptiesTheSetBox)
     ASSERT_EQ(prompts.shown.size(), 1);
     EXPECT_EQ(prompts.shown[0].kind, QStringLiteral("yesNo"));
     EXPECT_EQ(prompts.shown[0].caption, QStringLiteral("Reset Config Defaults"));
-    EXPECT_EQ(prompts.shown[0].text,
-              QStringLiteral("This will erase all altitude data in the device.  Are you sure?"));
+    EXPECT_TRUE(prompts.shown[0].text.endsWith(
+        QStringLiteral("\n\nThis will erase all altitude data in the device.  Are you sure?")))
+        << prompts.shown[0].text.toStdString();
     EXPECT_TRUE(sim->received().isEmpty());
     EXPECT_EQ(page().SetList->count(), 4);
 

@@ -9,6 +9,7 @@
 #include "app/controllers/ModuleController.h"
 #include "app/pages/DataPage.h"
 #include "data/Plot.h"
+#include "logbook/Logbook.h"
 #include "plot/PrintSettings.h"
 
 #include <QTemporaryDir>
@@ -26,7 +27,9 @@ struct Controllers : ::testing::Test {
     Plot plot;
     PrintSettings print;
     DataPage dataPage{plot, print};
-    ConnectionController connection{module, connectPage, configurePage, dataPage, logPage};
+    QTemporaryDir archive;
+    Logbook logbook{archive.path()};
+    ConnectionController connection{module, connectPage, configurePage, dataPage, logPage, logbook};
     ConfigController config{module, configurePage, &parent};
     FirmwareController firmware{module, connection, configurePage, prompts, &parent};
 

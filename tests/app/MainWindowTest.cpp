@@ -50,20 +50,21 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(MainWindowTest, start_showsAboutFirst_withFivePagesAndLogDataHidden)
+TEST_F(MainWindowTest, start_showsAboutFirst_withSixPagesAndLogDataHidden)
 {
     MainWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
     QTabWidget* pages = window.PageControl;
-    ASSERT_EQ(pages->count(), 5);
+    ASSERT_EQ(pages->count(), 6);
     EXPECT_EQ(pages->tabText(0), QStringLiteral("Connect / Download"));
     EXPECT_EQ(pages->tabText(1), QStringLiteral("Configure"));
     EXPECT_EQ(pages->tabText(2), QStringLiteral("Recorded Data"));
-    EXPECT_EQ(pages->tabText(3), QStringLiteral("Log Data"));
-    EXPECT_EQ(pages->tabText(4), QStringLiteral("About"));
-    EXPECT_FALSE(pages->isTabVisible(3));
+    EXPECT_EQ(pages->tabText(3), QStringLiteral("Logbook"));
+    EXPECT_EQ(pages->tabText(4), QStringLiteral("Log Data"));
+    EXPECT_EQ(pages->tabText(5), QStringLiteral("About"));
+    EXPECT_FALSE(pages->isTabVisible(4));
     EXPECT_EQ(pages->currentWidget(), window.aboutPage);
 
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Vimo"));

@@ -54,6 +54,9 @@ void WindowTest::SetUp()
     ASSERT_TRUE(m_settingsDir.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    ASSERT_TRUE(m_archiveDir.isValid());
+    m_savedArchive = qgetenv("VIMO_ARCHIVE");
+    qputenv("VIMO_ARCHIVE", m_archiveDir.path().toUtf8());
 }
 
 void WindowTest::TearDown()
@@ -62,6 +65,7 @@ void WindowTest::TearDown()
         waitIdle();
         window.reset();
     }
+    qputenv("VIMO_ARCHIVE", m_savedArchive);
 }
 
 void WindowTest::startWindow()

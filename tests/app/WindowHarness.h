@@ -73,11 +73,17 @@ protected:
 
     QStringList memo() const;
 
+    // The archive of this test's downloads: VIMO_ARCHIVE names it from SetUp() to TearDown(), so every window of
+    // the test keeps its flights there and sees no other test's.
+    QString archivePath() const { return m_archiveDir.path(); }
+
     ScriptedPrompts prompts;
     std::unique_ptr<MainWindow> window;
 
 private:
     QTemporaryDir m_settingsDir;
+    QTemporaryDir m_archiveDir;
+    QByteArray m_savedArchive;
 };
 
 } // namespace vimo::test

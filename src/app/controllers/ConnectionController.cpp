@@ -9,7 +9,7 @@
 #include "app/pages/LogPage.h"
 #include "data/Plot.h"
 #include "link/PortEntry.h"
-#include "logbook/ArchiveFolder.h"
+#include "logbook/ArchivedSets.h"
 #include "logbook/DownloadArchive.h"
 #include "logbook/Logbook.h"
 #include "module/Configuration.h"
@@ -17,6 +17,7 @@
 #include "module/DownloadInfo.h"
 #include "module/Maintenance.h"
 
+#include <QDir>
 #include <QPainter>
 #include <QTimer>
 #include <memory>
@@ -27,10 +28,10 @@ using Finish = ModuleController::Finish;
 
 ConnectionController::ConnectionController(ModuleController& module, ConnectPage& connectPage,
                                            ConfigurePage& configurePage, DataPage& dataPage, LogPage& logPage,
-                                           QObject* parent)
+                                           Logbook& logbook, QObject* parent)
     : QObject(parent), m_module(module), m_connectPage(connectPage), m_configurePage(configurePage),
       m_dataPage(dataPage), m_logPage(logPage), m_liveTimer(new QTimer(this)),
-      m_speedIndex(AppSettings::kDefaultSpeedIndex)
+      m_speedIndex(AppSettings::kDefaultSpeedIndex), m_logbook(logbook)
 {
     m_liveTimer->setObjectName(QStringLiteral("Timer1"));
     m_liveTimer->setInterval(LiveView::kTimerMs);
@@ -95,8 +96,15 @@ void ConnectionController::setBusy(bool busy)
     m_connectPage.setExchangeRunning(busy, m_downloading);
     m_configurePage.setEnabled(!busy);
     m_logPage.setStartEnabled(!busy);
-    if (!busy)
-        m_connectPage.setConnected(m_module.module().state.connected);
+    if (!busy) {
+        const bool connected = m_module.module().state.connected;
+        m_connectPage.setConnected(connected);
+        if (connected != m_wasConnected) {
+            m_wasConnected = connected;
+            m_setsCounted = false;
+            m_archivedWhileConnected.clear();
+        }
+    }
     m_dataPage.setExchangeRunning(busy);
 }
 
@@ -134,6 +142,7 @@ void ConnectionController::showDownloadInfo()
         return [this, info] {
             if (!info)
                 return;
+            m_setsCounted = m_module.module().state.connected;
             m_connectPage.setSets(info->setRows, info->selectedRow);
             m_configurePage.setFirmwareVersion(info->firmwareVersion);
             m_configurePage.showInterval(info->interval);
@@ -163,9 +172,13 @@ void ConnectionController::downloadDataSet()
                         Plot& plot = m_dataPage.plot();
                         const int k = addDownloadedSet(plot, *arrived);
                         const ArchiveOutcome archived =
-                            archiveDownloadedSet(logbook(), plot, k, *arrived, identity, downloaded);
-                        if (!archived.archived)
-                            m_connectPage.addMemoLine(notArchivedText(*arrived, logbook(), archived.reason));
+                            archiveDownloadedSet(m_logbook, plot, k, *arrived, identity, downloaded);
+                        if (archived.archived) {
+                            m_archivedWhileConnected.insert(QDir(m_logbook.root()).relativeFilePath(archived.path));
+                            Q_EMIT flightArchived();
+                        } else {
+                            m_connectPage.addMemoLine(notArchivedText(*arrived, m_logbook, archived.reason));
+                        }
                         m_dataPage.setSelectedSet(row); // names the next data set file
                         m_dataPage.repaintPlot();
                     },
@@ -181,20 +194,32 @@ void ConnectionController::downloadDataSet()
 
 ConnectionController::~ConnectionController() = default;
 
-Logbook& ConnectionController::logbook()
+// How many of the module's sets are safely archived, read from the index brought in line with the files first (a
+// file removed by hand is no longer safe).
+QString ConnectionController::archiveStateText()
 {
-    if (!m_logbook)
-        m_logbook = std::make_unique<Logbook>(archiveFolder());
-    return *m_logbook;
+    const ModuleState& state = m_module.module().state;
+    if (!state.connected)
+        return QString(); // the erase stops at "Not Connected" without asking
+    m_logbook.index().sync();
+    const ArchivedSets sets =
+        safelyArchivedSets(m_logbook.index().flights(), state.identity,
+                           m_setsCounted ? std::optional<int>(state.setCount) : std::nullopt, m_archivedWhileConnected);
+    return archivedSetsText(sets);
 }
 
 void ConnectionController::eraseModuleData()
 {
-    m_module.start([this](ModuleSession& s) -> Finish {
-        const bool erased = eraseData(s);
+    const QString archiveState = archiveStateText();
+    m_module.start([this, archiveState](ModuleSession& s) -> Finish {
+        const bool erased = eraseDataAfter(s, archiveState);
         return [this, erased] {
-            if (erased)
-                m_connectPage.clearSets(); // the set count stays until the next "Download Info"
+            if (!erased)
+                return;
+            m_connectPage.clearSets(); // the set count stays until the next "Download Info"
+            // What was archived is no longer on the module, and its sets must be counted again.
+            m_setsCounted = false;
+            m_archivedWhileConnected.clear();
         };
     });
 }

@@ -4,7 +4,8 @@
 #include "module/LiveView.h"
 
 #include <QObject>
-#include <memory>
+#include <QSet>
+#include <QString>
 
 class QTimer;
 
@@ -23,12 +24,12 @@ class ModuleController;
 class ConnectionController : public QObject {
     Q_OBJECT
 public:
+    // Every downloaded set goes to `logbook` first; the window shares it with its Logbook page.
     ConnectionController(ModuleController& module, ConnectPage& connectPage, ConfigurePage& configurePage,
-                         DataPage& dataPage, LogPage& logPage, QObject* parent = nullptr);
+                         DataPage& dataPage, LogPage& logPage, Logbook& logbook, QObject* parent = nullptr);
     ~ConnectionController() override;
 
-    // The archive every downloaded set goes to first (opened at the first download).
-    Logbook& logbook();
+    Logbook& logbook() { return m_logbook; }
 
     // Lists the serial ports in the port box (the first show does it once).
     void discoverPorts();
@@ -59,8 +60,13 @@ public:
     void toggleLiveView();
     void clearLiveView();
 
+Q_SIGNALS:
+    // A downloaded set was written into the archive and indexed.
+    void flightArchived();
+
 private:
     void setBusy(bool busy);
+    QString archiveStateText();
 
     ModuleController& m_module;
     ConnectPage& m_connectPage;
@@ -73,7 +79,12 @@ private:
     int m_speedIndex;
     bool m_simulate = false;
     bool m_downloading = false;
-    std::unique_ptr<Logbook> m_logbook;
+    Logbook& m_logbook;
+    // What the erase question tells: whether the module's sets were counted, and the files (relative to the
+    // archive) archived whole, while the module has been connected. Both start anew at each connection.
+    bool m_wasConnected = false;
+    bool m_setsCounted = false;
+    QSet<QString> m_archivedWhileConnected;
 };
 
 } // namespace vimo

@@ -78,10 +78,19 @@ LogbookPage::LogbookPage(Logbook& logbook, QWidget* parent)
                         QStringLiteral("Bring back the flights deleted last"));
     m_import = makeAction(this, "LogbookImport", QStringLiteral("Import folder..."),
                           QStringLiteral("Copy the CSV files of a folder into the archive"));
-    m_delete->setShortcut(QKeySequence::Delete);
-    m_delete->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    m_undo->setShortcut(QKeySequence::Undo);
-    m_undo->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    // The keys act on the page's selection, so they work only while the page has the focus.
+    const std::pair<QAction*, QKeySequence> keys[] = {
+        {m_open, QKeySequence(QStringLiteral("Ctrl+Shift+O"))},
+        {m_showInFolder, QKeySequence(QStringLiteral("Ctrl+Shift+F"))},
+        {m_rename, QKeySequence(QStringLiteral("Ctrl+Shift+R"))},
+        {m_delete, QKeySequence(QKeySequence::Delete)},
+        {m_undo, QKeySequence(QKeySequence::Undo)},
+        {m_import, QKeySequence(QStringLiteral("Ctrl+I"))},
+    };
+    for (const auto& [action, key] : keys) {
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    }
     m_undo->setEnabled(false);
 
     m_proxy->setSourceModel(m_model);
@@ -90,6 +99,9 @@ LogbookPage::LogbookPage(Logbook& logbook, QWidget* parent)
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->verticalHeader()->hide();
+    m_table->setWordWrap(false);
+    // Column widths follow the first rows' contents; a long table is not read through for them.
+    m_table->horizontalHeader()->setResizeContentsPrecision(200);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->sortByColumn(LogbookModel::Date, Qt::DescendingOrder);
 
@@ -129,6 +141,7 @@ void LogbookPage::reload()
     m_model->reload(m_logbook.index());
     fitDateRange();
     applyFilter();
+    m_table->resizeColumnsToContents();
 }
 
 // The date range starts as wide as the flights' dates, so that every flight is shown.

@@ -1,0 +1,204 @@
+// The Logbook page inside the window, against the simulated module: downloads show up at once, Open loads into the
+// plot, Delete and its undo go through the Logbook menu, and "Erase Data" tells how many sets are safely archived.
+
+#include "WindowHarness.h"
+#include "ModalScript.h"
+#include "PageControls.h"
+#include "app/controllers/ConnectionController.h"
+#include "app/pages/ConnectPage.h"
+#include "app/pages/DataPage.h"
+#include "app/pages/LogbookPage.h"
+#include "data/Plot.h"
+#include "logbook/Logbook.h"
+#include "support/SimFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+
+namespace vimo::test {
+namespace {
+
+constexpr const char* kQuestion = "This will erase all altitude data in the device.  Are you sure?";
+
+class LogbookWindow : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        startWindow();
+    }
+
+    ConnectControls page() const { return controls(window->connectPage); }
+    QTableView* table() const { return window->logbookPage->table(); }
+    int logbookRows() const { return table()->model()->rowCount(); }
+
+    void connectAndListSets()
+    {
+        connectTo(sim.path());
+        click(page().DLInfoBtn);
+        ASSERT_TRUE(waitIdle());
+    }
+
+    // Downloads one row of the data set box (the last row is "All").
+    void download(int row)
+    {
+        page().SetList->setCurrentIndex(row);
+        click(page().DLDataBtn);
+        ASSERT_TRUE(waitIdle());
+    }
+
+    void selectLogbookRows(int count)
+    {
+        QItemSelectionModel* selection = table()->selectionModel();
+        selection->clearSelection();
+        for (int row = 0; row < count; ++row)
+            selection->select(table()->model()->index(row, 0),
+                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+
+    QAction* logbookAction(const char* name) const
+    {
+        for (QAction* action : window->logbookMenu()->actions())
+            if (action->objectName() == QLatin1String(name))
+                return action;
+        ADD_FAILURE() << "no action " << name << " in the Logbook menu";
+        return nullptr;
+    }
+
+    // Answers No to "Erase Data" and returns the question it asked.
+    QString eraseQuestion()
+    {
+        prompts.shown.clear();
+        prompts.answers = {false};
+        click(page().EraseDataBtn);
+        EXPECT_TRUE(waitIdle());
+        EXPECT_EQ(prompts.shown.size(), 1);
+        return prompts.shown.isEmpty() ? QString() : prompts.shown.last().text;
+    }
+
+    SimFixture sim{simWithSets(3, 400)};
+};
+
+TEST_F(LogbookWindow, pageSitsBesideRecordedDataAndEveryDownloadAddsItsRowAtOnce)
+{
+    QTabWidget* tabs = window->PageControl;
+    EXPECT_EQ(tabs->indexOf(window->logbookPage), tabs->indexOf(window->dataPage) + 1);
+    EXPECT_EQ(tabs->tabText(tabs->indexOf(window->logbookPage)), QStringLiteral("Logbook"));
+    EXPECT_EQ(&window->connection().logbook(), &window->logbook()) << "one logbook per window";
+
+    EXPECT_EQ(logbookRows(), 0);
+    connectAndListSets();
+    download(1);
+    EXPECT_EQ(logbookRows(), 1);
+    download(3); // "All"
+    EXPECT_EQ(logbookRows(), 4);
+}
+
+TEST_F(LogbookWindow, openLoadsTheSelectedFlightsIntoThePlotAndShowsThem)
+{
+    connectAndListSets();
+    download(3);
+    ASSERT_EQ(logbookRows(), 3);
+    const int before = window->plot().signals.size();
+    window->PageControl->setCurrentWidget(window->logbookPage);
+    selectLogbookRows(2);
+    logbookAction("LogbookOpen")->trigger();
+    EXPECT_EQ(window->plot().signals.size(), before + 2);
+    EXPECT_EQ(window->PageControl->currentWidget(), window->dataPage);
+    EXPECT_EQ(window->recentFiles().size(), 2) << "opened as Load opens";
+
+    // A file that went missing is refused as Load refuses it, with nothing added.
+    window->PageControl->setCurrentWidget(window->logbookPage);
+    selectLogbookRows(1);
+    const QStringList chosen = window->logbookPage->selectedFiles();
+    ASSERT_EQ(chosen.size(), 1);
+    QFile::remove(chosen.first());
+    ModalScript script;
+    QString refusal;
+    script.thenMessage([&refusal](QWidget* box) {
+        refusal = messageText(box);
+        acceptMessage(box);
+    });
+    logbookAction("LogbookOpen")->trigger();
+    EXPECT_EQ(window->plot().signals.size(), before + 2);
+    EXPECT_TRUE(refusal.startsWith(QStringLiteral("Unable to open "))) << refusal.toStdString();
+    EXPECT_EQ(window->PageControl->currentWidget(), window->logbookPage);
+}
+
+TEST_F(LogbookWindow, deleteFromTheMenuMovesTheFlightsAsideAndUndoBringsThemBack)
+{
+    connectAndListSets();
+    download(3);
+    ASSERT_EQ(logbookRows(), 3);
+    window->PageControl->setCurrentWidget(window->connectPage);
+    selectLogbookRows(2);
+    const QStringList files = window->logbookPage->selectedFiles();
+    logbookAction("LogbookDelete")->trigger();
+    EXPECT_EQ(window->PageControl->currentWidget(), window->logbookPage) << "shows what it acted on";
+    EXPECT_EQ(logbookRows(), 1);
+    EXPECT_EQ(window->logbook().index().flights().size(), 1u);
+    for (const QString& file : files)
+        EXPECT_FALSE(QFile::exists(file));
+
+    QAction* undo = logbookAction("LogbookUndoDelete");
+    ASSERT_TRUE(undo->isEnabled());
+    undo->trigger();
+    EXPECT_EQ(logbookRows(), 3);
+    for (const QString& file : files)
+        EXPECT_TRUE(QFile::exists(file));
+    EXPECT_FALSE(undo->isEnabled());
+
+    // Ctrl+Z in the table takes back a delete even while the plot has a change to take back.
+    selectLogbookRows(1);
+    logbookAction("LogbookDelete")->trigger();
+    ASSERT_EQ(logbookRows(), 2);
+    window->dataPage->commands().undo->setEnabled(true);
+    window->activateWindow();
+    table()->setFocus();
+    QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(logbookRows(), 3);
+}
+
+TEST_F(LogbookWindow, eraseQuestion_saysFirstWhatIsNotArchivedAndCountsOnlyWholeFilesOfThisConnection)
+{
+    connectTo(sim.path());
+    QString question = eraseQuestion();
+    EXPECT_TRUE(question.startsWith(QStringLiteral("The data sets in the device have not been counted")))
+        << question.toStdString();
+    EXPECT_TRUE(question.endsWith(QStringLiteral("\n\n") + QLatin1String(kQuestion)));
+
+    click(page().DLInfoBtn);
+    ASSERT_TRUE(waitIdle());
+    download(1);
+    question = eraseQuestion();
+    EXPECT_TRUE(question.startsWith(QStringLiteral("2 of the 3 data sets in the device are NOT archived")))
+        << question.toStdString();
+    EXPECT_TRUE(question.contains(QStringLiteral("1 of 3 is safely archived")));
+    EXPECT_TRUE(question.endsWith(QLatin1String(kQuestion)));
+
+    // A file removed by hand is no longer safe.
+    QFile::remove(window->logbook().absolutePath(window->logbook().index().flights().front().path));
+    EXPECT_TRUE(eraseQuestion().startsWith(QStringLiteral("3 of the 3 data sets in the device are NOT archived")));
+
+    download(3);
+    question = eraseQuestion();
+    EXPECT_TRUE(question.startsWith(QStringLiteral("All 3 data sets in the device are safely archived")))
+        << question.toStdString();
+    EXPECT_TRUE(sim->received().indexOf('x') < 0) << "answered No: nothing erased";
+
+    // A new connection starts the count anew: the module may have been erased and flown again meanwhile.
+    click(page().ConnectBtn);
+    ASSERT_TRUE(waitIdle());
+    connectAndListSets();
+    EXPECT_TRUE(eraseQuestion().startsWith(QStringLiteral("3 of the 3 data sets in the device are NOT archived")));
+}
+
+} // namespace
+} // namespace vimo::test
