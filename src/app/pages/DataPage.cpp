@@ -196,7 +196,7 @@ void DataPage::createCommands()
                        QStringLiteral("Show the name, line colour and style of each data set on the plot"));
     c.legend->setCheckable(true);
     c.flightsTable = command(this, "FlightsTableAction", QStringLiteral("&Flights Table"),
-                             QKeySequence(QStringLiteral("Ctrl+Shift+F")),
+                             QKeySequence(QStringLiteral("Ctrl+Shift+T")),
                              QStringLiteral("Show the table of every flight of every data set beside the plot"));
     c.flightMarks = command(this, "FlightMarksAction", QStringLiteral("Flight &Marks"),
                             QKeySequence(QStringLiteral("Ctrl+M")),
