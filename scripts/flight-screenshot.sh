@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Takes the README's picture of a flight on the "Recorded Data" page: the example flight with its photo trigger
-# marks, a rate mark over the thermal and the peak mark, the cursor on the glide.
+# Takes the README's pictures of a flight on the "Recorded Data" page: the example flight with its photo trigger
+# marks, a rate mark over the thermal and the peak mark, the cursor on the glide; then the same flight chosen in
+# the Flights table, with its flight marks.
 #
 #   bash scripts/flight-screenshot.sh [BUILD_DIR]      (default build/release; built first when the program is missing)
 #
 # Runs the program on a virtual X display (Xvfb) with settings of its own, removes the start-up data set, loads
-# docs/examples/evening-thermal.csv through "Load" and saves docs/screenshots/flight.png. The clicks aim at the
-# window's designed layout.
+# docs/examples/evening-thermal.csv through "Load" and saves docs/screenshots/flight.png and
+# docs/screenshots/flights.png. The clicks aim at the window's designed layout.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 flight=$PWD/docs/examples/evening-thermal.csv
@@ -37,3 +38,17 @@ sleep 0.8
 mkdir -p docs/screenshots
 import -window "$window" docs/screenshots/flight.png
 echo "saved: docs/screenshots/flight.png"
+
+# View > Flights Table and View > Flight Marks (the menu bar's own coordinates), then the example's flight
+# chosen in the table.
+view_item() {
+  xdotool mousemove --window "$window" 97 8 click 1 && sleep 0.5
+  xdotool mousemove --window "$window" 144 "$1" click 1 && sleep 0.5
+}
+view_item 75                               # Flights Table
+view_item 97                               # Flight Marks
+click 60 391                               # the table's first row
+xdotool mousemove --window "$window" 600 $((300 + menu_bar))   # the mouse off the plot
+sleep 0.8
+import -window "$window" docs/screenshots/flights.png
+echo "saved: docs/screenshots/flights.png"

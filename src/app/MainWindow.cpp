@@ -436,6 +436,8 @@ void MainWindow::buildMenus()
     m_legendInOutput->setToolTip(QStringLiteral("Draw the legend on exported and printed plots as well"));
     connect(m_legendInOutput, &QAction::toggled, &dataPage->output(), &OutputActions::setLegend);
     m_viewMenu->addSeparator();
+    m_viewMenu->addActions({data.flightsTable, data.flightMarks, data.flightMarksInOutput});
+    m_viewMenu->addSeparator();
     m_viewMenu->addActions({data.zoomIn, data.zoomOut, data.zoomReset});
     m_viewMenu->addSeparator();
     m_viewMenu->addActions({data.scale, data.plotProperties});
@@ -557,6 +559,9 @@ void MainWindow::applySession(const SessionMemory& memory)
     dataPage->output().setExportFolder(memory.exportFolder);
     dataPage->setLegendShown(memory.legend);
     m_legendInOutput->setChecked(memory.legendInOutput);
+    dataPage->setFlightsTableShown(memory.flightsTable);
+    dataPage->setFlightMarksShown(memory.flightMarks);
+    dataPage->setFlightMarksInOutput(memory.flightMarksInOutput);
 }
 
 SessionMemory MainWindow::currentSession() const
@@ -567,6 +572,9 @@ SessionMemory MainWindow::currentSession() const
     memory.exportFolder = dataPage->output().exportFolder();
     memory.legend = dataPage->legendShown();
     memory.legendInOutput = m_legendInOutput->isChecked();
+    memory.flightsTable = dataPage->flightsTableShown();
+    memory.flightMarks = dataPage->flightMarksShown();
+    memory.flightMarksInOutput = dataPage->flightMarksInOutput();
     return memory;
 }
 

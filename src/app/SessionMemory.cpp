@@ -14,6 +14,9 @@ const QString kSaveFolder = QStringLiteral("SaveFolder");
 const QString kExportFolder = QStringLiteral("ExportFolder");
 const QString kLegend = QStringLiteral("Legend");
 const QString kLegendInOutput = QStringLiteral("LegendInOutput");
+const QString kFlightsTable = QStringLiteral("FlightsTable");
+const QString kFlightMarks = QStringLiteral("FlightMarks");
+const QString kFlightMarksInOutput = QStringLiteral("FlightMarksInOutput");
 
 } // namespace
 
@@ -41,6 +44,9 @@ SessionMemory readSessionMemory(QSettings& store)
     memory.exportFolder = store.value(kExportFolder).toString();
     memory.legend = store.value(kLegend, false).toBool();
     memory.legendInOutput = store.value(kLegendInOutput, false).toBool();
+    memory.flightsTable = store.value(kFlightsTable, false).toBool();
+    memory.flightMarks = store.value(kFlightMarks, false).toBool();
+    memory.flightMarksInOutput = store.value(kFlightMarksInOutput, false).toBool();
     store.endGroup();
     return memory;
 }
@@ -54,6 +60,9 @@ void writeSessionMemory(QSettings& store, const SessionMemory& memory)
     store.setValue(kExportFolder, memory.exportFolder);
     store.setValue(kLegend, memory.legend);
     store.setValue(kLegendInOutput, memory.legendInOutput);
+    store.setValue(kFlightsTable, memory.flightsTable);
+    store.setValue(kFlightMarks, memory.flightMarks);
+    store.setValue(kFlightMarksInOutput, memory.flightMarksInOutput);
     store.endGroup();
     store.sync();
 }

@@ -8,7 +8,7 @@ class QSettings;
 namespace vimo {
 
 // What the window remembers of the user's work besides its settings: the data files used last, the folders the
-// file dialogs were left in, and the legend switches. Kept in the group "Session", apart from the settings
+// file dialogs were left in, the legend and the flights switches. Kept in the group "Session", apart from the settings
 // whose keys other programs and older versions read.
 struct SessionMemory {
     static constexpr int kMaxRecentFiles = 8;
@@ -19,6 +19,9 @@ struct SessionMemory {
     QString exportFolder;
     bool legend = false;         // on the screen's plot
     bool legendInOutput = false; // on exported and printed plots
+    bool flightsTable = false;        // the Flights table beside the plot
+    bool flightMarks = false;         // on the screen's plot
+    bool flightMarksInOutput = false; // on exported and printed plots
 
     friend bool operator==(const SessionMemory&, const SessionMemory&) = default;
 };

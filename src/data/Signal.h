@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <map>
 
 namespace vimo {
 
@@ -60,6 +61,9 @@ struct DataSet {
     // The module's data set (0-based) a download filled this data set from, for the name its file is offered
     // under; -1 for a data set that did not come from a download. Not stored in files.
     int moduleSet = -1;
+    // Launch ends the user moved on the plot, by flight number (seconds on the time axis). They belong to this
+    // session only and are never saved; they travel with the data set through delete and undo.
+    std::map<int, double> launchEnds;
 
     const QString& name() const { return altitude.name; }
 

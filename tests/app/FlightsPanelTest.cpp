@@ -24,10 +24,7 @@ void fillThrows(DataSet& set, int throws, double height = 40)
     path.stay(20);
     for (int i = 0; i < throws; ++i)
         path.handLaunch(height).glide(0.6, 40).landAt(0, 0.8).stay(30);
-    const SyntheticRecording r = path.sample(0.5, 0.3, 3);
-    set.clearSamples();
-    for (std::size_t i = 0; i < r.times.size(); ++i)
-        set.altitude.series.append(r.times[i], r.altitudes[i]);
+    fillRecording(set, path.sample(0.5, 0.3, 3));
 }
 
 struct FlightsTable : ::testing::Test {

@@ -199,4 +199,12 @@ private:
     std::vector<TruthFlight> m_flights;
 };
 
+// Replaces the altitude samples of a data set by those of a synthetic recording.
+inline void fillRecording(DataSet& set, const SyntheticRecording& r)
+{
+    set.clearSamples();
+    for (std::size_t i = 0; i < r.times.size(); ++i)
+        set.altitude.series.append(r.times[i], r.altitudes[i]);
+}
+
 } // namespace vimo::test

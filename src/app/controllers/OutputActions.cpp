@@ -96,6 +96,15 @@ void OutputActions::clearOffsets()
     m_settings.topInches = 0;
 }
 
+RenderOptions OutputActions::renderOptions() const
+{
+    RenderOptions options;
+    options.legend = m_legend;
+    if (m_flightMarks && m_flightSource)
+        options.flights = m_flightSource();
+    return options;
+}
+
 void OutputActions::print()
 {
     m_output->showSize();
@@ -109,9 +118,7 @@ void OutputActions::print()
             if (dialog.exec() == QDialog::Accepted) {
                 // Let the screen repaint where the dialogs covered it before the page is rendered.
                 QApplication::processEvents();
-                RenderOptions options;
-                options.legend = m_legend;
-                const PrintResult printed = printPlot(*m_printer, m_plot, m_settings, options);
+                const PrintResult printed = printPlot(*m_printer, m_plot, m_settings, renderOptions());
                 if (!printed.ok)
                     showError(m_parent, printed.message);
             }
@@ -147,9 +154,8 @@ void OutputActions::exportPlot()
     clearOffsets();
     if (!accepted)
         return;
-    RenderOptions options;
-    options.legend = m_legend;
-    const ExportResult result = vimo::exportPlot(m_plot, m_settings, path, kindOf(written).format, options);
+    const ExportResult result =
+        vimo::exportPlot(m_plot, m_settings, path, kindOf(written).format, renderOptions());
     if (!result.ok)
         showError(m_parent, result.message);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 class QFileDialog;
@@ -9,6 +10,8 @@ class QWidget;
 
 namespace vimo {
 
+struct FlightReport;
+struct RenderOptions;
 class OutputDialog;
 struct Plot;
 struct PrintSettings;
@@ -43,11 +46,19 @@ public:
     bool legend() const { return m_legend; }
     void setLegend(bool on) { m_legend = on; }
 
+    // Whether exported and printed plots carry the flight marks (off unless asked for), and the flights they mark
+    // (the active data set's, asked for when the plot is drawn; null for none).
+    bool flightMarks() const { return m_flightMarks; }
+    void setFlightMarks(bool on) { m_flightMarks = on; }
+    void setFlightSource(std::function<const FlightReport*()> source) { m_flightSource = std::move(source); }
+
     OutputDialog& outputDialog() { return *m_output; }
     QPrinter& printer() { return *m_printer; }
 
 private:
     void clearOffsets();
+    // What the output draws beyond the plot itself.
+    RenderOptions renderOptions() const;
 
     Plot& m_plot;
     PrintSettings& m_settings;
@@ -57,6 +68,8 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     int m_exportType = Bitmap;
     bool m_legend = false;
+    bool m_flightMarks = false;
+    std::function<const FlightReport*()> m_flightSource;
 };
 
 } // namespace vimo

@@ -7,7 +7,10 @@
 #include "app/dialogs/OutputDialog.h"
 #include "app/dialogs/PlotInfoDialog.h"
 #include "app/dialogs/ScaleDialog.h"
+#include "app/plotview/FlightsPanel.h"
+#include "app/plotview/FlightsTableModel.h"
 #include "app/plotview/PlotBox.h"
+#include "data/AutoScale.h"
 #include "data/Plot.h"
 #include "plot/DataEditor.h"
 #include "plot/Navigation.h"
@@ -27,11 +30,16 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vimo {
 namespace {
+
+// The height the Flights table takes when it is shown: the header, three rows and the buttons.
+constexpr int kFlightsTableHeight = 140;
 
 // Page buttons take no focus from a click: the keys stay with the plot.
 QPushButton* pageButton(const char* name, const char* caption, QWidget* parent)
@@ -76,7 +84,8 @@ DataPage::DataPage(Plot& plot, PrintSettings& print, QWidget* parent)
     : QWidget(parent), m_plot(plot), m_print(print), m_editor(new DataEditor(plot, this)),
       m_plotBox(new PlotBox(plot, *m_editor, this)), m_files(new DataFileActions(plot, this)),
       m_output(new OutputActions(plot, print, this)), m_scaleForm(new ScaleDialog(plot, this)),
-      m_editInfoForm(new PlotInfoDialog(plot, this)), m_dataPropForm(new DataPropertiesDialog(plot, *m_editor, this))
+      m_editInfoForm(new PlotInfoDialog(plot, this)), m_dataPropForm(new DataPropertiesDialog(plot, *m_editor, this)),
+      m_flights(new FlightsTableModel(plot, this)), m_flightsPanel(new FlightsPanel(*m_flights, this))
 {
     setObjectName(QStringLiteral("DataPage"));
     createCommands();
@@ -86,13 +95,40 @@ DataPage::DataPage(Plot& plot, PrintSettings& print, QWidget* parent)
     StatsDisp->setToolTip(QStringLiteral("The active data set within the visible time range"));
     StatsDisp->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(m_plotBox, 1);
-    left->addWidget(StatsDisp);
+    // The plot with its statistics line above the Flights table; the table's height can be dragged.
+    auto* plotArea = new QWidget(this);
+    auto* plotRows = new QVBoxLayout(plotArea);
+    plotRows->setContentsMargins(0, 0, 0, 0);
+    plotRows->addWidget(m_plotBox, 1);
+    plotRows->addWidget(StatsDisp);
+    auto* left = new QSplitter(Qt::Vertical, this);
+    left->setObjectName(QStringLiteral("FlightsSplitter"));
+    left->setChildrenCollapsible(false);
+    left->addWidget(plotArea);
+    left->addWidget(m_flightsPanel);
+    left->setStretchFactor(0, 3);
+    left->setStretchFactor(1, 1);
+    m_flightsPanel->setVisible(false);
+    // Shown, the table takes a few rows' height and leaves the plot the rest.
+    connect(m_commands.flightsTable, &QAction::toggled, this, [this, left](bool shown) {
+        m_flightsPanel->setVisible(shown);
+        if (shown)
+            left->setSizes({std::max(left->height() - kFlightsTableHeight, 1), kFlightsTableHeight});
+    });
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addLayout(left, 1);
+    layout->addWidget(left, 1);
     layout->addWidget(buildControls());
+
+    m_plotBox->setFlights(m_flights);
+    m_output->setFlightSource([this] { return m_flights->report(activeSet()); });
+    // The flights are analysed when the data change (the model follows the data set list); the plot shows the new
+    // marks.
+    connect(m_flights, &FlightsTableModel::modelReset, this, &DataPage::repaintPlot);
+    connect(m_flightsPanel, &FlightsPanel::flightChosen, this, &DataPage::showFlight);
+    connect(m_plotBox, &PlotBox::launchEndMoved, m_flights, &FlightsTableModel::setLaunchEnd);
+    // The altitude label names the unit of data sets that do not name their own.
+    connect(m_editInfoForm, &PlotInfoDialog::plotChanged, m_flights, &FlightsTableModel::refresh);
 
     connect(m_plotBox, &PlotBox::refreshed, this, &DataPage::updateStats);
     connect(m_plotBox, &PlotBox::readout, this, [this](const QString& position, const QString& rate) {
@@ -159,6 +195,17 @@ void DataPage::createCommands()
     c.legend = command(this, "LegendAction", QStringLiteral("&Legend"), QKeySequence(QStringLiteral("Ctrl+L")),
                        QStringLiteral("Show the name, line colour and style of each data set on the plot"));
     c.legend->setCheckable(true);
+    c.flightsTable = command(this, "FlightsTableAction", QStringLiteral("&Flights Table"),
+                             QKeySequence(QStringLiteral("Ctrl+Shift+T")),
+                             QStringLiteral("Show the table of every flight of every data set beside the plot"));
+    c.flightMarks = command(this, "FlightMarksAction", QStringLiteral("Flight &Marks"),
+                            QKeySequence(QStringLiteral("Ctrl+M")),
+                            QStringLiteral("Mark the start height, launch, landing and climbs of the active data set"));
+    c.flightMarksInOutput = command(this, "FlightMarksInOutputAction", QStringLiteral("Flight Marks in Exports and Pr&ints"),
+                                    QKeySequence(QStringLiteral("Ctrl+Shift+M")),
+                                    QStringLiteral("Draw the flight marks on exported and printed plots as well"));
+    for (QAction* toggle : {c.flightsTable, c.flightMarks, c.flightMarksInOutput})
+        toggle->setCheckable(true);
 
     QUndoStack& stack = m_editor->stack();
     c.undo = stack.createUndoAction(this, QStringLiteral("&Undo"));
@@ -194,11 +241,14 @@ void DataPage::createCommands()
     });
     connect(c.crop, &QAction::triggered, m_editor, &DataEditor::crop);
     connect(c.legend, &QAction::toggled, m_plotBox, &PlotBox::setLegendShown);
+    connect(c.flightMarks, &QAction::toggled, m_plotBox, &PlotBox::setFlightMarksShown);
+    connect(c.flightMarksInOutput, &QAction::toggled, m_output, &OutputActions::setFlightMarks);
 
     // On the page as well, so that the shortcuts work wherever the page is shown (the window adds them to its
     // menus too).
     addActions({c.load, c.save, c.exportPlot, c.print, c.undo, c.redo, c.scale, c.dataProperties, c.plotProperties,
-                c.zoomIn, c.zoomOut, c.zoomReset, c.crop, c.legend});
+                c.zoomIn, c.zoomOut, c.zoomReset, c.crop, c.legend, c.flightsTable, c.flightMarks,
+                c.flightMarksInOutput});
 }
 
 // The plot keys: Ctrl+arrows stretch an axis (with Shift as well: Ctrl wins), Shift+arrows pan, Home with any
@@ -393,6 +443,52 @@ bool DataPage::legendShown() const
 void DataPage::setLegendShown(bool shown)
 {
     m_commands.legend->setChecked(shown);
+}
+
+bool DataPage::flightsTableShown() const
+{
+    return m_commands.flightsTable->isChecked();
+}
+
+void DataPage::setFlightsTableShown(bool shown)
+{
+    m_commands.flightsTable->setChecked(shown);
+}
+
+bool DataPage::flightMarksShown() const
+{
+    return m_commands.flightMarks->isChecked();
+}
+
+void DataPage::setFlightMarksShown(bool shown)
+{
+    m_commands.flightMarks->setChecked(shown);
+}
+
+bool DataPage::flightMarksInOutput() const
+{
+    return m_commands.flightMarksInOutput->isChecked();
+}
+
+void DataPage::setFlightMarksInOutput(bool on)
+{
+    m_commands.flightMarksInOutput->setChecked(on);
+}
+
+// The chosen flight's data set becomes the active one, and the plot shows the flight's time and the altitudes
+// its data set reaches in that time (the altitude range stays when none are there).
+void DataPage::showFlight(int dataSet, double from, double to)
+{
+    if (!m_plot.signals.isValidIndex(dataSet) || !(from < to))
+        return;
+    ActiveSetCombo->setCurrentIndex(dataSet);
+    PlotRange range = m_plot.range();
+    range.xMin = from;
+    range.xMax = to;
+    if (const auto stats = visibleRangeStats(m_plot.signals.at(dataSet).altitude.series, from, to))
+        autoScaleRange(stats->lowest, stats->highest, range.yMin, range.yMax);
+    m_plot.setRange(range);
+    repaintPlot();
 }
 
 void DataPage::setSelectedSet(int set)

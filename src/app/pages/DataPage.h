@@ -16,6 +16,8 @@ namespace vimo {
 class DataEditor;
 class DataFileActions;
 class DataPropertiesDialog;
+class FlightsPanel;
+class FlightsTableModel;
 class OutputActions;
 class PlotBox;
 class PlotInfoDialog;
@@ -25,7 +27,10 @@ struct PrintSettings;
 
 // The "Recorded Data" page: the plot box with its zoom, pan, reset and crop buttons, the "Mouse" modes, the
 // active data set, the statistics of the visible range, and the buttons that open the scale, data properties and
-// plot properties dialogs, load, save, export and print. Every change ends by repainting the plot box.
+// plot properties dialogs, load, save, export and print. Every change ends by repainting the plot box. Under the
+// plot, a panel that can be hidden holds the Flights table: choosing a flight makes its data set the active one
+// and shows the flight; the table and the flight marks follow every change of the data sets and of the plot's
+// altitude label.
 //
 // Each command of the page is a QAction (commands()), which the window also puts in its menus. The plot keys are
 // shortcuts of the page: they act only while the page is shown, whichever of its controls has the focus.
@@ -48,6 +53,9 @@ public:
         QAction* zoomReset = nullptr;
         QAction* crop = nullptr;
         QAction* legend = nullptr;
+        QAction* flightsTable = nullptr;
+        QAction* flightMarks = nullptr;
+        QAction* flightMarksInOutput = nullptr;
     };
 
     // `plot` and `print` (the stored size and colour of prints and exports) outlive the page.
@@ -59,6 +67,8 @@ public:
     DataEditor& editor() { return *m_editor; }
     DataFileActions& files() { return *m_files; }
     OutputActions& output() { return *m_output; }
+    FlightsTableModel& flights() { return *m_flights; }
+    FlightsPanel* flightsPanel() const { return m_flightsPanel; }
     DataPropertiesDialog& dataProperties() { return *m_dataPropForm; }
     const Commands& commands() const { return m_commands; }
 
@@ -85,6 +95,15 @@ public:
     bool legendShown() const;
     void setLegendShown(bool shown);
 
+    // The Flights table beside the plot, the flight marks on the screen's plot, and the flight marks on exported
+    // and printed plots (the View menu's toggles).
+    bool flightsTableShown() const;
+    void setFlightsTableShown(bool shown);
+    bool flightMarksShown() const;
+    void setFlightMarksShown(bool shown);
+    bool flightMarksInOutput() const;
+    void setFlightMarksInOutput(bool on);
+
     // The module data set last chosen for download (0-based), for the suggested data set file name.
     void setSelectedSet(int set);
 
@@ -107,6 +126,7 @@ private:
     void updateStats();
     void followDeletedActiveSet();
     void updateUndoActions();
+    void showFlight(int dataSet, double from, double to);
 
     Plot& m_plot;
     PrintSettings& m_print;
@@ -117,6 +137,8 @@ private:
     ScaleDialog* m_scaleForm;
     PlotInfoDialog* m_editInfoForm;
     DataPropertiesDialog* m_dataPropForm;
+    FlightsTableModel* m_flights;
+    FlightsPanel* m_flightsPanel;
     Commands m_commands;
 
     QComboBox* ActiveSetCombo = nullptr;

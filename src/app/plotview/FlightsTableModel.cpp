@@ -27,7 +27,7 @@ QString csvCell(const QString& text, QChar separator)
 
 } // namespace
 
-FlightsTableModel::FlightsTableModel(const Plot& plot, QObject* parent) : QAbstractTableModel(parent), m_plot(plot)
+FlightsTableModel::FlightsTableModel(Plot& plot, QObject* parent) : QAbstractTableModel(parent), m_plot(plot)
 {
     const DataSetList* list = &plot.signals;
     connect(list, &DataSetList::rowsInserted, this, &FlightsTableModel::refresh);
@@ -51,7 +51,7 @@ void FlightsTableModel::setLaunchEnd(int dataSet, int flight, double time)
 {
     if (!m_plot.signals.isValidIndex(dataSet) || flight < 0 || !std::isfinite(time))
         return;
-    m_launchEnds[&m_plot.signals.at(dataSet)][flight] = time;
+    m_plot.signals.at(dataSet).launchEnds[flight] = time;
     refresh();
 }
 
@@ -59,8 +59,7 @@ void FlightsTableModel::clearLaunchEnd(int dataSet, int flight)
 {
     if (!m_plot.signals.isValidIndex(dataSet))
         return;
-    const auto set = m_launchEnds.find(&m_plot.signals.at(dataSet));
-    if (set != m_launchEnds.end() && set->second.erase(flight) > 0)
+    if (m_plot.signals.at(dataSet).launchEnds.erase(flight) > 0)
         refresh();
 }
 
@@ -69,22 +68,17 @@ void FlightsTableModel::refresh()
     beginResetModel();
     m_reports.clear();
     m_rows.clear();
-    std::map<const DataSet*, std::map<int, double>> kept; // launch ends of data sets that are gone are dropped
     for (int k = 0; k < m_plot.signals.size(); ++k) {
         const DataSet& set = m_plot.signals.at(k);
         AnalysisOptions options;
         options.window = m_window;
-        if (const auto ends = m_launchEnds.find(&set); ends != m_launchEnds.end()) {
-            options.launchEnds = ends->second;
-            kept.insert(*ends);
-        }
+        options.launchEnds = set.launchEnds;
         // A data set read from a file names its own unit; the others are in the unit of the plot's label.
         const QString& label = set.altitudeLabel.isEmpty() ? m_plot.yLabel : set.altitudeLabel;
         m_reports.push_back(analyseFlights(set.altitude, label, options));
         for (int f = 0; f < int(m_reports.back().flights.size()); ++f)
             m_rows.push_back({k, f});
     }
-    m_launchEnds = std::move(kept);
     endResetModel();
 }
 

@@ -4,7 +4,6 @@
 
 #include <QAbstractTableModel>
 #include <QByteArray>
-#include <map>
 #include <vector>
 
 namespace vimo {
@@ -14,7 +13,7 @@ struct Plot;
 
 // The Flights table: one row per flight of every data set of the plot, in data set order. It analyses the data
 // sets again whenever the data set list changes (added, changed, cropped, corrected, undone, deleted), so the rows
-// always match the plot. Launch ends moved by the user are kept per data set and flight.
+// always match the plot. Launch ends moved by the user are kept in their data set, by flight.
 class FlightsTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -30,7 +29,7 @@ public:
         ColumnCount
     };
 
-    explicit FlightsTableModel(const Plot& plot, QObject* parent = nullptr);
+    explicit FlightsTableModel(Plot& plot, QObject* parent = nullptr);
 
     // The start-height window after the launch end, in seconds (10 unless set).
     void setWindow(double seconds);
@@ -75,9 +74,8 @@ public Q_SLOTS:
 private:
     QString cellText(int row, int column) const;
 
-    const Plot& m_plot;
+    Plot& m_plot;
     double m_window = 10.0;
-    std::map<const DataSet*, std::map<int, double>> m_launchEnds;
     std::vector<FlightReport> m_reports; // one per data set
     std::vector<RowFlight> m_rows;
 };

@@ -1,8 +1,10 @@
 #include "app/plotview/PlotBox.h"
 
-#include "plot/DataEditor.h"
+#include "app/plotview/FlightsTableModel.h"
 #include "data/Plot.h"
+#include "plot/DataEditor.h"
 #include "plot/DragRules.h"
+#include "plot/LaunchEndDrag.h"
 #include "plot/Navigation.h"
 #include "plot/PixelMapping.h"
 #include "plot/PlotRenderer.h"
@@ -11,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace vimo {
@@ -56,6 +59,38 @@ void PlotBox::setLegendShown(bool shown)
     refresh();
 }
 
+void PlotBox::setActiveSet(int k)
+{
+    if (m_activeSet == k)
+        return;
+    m_activeSet = k;
+    m_launchEndFlight = -1;
+    if (m_flightMarks)
+        refresh(); // the marks belong to the active data set
+}
+
+void PlotBox::setFlightMarksShown(bool shown)
+{
+    if (m_flightMarks == shown)
+        return;
+    m_flightMarks = shown;
+    m_launchEndFlight = -1;
+    refresh();
+}
+
+const FlightReport* PlotBox::shownFlights() const
+{
+    return m_flightMarks && m_flights ? m_flights->report(m_activeSet) : nullptr;
+}
+
+int PlotBox::launchEndMarkAt(const QPoint& pos) const
+{
+    const FlightReport* report = shownFlights();
+    if (!report || !isOnDataArea(dataArea(m_layout), pos.x(), pos.y()))
+        return -1;
+    return launchenddrag::markAt(m_plot, dataArea(m_layout), *report, pos.x());
+}
+
 void PlotBox::refresh()
 {
     m_stale = true;
@@ -78,6 +113,7 @@ void PlotBox::renderPicture()
     QPainter painter(&m_picture);
     RenderOptions options;
     options.legend = m_legend;
+    options.flights = shownFlights();
     m_layout = renderPlot(painter, ppiX, ppiY, m_plot, page, options);
     m_stale = false;
 }
@@ -101,6 +137,10 @@ void PlotBox::paintEvent(QPaintEvent* /*event*/)
         painter.drawLine(m_anchor.pixel.x(), m_layout.plotTop, m_anchor.pixel.x(), m_layout.plotBottom);
         painter.drawLine(m_current.pixel.x(), m_layout.plotTop, m_current.pixel.x(), m_layout.plotBottom);
     }
+    if (m_launchEndFlight >= 0) {
+        painter.setPen(QPen(kCursorColour, 2));
+        painter.drawLine(m_launchEndX, m_layout.plotTop, m_launchEndX, m_layout.plotBottom);
+    }
 }
 
 void PlotBox::resizeEvent(QResizeEvent* event)
@@ -123,6 +163,8 @@ QRect PlotBox::overlayRect() const
         const int right = std::max(m_anchor.pixel.x(), m_current.pixel.x());
         r |= QRect(QPoint(left - 2, m_layout.plotTop - 2), QPoint(right + 2, m_layout.plotBottom + 2));
     }
+    if (m_launchEndFlight >= 0)
+        r |= QRect(QPoint(m_launchEndX - 3, m_layout.plotTop - 2), QPoint(m_launchEndX + 3, m_layout.plotBottom + 2));
     return r;
 }
 
@@ -161,13 +203,35 @@ bool PlotBox::trackMouse(const QPoint& pos)
 
 void PlotBox::mouseMoveEvent(QMouseEvent* event)
 {
-    trackMouse(event->position().toPoint());
+    const QPoint pos = event->position().toPoint();
+    if (m_launchEndFlight >= 0) {
+        const QRect before = overlayRect();
+        const DataAreaPixels area = dataArea(m_layout);
+        m_launchEndX = std::clamp(pos.x(), area.left, area.right);
+        update(before | overlayRect());
+    } else {
+        // The mark's own cursor says that it can be taken.
+        if (launchEndMarkAt(pos) >= 0)
+            setCursor(Qt::SizeHorCursor);
+        else
+            unsetCursor();
+    }
+    trackMouse(pos);
 }
 
 void PlotBox::mousePressEvent(QMouseEvent* event)
 {
     setFocus(Qt::MouseFocusReason);
-    trackMouse(event->position().toPoint()); // the press point is where a drag starts
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && hasActiveSet()) {
+        m_launchEndFlight = launchEndMarkAt(pos);
+        if (m_launchEndFlight >= 0) {
+            m_launchEndX = pos.x();
+            update(overlayRect());
+            return;
+        }
+    }
+    trackMouse(pos); // the press point is where a drag starts
     if (!hasActiveSet())
         return;
     switch (m_mode) {
@@ -190,6 +254,10 @@ void PlotBox::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
+    if (m_launchEndFlight >= 0) {
+        finishLaunchEndDrag(event->position().toPoint());
+        return;
+    }
     trackMouse(event->position().toPoint()); // the release point is where a drag ends
     if (m_mode == Zoom && m_zoomDrag) {
         m_zoomDrag = false;
@@ -200,6 +268,20 @@ void PlotBox::mouseReleaseEvent(QMouseEvent* event)
         m_editor.placeRateMark(m_activeSet, m_climbStart, m_climbEnd, m_anchor.value, m_current.value);
         refresh();
     }
+}
+
+void PlotBox::finishLaunchEndDrag(const QPoint& pos)
+{
+    const int flight = m_launchEndFlight;
+    m_launchEndFlight = -1;
+    update();
+    const FlightReport* report = shownFlights();
+    if (!report || flight >= int(report->flights.size()))
+        return;
+    const DataAreaPixels area = dataArea(m_layout);
+    const int x = std::clamp(pos.x(), area.left, area.right);
+    const double time = launchenddrag::launchEndAt(m_plot, area, report->flights[std::size_t(flight)], x);
+    Q_EMIT launchEndMoved(m_activeSet, flight, time);
 }
 
 void PlotBox::wheelEvent(QWheelEvent* event)

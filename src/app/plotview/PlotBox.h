@@ -8,7 +8,9 @@
 
 namespace vimo {
 
+struct FlightReport;
 class DataEditor;
+class FlightsTableModel;
 struct Plot;
 
 // The plot box of the "Recorded Data" page. It renders the plot at its own size into a picture that it keeps, and
@@ -20,6 +22,11 @@ struct Plot;
 // to place a rate mark) and "Peak" (click to tag or untag a sample). While the mouse moves over the data area,
 // readout() gives the time and altitude of the active data set's nearest sample and its rate of climb. The wheel
 // zooms around the cursor. A click takes the keyboard focus, so that the keys reach the plot.
+//
+// With the flight marks shown, the active data set's flights are drawn over the plot, and in every mouse mode a
+// press within a few pixels of a launch-end mark drags that mark instead: the line follows the mouse, and the
+// release reports the new launch end (launchEndMoved()). The flights are analysed again only then, never while
+// the mouse moves.
 class PlotBox : public QWidget {
     Q_OBJECT
 public:
@@ -32,7 +39,13 @@ public:
 
     // The active data set, -1 for none.
     int activeSet() const { return m_activeSet; }
-    void setActiveSet(int k) { m_activeSet = k; }
+    void setActiveSet(int k);
+
+    // Where the flights of the data sets come from (null: none are drawn), and whether the active data set's
+    // flights are marked on the plot (off at start).
+    void setFlights(const FlightsTableModel* flights) { m_flights = flights; }
+    bool flightMarksShown() const { return m_flightMarks; }
+    void setFlightMarksShown(bool shown);
 
     // The legend of the data sets over the plot (off at start).
     bool legendShown() const { return m_legend; }
@@ -49,12 +62,16 @@ public:
     int cursorSample() const { return m_cursorSample; }
     bool zoomDragging() const { return m_zoomDrag; }
     bool climbDragging() const { return m_climbDrag; }
+    // The flight whose launch-end mark is being dragged, -1 for none.
+    int launchEndDragging() const { return m_launchEndFlight; }
 
 Q_SIGNALS:
     // New read-outs: the position text, and the rate of climb text (null: the read-out keeps its text).
     void readout(const QString& position, const QString& rateOfClimb);
     // The plot was rendered afresh after a change (see refresh()).
     void refreshed();
+    // The user dragged the launch-end mark of flight `flight` of data set `dataSet` to time `time`.
+    void launchEndMoved(int dataSet, int flight, double time);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -76,12 +93,20 @@ private:
     bool trackMouse(const QPoint& pos);
     bool hasActiveSet() const;
     QRect overlayRect() const;
+    // The active data set's flights while their marks are shown, else null.
+    const FlightReport* shownFlights() const;
+    // The launch-end mark under `pos` (its flight), or -1.
+    int launchEndMarkAt(const QPoint& pos) const;
+    // The mouse let go of the launch-end mark at `pos`.
+    void finishLaunchEndDrag(const QPoint& pos);
 
     Plot& m_plot;
     DataEditor& m_editor;
     QImage m_picture;
     bool m_stale = true;
     bool m_legend = false;
+    bool m_flightMarks = false;
+    const FlightsTableModel* m_flights = nullptr;
     PlotLayout m_layout;
 
     MouseMode m_mode = Zoom;
@@ -94,6 +119,8 @@ private:
     int m_cursorSample = -1;
     int m_climbStart = -1;
     int m_climbEnd = -1;
+    int m_launchEndFlight = -1;
+    int m_launchEndX = 0;
 };
 
 } // namespace vimo

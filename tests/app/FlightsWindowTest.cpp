@@ -1,0 +1,203 @@
+// The Flights table and the flight marks on the "Recorded Data" page: rows, choosing a flight, following the
+// data set edits, the View toggles, and dragging the launch-end mark.
+
+#include "ModalScript.h"
+#include "PageFixture.h"
+#include "WindowHarness.h"
+
+#include "app/controllers/DataFileActions.h"
+#include "app/controllers/OutputActions.h"
+#include "app/plotview/FlightsPanel.h"
+#include "app/plotview/FlightsTableModel.h"
+#include "plot/DataEditor.h"
+#include "plot/LaunchEndDrag.h"
+#include "support/SyntheticFlight.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTableView>
+
+namespace vimo::test {
+namespace {
+
+// Two data sets in metres: Data000 one motor flight (launch at 20 s, motor cut at 45 s, a long glide),
+// Data001 three hand launches.
+struct FlightsPageTest : PageFixture {
+    void SetUp() override
+    {
+        PageFixture::SetUp();
+        plot.yLabel = QStringLiteral("Altitude (meters)");
+        FlightPathBuilder motor(0);
+        motor.stay(20).motorLaunch(6, 25).glide(0.6, 120).landAt(0, 1.0).stay(30);
+        fillRecording(set(0), motor.sample(0.5, 0.3, 1));
+        plot.signals.notifyChanged(0);
+        FlightPathBuilder throws(0);
+        throws.stay(20);
+        for (int i = 0; i < 3; ++i)
+            throws.handLaunch(40).glide(0.6, 40).landAt(0, 0.8).stay(30);
+        fillRecording(plot.signals.createDataSet(), throws.sample(0.5, 0.3, 2));
+        plot.signals.notifyChanged(1);
+        plot.setRange({0, 500, 0, 200});
+        plot.homeRange = {0, 20, 0, 20}; // what the start-up view leaves until a range is set
+        page->repaintPlot();
+        paint();
+    }
+
+    FlightsTableModel& model() const { return page->flights(); }
+    QTableView* table() const { return child<QTableView>(page.get(), "FlightsTable"); }
+    QAction* action(const char* name) const { return child<QAction>(page.get(), name); }
+    const Flight& flight(int k, int f = 0) const { return model().report(k)->flights.at(std::size_t(f)); }
+    QString startHeight(int row) const
+    {
+        return model().index(row, FlightsTableModel::StartHeightColumn).data().toString();
+    }
+
+    // Shows the motor flight, active, with its marks, so that its launch-end mark can be taken.
+    QPoint launchEndMark()
+    {
+        action("FlightMarksAction")->setChecked(true);
+        page->flightsPanel()->show();
+        table()->selectRow(0);
+        paint();
+        const PlotLayout& l = box()->plotLayout();
+        const DataAreaPixels area{l.plotLeft, l.plotTop, l.plotRight, l.plotBottom};
+        return {launchenddrag::pixelOfTime(plot, area, *flight(0).launchEnd), (l.plotTop + l.plotBottom) / 2};
+    }
+};
+
+} // namespace
+
+TEST_F(FlightsPageTest, theTableListsEveryFlight_andAChosenRowMakesItsSetActiveAndShowsTheFlight)
+{
+    ASSERT_EQ(model().rowCount(), 4);
+    EXPECT_EQ(model().index(0, FlightsTableModel::DataSetColumn).data().toString(), set(0).name());
+    EXPECT_EQ(model().index(3, FlightsTableModel::FlightColumn).data().toString(), QStringLiteral("3"));
+    EXPECT_FALSE(page->flightsPanel()->isVisible()) << "hidden until asked for";
+
+    action("FlightsTableAction")->trigger();
+    ASSERT_TRUE(page->flightsPanel()->isVisible());
+    EXPECT_GT(box()->height(), 120) << "the plot keeps its room beside the table";
+
+    const QRect row = table()->visualRect(model().index(2, 0));
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_EQ(page->activeSet(), 1);
+    const Flight& second = flight(1, 1);
+    EXPECT_LT(plot.xMin, second.launch);
+    EXPECT_GT(plot.xMax, second.launch + second.duration);
+    EXPECT_LT(plot.xMax - plot.xMin, 2 * second.duration) << "zoomed to the flight, not the whole recording";
+    EXPECT_LE(plot.yMin, 0);
+    EXPECT_GE(plot.yMax, second.maxAltitude);
+    EXPECT_LT(plot.yMax, 2 * second.maxAltitude) << "the altitudes of the flight, not those of the start-up view";
+
+    table()->selectRow(0); // the keyboard or a click, the plot follows
+    EXPECT_EQ(page->activeSet(), 0);
+    EXPECT_LT(plot.xMin, flight(0).launch);
+}
+
+TEST_F(FlightsPageTest, theTableFollowsDeleteUndoAndCrop)
+{
+    DataEditor& editor = page->editor();
+    ASSERT_TRUE(editor.deleteDataSet(0));
+    EXPECT_EQ(model().rowCount(), 3);
+    EXPECT_EQ(model().index(0, FlightsTableModel::DataSetColumn).data().toString(), plot.signals.at(0).name());
+    editor.undo();
+    EXPECT_EQ(model().rowCount(), 4);
+
+    // Crop to the first throw of the hand launches.
+    const Flight first = flight(1, 0);
+    plot.setRange({first.launch - 15, first.launch + first.duration + 10, 0, 200});
+    editor.crop();
+    EXPECT_EQ(model().report(1)->flights.size(), 1u);
+    editor.undo();
+    EXPECT_EQ(model().report(1)->flights.size(), 3u);
+}
+
+TEST_F(FlightsPageTest, draggingTheLaunchEndMark_movesIt_theStartHeightFollows_andItStaysWithTheDataSet)
+{
+    const QPoint mark = launchEndMark();
+    const double estimated = *flight(0).launchEnd;
+    const QString before = startHeight(0);
+    QSignalSpy analyses(&model(), &FlightsTableModel::modelReset);
+
+    // Earlier by 20 s: the start-height window now ends before the motor cut.
+    const QPoint target(at(estimated - 20, 0).x(), mark.y());
+    move(mark);
+    press(mark);
+    EXPECT_EQ(box()->launchEndDragging(), 0);
+    EXPECT_FALSE(box()->zoomDragging()) << "the mark is taken instead of starting a zoom";
+    move(mark - QPoint(5, 0));
+    move(target);
+    EXPECT_EQ(analyses.count(), 0) << "no analysis while the mouse moves";
+    release(target);
+    EXPECT_EQ(analyses.count(), 1);
+    EXPECT_EQ(box()->launchEndDragging(), -1);
+
+    EXPECT_FALSE(flight(0).launchEndEstimated);
+    EXPECT_NEAR(*flight(0).launchEnd, estimated - 20, 2);
+    EXPECT_LT(startHeight(0).toDouble(), before.toDouble() - 40);
+    EXPECT_TRUE(flight(1, 0).launchEndEstimated) << "other flights keep their estimate";
+
+    // The moved launch end survives a delete and its undo.
+    const QString moved = startHeight(0);
+    ASSERT_TRUE(page->editor().deleteDataSet(0));
+    page->editor().undo();
+    EXPECT_EQ(startHeight(0), moved);
+}
+
+TEST_F(FlightsPageTest, aPressAwayFromTheMark_orWithTheMarksHidden_keepsTheMouseModes)
+{
+    const QPoint mark = launchEndMark();
+    const QPoint away = mark + QPoint(3 * launchenddrag::kGrabPixels, 0);
+    press(away);
+    EXPECT_EQ(box()->launchEndDragging(), -1);
+    EXPECT_TRUE(box()->zoomDragging());
+    release(away);
+
+    page->setFlightMarksShown(false);
+    press(mark);
+    EXPECT_EQ(box()->launchEndDragging(), -1);
+    EXPECT_TRUE(box()->zoomDragging());
+    release(mark);
+}
+
+namespace {
+
+class FlightsWindowTest : public WindowTest {
+protected:
+    QAction* action(const char* name) const { return window->findChild<QAction*>(QLatin1String(name)); }
+};
+
+} // namespace
+
+TEST_F(FlightsWindowTest, theExampleFlightHasItsRows_andTheTogglesAreRememberedBetweenRuns)
+{
+    startWindow();
+    DataPage* page = window->dataPage;
+    const int before = page->flights().rowCount();
+    page->files().loadFiles({QStringLiteral(VIMO_SOURCE_DIR "/docs/examples/evening-thermal.csv")});
+    ASSERT_GT(page->flights().rowCount(), before);
+    const FlightsTableModel::RowFlight last = page->flights().rowFlight(page->flights().rowCount() - 1);
+    EXPECT_EQ(last.dataSet, page->plot().signals.size() - 1);
+
+    EXPECT_FALSE(page->flightMarksShown());
+    EXPECT_FALSE(page->output().flightMarks()) << "off in exports and prints unless asked for";
+    for (const char* name : {"FlightsTableAction", "FlightMarksAction", "FlightMarksInOutputAction"}) {
+        ASSERT_NE(action(name), nullptr) << name;
+        EXPECT_TRUE(window->viewMenu()->actions().contains(action(name))) << name;
+        action(name)->trigger();
+    }
+    EXPECT_TRUE(page->plotBox()->flightMarksShown());
+    EXPECT_TRUE(page->output().flightMarks());
+
+    window->close();
+    window.reset();
+    startWindow();
+    EXPECT_TRUE(window->dataPage->flightsTableShown());
+    EXPECT_TRUE(window->dataPage->plotBox()->flightMarksShown());
+    EXPECT_TRUE(window->dataPage->output().flightMarks());
+    action("FlightMarksAction")->trigger();
+    EXPECT_FALSE(window->dataPage->plotBox()->flightMarksShown());
+}
+
+} // namespace vimo::test
