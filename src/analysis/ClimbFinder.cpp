@@ -23,10 +23,9 @@ std::vector<ClimbSpan> findClimbs(const PreparedSamples& s, int first, int last)
     // time: one tight pass, and enough resolution for climbs of 20 s and more.
     const double* t = s.t.data();
     const double* a = s.a.data();
-    bool started = false;
-    bool rising = false;
-    double lowValue = 0, lowTime = 0, highValue = 0, highTime = 0;
-    for (int i = first; i <= last;) {
+    int i = first;
+    // The mean of the next block, from sample i on, and its middle time; i moves past the block.
+    const auto nextBlock = [&i, t, a, last](double& ti) {
         const double blockStart = t[i];
         const int from = i;
         while (i <= last && t[i] < blockStart + kBlock)
@@ -42,31 +41,37 @@ std::vector<ClimbSpan> findClimbs(const PreparedSamples& s, int first, int last)
         }
         for (; k < i; ++k)
             sums[0] += a[k];
-        const double v = ((sums[0] + sums[1]) + (sums[2] + sums[3])) / double(i - from);
-        const double ti = 0.5 * (blockStart + t[i - 1]);
-        if (!started) {
-            started = true;
-            lowValue = highValue = v;
-            lowTime = highTime = ti;
-            continue;
-        }
+        ti = 0.5 * (blockStart + t[i - 1]);
+        return ((sums[0] + sums[1]) + (sums[2] + sums[3])) / double(i - from);
+    };
+    bool rising = false;
+    double lowTime = 0;
+    double lowValue = nextBlock(lowTime);
+    double highValue = lowValue, highTime = lowTime;
+    // A leg ends rarely, so those tests are branches; the new low or high of a leg is a coin toss on a noisy
+    // recording, so it is a select.
+    while (i <= last) {
+        double ti = 0;
+        const double v = nextBlock(ti);
         if (rising) {
-            if (v > highValue) {
-                highValue = v;
-                highTime = ti;
-            } else if (highValue - v >= kReversal) {
+            if (highValue - v >= kReversal) {
                 keep(lowTime, lowValue, highTime, highValue);
                 rising = false;
                 lowValue = v;
                 lowTime = ti;
+            } else {
+                const bool higher = v > highValue;
+                highTime = higher ? ti : highTime;
+                highValue = higher ? v : highValue;
             }
-        } else if (v < lowValue) {
-            lowValue = v;
-            lowTime = ti;
         } else if (v - lowValue >= kReversal) {
             rising = true;
             highValue = v;
             highTime = ti;
+        } else {
+            const bool lower = v < lowValue;
+            lowTime = lower ? ti : lowTime;
+            lowValue = lower ? v : lowValue;
         }
     }
     if (rising)

@@ -149,14 +149,20 @@ int findLanding(const PreparedSamples& s, int from, double ground)
     double startTime = t[from];
     double low = a[from];
     double high = a[from];
+    // The band's edges are kept as state of their own, so that the band test waits only on them and not on an
+    // addition after the run's lowest and highest: min(v, low) + band is min(v + band, low + band) exactly.
+    double below = high - kRestBand; // the lowest altitude the run admits
+    double above = low + kRestBand;  // the highest
     int restEnd = -1; // one past the last sample of the qualifying run
     for (int i = from + 1; i < n; ++i) {
         // The run grows while its samples stay within the band and restarts at a sample that leaves it. Written
         // as selects, not branches: on a noisy recording the band test is a coin toss at every sample.
         const double v = a[i];
-        const bool inBand = v >= high - kRestBand && v <= low + kRestBand;
+        const bool inBand = v >= below && v <= above;
         low = inBand ? std::min(v, low) : v;
         high = inBand ? std::max(v, high) : v;
+        below = inBand ? std::max(v - kRestBand, below) : v - kRestBand;
+        above = inBand ? std::min(v + kRestBand, above) : v + kRestBand;
         start = inBand ? start : i;
         startTime = inBand ? startTime : t[i];
         const double span = t[i] - startTime;

@@ -19,37 +19,40 @@ double median3(double x, double y, double z)
     return std::max(std::min(x, y), std::min(std::max(x, y), z));
 }
 
-// Copies a[0..n) to out[0..n) with each single outlier replaced by the median of it and its neighbours; out may be
-// a itself. Each sample is judged against its neighbours as they were read, not as already mended, so the order of
-// the mends does not matter. Samples within a few metres are kept, so that a real peak between two samples is not
-// cut, nor are peaks between neighbours far apart in time. Returns whether the altitudes are all finite and the times t[0..n) never decrease and are all finite (a NaN
-// fails every comparison; a finite first and last time bound every time between): when not, the copy is unusable.
-// No branches in the loop: noisy recordings would mispredict one at almost every sample.
-bool copyMended(const double* t, const double* a, double* out, std::size_t n)
+// Writes the altitudes in[0..n) * scale + offset to out[0..n) with each single outlier replaced by the median of it
+// and its neighbours; out must not overlap in. Each sample is judged against its neighbours as they were read, not
+// as already mended, so the order of the mends does not matter. Samples within a few metres are kept, so that a real
+// peak between two samples is not cut, nor are peaks between neighbours far apart in time. Returns whether the
+// altitudes are all finite and the times t[0..n) never decrease and are all finite (a NaN fails every comparison; a
+// finite first and last time bound every time between): when not, the copy is unusable.
+// The loops read each sample and its neighbours by index and have no branches, so that the compiler can run them on
+// several samples at once (the library is built without trapping floating-point compares for this); a noisy
+// recording would mispredict a branch at almost every sample.
+bool copyMended(const double* __restrict t, const double* __restrict in, double* __restrict out, std::size_t n,
+                double scale, double offset)
 {
     if (n == 0)
         return true;
+    const auto at = [in, scale, offset](std::size_t i) { return in[i] * scale + offset; };
+    // The checks and the mends are two loops: the mends then run on several samples at once.
     std::int64_t ok = std::int64_t(t[0] - t[0] == 0.0) & std::int64_t(t[n - 1] - t[n - 1] == 0.0)
-                      & std::int64_t(a[0] - a[0] == 0.0);
-    double before = a[0];
-    double middle = n > 1 ? a[1] : a[0];
-    out[0] = before;
-    for (std::size_t i = 2; i < n; ++i) {
-        const double after = a[i];
-        ok &= std::int64_t(t[i - 1] >= t[i - 2]) & std::int64_t(middle - middle == 0.0);
+                      & std::int64_t(at(0) - at(0) == 0.0);
+    for (std::size_t i = 1; i < n; ++i) {
+        const double v = at(i);
+        ok &= std::int64_t(t[i] >= t[i - 1]) & std::int64_t(v - v == 0.0);
+    }
+    out[0] = at(0);
+    for (std::size_t i = 1; i + 1 < n; ++i) {
+        const double middle = at(i);
         // The median differs from the middle sample only when that sample lies beyond both neighbours, on the
         // same side.
-        const double m = median3(before, middle, after);
-        const double gap = std::min(t[i - 1] - t[i - 2], t[i] - t[i - 1]);
+        const double m = median3(at(i - 1), middle, at(i + 1));
+        const double gap = std::min(t[i] - t[i - 1], t[i + 1] - t[i]);
         const double limit = kOutlier + kFastest * std::max(gap - 1.0, 0.0);
-        out[i - 1] = std::abs(middle - m) > limit ? m : middle;
-        before = middle;
-        middle = after;
+        out[i] = std::abs(middle - m) > limit ? m : middle;
     }
-    if (n > 1) {
-        ok &= std::int64_t(t[n - 1] >= t[n - 2]) & std::int64_t(middle - middle == 0.0);
-        out[n - 1] = middle;
-    }
+    if (n > 1)
+        out[n - 1] = at(n - 1);
     return ok != 0;
 }
 
@@ -80,7 +83,8 @@ PreparedSamples prepareAnyway(const double* times, const double* altitudes, std:
         outT[i] = t;
         outA[i] = a;
     }
-    copyMended(outT, outA, outA, n);
+    const std::vector<double> repaired(outA, outA + n);
+    copyMended(outT, repaired.data(), outA, n, 1.0, 0.0);
     s.t = SampleArray(outT, n);
     s.a = SampleArray(outA, n);
     return s;
@@ -101,22 +105,15 @@ std::unique_ptr<double[]> transformed(const double* in, std::size_t n, double sc
 PreparedSamples prepareSamples(const double* times, const double* altitudes, std::size_t n,
                                const SampleTransform& tr)
 {
-    const double altitudeScale = tr.altitudeScale * tr.metresPerUnit;
-    const double altitudeOffset = tr.altitudeOffset * tr.metresPerUnit;
     PreparedSamples s;
     const double* t = times;
     if (tr.timeScale != 1.0 || tr.timeOffset != 0.0) {
         s.ownTimes = transformed(times, n, tr.timeScale, tr.timeOffset);
         t = s.ownTimes.get();
     }
-    const double* a = altitudes;
-    if (altitudeScale != 1.0 || altitudeOffset != 0.0) {
-        s.ownAltitudes = transformed(altitudes, n, altitudeScale, altitudeOffset);
-        a = s.ownAltitudes.get();
-    } else {
-        s.ownAltitudes = std::make_unique_for_overwrite<double[]>(n);
-    }
-    if (!copyMended(t, a, s.ownAltitudes.get(), n))
+    s.ownAltitudes = std::make_unique_for_overwrite<double[]>(n);
+    if (!copyMended(t, altitudes, s.ownAltitudes.get(), n, tr.altitudeScale * tr.metresPerUnit,
+                    tr.altitudeOffset * tr.metresPerUnit))
         return prepareAnyway(times, altitudes, n, tr);
     s.t = SampleArray(t, n);
     s.a = SampleArray(s.ownAltitudes.get(), n);
