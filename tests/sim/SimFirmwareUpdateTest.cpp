@@ -9,6 +9,8 @@
 #include "support/SimFixture.h"
 #include "support/TestFiles.h"
 
+#include <QDeadlineTimer>
+#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace vimo;
@@ -54,6 +56,10 @@ TEST_F(SimFirmwareUpdate, fullImage_everyRecordInOrderAndTheProgramMemoryHoldsTh
     EXPECT_EQ(m.bootConfigByte, 0x63);
     EXPECT_EQ(m.bootStatusByte, 0);
     EXPECT_TRUE(sim->received().startsWith("P"));
+    // The last record has left the port when the update returns; the simulator's thread may still be reading it.
+    QDeadlineTimer arrival(2000);
+    while (!sim->received().endsWith(":00000008F8") && !arrival.hasExpired())
+        QThread::msleep(5);
     EXPECT_TRUE(sim->received().endsWith(":00000008F8"));
     EXPECT_FALSE(link.isOpen());
 }
