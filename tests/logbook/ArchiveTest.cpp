@@ -4,13 +4,12 @@
 #include "logbook/ArchiveFolder.h"
 #include "logbook/ArchiveFiles.h"
 #include "logbook/Logbook.h"
+#include "support/WriteLimit.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <csignal>
 
 using namespace vimo;
 using namespace vimo::test;
@@ -21,28 +20,6 @@ int csvCount(const QString& root)
 {
     return int(archivefiles::scan(root).size());
 }
-
-// Lets no file of this process grow beyond `bytes` for as long as it lives (a disk that is full).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-};
 
 } // namespace
 
@@ -137,7 +114,7 @@ TEST(Archive, archiveOnAFullDisk_failsAndLeavesNoHalfFile)
     makeFlight(plot, 20000); // far more than the limit below
     ArchiveOutcome outcome;
     {
-        FileSizeLimit full(4096);
+        WriteLimit full(4096);
         outcome = logbook.archive(plot, 0, facts(1));
     }
     EXPECT_FALSE(outcome.archived);
