@@ -1,4 +1,4 @@
-// The "Session" group as the window reads it back: the start-height window, whatever a hand-edited file holds.
+// The start-height window as the window reads it back from a settings file that may have been edited by hand.
 
 #include "app/SessionMemory.h"
 
@@ -8,47 +8,23 @@
 #include <limits>
 
 namespace vimo {
-namespace {
 
-struct SessionStore : ::testing::Test {
+TEST(SessionMemory, startHeightWindow_thatIsNoUsableNumberOfSeconds_fallsBackToTen)
+{
     QTemporaryDir dir;
-    QSettings store{dir.filePath(QStringLiteral("Vimo.conf")), QSettings::IniFormat};
-
-    double windowRead()
-    {
-        return readSessionMemory(store).startHeightWindow;
-    }
-};
-
-TEST_F(SessionStore, startHeightWindow_isTenWhenNeverStored_andReadsBackAsWritten)
-{
-    EXPECT_EQ(windowRead(), 10.0);
-    SessionMemory memory;
-    memory.startHeightWindow = 12.5;
-    writeSessionMemory(store, memory);
-    EXPECT_EQ(readSessionMemory(store), memory);
-    // The file keeps the number as text, the same on a German desktop.
-    QSettings again(store.fileName(), QSettings::IniFormat);
-    EXPECT_EQ(again.value(QStringLiteral("Session/StartHeightWindow")).toString(), QStringLiteral("12.5"));
-}
-
-TEST_F(SessionStore, startHeightWindow_handEditedToWhatIsNoUsableNumberOfSeconds_fallsBackToTen)
-{
-    const QVariant bad[] = {
-        QStringLiteral("ten"), QStringLiteral("12,5"), QStringLiteral("nan"), QStringLiteral("inf"),
-        QStringLiteral("-3"),  QStringLiteral("601"),  -0.5,                  std::numeric_limits<double>::quiet_NaN(),
-        QStringList{QStringLiteral("1"), QStringLiteral("2")}, QByteArray("\x01\x02", 2),
-    };
-    for (const QVariant& value : bad) {
-        store.setValue(QStringLiteral("Session/StartHeightWindow"), value);
-        EXPECT_EQ(windowRead(), 10.0) << value.toString().toStdString();
-    }
-    for (const auto& [stored, seconds] : {std::pair{QVariant(QStringLiteral(" 0 ")), 0.0},
-                                         std::pair{QVariant(QStringLiteral("600")), 600.0}, std::pair{QVariant(30), 30.0}}) {
+    QSettings store(dir.filePath(QStringLiteral("Vimo.conf")), QSettings::IniFormat);
+    const auto readBack = [&store](const QVariant& stored) {
         store.setValue(QStringLiteral("Session/StartHeightWindow"), stored);
-        EXPECT_EQ(windowRead(), seconds) << stored.toString().toStdString();
-    }
+        return readSessionMemory(store).startHeightWindow;
+    };
+    for (const QVariant& bad : {QVariant(QStringLiteral("ten")), QVariant(QStringLiteral("12,5")),
+                                QVariant(QStringLiteral("nan")), QVariant(QStringLiteral("-3")),
+                                QVariant(QStringLiteral("601")), QVariant(std::numeric_limits<double>::infinity()),
+                                QVariant(QStringList{QStringLiteral("1")}), QVariant(QByteArray("\x01", 1))})
+        EXPECT_EQ(readBack(bad), 10.0) << bad.toString().toStdString();
+    EXPECT_EQ(readBack(QStringLiteral(" 0 ")), 0.0);
+    EXPECT_EQ(readBack(QStringLiteral("600")), 600.0);
+    EXPECT_EQ(readBack(QStringLiteral("12.5")), 12.5);
 }
 
-} // namespace
 } // namespace vimo

@@ -9,25 +9,18 @@
 
 using namespace vimo;
 
-namespace {
-
-FlightRecord lasting(const QString& path, std::optional<double> seconds)
-{
-    FlightRecord r;
-    r.path = path;
-    r.downloaded = QDateTime(QDate(2026, 12, 8), QTime(10, 30), Qt::UTC);
-    r.measures.duration = seconds;
-    return r;
-}
-
-} // namespace
-
 TEST(LogbookModel, durationReadsMinutesAndSecondsLikeTheFlightsTable_andSortsByTheSeconds)
 {
     QTemporaryDir dir;
     LogbookIndex index(dir.path());
-    ASSERT_TRUE(index.put({lasting(QStringLiteral("a.csv"), 540.0), lasting(QStringLiteral("b.csv"), 605.4),
-                           lasting(QStringLiteral("c.csv"), 59.6), lasting(QStringLiteral("d.csv"), std::nullopt)}));
+    for (const std::optional<double> seconds : {std::optional(540.0), std::optional(605.4), std::optional(59.6),
+                                                std::optional<double>()}) {
+        FlightRecord r;
+        r.path = QString::number(seconds.value_or(-1)) + QStringLiteral(".csv");
+        r.downloaded = QDateTime(QDate(2026, 12, 8), QTime(10, 30), Qt::UTC);
+        r.measures.duration = seconds;
+        ASSERT_TRUE(index.put(r));
+    }
     LogbookModel model;
     model.reload(index);
     LogbookFilter sorted;
