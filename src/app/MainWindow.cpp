@@ -14,6 +14,7 @@
 #include "app/controllers/DataFileActions.h"
 #include "app/controllers/UnsavedDataSets.h"
 #include "app/controllers/OutputActions.h"
+#include "app/plotview/FlightsPanel.h"
 #include "app/dialogs/Prompts.h"
 #include "logbook/ArchiveFolder.h"
 #include "logbook/Logbook.h"
@@ -562,6 +563,7 @@ void MainWindow::applySession(const SessionMemory& memory)
     dataPage->setFlightsTableShown(memory.flightsTable);
     dataPage->setFlightMarksShown(memory.flightMarks);
     dataPage->setFlightMarksInOutput(memory.flightMarksInOutput);
+    dataPage->flightsPanel()->setWindow(memory.startHeightWindow);
 }
 
 SessionMemory MainWindow::currentSession() const
@@ -575,6 +577,7 @@ SessionMemory MainWindow::currentSession() const
     memory.flightsTable = dataPage->flightsTableShown();
     memory.flightMarks = dataPage->flightMarksShown();
     memory.flightMarksInOutput = dataPage->flightMarksInOutput();
+    memory.startHeightWindow = dataPage->flightsPanel()->window();
     return memory;
 }
 

@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSettings>
+#include <cmath>
 
 namespace vimo {
 namespace {
@@ -17,6 +19,34 @@ const QString kLegendInOutput = QStringLiteral("LegendInOutput");
 const QString kFlightsTable = QStringLiteral("FlightsTable");
 const QString kFlightMarks = QStringLiteral("FlightMarks");
 const QString kFlightMarksInOutput = QStringLiteral("FlightMarksInOutput");
+const QString kStartHeightWindow = QStringLiteral("StartHeightWindow");
+
+// The stored start-height window. The settings file keeps it as text ("12.5", whatever the desktop's language);
+// a value edited by hand may be anything, so whatever is no usable number of seconds gives the default.
+double storedWindow(const QVariant& value)
+{
+    const double fallback = SessionMemory{}.startHeightWindow;
+    bool ok = false;
+    double seconds = 0;
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        seconds = value.toDouble(&ok);
+        break;
+    case QMetaType::QString:
+        seconds = QLocale::c().toDouble(value.toString().trimmed(), &ok);
+        break;
+    default:
+        break; // missing, a list, binary data
+    }
+    if (!ok || !std::isfinite(seconds) || seconds < 0 || seconds > SessionMemory::kMaxStartHeightWindow)
+        return fallback;
+    return seconds;
+}
 
 } // namespace
 
@@ -47,6 +77,7 @@ SessionMemory readSessionMemory(QSettings& store)
     memory.flightsTable = store.value(kFlightsTable, false).toBool();
     memory.flightMarks = store.value(kFlightMarks, false).toBool();
     memory.flightMarksInOutput = store.value(kFlightMarksInOutput, false).toBool();
+    memory.startHeightWindow = storedWindow(store.value(kStartHeightWindow));
     store.endGroup();
     return memory;
 }
@@ -63,6 +94,7 @@ void writeSessionMemory(QSettings& store, const SessionMemory& memory)
     store.setValue(kFlightsTable, memory.flightsTable);
     store.setValue(kFlightMarks, memory.flightMarks);
     store.setValue(kFlightMarksInOutput, memory.flightMarksInOutput);
+    store.setValue(kStartHeightWindow, memory.startHeightWindow);
     store.endGroup();
     store.sync();
 }

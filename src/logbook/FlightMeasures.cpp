@@ -9,6 +9,9 @@ FlightMeasures measureFlight(const DataSet& set, const QString& yLabel)
 {
     // The logbook row stands for the file's first flight: a file with several flights (a whole session) is listed
     // by where it began. A recording without a flight leaves every measure unknown.
+    // The start height always uses the F5J window of 10 s, never the window chosen for the Flights table: a row is
+    // measured once, when its file is indexed (by the window or by vimo-cli), and flights measured on different
+    // days must stay comparable.
     const FlightReport report = analyseFlights(set.altitude, yLabel);
     if (report.flights.empty())
         return {};

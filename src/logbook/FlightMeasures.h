@@ -13,7 +13,7 @@ struct DataSet;
 struct FlightMeasures {
     std::optional<double> launch;          // time of the launch, seconds
     std::optional<double> duration;        // seconds from launch to landing
-    std::optional<double> startHeight;     // height at the end of the launch
+    std::optional<double> startHeight;     // highest from the launch to 10 s after the launch end (F5J)
     std::optional<double> highestAltitude; // highest altitude of the flight
 
     friend bool operator==(const FlightMeasures&, const FlightMeasures&) = default;

@@ -1,5 +1,6 @@
 #include "logbook/LogbookModel.h"
 
+#include "analysis/FlightText.h"
 #include "data/CFormat.h"
 #include "logbook/LogbookIndex.h"
 
@@ -80,7 +81,10 @@ QVariant LogbookModel::data(const QModelIndex& index, int role) const
     case Samples:
         return f.samples;
     case Duration:
-        return sorting ? sortValue(f.measures.duration) : shown(f.measures.duration);
+        // Shown as m:ss like the Flights table, sorted by the seconds ("10:05" after "9:00").
+        if (sorting)
+            return sortValue(f.measures.duration);
+        return f.measures.duration ? QVariant(durationText(*f.measures.duration)) : QVariant();
     case StartHeight:
         return sorting ? sortValue(f.measures.startHeight) : shown(f.measures.startHeight);
     case HighestAltitude:
@@ -94,6 +98,9 @@ QVariant LogbookModel::data(const QModelIndex& index, int role) const
 
 QVariant LogbookModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
+    if (orientation == Qt::Horizontal && role == Qt::ToolTipRole && section == StartHeight)
+        return QStringLiteral("Highest point above the ground from the launch to 10 s after the launch end: the F5J "
+                              "window, whatever the Flights table is set to");
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static constexpr const char* kTitles[ColumnCount] = {

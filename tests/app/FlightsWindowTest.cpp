@@ -1,5 +1,5 @@
 // The Flights table and the flight marks on the "Recorded Data" page: rows, choosing a flight, following the
-// data set edits, the View toggles, and dragging the launch-end mark.
+// data set edits, the View toggles, dragging the launch-end mark, and the start-height window box.
 
 #include "ModalScript.h"
 #include "PageFixture.h"
@@ -11,9 +11,11 @@
 #include "app/plotview/FlightsTableModel.h"
 #include "plot/DataEditor.h"
 #include "plot/LaunchEndDrag.h"
+#include "plot/PlotRenderer.h"
 #include "support/SyntheticFlight.h"
 
 #include <QAction>
+#include <QDoubleSpinBox>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTableView>
@@ -161,6 +163,44 @@ TEST_F(FlightsPageTest, aPressAwayFromTheMark_orWithTheMarksHidden_keepsTheMouse
     release(mark);
 }
 
+TEST_F(FlightsPageTest, theStartHeightWindowBox_appliesAtOnceToTheTableTheBandAndTheExportedMarks)
+{
+    // A motor climb that runs into a thermal: how long the window lasts decides the start height.
+    FlightPathBuilder path(0);
+    path.stay(20).motorLaunch(6, 25).glide(0.5, 5).thermal(2, 60).glide(0.6, 200).landAt(0, 1.0).stay(30);
+    fillRecording(set(0), path.sample(0.5, 0.3, 1));
+    plot.signals.notifyChanged(0);
+    action("FlightsTableAction")->trigger();
+    action("FlightMarksAction")->setChecked(true);
+    action("FlightMarksInOutputAction")->setChecked(true);
+    table()->selectRow(0);
+    ASSERT_EQ(page->activeSet(), 0);
+
+    auto* box = child<QDoubleSpinBox>(page.get(), "FlightsWindowSpin");
+    EXPECT_EQ(box->value(), 10.0);
+    EXPECT_EQ(model().window(), 10.0);
+    const double atTen = *flight(0).startHeight;
+    const QString shownAtTen = startHeight(0);
+
+    // Typed: taken when complete, not at every key.
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("40"));
+    EXPECT_EQ(model().window(), 10.0) << "half-typed values are not analysed";
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(model().window(), 40.0);
+    EXPECT_GT(*flight(0).startHeight, atTen + 40) << "30 s more of a 2 m/s climb";
+    EXPECT_NE(startHeight(0), shownAtTen);
+    EXPECT_NEAR(*flight(0).windowEnd - *flight(0).launchEnd, 40.0, 1e-9) << "the band follows";
+    const RenderOptions output = page->output().renderOptions();
+    ASSERT_NE(output.flights, nullptr);
+    EXPECT_EQ(output.flights->flights.at(0).windowEnd, flight(0).windowEnd) << "exports and prints mark the same";
+
+    // The arrows step whole seconds, at once.
+    QTest::keyClick(box, Qt::Key_Down);
+    EXPECT_EQ(model().window(), 39.0);
+}
+
 namespace {
 
 class FlightsWindowTest : public WindowTest {
@@ -198,6 +238,29 @@ TEST_F(FlightsWindowTest, theExampleFlightHasItsRows_andTheTogglesAreRememberedB
     EXPECT_TRUE(window->dataPage->output().flightMarks());
     action("FlightMarksAction")->trigger();
     EXPECT_FALSE(window->dataPage->plotBox()->flightMarksShown());
+}
+
+TEST_F(FlightsWindowTest, theStartHeightWindowIsRememberedBetweenRuns_andABadStoredOneFallsBackToTen)
+{
+    startWindow();
+    const auto box = [this] { return window->findChild<QDoubleSpinBox*>(QStringLiteral("FlightsWindowSpin")); };
+    ASSERT_NE(box(), nullptr);
+    EXPECT_EQ(box()->value(), 10.0);
+    box()->setValue(25.5);
+    EXPECT_EQ(window->dataPage->flights().window(), 25.5);
+
+    window->close();
+    window.reset();
+    startWindow();
+    EXPECT_EQ(box()->value(), 25.5);
+    EXPECT_EQ(window->dataPage->flights().window(), 25.5);
+
+    window->close();
+    window.reset();
+    store().setValue(QStringLiteral("Session/StartHeightWindow"), QStringLiteral("ten"));
+    startWindow();
+    EXPECT_EQ(box()->value(), 10.0);
+    EXPECT_EQ(window->dataPage->flights().window(), 10.0);
 }
 
 } // namespace vimo::test

@@ -52,13 +52,14 @@ public:
     void setFlightMarks(bool on) { m_flightMarks = on; }
     void setFlightSource(std::function<const FlightReport*()> source) { m_flightSource = std::move(source); }
 
+    // What exports and prints draw beyond the plot itself: the legend and the flight marks, when asked for.
+    RenderOptions renderOptions() const;
+
     OutputDialog& outputDialog() { return *m_output; }
     QPrinter& printer() { return *m_printer; }
 
 private:
     void clearOffsets();
-    // What the output draws beyond the plot itself.
-    RenderOptions renderOptions() const;
 
     Plot& m_plot;
     PrintSettings& m_settings;

@@ -29,8 +29,8 @@ struct PrintSettings;
 // active data set, the statistics of the visible range, and the buttons that open the scale, data properties and
 // plot properties dialogs, load, save, export and print. Every change ends by repainting the plot box. Under the
 // plot, a panel that can be hidden holds the Flights table: choosing a flight makes its data set the active one
-// and shows the flight; the table and the flight marks follow every change of the data sets and of the plot's
-// altitude label.
+// and shows the flight; the table and the flight marks (on the screen, in exports and prints) follow every change
+// of the data sets, of the plot's altitude label and of the panel's start-height window.
 //
 // Each command of the page is a QAction (commands()), which the window also puts in its menus. The plot keys are
 // shortcuts of the page: they act only while the page is shown, whichever of its controls has the focus.

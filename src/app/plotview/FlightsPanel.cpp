@@ -1,18 +1,22 @@
 #include "app/plotview/FlightsPanel.h"
 
+#include "app/SessionMemory.h"
 #include "app/plotview/FlightsTableModel.h"
 #include "data/SafeSave.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace vimo {
 
@@ -21,7 +25,8 @@ FlightsPanel::FlightsPanel(FlightsTableModel& model, QWidget* parent)
       m_model(model),
       FlightsTable(new QTableView(this)),
       FlightsCopyBtn(new QPushButton(QStringLiteral("Copy"), this)),
-      FlightsExportBtn(new QPushButton(QStringLiteral("Export CSV..."), this))
+      FlightsExportBtn(new QPushButton(QStringLiteral("Export CSV..."), this)),
+      FlightsWindowSpin(new QDoubleSpinBox(this))
 {
     setObjectName(QStringLiteral("FlightsPanel"));
     FlightsTable->setObjectName(QStringLiteral("FlightsTable"));
@@ -29,6 +34,23 @@ FlightsPanel::FlightsPanel(FlightsTableModel& model, QWidget* parent)
     FlightsExportBtn->setObjectName(QStringLiteral("FlightsExportBtn"));
     FlightsCopyBtn->setToolTip(QStringLiteral("Copy the Flights table to the clipboard"));
     FlightsExportBtn->setToolTip(QStringLiteral("Save the Flights table as a CSV file"));
+
+    // Tenths of a second are as fine as a recording's samples; the arrows step whole seconds. A typed value is
+    // taken when it is complete (Enter or leaving the box), not at every key.
+    FlightsWindowSpin->setObjectName(QStringLiteral("FlightsWindowSpin"));
+    FlightsWindowSpin->setRange(0.0, SessionMemory::kMaxStartHeightWindow);
+    FlightsWindowSpin->setDecimals(1);
+    FlightsWindowSpin->setSingleStep(1.0);
+    FlightsWindowSpin->setSuffix(QStringLiteral(" s"));
+    FlightsWindowSpin->setKeyboardTracking(false);
+    FlightsWindowSpin->setValue(m_model.window());
+    FlightsWindowSpin->setToolTip(
+        QStringLiteral("The start height is the highest point from the launch to this long after the launch end "
+                       "(10 s under F5J rules)"));
+    auto* windowLabel = new QLabel(QStringLiteral("Start-height window:"), this);
+    windowLabel->setObjectName(QStringLiteral("FlightsWindowLbl"));
+    windowLabel->setBuddy(FlightsWindowSpin);
+    windowLabel->setToolTip(FlightsWindowSpin->toolTip());
 
     FlightsTable->setModel(&m_model);
     FlightsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -38,6 +60,8 @@ FlightsPanel::FlightsPanel(FlightsTableModel& model, QWidget* parent)
     FlightsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(windowLabel);
+    buttons->addWidget(FlightsWindowSpin);
     buttons->addStretch();
     buttons->addWidget(FlightsCopyBtn);
     buttons->addWidget(FlightsExportBtn);
@@ -48,11 +72,23 @@ FlightsPanel::FlightsPanel(FlightsTableModel& model, QWidget* parent)
 
     connect(FlightsCopyBtn, &QPushButton::clicked, this, &FlightsPanel::FlightsCopyBtnClick);
     connect(FlightsExportBtn, &QPushButton::clicked, this, &FlightsPanel::FlightsExportBtnClick);
+    connect(FlightsWindowSpin, &QDoubleSpinBox::valueChanged, &m_model, &FlightsTableModel::setWindow);
     // A click, the keyboard or a double click: whichever way the current row changes, the plot follows.
     connect(FlightsTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { FlightsTableActivated(current.row()); });
     connect(FlightsTable, &QTableView::activated, this,
             [this](const QModelIndex& index) { FlightsTableActivated(index.row()); });
+}
+
+double FlightsPanel::window() const
+{
+    return FlightsWindowSpin->value();
+}
+
+void FlightsPanel::setWindow(double seconds)
+{
+    if (std::isfinite(seconds))
+        FlightsWindowSpin->setValue(seconds);
 }
 
 void FlightsPanel::copyTable()

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QDoubleSpinBox;
 class QPushButton;
 class QTableView;
 
@@ -9,7 +10,8 @@ namespace vimo {
 
 class FlightsTableModel;
 
-// The panel that shows the Flights table, with buttons that copy it to the clipboard and export it as a CSV file.
+// The panel that shows the Flights table, with buttons that copy it to the clipboard and export it as a CSV file,
+// and the length of the start-height window, which the table (and through it the flight marks) uses at once.
 // Choosing a row asks for its data set to be selected and the plot zoomed to the flight.
 class FlightsPanel : public QWidget {
     Q_OBJECT
@@ -17,6 +19,11 @@ public:
     explicit FlightsPanel(FlightsTableModel& model, QWidget* parent = nullptr);
 
     QTableView* table() const { return FlightsTable; }
+
+    // The start-height window shown in the panel and used by the table, in seconds; a value outside the box's
+    // range is brought into it, one that is no number is ignored.
+    double window() const;
+    void setWindow(double seconds);
 
     // Puts the table on the clipboard as tab-separated text (pastes into a spreadsheet as cells).
     void copyTable();
@@ -39,6 +46,7 @@ private:
     QTableView* FlightsTable;
     QPushButton* FlightsCopyBtn;
     QPushButton* FlightsExportBtn;
+    QDoubleSpinBox* FlightsWindowSpin;
 };
 
 } // namespace vimo
