@@ -2,7 +2,7 @@
 
 namespace vimo {
 
-ProgressPanel::ProgressPanel(QWidget* parent, MonotonicClock clock) : QLabel(parent), m_estimate(std::move(clock))
+ProgressPanel::ProgressPanel(QWidget* parent, MonotonicClock clock) : QLabel(parent), m_status(std::move(clock))
 {
     setObjectName(QStringLiteral("ProgressText"));
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -11,27 +11,25 @@ ProgressPanel::ProgressPanel(QWidget* parent, MonotonicClock clock) : QLabel(par
 
 void ProgressPanel::setStage(const QString& stage)
 {
-    m_stage = stage;
-    m_estimate.restart();
+    m_status.setStage(stage);
     refresh();
 }
 
 void ProgressPanel::setProgress(int value, int total)
 {
-    m_estimate.update(value, total);
+    m_status.setProgress(value, total);
     refresh();
 }
 
 void ProgressPanel::finish()
 {
-    m_stage.clear();
-    m_estimate.restart();
+    m_status.finish();
     refresh();
 }
 
 void ProgressPanel::refresh()
 {
-    const QString text = progressText(m_stage, m_estimate.secondsLeft());
+    const QString text = m_status.text();
     setText(text);
     setVisible(!text.isEmpty());
 }

@@ -24,8 +24,7 @@ public:
 private:
     void refresh();
 
-    QString m_stage;
-    ProgressEstimate m_estimate;
+    ProgressStatus m_status;
 };
 
 } // namespace vimo

@@ -89,4 +89,21 @@ QString progressText(const QString& stage, std::optional<int> secondsLeft)
     return stage.isEmpty() ? left : stage + QStringLiteral(", ") + left;
 }
 
+void ProgressStatus::setStage(const QString& stage)
+{
+    m_stage = stage;
+    m_estimate.restart();
+}
+
+void ProgressStatus::finish()
+{
+    m_stage.clear();
+    m_estimate.restart();
+}
+
+QString ProgressStatus::text() const
+{
+    return progressText(m_stage, m_estimate.secondsLeft());
+}
+
 } // namespace vimo

@@ -47,6 +47,24 @@ private:
     std::int64_t m_total = 0;
 };
 
+// What the user is told about long work: its stage ("Set 2 of 3") and, once the pace is known, the time left
+// ("Set 2 of 3, about 1:20 left"). Each new stage starts the estimate over; the text is empty when no work runs.
+class ProgressStatus {
+public:
+    explicit ProgressStatus(MonotonicClock clock = steadyClockMs) : m_estimate(std::move(clock)) {}
+
+    void setStage(const QString& stage);
+    void setProgress(std::int64_t done, std::int64_t total) { m_estimate.update(done, total); }
+    // The work has ended, however it ended.
+    void finish();
+
+    QString text() const;
+
+private:
+    QString m_stage;
+    ProgressEstimate m_estimate;
+};
+
 // "about 1:20 left": the time rounded up to 5 s, as minutes and seconds (hours when there are any).
 QString timeLeftText(int seconds);
 
