@@ -1,5 +1,6 @@
 #include "base/ProgressEstimate.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
