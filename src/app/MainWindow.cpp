@@ -2,6 +2,7 @@
 
 #include "app/pages/AboutPage.h"
 #include "app/AppInfo.h"
+#include "app/ProgressPanel.h"
 #include "app/pages/ConfigurePage.h"
 #include "app/pages/ConnectPage.h"
 #include "app/pages/DataPage.h"
@@ -172,16 +173,31 @@ void MainWindow::connectModuleStatus()
     connect(module, &ModuleController::connectPageRequested, this,
             [this] { PageControl->setCurrentWidget(connectPage); });
     connect(module, &ModuleController::status, this, [this](StatusPanel panel, const QString& text) {
-        (panel == StatusPanel::Logging ? LogDisp : ConnectStatusDisp)->setText(text);
+        switch (panel) {
+        case StatusPanel::Connection: ConnectStatusDisp->setText(text); break;
+        case StatusPanel::Logging: LogDisp->setText(text); break;
+        case StatusPanel::Progress: ProgressText->setStage(text); break;
+        }
+        fitStatusBar();
     });
     connect(module, &ModuleController::progress, this, [this](int value, int total) {
         ProgressBar1->setRange(0, std::max(total, 1));
         ProgressBar1->setValue(value);
         ProgressBar1->setVisible(true);
+        ProgressText->setProgress(value, total);
+        fitStatusBar();
     });
-    connect(module, &ModuleController::progressDone, this, [this] {
+    const auto endProgress = [this] {
         ProgressBar1->setRange(0, 100);
         ProgressBar1->setVisible(false);
+        ProgressText->finish();
+        fitStatusBar();
+    };
+    connect(module, &ModuleController::progressDone, this, endProgress);
+    // An exchange that ended by an exception did not say progressDone(): nothing of it stays in the status bar.
+    connect(module, &ModuleController::busyChanged, this, [endProgress](bool busy) {
+        if (!busy)
+            endProgress();
     });
     connect(module, &ModuleController::failed, this, [this](const QString& what) {
         m_prompts.message(this, QStringLiteral("Error"), what, MessageIcon::Warning);
@@ -200,15 +216,24 @@ void MainWindow::buildStatusBar()
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setMaximumWidth(180);
     ProgressBar1->setVisible(false);
+    ProgressText = new ProgressPanel(bar);
     LogDisp = statusPanel("LogDisp", 70, bar);
     XYDisp = statusPanel("XYDisp", 180, bar);
     ROCDisp = statusPanel("ROCDisp", 160, bar);
     bar->addWidget(ConnectStatusDisp);
     bar->addWidget(ProgressBar1);
+    bar->addWidget(ProgressText);
     bar->addWidget(LogDisp);
     bar->addWidget(XYDisp, 1);
     bar->addWidget(ROCDisp, 1);
     setStatusBar(bar);
+}
+
+// The window's designed width holds every panel but not the progress text as well: while the text shows, LogDisp
+// gives up its room unless it has something to say.
+void MainWindow::fitStatusBar()
+{
+    LogDisp->setVisible(ProgressText->isHidden() || !LogDisp->text().isEmpty());
 }
 
 void MainWindow::showEvent(QShowEvent* event)

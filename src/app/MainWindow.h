@@ -27,6 +27,7 @@ class DataPage;
 class LogPage;
 class Logbook;
 class LogbookPage;
+class ProgressPanel;
 class ConfigController;
 class ConnectionController;
 class FirmwareController;
@@ -109,6 +110,7 @@ protected:
 
 private:
     void buildStatusBar();
+    void fitStatusBar();
     void buildMenus();
     void buildLogbookMenu();
     void openArchivedFlights(const QStringList& files);
@@ -132,6 +134,7 @@ private:
     // Status bar panels.
     QLabel* ConnectStatusDisp;
     QProgressBar* ProgressBar1;
+    ProgressPanel* ProgressText; // the stage and the time left of the work the progress bar shows
     QLabel* LogDisp;
     QLabel* XYDisp;
     QLabel* ROCDisp;

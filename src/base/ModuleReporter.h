@@ -7,8 +7,9 @@ namespace vimo {
 // Icons of the message boxes the module and firmware exchanges show.
 enum class MessageIcon { None, Information, Warning };
 
-// Panels of the status bar that module exchanges write to.
-enum class StatusPanel { Connection, Logging };
+// Panels of the status bar that module exchanges write to. Progress names the stage of the long work the progress
+// bar shows ("Set 2 of 3"); the window adds the time left to it, and progressDone() clears it with the bar.
+enum class StatusPanel { Connection, Logging, Progress };
 
 // Everything a module or firmware exchange tells the user goes through this one interface: lines of the
 // information memo, message boxes, questions, the progress bar and the status panels. The window's worker thread
@@ -28,7 +29,7 @@ public:
     // A modal question with the buttons Yes and No and no icon; true for Yes.
     virtual bool confirm(const QString& caption, const QString& text) = 0;
 
-    // Shows the progress bar at `value` of `total`; progressDone() hides it again.
+    // Shows the progress bar at `value` of `total`; progressDone() hides it again and clears the Progress panel.
     virtual void progress(int value, int total) = 0;
     virtual void progressDone() = 0;
 

@@ -48,6 +48,7 @@ public:
     ModuleConnection(QTextStream& memo, QTextStream& err, const Timing& timing)
         : reporter(memo, err), session(link, reporter, sleepPause, timing)
     {
+        reporter.setProgressLine(isTerminal(err));
     }
 
     // Opens the port (and reads the configuration when asked), as "Connect" does.

@@ -163,6 +163,7 @@ int runFirmwareUpdate(const QString& hexPath, const FirmwareUpdateOptions& optio
         memoLines(reporter, noPortSelectedText());
         return kUpdatePortNotOpened;
     }
+    reporter.status(StatusPanel::Progress, QStringLiteral("Updating firmware"));
     reporter.progress(0, image.highestAddress.value_or(0));
 
     if (!options.partIsBlank && !options.manualEntry) {

@@ -73,7 +73,8 @@ DownloadResult downloadDataSets(ModuleSession& session, int selectedRow, const S
     session.state.selectedSet = row;
     int first = row;
     int last = row;
-    if (row == session.state.setCount) {
+    const bool all = row == session.state.setCount;
+    if (all) {
         first = 0;
         last = session.state.setCount - 1;
     }
@@ -81,9 +82,12 @@ DownloadResult downloadDataSets(ModuleSession& session, int selectedRow, const S
         return result;
     ExchangeScope scope(session);
 
+    // The status bar names the set on its way: "Set 2 of 3" when every set comes, the set's own number otherwise.
     reporter.progress(0, 100);
     for (int n = first; n <= last && !result.cancelled && session.link.isOpen(); ++n) {
         ++result.requested;
+        reporter.status(StatusPanel::Progress, all ? QStringLiteral("Set %1 of %2").arg(num(n + 1), num(last + 1))
+                                                   : QStringLiteral("Set %1").arg(num(n + 1)));
         session.sendCommand(protocol::kDownload);
         session.pause(session.timing.beforeSetIndexMs);
         session.sendRaw(char(n));

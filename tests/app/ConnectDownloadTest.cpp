@@ -192,6 +192,28 @@ TEST_F(ConnectDownload, downloadData_all_fetchesEverySetInOrder)
     EXPECT_LT(at("Set 2: Downloaded"), at("Set 3: Downloaded"));
 }
 
+TEST_F(ConnectDownload, downloadData_all_namesEachSetInTheStatusBar_andLeavesNothingThereAfterwards)
+{
+    connectAndListSets();
+    watchProgressStages();
+    page().SetList->setCurrentIndex(3); // "All"
+    click(page().DLDataBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(progressStages, (QStringList{"Set 1 of 3", "Set 2 of 3", "Set 3 of 3"}));
+    const WindowControls status = controls(window.get());
+    EXPECT_TRUE(status.ProgressText->isHidden());
+    EXPECT_TRUE(status.ProgressText->text().isEmpty());
+    EXPECT_TRUE(status.ProgressBar1->isHidden());
+    EXPECT_EQ(status.ConnectStatusDisp->text(), QStringLiteral("Connected"));
+
+    progressStages.clear();
+    page().SetList->setCurrentIndex(1); // one set: its own number
+    click(page().DLDataBtn);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(progressStages, QStringList{"Set 2"});
+    EXPECT_TRUE(status.ProgressText->isHidden());
+}
+
 TEST_F(ConnectDownload, eraseData_no_sendsNothing_yes_sendsXAndEmptiesTheSetBox)
 {
     connectAndListSets();
@@ -305,6 +327,7 @@ TEST_F(SlowDownload, whileDownloading_nothingCanTakeThePortOrTheData_andCancelKe
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
     EXPECT_TRUE(window->dataPage->exchangeRunning());
     EXPECT_TRUE(controls(window.get()).ProgressBar1->isVisible());
+    EXPECT_TRUE(controls(window.get()).ProgressText->text().startsWith(QStringLiteral("Set 1")));
 
     // Closing asks first; "No" keeps the window and the download.
     prompts.answers = {false};
@@ -326,6 +349,7 @@ TEST_F(SlowDownload, whileDownloading_nothingCanTakeThePortOrTheData_andCancelKe
     EXPECT_TRUE(window->configurePage->isEnabled());
     EXPECT_FALSE(window->dataPage->exchangeRunning());
     EXPECT_TRUE(controls(window.get()).ProgressBar1->isHidden());
+    EXPECT_TRUE(controls(window.get()).ProgressText->isHidden()); // nothing stale after a cancel
 }
 
 TEST_F(SlowDownload, closeDuringDownload_yes_closesWhenTheExchangeHasEnded)

@@ -46,6 +46,7 @@ protected:
 TEST_F(Firmware, update_withAHexFile_closesTheConnection_programsTheModule_andSaysSo)
 {
     connectTo(sim.path());
+    watchProgressStages();
     window->showPage(window->configurePage);
     click(page().UpdateBtn);
     ASSERT_TRUE(waitIdle(60000));
@@ -71,6 +72,8 @@ TEST_F(Firmware, update_withAHexFile_closesTheConnection_programsTheModule_andSa
     EXPECT_EQ(controls(window.get()).ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
     EXPECT_EQ(window->currentPage(), window->connectPage);
     EXPECT_TRUE(controls(window.get()).ProgressBar1->isHidden());
+    EXPECT_EQ(progressStages, QStringList{"Updating firmware"});
+    EXPECT_TRUE(controls(window.get()).ProgressText->isHidden());
 }
 
 TEST_F(Firmware, update_cancelledAtTheWarning_sendsNothing)
@@ -132,6 +135,7 @@ TEST_F(FirmwareFails, update_whenTheBootLoaderRefusesEveryRecord_reportsTheStepA
     EXPECT_EQ(lines.last(), QStringLiteral("Error Setting Status Byte"));
     EXPECT_FALSE(lines.contains(QStringLiteral("Firmware updated successfully.")));
     EXPECT_TRUE(controls(window.get()).ProgressBar1->isHidden());
+    EXPECT_TRUE(controls(window.get()).ProgressText->isHidden());
 
     // The failure ends with a box: that it failed, why, and what to try next.
     ASSERT_FALSE(prompts.shown.isEmpty());
@@ -231,7 +235,9 @@ protected:
 // Literally an exception escapes to the framework's box and ends the program; here it ends the exchange only.
 TEST_F(Exchanges, anExchangeThatThrows_showsAnErrorBox_andTheProgramGoesOn)
 {
-    ASSERT_TRUE(window->module().start([](ModuleSession&) -> ModuleController::Finish {
+    ASSERT_TRUE(window->module().start([](ModuleSession& s) -> ModuleController::Finish {
+        s.reporter.status(StatusPanel::Progress, QStringLiteral("Set 1 of 3"));
+        s.reporter.progress(40, 100);
         throw std::runtime_error("the module layer failed");
     }));
     EXPECT_FALSE(window->module().start([](ModuleSession&) { return ModuleController::Finish{}; }))
@@ -241,6 +247,9 @@ TEST_F(Exchanges, anExchangeThatThrows_showsAnErrorBox_andTheProgramGoesOn)
     EXPECT_EQ(prompts.shown[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(prompts.shown[0].text, QStringLiteral("the module layer failed"));
     EXPECT_TRUE(controls(window->connectPage).ConnectBtn->isEnabled());
+    // The exchange never said it was done with the progress bar: it goes with the exchange all the same.
+    EXPECT_TRUE(controls(window.get()).ProgressBar1->isHidden());
+    EXPECT_TRUE(controls(window.get()).ProgressText->isHidden());
 
     window->setSimulateTarget(true);
     click(controls(window->connectPage).DLInfoBtn);

@@ -133,6 +133,7 @@ struct WindowControls {
     QPushButton* CloseBtn = child<QPushButton>(w, "CloseBtn");
     QLabel* ConnectStatusDisp = child<QLabel>(w, "ConnectStatusDisp");
     QProgressBar* ProgressBar1 = child<QProgressBar>(w, "ProgressBar1");
+    QLabel* ProgressText = child<QLabel>(w, "ProgressText");
     QLabel* LogDisp = child<QLabel>(w, "LogDisp");
     QLabel* XYDisp = child<QLabel>(w, "XYDisp");
     QLabel* ROCDisp = child<QLabel>(w, "ROCDisp");

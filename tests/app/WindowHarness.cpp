@@ -114,4 +114,14 @@ QStringList WindowTest::memo() const
     return window->connectPage->memoLines();
 }
 
+void WindowTest::watchProgressStages()
+{
+    // Connected after the window's own handler, so the panel already shows the new stage.
+    QObject::connect(&window->module(), &ModuleController::status, window.get(),
+                     [this](StatusPanel panel, const QString&) {
+                         if (panel == StatusPanel::Progress)
+                             progressStages << controls(window.get()).ProgressText->text();
+                     });
+}
+
 } // namespace vimo::test

@@ -76,6 +76,11 @@ protected:
 
     QStringList memo() const;
 
+    // From now on, every new stage of a long exchange (a data set, the firmware) appends to `progressStages` what
+    // the status bar's progress text shows for it.
+    void watchProgressStages();
+    QStringList progressStages;
+
     // The archive of this test's downloads: VIMO_ARCHIVE names it from SetUp() to TearDown(), so every window of
     // the test keeps its flights there and sees no other test's.
     QString archivePath() const { return m_archiveDir.path(); }

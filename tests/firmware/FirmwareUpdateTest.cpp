@@ -68,6 +68,7 @@ TEST_F(FirmwareUpdateTest, update_sendsPAtTheConnectionSpeedThenProgramsAt4800)
     EXPECT_EQ(bootLoader.records, 1 + 119 + 2 + 2);
     EXPECT_EQ(reporter.memo, QStringList{"ISP Mode Initiated"});
     EXPECT_EQ(reporter.progressSteps, (std::vector<std::pair<int, int>>{{0, 99}, {0, 99}, {64, 99}}));
+    EXPECT_EQ(reporter.progressStatus, QStringList{"Updating firmware"});
     EXPECT_FALSE(w.isOpen);
 
     finishFirmwareUpdate(reporter, kUpdateOk);

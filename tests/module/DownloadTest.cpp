@@ -34,6 +34,7 @@ TEST_F(DownloadTest, setWithATriggerMark_becomesSamplesNotesAndMemoLines)
     EXPECT_EQ(reporter.memo, (QStringList{"", "Set 1: Downloaded 4 data samples."}));
     EXPECT_FALSE(reporter.progressVisible);
     EXPECT_EQ(reporter.progressSteps.back(), std::make_pair(80, 100)); // 100 x 4 samples / 5 words
+    EXPECT_EQ(reporter.progressStatus, QStringList{"Set 1"}); // one set chosen: its own number
 }
 
 TEST_F(DownloadTest, all_downloadsEverySetInOrderAndReportsACorruptedOne)
@@ -52,6 +53,9 @@ TEST_F(DownloadTest, all_downloadsEverySetInOrderAndReportsACorruptedOne)
                                           "Set 3: Downloaded 1 data samples."}));
     EXPECT_EQ(w.writes(), (QStringList{"a", "\\x00", "a", "\\x01", "a", "\\x02"}));
     EXPECT_EQ(session.state.selectedSet, 3);
+    // The status bar names each set on its way, the one that never came too.
+    EXPECT_EQ(reporter.progressStatus, (QStringList{"Set 1 of 3", "Set 2 of 3", "Set 3 of 3"}));
+    EXPECT_FALSE(reporter.progressVisible);
 }
 
 TEST_F(DownloadTest, noRowOrNoSets_sendNothing)

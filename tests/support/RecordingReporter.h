@@ -26,6 +26,7 @@ public:
     bool progressVisible = false;
     QStringList connectionStatus;
     QStringList loggingStatus;
+    QStringList progressStatus;
     int pageSwitches = 0;
     int cancelAfterPolls = -1;     // >= 0: ask to cancel after this many polls
 
@@ -48,7 +49,11 @@ public:
     void progressDone() override { progressVisible = false; }
     void status(StatusPanel panel, const QString& text) override
     {
-        (panel == StatusPanel::Connection ? connectionStatus : loggingStatus) << text;
+        switch (panel) {
+        case StatusPanel::Connection: connectionStatus << text; break;
+        case StatusPanel::Logging: loggingStatus << text; break;
+        case StatusPanel::Progress: progressStatus << text; break;
+        }
     }
     void showConnectPage() override { ++pageSwitches; }
     bool cancelRequested() override { return cancelAfterPolls >= 0 && m_polls++ >= cancelAfterPolls; }
