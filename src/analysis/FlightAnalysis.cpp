@@ -47,6 +47,12 @@ Flight measure(const PreparedSamples& s, const FlightSpan& span, int number, con
     const int top = highestIndex(s, span.launch, span.last);
     f.maxAltitude = unit(s.a[std::size_t(top)] - span.ground);
     f.maxAltitudeTime = s.t[std::size_t(top)];
+    if (f.maxAltitude < 0) {
+        // A flight leaves from ground level, so it is never highest below it: a glide from a slope may stay under
+        // its take-off all the way, and its launch sample may lie a little under the median of the rest.
+        f.maxAltitude = 0;
+        f.maxAltitudeTime = f.launch;
+    }
 
     int climbsFrom = span.launch;
     if (!span.launchBeforeRecording && !span.launchedDownhill) {

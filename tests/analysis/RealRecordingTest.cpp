@@ -112,3 +112,17 @@ TEST(RealRecording, aParagliderLandingFarBelowItsTakeOffIsOneFlightFromTheSlopeT
         "paraglider-valley-landing-pressure-altitude.txt", 839,
         {.lastOnGround = "152803", .firstInAir = "152808", .ground = 1333, .cameToRest = "163203", .highest = 1698});
 }
+
+// A paraglider foot-launched from a slope that never climbs back to its take-off: eleven minutes of gliding with a
+// few weak climbs (1160 m at best, 6 m below the take-off), down to a landing 499 m below it. The flight never
+// rises 10 m above anything before it, so only the fall from the rest on the slope shows the launch.
+TEST(RealRecording, aParagliderGlidingDownFromItsTakeOffIsOneFlightFromTheSlopeToWhereItCameToRest)
+{
+    // Standing still at 1165-1166 m up to 14:38:26, then a walk; from 14:38:31 the pilot runs down the slope
+    // (ground speed 3, 3, 4.4 m/s and the altitude falling) and flies from 14:38:35 (7.6 m/s, 9 m below the
+    // take-off and falling 3 m/s). The altitude reaches its resting level at 14:49:53 (8 m/s, the touch-down run);
+    // the ground speed is down to a walk at 14:49:59 and to nothing at 14:50:01.
+    expectOneFlightAsRecorded(
+        "paraglider-glide-to-valley-pressure-altitude.txt", 778,
+        {.lastOnGround = "143831", .firstInAir = "143835", .ground = 1166, .cameToRest = "145000", .highest = 1166});
+}
