@@ -177,11 +177,11 @@ double estimateLaunchEnd(const PreparedSamples& s, int launch, int crossing)
 }
 
 // The first sample from `from` on at which the model is at rest, or -1. A run of samples within kRestBand is rest
-// when it lasts kRestNearGround near `ground` (unless `restNearGround` is false), kRestElsewhere anywhere, or
-// kRestAtEnd up to the end of the recording. Runs are taken greedily (a sample that leaves the band starts the next
-// run), which keeps this a single cheap pass; the landing is then the first sample of the run that already lies at
-// the run's resting level.
-int findLanding(const PreparedSamples& s, int from, double ground, bool restNearGround = true)
+// when it lasts kRestNearGround within `nearGround` of `ground` (never when `nearGround` is negative),
+// kRestElsewhere anywhere, or kRestAtEnd up to the end of the recording. Runs are taken greedily (a sample that
+// leaves the band starts the next run), which keeps this a single cheap pass; the landing is then the first sample
+// of the run that already lies at the run's resting level.
+int findLanding(const PreparedSamples& s, int from, double ground, double nearGround = kNearGround)
 {
     const int n = s.count();
     const double* a = s.a.data();
@@ -211,8 +211,7 @@ int findLanding(const PreparedSamples& s, int from, double ground, bool restNear
             continue;
         const int samples = i - start + 1;
         if ((span >= kRestElsewhere && samples >= kRestElsewhereSamples)
-            || (restNearGround && samples >= kRestNearGroundSamples
-                && std::abs(0.5 * (low + high) - ground) <= kNearGround)) {
+            || (samples >= kRestNearGroundSamples && std::abs(0.5 * (low + high) - ground) <= nearGround)) {
             restEnd = i + 1;
             break;
         }
@@ -260,8 +259,8 @@ std::vector<FlightSpan> findFlights(const PreparedSamples& s)
             f.launch = search.downhill->launch;
             f.launchedDownhill = true;
             f.ground = search.downhill->ground;
-            // Gliders launched from a slope soar level with the take-off: only a rest elsewhere is a landing.
-            f.landing = findLanding(s, search.crossing, f.ground, false);
+            // Gliders launched from a slope soar level with the take-off: only a long rest, or one at the end, lands.
+            f.landing = findLanding(s, search.crossing, f.ground, -1.0);
             f.last = f.landing >= 0 ? f.landing : n - 1;
         } else {
             if (search.crossing < 0)
