@@ -47,9 +47,15 @@ Flight measure(const PreparedSamples& s, const FlightSpan& span, int number, con
     const int top = highestIndex(s, span.launch, span.last);
     f.maxAltitude = unit(s.a[std::size_t(top)] - span.ground);
     f.maxAltitudeTime = s.t[std::size_t(top)];
+    if (f.maxAltitude < 0) {
+        // A flight leaves from ground level, so it is never highest below it: a glide from a slope may stay under
+        // its take-off all the way, and its launch sample may lie a little under the median of the rest.
+        f.maxAltitude = 0;
+        f.maxAltitudeTime = f.launch;
+    }
 
     int climbsFrom = span.launch;
-    if (!span.launchBeforeRecording) {
+    if (!span.launchBeforeRecording && !span.launchedDownhill) {
         const auto set = options.launchEnds.find(number);
         double end = span.launchEndTime;
         if (set != options.launchEnds.end() && std::isfinite(set->second)) {
@@ -106,6 +112,8 @@ void analysePrepared(const PreparedSamples& s, FlightReport& report, const Analy
         const int number = int(k) + 1;
         if (spans[k].launchBeforeRecording)
             report.notes << QStringLiteral("Flight %1: the launch was before the recording began.").arg(number);
+        if (spans[k].launchedDownhill)
+            report.notes << QStringLiteral("Flight %1: launched downhill from rest: no start height.").arg(number);
         if (spans[k].landing < 0)
             report.notes << QStringLiteral("Flight %1: the recording ends in the air.").arg(number);
     }

@@ -2,16 +2,53 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace vimo::analysis {
 namespace {
+
+// A launch from a slope: the model left a rest by falling away from it.
+struct DownhillLaunch {
+    int launch = -1;   // the last sample at the rest's level before the fall
+    double ground = 0; // the rest's level: the median of its samples
+};
 
 // Where the search for a launch stopped.
 struct LaunchSearch {
     int crossing = -1;   // first sample more than kLaunchRise above the lowest of the kGroundWindow before it
     int lowest = -1;     // that lowest sample
-    bool inAir = false;  // the altitude fell more than kLaunchRise below the first sample before any climb
+    bool inAir = false;  // the recording began with a fall of more than kLaunchRise, with no rest before it
+    std::optional<DownhillLaunch> downhill; // the fall to `crossing` was a launch from a slope
 };
+
+// Judges the fall to sample `fall`, the first more than kLaunchRise below the search's first sample `from`, before
+// any climb. After a rest at that first sample (kRestNearGround and kRestNearGroundSamples within the rest band),
+// a fall from the rest's level at kDownhillRate or faster is a launch from a slope; a slower one is someone walking
+// down with the model, and the search goes on. Without a rest, a recording that begins with the fall began in the
+// air.
+LaunchSearch judgeFall(const PreparedSamples& s, int from, int fall, bool atRecordingStart)
+{
+    const double* a = s.a.data();
+    const double* t = s.t.data();
+    LaunchSearch r;
+    int restEnd = from;
+    while (restEnd + 1 < fall && std::abs(a[restEnd + 1] - a[from]) <= 0.5 * kRestBand)
+        ++restEnd;
+    if (t[restEnd] - t[from] < kRestNearGround || restEnd - from + 1 < kRestNearGroundSamples) {
+        r.inAir = atRecordingStart;
+        return r;
+    }
+    DownhillLaunch d;
+    d.ground = medianAltitude(s, from, restEnd);
+    d.launch = fall;
+    while (d.launch > from && a[d.launch] < d.ground - 0.5 * kRestBand)
+        --d.launch;
+    if (d.ground - a[fall] < kDownhillRate * (t[fall] - t[d.launch]))
+        return r;
+    r.crossing = fall;
+    r.downhill = d;
+    return r;
+}
 
 LaunchSearch searchLaunch(const PreparedSamples& s, int from, bool atRecordingStart)
 {
@@ -25,6 +62,7 @@ LaunchSearch searchLaunch(const PreparedSamples& s, int from, bool atRecordingSt
     double blockStart = t[from];
     int previousLow = from;
     int currentLow = from;
+    bool watchFall = true; // the first fall below the first sample is still to be judged
     for (int i = from; i < s.count(); ++i) {
         if (t[i] - blockStart >= kBlock) {
             previousLow = currentLow;
@@ -34,9 +72,11 @@ LaunchSearch searchLaunch(const PreparedSamples& s, int from, bool atRecordingSt
         if (a[i] < a[currentLow])
             currentLow = i;
         const int lowest = a[previousLow] <= a[currentLow] ? previousLow : currentLow;
-        if (atRecordingStart && first - a[i] > kLaunchRise) {
-            r.inAir = true;
-            return r;
+        if (watchFall && first - a[i] > kLaunchRise) {
+            const LaunchSearch fall = judgeFall(s, from, i, atRecordingStart);
+            if (fall.inAir || fall.downhill)
+                return fall;
+            watchFall = false;
         }
         if (a[i] - a[lowest] > kLaunchRise) {
             r.crossing = i;
@@ -137,10 +177,11 @@ double estimateLaunchEnd(const PreparedSamples& s, int launch, int crossing)
 }
 
 // The first sample from `from` on at which the model is at rest, or -1. A run of samples within kRestBand is rest
-// when it lasts kRestNearGround near `ground`, kRestElsewhere anywhere, or kRestAtEnd up to the end of the
-// recording. Runs are taken greedily (a sample that leaves the band starts the next run), which keeps this a single
-// cheap pass; the landing is then the first sample of the run that already lies at the run's resting level.
-int findLanding(const PreparedSamples& s, int from, double ground)
+// when it lasts kRestNearGround within `nearGround` of `ground` (never when `nearGround` is negative),
+// kRestElsewhere anywhere, or kRestAtEnd up to the end of the recording. Runs are taken greedily (a sample that
+// leaves the band starts the next run), which keeps this a single cheap pass; the landing is then the first sample
+// of the run that already lies at the run's resting level.
+int findLanding(const PreparedSamples& s, int from, double ground, double nearGround = kNearGround)
 {
     const int n = s.count();
     const double* a = s.a.data();
@@ -170,7 +211,7 @@ int findLanding(const PreparedSamples& s, int from, double ground)
             continue;
         const int samples = i - start + 1;
         if ((span >= kRestElsewhere && samples >= kRestElsewhereSamples)
-            || (samples >= kRestNearGroundSamples && std::abs(0.5 * (low + high) - ground) <= kNearGround)) {
+            || (samples >= kRestNearGroundSamples && std::abs(0.5 * (low + high) - ground) <= nearGround)) {
             restEnd = i + 1;
             break;
         }
@@ -214,6 +255,13 @@ std::vector<FlightSpan> findFlights(const PreparedSamples& s)
             f.last = f.landing >= 0 ? f.landing : n - 1;
             f.ground = f.landing >= 0 ? medianAltitude(s, f.landing, std::min(n - 1, f.landing + 20))
                                       : *std::min_element(s.a.begin(), s.a.end());
+        } else if (search.downhill) {
+            f.launch = search.downhill->launch;
+            f.launchedDownhill = true;
+            f.ground = search.downhill->ground;
+            // Gliders launched from a slope soar level with the take-off: only a long rest, or one at the end, lands.
+            f.landing = findLanding(s, search.crossing, f.ground, -1.0);
+            f.last = f.landing >= 0 ? f.landing : n - 1;
         } else {
             if (search.crossing < 0)
                 break;

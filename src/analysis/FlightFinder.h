@@ -10,8 +10,9 @@ namespace vimo::analysis {
 struct FlightSpan {
     int launch = 0;                     // the last sample on the ground before the climb
     bool launchBeforeRecording = false; // the recording began in the air
+    bool launchedDownhill = false;      // the model left a rest by a fall: launched from a slope, with no climb
     double ground = 0;                  // ground level at the launch
-    double launchEndTime = 0;           // estimated end of the initial climb (not set before the recording)
+    double launchEndTime = 0;           // estimated end of the initial climb (not set without a climb)
     int landing = -1;                   // first sample at rest after the flight; -1 when it ends in the air
     int last = 0;                       // landing, or the last sample
 };
@@ -26,6 +27,7 @@ inline constexpr int kRestNearGroundSamples = 5;
 inline constexpr double kRestElsewhere = 60.0;
 inline constexpr int kRestElsewhereSamples = 12;
 inline constexpr double kRestAtEnd = 20.0;
+inline constexpr double kDownhillRate = 1.0; // m/s: a fall from rest at least this fast is flying, not walking
 
 // Every flight, in recording order. Each begins where the previous one landed.
 std::vector<FlightSpan> findFlights(const PreparedSamples& s);

@@ -125,3 +125,16 @@ TEST(FlightMeasures, aClimbThatSlowsSteadilyEndsWhereItLevelsOffNotAtItsFirstSlo
         EXPECT_NEAR(*f.startHeight, top, 1.5) << "seed " << seed;
     }
 }
+
+// A launch from a slope has no climb out: no launch end, window, start height or penalty, and the report says so.
+TEST(FlightMeasures, aFlightLaunchedDownASlopeHasNoStartHeightAndSaysSo)
+{
+    FlightPathBuilder path(300);
+    path.stay(30).slopeLaunch(3, 5).thermal(1.5, 60).glide(0.8, 120).landAt(200, 0.8).stay(80);
+    const FlightReport report = analyse(path.sample(0.5, 0.3, 6));
+    ASSERT_EQ(report.flights.size(), 1u);
+    const Flight& f = report.flights[0];
+    EXPECT_FALSE(f.launchEnd || f.windowEnd || f.startHeight || f.startHeightMeters || f.f5jPenalty);
+    EXPECT_TRUE(report.notes.contains(QStringLiteral("Flight 1: launched downhill from rest: no start height.")))
+        << report.notes.join(QLatin1Char('\n')).toStdString();
+}

@@ -58,6 +58,20 @@ public:
         path.thermal(pick(0.8, 2.0), pick(40, 90));
     }
 
+    // A flight from the edge of a slope: time at rest there, a dive away from it, a glide with or without a
+    // thermal, and a landing well below the take-off.
+    void slopeFlight(FlightPathBuilder& path)
+    {
+        const double takeOff = path.altitude();
+        path.stay(pick(15, 60));
+        path.slopeLaunch(pick(2.5, 4), pick(5, 8));
+        path.glide(pick(0.5, 1.0), pick(20, 40));
+        if (pickInt(0, 1))
+            path.thermal(pick(0.8, 2.0), pick(40, 90)).glide(pick(0.5, 1.0), pick(20, 40));
+        path.landAt(std::min(path.altitude(), takeOff) - pick(30, 150), pick(0.6, 1.2));
+        path.stay(pick(30, 90));
+    }
+
     double interval() { return pick(0.1, 1.0); }
 
     std::mt19937 m_random;

@@ -60,6 +60,29 @@ TEST(SyntheticFlightAccuracy, landingsBelowTheLaunchPointNeedALongerRest)
     });
 }
 
+// A slope launch leaves a rest by a dive, never climbing 10 m: at the start of the recording, and after a throw
+// that landed back on the top.
+TEST(SyntheticFlightAccuracy, flightsLaunchedDownASlopeRunFromTheirRestToWhereTheyLandBelow)
+{
+    expectAccurateOverSeeds([](FlightScenarios& s, FlightPathBuilder& path) {
+        s.handLaunchSession(path, s.pickInt(0, 1));
+        s.slopeFlight(path);
+    });
+}
+
+// Carrying the model down a hill leaves a rest by a fall too, but at a walker's pace: no launch, before the first
+// flight or between two.
+TEST(SyntheticFlightAccuracy, walkingDownAHillWithTheModelIsNoFlight)
+{
+    expectAccurateOverSeeds([](FlightScenarios& s, FlightPathBuilder& path) {
+        for (int i = 0; i < 2; ++i) {
+            path.stay(s.pick(15, 40));
+            path.glide(s.pick(0.2, 0.6), s.pick(30, 60));
+            s.handLaunchSession(path, 1);
+        }
+    });
+}
+
 TEST(SyntheticFlightAccuracy, aRecordingThatEndsInTheAirRunsTheDurationToTheLastSample)
 {
     expectAccurateOverSeeds([](FlightScenarios& s, FlightPathBuilder& path) {

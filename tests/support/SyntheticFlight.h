@@ -56,6 +56,8 @@ struct TruthFlight {
     double ground = 0;
     double startHeight = 0; // highest point up to 10 s after the launch end, above ground
     double maxAltitude = 0; // above ground
+    // From a slope, with no climb: no launch end nor start height.
+    bool launchedDownhill = false;
     std::optional<double> landing;
     std::vector<TruthClimb> climbs;
 };
@@ -92,6 +94,14 @@ public:
         line(height / 20.0, m_altitude + height);
         m_flight.launchEnd = m_time;
         return line(2.0, m_altitude + 8.0);
+    }
+
+    // A launch from a slope: away from the rest at its edge and down at `sink` for `seconds`.
+    FlightPathBuilder& slopeLaunch(double sink, double seconds)
+    {
+        beginFlight();
+        m_flight.launchedDownhill = true;
+        return glide(sink, seconds);
     }
 
     FlightPathBuilder& glide(double sink, double seconds) { return line(seconds, m_altitude - sink * seconds); }
