@@ -34,15 +34,22 @@ bool copyMended(const double* __restrict t, const double* __restrict in, double*
     if (n == 0)
         return true;
     const auto at = [in, scale, offset](std::size_t i) { return in[i] * scale + offset; };
-    // The checks and the mends are two loops: the mends then run on several samples at once.
-    std::int64_t ok = std::int64_t(t[0] - t[0] == 0.0) & std::int64_t(t[n - 1] - t[n - 1] == 0.0)
-                      & std::int64_t(at(0) - at(0) == 0.0);
-    for (std::size_t i = 1; i < n; ++i) {
-        const double v = at(i);
-        ok &= std::int64_t(t[i] >= t[i - 1]) & std::int64_t(v - v == 0.0);
+    // The checks and the mends are two loops: the mends then run on several samples at once. The checks add up,
+    // in two lanes of doubles, 1 for each time that goes back (or is not a number) and v - v for each altitude,
+    // which is 0 unless the altitude is not finite and then makes the sum NaN; the compiler runs that two samples
+    // at a time, which it does not do for a count in integers of comparisons of doubles.
+    double faults[2] = {(t[0] - t[0]) + (t[n - 1] - t[n - 1]), at(0) - at(0)};
+    std::size_t i = 1;
+    for (; i + 2 <= n; i += 2) {
+        const double v0 = at(i);
+        const double v1 = at(i + 1);
+        faults[0] += (t[i] >= t[i - 1] ? 0.0 : 1.0) + (v0 - v0);
+        faults[1] += (t[i + 1] >= t[i] ? 0.0 : 1.0) + (v1 - v1);
     }
+    if (i < n)
+        faults[0] += (t[i] >= t[i - 1] ? 0.0 : 1.0) + (at(i) - at(i));
     out[0] = at(0);
-    for (std::size_t i = 1; i + 1 < n; ++i) {
+    for (i = 1; i + 1 < n; ++i) {
         const double middle = at(i);
         // The median differs from the middle sample only when that sample lies beyond both neighbours, on the
         // same side.
@@ -53,7 +60,7 @@ bool copyMended(const double* __restrict t, const double* __restrict in, double*
     }
     if (n > 1)
         out[n - 1] = at(n - 1);
-    return ok != 0;
+    return faults[0] + faults[1] == 0.0;
 }
 
 // The general preparation, for samples with times that go back or values that are not finite: a time that is not
