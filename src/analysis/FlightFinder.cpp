@@ -23,24 +23,29 @@ LaunchSearch searchLaunch(const PreparedSamples& s, int from, bool atRecordingSt
     const double* t = s.t.data();
     const double first = a[from];
     double blockStart = t[from];
+    // The lowest samples and their altitudes; a new low is a select, as on the ground it is a coin toss.
     int previousLow = from;
     int currentLow = from;
+    double previousLowest = a[from];
+    double currentLowest = a[from];
     for (int i = from; i < s.count(); ++i) {
         if (t[i] - blockStart >= kBlock) {
             previousLow = currentLow;
+            previousLowest = currentLowest;
             currentLow = i;
+            currentLowest = a[i];
             blockStart = t[i];
         }
-        if (a[i] < a[currentLow])
-            currentLow = i;
-        const int lowest = a[previousLow] <= a[currentLow] ? previousLow : currentLow;
+        const bool lower = a[i] < currentLowest;
+        currentLow = lower ? i : currentLow;
+        currentLowest = lower ? a[i] : currentLowest;
         if (atRecordingStart && first - a[i] > kLaunchRise) {
             r.inAir = true;
             return r;
         }
-        if (a[i] - a[lowest] > kLaunchRise) {
+        if (a[i] - std::min(previousLowest, currentLowest) > kLaunchRise) {
             r.crossing = i;
-            r.lowest = lowest;
+            r.lowest = previousLowest <= currentLowest ? previousLow : currentLow;
             return r;
         }
     }
@@ -182,13 +187,15 @@ QuietStretch findQuietStretch(const PreparedSamples& s, int from)
     // (j + m) % kQuietBlocks.
     double lows[kQuietBlocks];
     double highs[kQuietBlocks];
+    for (int m = 0; m + 1 < kQuietBlocks && from + (m + 2) * size <= n; ++m)
+        lowestAndHighest(from + (m + 1) * size, lows[m], highs[m]);
     for (int j = 0;; ++j) {
         const int first = from + j * size;
         const int end = first + (kQuietBlocks + 1) * size; // one past the last of the successors
         if (end > n)
             return {std::min(first, n), n};
-        for (int m = j == 0 ? 0 : kQuietBlocks - 1; m < kQuietBlocks; ++m)
-            lowestAndHighest(first + (m + 1) * size, lows[(j + m) % kQuietBlocks], highs[(j + m) % kQuietBlocks]);
+        const int last = (j + kQuietBlocks - 1) % kQuietBlocks;
+        lowestAndHighest(end - size, lows[last], highs[last]);
         double low = lows[0];
         double high = highs[0];
         for (int m = 1; m < kQuietBlocks; ++m) {
@@ -229,7 +236,7 @@ int findLanding(const PreparedSamples& s, int from, double ground)
         // as selects, not branches: on a noisy recording the band test is a coin toss at every sample.
         double v = a[i];
         const bool inBand = v >= below && v <= above;
-        if (!inBand && i >= quiet.end) {
+        if (i >= quiet.end && !inBand) { // in this order: the band test is a coin toss, the other is not
             // A new run past the quiet stretch: the next run at rest lies around the next quiet stretch.
             quiet = findQuietStretch(s, i);
             if (quiet.restart >= n)
