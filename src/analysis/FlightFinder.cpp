@@ -164,7 +164,8 @@ QuietStretch findQuietStretch(const PreparedSamples& s, int from)
     const double* t = s.t.data();
     // kQuietBlocks + 1 blocks of the mean interval take nine tenths of kRestNearGround.
     const int size = std::max(1, int(0.9 * kRestNearGround / ((kQuietBlocks + 1) * meanInterval(s))));
-    // The lowest and highest altitude of the block from `begin`, in four lanes that the compiler runs two at a time.
+    // The lowest and highest altitude of the block from `begin`, in four lanes so that the comparisons do not wait on
+    // one another.
     const auto lowestAndHighest = [a, size](int begin, double& low, double& high) {
         double l[4] = {a[begin], a[begin], a[begin], a[begin]};
         double h[4] = {a[begin], a[begin], a[begin], a[begin]};
