@@ -1,5 +1,7 @@
 #include "analysis/ClimbFinder.h"
 
+#include "analysis/TimeBlocks.h"
+
 #include <algorithm>
 
 namespace vimo::analysis {
@@ -25,11 +27,14 @@ std::vector<ClimbSpan> findClimbs(const PreparedSamples& s, int first, int last)
     const double* a = s.a.data();
     int i = first;
     // The mean of the next block, from sample i on, and its middle time; i moves past the block.
-    const auto nextBlock = [&i, t, a, last](double& ti) {
+    // The block ends at the first sample kBlock after its first: found from the size of the block before, as a
+    // loop over the samples would mispredict its end at every block.
+    int size = 0;
+    const auto nextBlock = [&i, &size, t, a, last](double& ti) {
         const double blockStart = t[i];
         const int from = i;
-        while (i <= last && t[i] < blockStart + kBlock)
-            ++i;
+        i = firstTimeAtLeast(t, i + 1, last + 1, blockStart + kBlock, i + size);
+        size = i - from;
         // Four partial sums, so that the additions do not wait on one another.
         double sums[4] = {0, 0, 0, 0};
         int k = from;

@@ -60,27 +60,32 @@ LaunchSearch searchLaunch(const PreparedSamples& s, int from, bool atRecordingSt
     const double* t = s.t.data();
     const double first = a[from];
     double blockStart = t[from];
+    // The lowest samples and their altitudes; a new low is a select, as on the ground it is a coin toss.
     int previousLow = from;
     int currentLow = from;
+    double previousLowest = a[from];
+    double currentLowest = a[from];
     bool watchFall = true; // the first fall below the first sample is still to be judged
     for (int i = from; i < s.count(); ++i) {
         if (t[i] - blockStart >= kBlock) {
             previousLow = currentLow;
+            previousLowest = currentLowest;
             currentLow = i;
+            currentLowest = a[i];
             blockStart = t[i];
         }
-        if (a[i] < a[currentLow])
-            currentLow = i;
-        const int lowest = a[previousLow] <= a[currentLow] ? previousLow : currentLow;
+        const bool lower = a[i] < currentLowest;
+        currentLow = lower ? i : currentLow;
+        currentLowest = lower ? a[i] : currentLowest;
         if (watchFall && first - a[i] > kLaunchRise) {
             const LaunchSearch fall = judgeFall(s, from, i, atRecordingStart);
             if (fall.inAir || fall.downhill)
                 return fall;
             watchFall = false;
         }
-        if (a[i] - a[lowest] > kLaunchRise) {
+        if (a[i] - std::min(previousLowest, currentLowest) > kLaunchRise) {
             r.crossing = i;
-            r.lowest = lowest;
+            r.lowest = previousLowest <= currentLowest ? previousLow : currentLow;
             return r;
         }
     }
@@ -176,30 +181,111 @@ double estimateLaunchEnd(const PreparedSamples& s, int launch, int crossing)
     return fell ? knee : previousTime;
 }
 
+// The rest-run search skips what cannot be rest by blocks of a fixed count of samples. A run at rest lasts at least
+// kRestNearGround; it begins in some block and wholly covers the kQuietBlocks blocks after it whenever those end less
+// than kRestNearGround after the first sample of its own block (the block size is chosen so that they do), so the
+// altitudes of those blocks then lie within kRestBand.
+constexpr int kQuietBlocks = 2;
+
+// Where the rest-run search has to look at each sample: the first block from `from` on whose kQuietBlocks successors
+// lie within kRestBand, span too long a time for the test, or run past the last sample. A run at rest that begins
+// at `from` or later begins in that block or after it (`restart`, its first sample); `end` is one past the
+// successors' last sample. restart is the sample count when there is no such block: then no run at rest begins at
+// `from` or later.
+struct QuietStretch {
+    int restart = 0;
+    int end = 0;
+};
+
+QuietStretch findQuietStretch(const PreparedSamples& s, int from)
+{
+    const int n = s.count();
+    const double* a = s.a.data();
+    const double* t = s.t.data();
+    // kQuietBlocks + 1 blocks of the mean interval take nine tenths of kRestNearGround.
+    const int size = std::max(1, int(0.9 * kRestNearGround / ((kQuietBlocks + 1) * meanInterval(s))));
+    // The lowest and highest altitude of the block from `begin`, in four lanes so that the comparisons do not wait on
+    // one another.
+    const auto lowestAndHighest = [a, size](int begin, double& low, double& high) {
+        double l[4] = {a[begin], a[begin], a[begin], a[begin]};
+        double h[4] = {a[begin], a[begin], a[begin], a[begin]};
+        const int end = begin + size;
+        int i = begin;
+        for (; i + 4 <= end; i += 4) {
+            for (int k = 0; k < 4; ++k) {
+                l[k] = std::min(l[k], a[i + k]);
+                h[k] = std::max(h[k], a[i + k]);
+            }
+        }
+        for (; i < end; ++i) {
+            l[0] = std::min(l[0], a[i]);
+            h[0] = std::max(h[0], a[i]);
+        }
+        low = std::min(std::min(l[0], l[1]), std::min(l[2], l[3]));
+        high = std::max(std::max(h[0], h[1]), std::max(h[2], h[3]));
+    };
+    // The lowest and highest altitude of each of the kQuietBlocks blocks after block j; block j + 1 + m at
+    // (j + m) % kQuietBlocks.
+    double lows[kQuietBlocks];
+    double highs[kQuietBlocks];
+    for (int m = 0; m + 1 < kQuietBlocks && from + (m + 2) * size <= n; ++m)
+        lowestAndHighest(from + (m + 1) * size, lows[m], highs[m]);
+    for (int j = 0;; ++j) {
+        const int first = from + j * size;
+        const int end = first + (kQuietBlocks + 1) * size; // one past the last of the successors
+        if (end > n)
+            return {std::min(first, n), n};
+        const int last = (j + kQuietBlocks - 1) % kQuietBlocks;
+        lowestAndHighest(end - size, lows[last], highs[last]);
+        double low = lows[0];
+        double high = highs[0];
+        for (int m = 1; m < kQuietBlocks; ++m) {
+            low = std::min(low, lows[m]);
+            high = std::max(high, highs[m]);
+        }
+        if (high - low <= kRestBand || t[end - 1] - t[first] >= kRestNearGround)
+            return {first, end};
+    }
+}
+
 // The first sample from `from` on at which the model is at rest, or -1. A run of samples within kRestBand is rest
 // when it lasts kRestNearGround within `nearGround` of `ground` (never when `nearGround` is negative),
 // kRestElsewhere anywhere, or kRestAtEnd up to the end of the recording. Runs are taken greedily (a sample that
-// leaves the band starts the next run), which keeps this a single cheap pass; the landing is then the first sample
-// of the run that already lies at the run's resting level.
+// leaves the band starts the next run), which keeps this a cheap pass; the landing is then the first sample of the
+// run that already lies at the run's resting level. The runs are only followed sample by sample around quiet
+// stretches (findQuietStretch): no run between them can be at rest, and the runs start afresh at the block before
+// the next quiet stretch. They may then be cut a little differently from one unbroken pass, which finds landings as
+// accurately but looks at every sample of the flight.
 int findLanding(const PreparedSamples& s, int from, double ground, double nearGround = kNearGround)
 {
     const int n = s.count();
     const double* a = s.a.data();
     const double* t = s.t.data();
-    int start = from;
-    double startTime = t[from];
-    double low = a[from];
-    double high = a[from];
+    QuietStretch quiet = findQuietStretch(s, from);
+    if (quiet.restart >= n)
+        return -1;
+    int start = quiet.restart;
+    double startTime = t[start];
+    double low = a[start];
+    double high = a[start];
     // The band's edges are kept as state of their own, so that the band test waits only on them and not on an
     // addition after the run's lowest and highest: min(v, low) + band is min(v + band, low + band) exactly.
     double below = high - kRestBand; // the lowest altitude the run admits
     double above = low + kRestBand;  // the highest
     int restEnd = -1; // one past the last sample of the qualifying run
-    for (int i = from + 1; i < n; ++i) {
+    for (int i = start + 1; i < n; ++i) {
         // The run grows while its samples stay within the band and restarts at a sample that leaves it. Written
         // as selects, not branches: on a noisy recording the band test is a coin toss at every sample.
-        const double v = a[i];
+        double v = a[i];
         const bool inBand = v >= below && v <= above;
+        if (i >= quiet.end && !inBand) { // in this order: the band test is a coin toss, the other is not
+            // A new run past the quiet stretch: the next run at rest lies around the next quiet stretch.
+            quiet = findQuietStretch(s, i);
+            if (quiet.restart >= n)
+                return -1;
+            i = quiet.restart;
+            v = a[i];
+        }
         low = inBand ? std::min(v, low) : v;
         high = inBand ? std::max(v, high) : v;
         below = inBand ? std::max(v - kRestBand, below) : v - kRestBand;

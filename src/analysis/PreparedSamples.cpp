@@ -25,35 +25,48 @@ double median3(double x, double y, double z)
 // peak between two samples is not cut, nor are peaks between neighbours far apart in time. Returns whether the
 // altitudes are all finite and the times t[0..n) never decrease and are all finite (a NaN fails every comparison; a
 // finite first and last time bound every time between): when not, the copy is unusable.
-// The loops read each sample and its neighbours by index and have no branches, so that the compiler can run them on
-// several samples at once (the library is built without trapping floating-point compares for this); a noisy
-// recording would mispredict a branch at almost every sample.
+// One loop mends and checks, two samples a step, reading each sample and its neighbours by index without branches, so
+// that the compiler runs it on two samples at once (the library is built without trapping floating-point compares
+// for this) and the samples are read from memory once; a noisy recording would mispredict a branch at almost every
+// sample. The checks add up, in two lanes, 1 for each time that goes back (or is not a number) and v - v for each
+// altitude, which is 0 unless the altitude is not finite and then makes the sum NaN: the compiler does not vectorise
+// a count in integers of comparisons of doubles. `Plain` (scale 1, offset 0) reads the altitudes as they are and
+// only adds the offset 0 to what it writes, which turns -0 into 0 as the transform does.
+template <bool Plain>
 bool copyMended(const double* __restrict t, const double* __restrict in, double* __restrict out, std::size_t n,
                 double scale, double offset)
 {
     if (n == 0)
         return true;
-    const auto at = [in, scale, offset](std::size_t i) { return in[i] * scale + offset; };
-    // The checks and the mends are two loops: the mends then run on several samples at once.
-    std::int64_t ok = std::int64_t(t[0] - t[0] == 0.0) & std::int64_t(t[n - 1] - t[n - 1] == 0.0)
-                      & std::int64_t(at(0) - at(0) == 0.0);
-    for (std::size_t i = 1; i < n; ++i) {
-        const double v = at(i);
-        ok &= std::int64_t(t[i] >= t[i - 1]) & std::int64_t(v - v == 0.0);
-    }
-    out[0] = at(0);
-    for (std::size_t i = 1; i + 1 < n; ++i) {
+    const auto at = [in, scale, offset](std::size_t i) { return Plain ? in[i] : in[i] * scale + offset; };
+    const auto mended = [t, at](std::size_t i) {
         const double middle = at(i);
         // The median differs from the middle sample only when that sample lies beyond both neighbours, on the
         // same side.
         const double m = median3(at(i - 1), middle, at(i + 1));
         const double gap = std::min(t[i] - t[i - 1], t[i + 1] - t[i]);
         const double limit = kOutlier + kFastest * std::max(gap - 1.0, 0.0);
-        out[i] = std::abs(middle - m) > limit ? m : middle;
+        return (std::abs(middle - m) > limit ? m : middle) + (Plain ? 0.0 : -0.0);
+    };
+    const auto fault = [t, at](std::size_t i) { return (t[i] >= t[i - 1] ? 0.0 : 1.0) + (at(i) - at(i)); };
+    double faults[2] = {(t[0] - t[0]) + (at(0) - at(0)), t[n - 1] - t[n - 1]};
+    out[0] = at(0) + (Plain ? 0.0 : -0.0);
+    std::size_t i = 1;
+    for (; i + 2 < n; i += 2) {
+        out[i] = mended(i);
+        out[i + 1] = mended(i + 1);
+        faults[0] += fault(i);
+        faults[1] += fault(i + 1);
     }
-    if (n > 1)
-        out[n - 1] = at(n - 1);
-    return ok != 0;
+    for (; i + 1 < n; ++i) {
+        out[i] = mended(i);
+        faults[0] += fault(i);
+    }
+    if (n > 1) {
+        out[n - 1] = at(n - 1) + (Plain ? 0.0 : -0.0);
+        faults[1] += fault(n - 1);
+    }
+    return faults[0] + faults[1] == 0.0;
 }
 
 // The general preparation, for samples with times that go back or values that are not finite: a time that is not
@@ -84,7 +97,7 @@ PreparedSamples prepareAnyway(const double* times, const double* altitudes, std:
         outA[i] = a;
     }
     const std::vector<double> repaired(outA, outA + n);
-    copyMended(outT, repaired.data(), outA, n, 1.0, 0.0);
+    copyMended<true>(outT, repaired.data(), outA, n, 1.0, 0.0);
     s.t = SampleArray(outT, n);
     s.a = SampleArray(outA, n);
     return s;
@@ -112,8 +125,12 @@ PreparedSamples prepareSamples(const double* times, const double* altitudes, std
         t = s.ownTimes.get();
     }
     s.ownAltitudes = std::make_unique_for_overwrite<double[]>(n);
-    if (!copyMended(t, altitudes, s.ownAltitudes.get(), n, tr.altitudeScale * tr.metresPerUnit,
-                    tr.altitudeOffset * tr.metresPerUnit))
+    const double scale = tr.altitudeScale * tr.metresPerUnit;
+    const double offset = tr.altitudeOffset * tr.metresPerUnit;
+    const bool usable = scale == 1.0 && offset == 0.0
+                            ? copyMended<true>(t, altitudes, s.ownAltitudes.get(), n, scale, offset)
+                            : copyMended<false>(t, altitudes, s.ownAltitudes.get(), n, scale, offset);
+    if (!usable)
         return prepareAnyway(times, altitudes, n, tr);
     s.t = SampleArray(t, n);
     s.a = SampleArray(s.ownAltitudes.get(), n);

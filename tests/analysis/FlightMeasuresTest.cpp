@@ -138,3 +138,39 @@ TEST(FlightMeasures, aFlightLaunchedDownASlopeHasNoStartHeightAndSaysSo)
     EXPECT_TRUE(report.notes.contains(QStringLiteral("Flight 1: launched downhill from rest: no start height.")))
         << report.notes.join(QLatin1Char('\n')).toStdString();
 }
+
+TEST(FlightMeasures, levelFlightAtHeightIsPassedAndTheLandingAfterItFound)
+{
+    // Level stretches high above the field look like rest to a quick look at the altitudes; the landing search must
+    // pass them and still find the landing after them, at any sample interval.
+    for (const double interval : {0.1, 0.5, 1.0}) {
+        FlightPathBuilder path(50);
+        path.stay(30).motorLaunch(10, 20).glide(0, 40).glide(0.8, 60).stay(45).glide(0.8, 80);
+        path.landAt(50, 1.0).stay(60);
+        const SyntheticRecording r = path.sample(interval, 0.3, 11);
+        const FlightReport report = analyse(r);
+        ASSERT_EQ(report.flights.size(), 1u) << interval << " s";
+        ASSERT_TRUE(report.flights[0].landing.has_value()) << interval << " s";
+        EXPECT_NEAR(*report.flights[0].landing, *r.flights[0].landing, 3.0) << interval << " s";
+    }
+}
+
+TEST(FlightMeasures, aRestThatSpansAPauseInTheRecordingIsALanding)
+{
+    // Twelve seconds on the ground between two throws, nine of them not recorded: the few samples on either side
+    // of the pause are the rest, though the samples that follow them belong to the next climb.
+    FlightPathBuilder path(50);
+    path.stay(30).motorLaunch(10, 15).glide(1.0, 30).landAt(50, 1.5).stay(12).motorLaunch(10, 15).glide(1.0, 30);
+    path.landAt(50, 1.5).stay(60);
+    SyntheticRecording r = path.sample(0.1, 0.3, 5);
+    const double touchdown = *r.flights[0].landing;
+    for (std::size_t i = r.times.size(); i-- > 0;)
+        if (r.times[i] > touchdown + 1.5 && r.times[i] < touchdown + 10.5) {
+            r.times.erase(r.times.begin() + std::ptrdiff_t(i));
+            r.altitudes.erase(r.altitudes.begin() + std::ptrdiff_t(i));
+        }
+    const FlightReport report = analyse(r);
+    ASSERT_EQ(report.flights.size(), 2u);
+    ASSERT_TRUE(report.flights[0].landing.has_value());
+    EXPECT_NEAR(*report.flights[0].landing, touchdown, 3.0);
+}

@@ -58,4 +58,31 @@ TEST(PreparedSamplesTest, RepairPathKeepsOrderMendsSpikesAndFillsNonFiniteValues
     EXPECT_EQ(altitudesOf(s), (std::vector<double>{10, 10, 10, 10, 10, 10}));
 }
 
+TEST(PreparedSamplesTest, FaultsAndSpikesAreCaughtAtEverySampleOfEvenAndOddCounts)
+{
+    // The samples are checked and mended two at a time, with a remainder and a last sample of their own.
+    for (std::size_t n = 3; n <= 8; ++n) {
+        std::vector<double> t(n);
+        for (std::size_t i = 0; i < n; ++i)
+            t[i] = 0.5 * double(i);
+        const std::vector<double> flat(n, 100.0);
+        for (std::size_t k = 1; k < n; ++k) {
+            std::vector<double> back = t;
+            back[k] = back[k - 1] - 0.25;
+            EXPECT_EQ(prepareSamples(back.data(), flat.data(), n, SampleTransform{}).backwardSteps, 1)
+                << n << " samples, time back at " << k;
+            std::vector<double> notANumber = flat;
+            notANumber[k] = std::numeric_limits<double>::infinity();
+            EXPECT_EQ(altitudesOf(prepareSamples(t.data(), notANumber.data(), n, SampleTransform{})), flat)
+                << n << " samples, infinite altitude at " << k;
+            if (k + 1 < n) {
+                std::vector<double> spike = flat;
+                spike[k] = 150;
+                EXPECT_EQ(altitudesOf(prepareSamples(t.data(), spike.data(), n, SampleTransform{})), flat)
+                    << n << " samples, spike at " << k;
+            }
+        }
+    }
+}
+
 } // namespace
