@@ -29,12 +29,18 @@ std::vector<ClimbSpan> findClimbs(const PreparedSamples& s, int first, int last)
     // The mean of the next block, from sample i on, and its middle time; i moves past the block.
     // The block ends at the first sample kBlock after its first: found from the size of the block before, as a
     // loop over the samples would mispredict its end at every block.
+    // The mean is the sum times the reciprocal of the block's size, worked out again only when the size changes: a
+    // division at every block would hold up the tests of the legs that wait on the mean.
     int size = 0;
-    const auto nextBlock = [&i, &size, t, a, last](double& ti) {
+    double reciprocal = 0;
+    const auto nextBlock = [&i, &size, &reciprocal, t, a, last](double& ti) {
         const double blockStart = t[i];
         const int from = i;
         i = firstTimeAtLeast(t, i + 1, last + 1, blockStart + kBlock, i + size);
-        size = i - from;
+        if (i - from != size) {
+            size = i - from;
+            reciprocal = 1.0 / double(size);
+        }
         // Four partial sums, so that the additions do not wait on one another.
         double sums[4] = {0, 0, 0, 0};
         int k = from;
@@ -47,7 +53,7 @@ std::vector<ClimbSpan> findClimbs(const PreparedSamples& s, int first, int last)
         for (; k < i; ++k)
             sums[0] += a[k];
         ti = 0.5 * (blockStart + t[i - 1]);
-        return ((sums[0] + sums[1]) + (sums[2] + sums[3])) / double(i - from);
+        return ((sums[0] + sums[1]) + (sums[2] + sums[3])) * reciprocal;
     };
     bool rising = false;
     double lowTime = 0;

@@ -1,5 +1,7 @@
 #include "analysis/FlightFinder.h"
 
+#include "analysis/TimeBlocks.h"
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -53,41 +55,54 @@ LaunchSearch judgeFall(const PreparedSamples& s, int from, int fall, bool atReco
 LaunchSearch searchLaunch(const PreparedSamples& s, int from, bool atRecordingStart)
 {
     // The ground reference is the lowest sample of the current block and the one before it, blocks being half the
-    // ground window long: a cheap stand-in for a sliding minimum that still forgets slow drift.
+    // ground window long: a cheap stand-in for a sliding minimum that still forgets slow drift. A block is first
+    // judged by its lowest and highest altitude; only a block where the altitude may rise above the reference or
+    // fall below the first sample is walked sample by sample.
     constexpr double kBlock = 0.5 * kGroundWindow;
     LaunchSearch r;
+    const int n = s.count();
     const double* a = s.a.data();
     const double* t = s.t.data();
     const double first = a[from];
-    double blockStart = t[from];
-    // The lowest samples and their altitudes; a new low is a select, as on the ground it is a coin toss.
-    int previousLow = from;
-    int currentLow = from;
+    int previousBegin = from; // the block before, and its lowest altitude
+    int previousEnd = from + 1;
     double previousLowest = a[from];
-    double currentLowest = a[from];
     bool watchFall = true; // the first fall below the first sample is still to be judged
-    for (int i = from; i < s.count(); ++i) {
-        if (t[i] - blockStart >= kBlock) {
-            previousLow = currentLow;
-            previousLowest = currentLowest;
-            currentLow = i;
-            currentLowest = a[i];
-            blockStart = t[i];
+    int size = 0;
+    for (int begin = from; begin < n;) {
+        const int end = firstTimeAtLeast(t, begin + 1, n, t[begin] + kBlock, begin + size);
+        size = end - begin;
+        double lowest = 0;
+        double highest = 0;
+        lowestAndHighest(a, begin, end, lowest, highest);
+        if (highest - std::min(previousLowest, lowest) > kLaunchRise || (watchFall && first - lowest > kLaunchRise)) {
+            // The first of the lowest samples so far in this block; a new low is a select, as on the ground it is
+            // a coin toss.
+            int currentLow = begin;
+            double currentLowest = a[begin];
+            for (int i = begin; i < end; ++i) {
+                const bool lower = a[i] < currentLowest;
+                currentLow = lower ? i : currentLow;
+                currentLowest = lower ? a[i] : currentLowest;
+                if (watchFall && first - a[i] > kLaunchRise) {
+                    const LaunchSearch fall = judgeFall(s, from, i, atRecordingStart);
+                    if (fall.inAir || fall.downhill)
+                        return fall;
+                    watchFall = false;
+                }
+                if (a[i] - std::min(previousLowest, currentLowest) > kLaunchRise) {
+                    r.crossing = i;
+                    r.lowest = previousLowest <= currentLowest
+                                   ? int(std::find(a + previousBegin, a + previousEnd, previousLowest) - a)
+                                   : currentLow;
+                    return r;
+                }
+            }
         }
-        const bool lower = a[i] < currentLowest;
-        currentLow = lower ? i : currentLow;
-        currentLowest = lower ? a[i] : currentLowest;
-        if (watchFall && first - a[i] > kLaunchRise) {
-            const LaunchSearch fall = judgeFall(s, from, i, atRecordingStart);
-            if (fall.inAir || fall.downhill)
-                return fall;
-            watchFall = false;
-        }
-        if (a[i] - std::min(previousLowest, currentLowest) > kLaunchRise) {
-            r.crossing = i;
-            r.lowest = previousLowest <= currentLowest ? previousLow : currentLow;
-            return r;
-        }
+        previousBegin = begin;
+        previousEnd = end;
+        previousLowest = lowest;
+        begin = end;
     }
     return r;
 }
@@ -207,22 +222,7 @@ QuietStretch findQuietStretch(const PreparedSamples& s, int from)
     // The lowest and highest altitude of the block from `begin`, in four lanes so that the comparisons do not wait on
     // one another.
     const auto lowestAndHighest = [a, size](int begin, double& low, double& high) {
-        double l[4] = {a[begin], a[begin], a[begin], a[begin]};
-        double h[4] = {a[begin], a[begin], a[begin], a[begin]};
-        const int end = begin + size;
-        int i = begin;
-        for (; i + 4 <= end; i += 4) {
-            for (int k = 0; k < 4; ++k) {
-                l[k] = std::min(l[k], a[i + k]);
-                h[k] = std::max(h[k], a[i + k]);
-            }
-        }
-        for (; i < end; ++i) {
-            l[0] = std::min(l[0], a[i]);
-            h[0] = std::max(h[0], a[i]);
-        }
-        low = std::min(std::min(l[0], l[1]), std::min(l[2], l[3]));
-        high = std::max(std::max(h[0], h[1]), std::max(h[2], h[3]));
+        analysis::lowestAndHighest(a, begin, begin + size, low, high);
     };
     // The lowest and highest altitude of each of the kQuietBlocks blocks after block j; block j + 1 + m at
     // (j + m) % kQuietBlocks.

@@ -23,4 +23,25 @@ inline int firstTimeAtLeast(const double* t, int lo, int hi, double limit, int g
     return int(std::lower_bound(t + lo, t + hi, limit) - t);
 }
 
+// The lowest and highest of a[begin..end), begin < end, in four lanes so that the comparisons do not wait on one
+// another.
+inline void lowestAndHighest(const double* a, int begin, int end, double& low, double& high)
+{
+    double l[4] = {a[begin], a[begin], a[begin], a[begin]};
+    double h[4] = {a[begin], a[begin], a[begin], a[begin]};
+    int i = begin;
+    for (; i + 4 <= end; i += 4) {
+        for (int k = 0; k < 4; ++k) {
+            l[k] = std::min(l[k], a[i + k]);
+            h[k] = std::max(h[k], a[i + k]);
+        }
+    }
+    for (; i < end; ++i) {
+        l[0] = std::min(l[0], a[i]);
+        h[0] = std::max(h[0], a[i]);
+    }
+    low = std::min(std::min(l[0], l[1]), std::min(l[2], l[3]));
+    high = std::max(std::max(h[0], h[1]), std::max(h[2], h[3]));
+}
+
 } // namespace vimo::analysis
