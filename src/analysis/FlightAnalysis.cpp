@@ -44,7 +44,8 @@ int highestIndex(const PreparedSamples& s, int first, int last)
 Flight measure(const PreparedSamples& s, const FlightSpan& span, int number, const AnalysisOptions& options,
                double metresPerUnit)
 {
-    const auto unit = [metresPerUnit](double metres) { return metres / metresPerUnit; };
+    // Adding 0 turns a -0 read from the caller's samples into 0.
+    const auto unit = [metresPerUnit](double metres) { return metres / metresPerUnit + 0.0; };
     Flight f;
     f.launch = s.t[std::size_t(span.launch)];
     f.launchBeforeRecording = span.launchBeforeRecording;

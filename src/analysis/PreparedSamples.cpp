@@ -1,6 +1,7 @@
 #include "analysis/PreparedSamples.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -19,80 +20,158 @@ double median3(double x, double y, double z)
     return std::max(std::min(x, y), std::min(std::max(x, y), z));
 }
 
-// What copyMended found beside the mends.
+// What a pass over the samples found.
 struct MendCheck {
     bool usable = false; // the altitudes are all finite, the times never decrease and are all finite
     bool close = false;  // no step between the times is longer than a second
 };
 
-// Writes the altitudes in[0..n) * scale + offset to out[0..n) with each single outlier replaced by the median of it
-// and its neighbours; out must not overlap in. Each sample is judged against its neighbours as they were read, not
-// as already mended, so the order of the mends does not matter. Samples within a few metres are kept, so that a real
-// peak between two samples is not cut, nor are peaks between neighbours far apart in time. A copy that is not
-// `usable` must not be used (a NaN fails every comparison; a finite first and last time bound every time between).
+// What the mending loop found, each in two lanes (see mendRange), kept as sums: the compiler does not vectorise a
+// count in integers of comparisons of doubles, nor a running lowest or highest double.
+struct Tally {
+    double backward[2] = {0, 0}; // steps between times that go back, or are not a number
+    double longer[2] = {0, 0};   // steps longer than a second (counted when judged close)
+    double sum[2] = {0, 0};      // the altitudes added up: not finite when one of them is not
+    double beyond[2] = {0, 0};   // how far the samples that need mending lie beyond their limits (when not written)
+
+    bool usable() const { return backward[0] + backward[1] == 0.0 && std::isfinite(sum[0] + sum[1]); }
+    bool close() const { return longer[0] + longer[1] == 0.0; }
+    bool anyMend() const { return beyond[0] + beyond[1] > 0.0; }
+};
+
+// The samples of `in` * scale + offset, judged and mended one at a time. Each sample is judged against its neighbours
+// as they were read, not as already mended, so the order of the mends does not matter. Samples within a few metres
+// are kept, so that a real peak between two samples is not cut, nor are peaks between neighbours far apart in time.
 // `Close` judges every sample as if its neighbours were less than a second away and leaves the steps between the
-// times out of the mends, which is right only when the result is also `close`.
-// One loop mends and checks, two samples a step, reading each sample and its neighbours by index without branches, so
-// that the compiler runs it on two samples at once (the library is built without trapping floating-point compares
-// for this) and the samples are read from memory once; a noisy recording would mispredict a branch at almost every
-// sample. The checks add up, in two lanes, 1 for each time that goes back (or is not a number) and v - v for each
-// altitude, which is 0 unless the altitude is not finite and then makes the sum NaN: the compiler does not vectorise
-// a count in integers of comparisons of doubles. `Plain` (scale 1, offset 0) reads the altitudes as they are and
-// only adds the offset 0 to what it writes, which turns -0 into 0 as the transform does.
+// times out of the mends, which is right only when no step is longer. `Plain` (scale 1, offset 0) reads the altitudes
+// as they are.
 template <bool Plain, bool Close>
-MendCheck copyMended(const double* __restrict t, const double* __restrict in, double* __restrict out, std::size_t n,
-                     double scale, double offset)
+struct Mender {
+    const double* __restrict t;
+    const double* __restrict in;
+    double scale;
+    double offset;
+
+    double at(std::size_t i) const { return Plain ? in[i] : in[i] * scale + offset; }
+    double step(std::size_t i) const { return t[i] - t[i - 1]; }
+    // How far sample i (not the first or last) may lie from the median of it and its neighbours before it is
+    // mended. The median differs from the sample only when the sample lies beyond both neighbours, on the same side.
+    double limit(std::size_t i) const
+    {
+        return Close ? kOutlier : kOutlier + kFastest * std::max(std::min(step(i), step(i + 1)) - 1.0, 0.0);
+    }
+};
+
+// Judges the samples begin..end-1 (none of them the first or last), two a step, reading each sample and its
+// neighbours by index without branches, so that the compiler runs the loop on two samples at once (the library is
+// built without trapping floating-point compares for this) and the samples are read from memory once; a noisy
+// recording would mispredict a branch at almost every sample. `Write` writes each sample, mended where it needs it,
+// to out, which must not overlap in; otherwise how far the samples that need it lie beyond their limits is added up.
+// A NaN fails every comparison of the steps and makes the sum of the altitudes NaN, as an infinite altitude makes it
+// infinite or NaN.
+template <bool Plain, bool Close, bool Write>
+void mendRange(const Mender<Plain, Close>& m, double* __restrict out, std::size_t begin, std::size_t end, Tally& tally)
 {
-    if (n == 0)
-        return {true, true};
-    const auto at = [in, scale, offset](std::size_t i) { return Plain ? in[i] : in[i] * scale + offset; };
-    const auto mended = [t, at](std::size_t i) {
-        const double middle = at(i);
-        // The median differs from the middle sample only when that sample lies beyond both neighbours, on the
-        // same side.
-        const double m = median3(at(i - 1), middle, at(i + 1));
-        const double limit =
-            Close ? kOutlier : kOutlier + kFastest * std::max(std::min(t[i] - t[i - 1], t[i + 1] - t[i]) - 1.0, 0.0);
-        return (std::abs(middle - m) > limit ? m : middle) + (Plain ? 0.0 : -0.0);
+    double backward[2] = {tally.backward[0], tally.backward[1]};
+    double longer[2] = {tally.longer[0], tally.longer[1]};
+    double sum[2] = {tally.sum[0], tally.sum[1]};
+    double beyondAll[2] = {tally.beyond[0], tally.beyond[1]};
+    const auto judge = [&](std::size_t i, int lane) {
+        const double v = m.at(i);
+        const double median = median3(m.at(i - 1), v, m.at(i + 1));
+        const double beyond = std::abs(v - median) - m.limit(i);
+        if constexpr (Write)
+            out[i] = beyond > 0.0 ? median : v;
+        else
+            beyondAll[lane] += std::max(beyond, 0.0);
+        const double step = m.step(i);
+        backward[lane] += step >= 0.0 ? 0.0 : 1.0;
+        if constexpr (Close)
+            longer[lane] += step > 1.0 ? 1.0 : 0.0;
+        sum[lane] += v;
     };
-    const auto fault = [t, at](std::size_t i) { return (t[i] >= t[i - 1] ? 0.0 : 1.0) + (at(i) - at(i)); };
-    const auto far = [t](std::size_t i) { return Close && t[i] - t[i - 1] > 1.0 ? 1.0 : 0.0; };
-    double faults[2] = {(t[0] - t[0]) + (at(0) - at(0)), t[n - 1] - t[n - 1]};
-    double steps[2] = {0.0, 0.0}; // steps longer than a second
-    out[0] = at(0) + (Plain ? 0.0 : -0.0);
-    std::size_t i = 1;
-    for (; i + 2 < n; i += 2) {
-        out[i] = mended(i);
-        out[i + 1] = mended(i + 1);
-        faults[0] += fault(i);
-        faults[1] += fault(i + 1);
-        steps[0] += far(i);
-        steps[1] += far(i + 1);
+    std::size_t i = begin;
+    for (; i + 1 < end; i += 2) {
+        judge(i, 0);
+        judge(i + 1, 1);
     }
-    for (; i + 1 < n; ++i) {
-        out[i] = mended(i);
-        faults[0] += fault(i);
-        steps[0] += far(i);
+    if (i < end)
+        judge(i, 0);
+    for (int lane = 0; lane < 2; ++lane) {
+        tally.backward[lane] = backward[lane];
+        tally.longer[lane] = longer[lane];
+        tally.sum[lane] = sum[lane];
+        tally.beyond[lane] = beyondAll[lane];
     }
-    if (n > 1) {
-        out[n - 1] = at(n - 1) + (Plain ? 0.0 : -0.0);
-        faults[1] += fault(n - 1);
-        steps[1] += far(n - 1);
-    }
-    return {faults[0] + faults[1] == 0.0, steps[0] + steps[1] == 0.0};
 }
 
-// copyMended with the variant the transform allows; the times are first taken to be close, and the copy is made
-// again with each sample's own limit when they are not.
-bool copyMended(const double* t, const double* in, double* out, std::size_t n, double scale, double offset)
+// A plain recording is judged a piece at a time, so that the copy begins only where the first mend is needed.
+constexpr std::size_t kPiece = 1024;
+
+// Prepares the altitudes in[0..n), n > 0, into `copy`, and points `altitudes` at the result. Plain samples that need
+// no mend are read where they lie, without a copy: the check stops at the first piece with a mend, which is then
+// written from there on. The first and last samples are never mended. A result that is not `usable` must not be
+// used; one that is not `close` (only returned when judged Close) must be made again without Close. Both stop the
+// pass early.
+template <bool Plain, bool Close>
+MendCheck mendAltitudes(const Mender<Plain, Close>& m, std::size_t n, std::unique_ptr<double[]>& copy,
+                        const double*& altitudes)
 {
+    // The first and last samples are never mended, only checked; a finite first and last time bound every time
+    // between when none goes back.
+    Tally tally;
+    tally.sum[0] = m.t[0] + m.at(0) + m.t[n - 1] + m.at(n - 1);
+    if (n > 1) {
+        const double step = m.step(n - 1);
+        tally.backward[1] = step >= 0.0 ? 0.0 : 1.0;
+        tally.longer[1] = Close && step > 1.0 ? 1.0 : 0.0;
+    }
+    const std::size_t last = std::max<std::size_t>(n - 1, 1); // one past the samples that may be mended
+    const auto outcome = [&tally] { return MendCheck{tally.usable(), tally.close()}; };
+    std::size_t from = 1;
+    if constexpr (Plain) {
+        for (; from < last; from += kPiece) {
+            Tally piece = tally;
+            mendRange<Plain, Close, false>(m, nullptr, from, std::min(from + kPiece, last), piece);
+            if (!piece.usable() || !piece.close())
+                return {piece.usable(), piece.close()};
+            if (piece.anyMend())
+                break;
+            tally = piece;
+        }
+        if (from >= last && outcome().usable) {
+            altitudes = m.in;
+            return outcome();
+        }
+    }
+    copy = std::make_unique_for_overwrite<double[]>(n);
+    double* out = copy.get();
+    std::copy(m.in, m.in + from, out); // a plain piece that needs no mend, or the first sample
+    if constexpr (!Plain)
+        out[0] = m.at(0);
+    mendRange<Plain, Close, true>(m, out, from, last, tally);
+    if (n > 1)
+        out[n - 1] = m.at(n - 1);
+    altitudes = out;
+    return outcome();
+}
+
+// mendAltitudes with the variant the transform allows; the times are first taken to be close, and the altitudes are
+// prepared again with each sample's own limit when they are not. False when the samples are not usable.
+bool mendAltitudes(const double* t, const double* in, std::size_t n, double scale, double offset,
+                   std::unique_ptr<double[]>& copy, const double*& altitudes)
+{
+    if (n == 0) {
+        altitudes = in;
+        return true;
+    }
     const bool plain = scale == 1.0 && offset == 0.0;
-    const MendCheck close = plain ? copyMended<true, true>(t, in, out, n, scale, offset)
-                                  : copyMended<false, true>(t, in, out, n, scale, offset);
+    const MendCheck close = plain ? mendAltitudes(Mender<true, true>{t, in, scale, offset}, n, copy, altitudes)
+                                  : mendAltitudes(Mender<false, true>{t, in, scale, offset}, n, copy, altitudes);
     if (!close.usable || close.close)
         return close.usable;
-    return plain ? copyMended<true, false>(t, in, out, n, scale, offset).usable
-                 : copyMended<false, false>(t, in, out, n, scale, offset).usable;
+    return plain ? mendAltitudes(Mender<true, false>{t, in, scale, offset}, n, copy, altitudes).usable
+                 : mendAltitudes(Mender<false, false>{t, in, scale, offset}, n, copy, altitudes).usable;
 }
 
 // The general preparation, for samples with times that go back or values that are not finite: a time that is not
@@ -122,10 +201,13 @@ PreparedSamples prepareAnyway(const double* times, const double* altitudes, std:
         outT[i] = t;
         outA[i] = a;
     }
-    const std::vector<double> repaired(outA, outA + n);
-    copyMended(outT, repaired.data(), outA, n, 1.0, 0.0);
+    std::unique_ptr<double[]> mended;
+    const double* a = outA;
+    mendAltitudes(outT, outA, n, 1.0, 0.0, mended, a);
+    if (mended)
+        s.ownAltitudes = std::move(mended);
     s.t = SampleArray(outT, n);
-    s.a = SampleArray(outA, n);
+    s.a = SampleArray(a, n);
     return s;
 }
 
@@ -150,13 +232,13 @@ PreparedSamples prepareSamples(const double* times, const double* altitudes, std
         s.ownTimes = transformed(times, n, tr.timeScale, tr.timeOffset);
         t = s.ownTimes.get();
     }
-    s.ownAltitudes = std::make_unique_for_overwrite<double[]>(n);
     const double scale = tr.altitudeScale * tr.metresPerUnit;
     const double offset = tr.altitudeOffset * tr.metresPerUnit;
-    if (!copyMended(t, altitudes, s.ownAltitudes.get(), n, scale, offset))
+    const double* a = nullptr;
+    if (!mendAltitudes(t, altitudes, n, scale, offset, s.ownAltitudes, a))
         return prepareAnyway(times, altitudes, n, tr);
     s.t = SampleArray(t, n);
-    s.a = SampleArray(s.ownAltitudes.get(), n);
+    s.a = SampleArray(a, n);
     return s;
 }
 
@@ -176,12 +258,15 @@ double medianAltitude(const PreparedSamples& s, int first, int last, int limit)
         return first < s.count() ? s.a[std::size_t(first)] : 0.0;
     const int count = last - first + 1;
     const int step = std::max(1, count / limit);
-    std::vector<double> values;
-    values.reserve(std::size_t(count / step + 1));
-    for (int i = first; i <= last; i += step)
-        values.push_back(s.a[std::size_t(i)]);
-    const auto middle = values.begin() + std::ptrdiff_t(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
+    // The usual few hundred values are taken on the stack: this runs for every ground level and landing.
+    const std::size_t size = std::size_t((count - 1) / step + 1);
+    std::array<double, 1024> onStack;
+    std::vector<double> onHeap(size > onStack.size() ? size : 0);
+    double* values = size > onStack.size() ? onHeap.data() : onStack.data();
+    for (std::size_t k = 0; k < size; ++k)
+        values[k] = s.a[std::size_t(first) + k * std::size_t(step)];
+    double* middle = values + size / 2;
+    std::nth_element(values, middle, values + size);
     return *middle;
 }
 

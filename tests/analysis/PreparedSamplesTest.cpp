@@ -85,4 +85,40 @@ TEST(PreparedSamplesTest, FaultsAndSpikesAreCaughtAtEverySampleOfEvenAndOddCount
     }
 }
 
+TEST(PreparedSamplesTest, LongRecordingsAreReadInPlaceUntilTheFirstMendOrFaultWhereverItLies)
+{
+    // Clean samples in metres are read where they lie; a spike, a time that goes back, a value that is not finite or
+    // a step longer than a second is found at the start, at a piece's edge and near the end of a long recording.
+    const std::size_t n = 5000;
+    std::vector<double> t(n);
+    const std::vector<double> flat(n, 100.0);
+    for (std::size_t i = 0; i < n; ++i)
+        t[i] = 0.1 * double(i);
+    const PreparedSamples clean = prepareSamples(t.data(), flat.data(), n, SampleTransform{});
+    EXPECT_EQ(clean.a.data(), flat.data());
+    EXPECT_EQ(clean.t.data(), t.data());
+    for (std::size_t k : {std::size_t(1), std::size_t(1024), std::size_t(1025), std::size_t(2049), n - 2}) {
+        std::vector<double> spike = flat;
+        spike[k] = 200;
+        const PreparedSamples mended = prepareSamples(t.data(), spike.data(), n, SampleTransform{});
+        EXPECT_NE(mended.a.data(), spike.data()) << "spike at " << k;
+        EXPECT_EQ(altitudesOf(mended), flat) << "spike at " << k;
+
+        std::vector<double> back = t;
+        back[k] = back[k - 1] - 0.05;
+        EXPECT_EQ(prepareSamples(back.data(), flat.data(), n, SampleTransform{}).backwardSteps, 1) << k;
+
+        std::vector<double> infinite = flat;
+        infinite[k] = -std::numeric_limits<double>::infinity();
+        EXPECT_EQ(altitudesOf(prepareSamples(t.data(), infinite.data(), n, SampleTransform{})), flat) << k;
+
+        // A sample a minute from both neighbours may lie 100 m off for real.
+        std::vector<double> gaps = t;
+        for (std::size_t i = k; i < n; ++i)
+            gaps[i] += i == k ? 60 : 120;
+        const PreparedSamples kept = prepareSamples(gaps.data(), spike.data(), n, SampleTransform{});
+        EXPECT_EQ(altitudesOf(kept), spike) << k;
+    }
+}
+
 } // namespace
