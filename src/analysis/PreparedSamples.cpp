@@ -26,17 +26,17 @@ struct MendCheck {
     bool close = false;  // no step between the times is longer than a second
 };
 
-// What the mending loop found, each in two lanes (see mendRange), kept as sums: the compiler does not vectorise a
-// count in integers of comparisons of doubles, nor a running lowest or highest double.
+// What the mending loop found, kept as sums so that the compiler keeps them in vector lanes (the file is built to
+// allow that): it does not vectorise a count in integers of comparisons of doubles, nor a running highest double.
 struct Tally {
-    double backward[2] = {0, 0}; // steps between times that go back, or are not a number
-    double longer[2] = {0, 0};   // steps longer than a second (counted when judged close)
-    double sum[2] = {0, 0};      // the altitudes added up: not finite when one of them is not
-    double beyond[2] = {0, 0};   // how far the samples that need mending lie beyond their limits (when not written)
+    double backward = 0; // steps between times that go back, or are not a number
+    double longer = 0;   // steps longer than a second (counted when judged close)
+    double sum = 0;      // the altitudes added up: not finite when one of them is not
+    double beyond = 0;   // how far the samples that need mending lie beyond their limits (when not written)
 
-    bool usable() const { return backward[0] + backward[1] == 0.0 && std::isfinite(sum[0] + sum[1]); }
-    bool close() const { return longer[0] + longer[1] == 0.0; }
-    bool anyMend() const { return beyond[0] + beyond[1] > 0.0; }
+    bool usable() const { return backward == 0.0 && std::isfinite(sum); }
+    bool close() const { return longer == 0.0; }
+    bool anyMend() const { return beyond > 0.0; }
 };
 
 // The samples of `in` * scale + offset, judged and mended one at a time. Each sample is judged against its neighbours
@@ -62,47 +62,34 @@ struct Mender {
     }
 };
 
-// Judges the samples begin..end-1 (none of them the first or last), two a step, reading each sample and its
-// neighbours by index without branches, so that the compiler runs the loop on two samples at once (the library is
-// built without trapping floating-point compares for this) and the samples are read from memory once; a noisy
-// recording would mispredict a branch at almost every sample. `Write` writes each sample, mended where it needs it,
-// to out, which must not overlap in; otherwise how far the samples that need it lie beyond their limits is added up.
-// A NaN fails every comparison of the steps and makes the sum of the altitudes NaN, as an infinite altitude makes it
-// infinite or NaN.
+// Judges the samples begin..end-1 (none of them the first or last), reading each sample and its neighbours by index
+// without branches, so that the compiler runs the loop on two samples at once (the library is built without trapping
+// floating-point compares for this) and the samples are read from memory once; a noisy recording would mispredict a
+// branch at almost every sample. `Write` writes each sample, mended where it needs it, to out, which must not overlap
+// in; otherwise how far the samples that need it lie beyond their limits is added up. A NaN fails every comparison
+// of the steps and makes the sum of the altitudes NaN, as an infinite altitude makes it infinite or NaN.
 template <bool Plain, bool Close, bool Write>
 void mendRange(const Mender<Plain, Close>& m, double* __restrict out, std::size_t begin, std::size_t end, Tally& tally)
 {
-    double backward[2] = {tally.backward[0], tally.backward[1]};
-    double longer[2] = {tally.longer[0], tally.longer[1]};
-    double sum[2] = {tally.sum[0], tally.sum[1]};
-    double beyondAll[2] = {tally.beyond[0], tally.beyond[1]};
-    const auto judge = [&](std::size_t i, int lane) {
+    double backward = tally.backward;
+    double longer = tally.longer;
+    double sum = tally.sum;
+    double beyondAll = tally.beyond;
+    for (std::size_t i = begin; i < end; ++i) {
         const double v = m.at(i);
         const double median = median3(m.at(i - 1), v, m.at(i + 1));
         const double beyond = std::abs(v - median) - m.limit(i);
         if constexpr (Write)
             out[i] = beyond > 0.0 ? median : v;
         else
-            beyondAll[lane] += std::max(beyond, 0.0);
+            beyondAll += std::max(beyond, 0.0);
         const double step = m.step(i);
-        backward[lane] += step >= 0.0 ? 0.0 : 1.0;
+        backward += step >= 0.0 ? 0.0 : 1.0;
         if constexpr (Close)
-            longer[lane] += step > 1.0 ? 1.0 : 0.0;
-        sum[lane] += v;
-    };
-    std::size_t i = begin;
-    for (; i + 1 < end; i += 2) {
-        judge(i, 0);
-        judge(i + 1, 1);
+            longer += step > 1.0 ? 1.0 : 0.0;
+        sum += v;
     }
-    if (i < end)
-        judge(i, 0);
-    for (int lane = 0; lane < 2; ++lane) {
-        tally.backward[lane] = backward[lane];
-        tally.longer[lane] = longer[lane];
-        tally.sum[lane] = sum[lane];
-        tally.beyond[lane] = beyondAll[lane];
-    }
+    tally = {backward, longer, sum, beyondAll};
 }
 
 // A plain recording is judged a piece at a time, so that the copy begins only where the first mend is needed.
@@ -120,11 +107,11 @@ MendCheck mendAltitudes(const Mender<Plain, Close>& m, std::size_t n, std::uniqu
     // The first and last samples are never mended, only checked; a finite first and last time bound every time
     // between when none goes back.
     Tally tally;
-    tally.sum[0] = m.t[0] + m.at(0) + m.t[n - 1] + m.at(n - 1);
+    tally.sum = m.t[0] + m.at(0) + m.t[n - 1] + m.at(n - 1);
     if (n > 1) {
         const double step = m.step(n - 1);
-        tally.backward[1] = step >= 0.0 ? 0.0 : 1.0;
-        tally.longer[1] = Close && step > 1.0 ? 1.0 : 0.0;
+        tally.backward = step >= 0.0 ? 0.0 : 1.0;
+        tally.longer = Close && step > 1.0 ? 1.0 : 0.0;
     }
     const std::size_t last = std::max<std::size_t>(n - 1, 1); // one past the samples that may be mended
     const auto outcome = [&tally] { return MendCheck{tally.usable(), tally.close()}; };
