@@ -3,6 +3,7 @@
 #include "analysis/ClimbFinder.h"
 #include "analysis/FlightFinder.h"
 #include "analysis/PreparedSamples.h"
+#include "analysis/TimeBlocks.h"
 #include "data/Signal.h"
 
 #include <algorithm>
@@ -24,23 +25,6 @@ int lastAtOrBefore(const PreparedSamples& s, double t)
     return int(std::upper_bound(s.t.begin(), s.t.end(), t) - s.t.begin()) - 1;
 }
 
-// The highest sample among first..last (the first of equal ones). The highest altitude is taken first, in four lanes
-// without a branch, then looked for: a search for the highest sample as it goes would wait on each comparison.
-int highestIndex(const PreparedSamples& s, int first, int last)
-{
-    const double* a = s.a.data();
-    double lanes[4] = {a[first], a[first], a[first], a[first]};
-    int i = first + 1;
-    for (; i + 4 <= last + 1; i += 4) {
-        for (int k = 0; k < 4; ++k)
-            lanes[k] = std::max(lanes[k], a[i + k]);
-    }
-    for (; i <= last; ++i)
-        lanes[0] = std::max(lanes[0], a[i]);
-    const double highest = std::max(std::max(lanes[0], lanes[1]), std::max(lanes[2], lanes[3]));
-    return int(std::find(a + first, a + last + 1, highest) - a);
-}
-
 Flight measure(const PreparedSamples& s, const FlightSpan& span, int number, const AnalysisOptions& options,
                double metresPerUnit)
 {
@@ -55,7 +39,7 @@ Flight measure(const PreparedSamples& s, const FlightSpan& span, int number, con
         f.landing = s.t[std::size_t(span.landing)];
     f.duration = lastTime - f.launch;
 
-    const int top = highestIndex(s, span.launch, span.last);
+    const int top = analysis::highestIndex(s.a.data(), span.launch, span.last);
     f.maxAltitude = unit(s.a[std::size_t(top)] - span.ground);
     f.maxAltitudeTime = s.t[std::size_t(top)];
     if (f.maxAltitude < 0) {
@@ -79,7 +63,7 @@ Flight measure(const PreparedSamples& s, const FlightSpan& span, int number, con
         f.launchEnd = end;
         f.windowEnd = windowEnd;
         const int windowLast = std::max(lastAtOrBefore(s, windowEnd), span.launch);
-        const int highest = highestIndex(s, span.launch, windowLast);
+        const int highest = analysis::highestIndex(s.a.data(), span.launch, windowLast);
         const double metres = s.a[std::size_t(highest)] - span.ground;
         f.startHeight = unit(metres);
         f.startHeightMeters = metres;

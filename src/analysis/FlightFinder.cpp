@@ -214,37 +214,30 @@ struct QuietStretch {
 
 QuietStretch findQuietStretch(const PreparedSamples& s, int from)
 {
+    static_assert(kQuietBlocks == 2, "the successors are kept as the next block and the one after it");
     const int n = s.count();
     const double* a = s.a.data();
     const double* t = s.t.data();
     // kQuietBlocks + 1 blocks of the mean interval take nine tenths of kRestNearGround.
     const int size = std::max(1, int(0.9 * kRestNearGround / ((kQuietBlocks + 1) * meanInterval(s))));
-    // The lowest and highest altitude of the block from `begin`, in four lanes so that the comparisons do not wait on
-    // one another.
-    const auto lowestAndHighest = [a, size](int begin, double& low, double& high) {
-        analysis::lowestAndHighest(a, begin, begin + size, low, high);
-    };
-    // The lowest and highest altitude of each of the kQuietBlocks blocks after block j; block j + 1 + m at
-    // (j + m) % kQuietBlocks.
-    double lows[kQuietBlocks];
-    double highs[kQuietBlocks];
-    for (int m = 0; m + 1 < kQuietBlocks && from + (m + 2) * size <= n; ++m)
-        lowestAndHighest(from + (m + 1) * size, lows[m], highs[m]);
-    for (int j = 0;; ++j) {
-        const int first = from + j * size;
+    // The lowest and highest altitude of the two blocks after the current one, kept in registers: the next block's
+    // are those of the one after it the step before.
+    double nextLow = 0;
+    double nextHigh = 0;
+    if (from + 2 * size <= n)
+        lowestAndHighest(a, from + size, from + 2 * size, nextLow, nextHigh);
+    for (int first = from;; first += size) {
         const int end = first + (kQuietBlocks + 1) * size; // one past the last of the successors
         if (end > n)
             return {std::min(first, n), n};
-        const int last = (j + kQuietBlocks - 1) % kQuietBlocks;
-        lowestAndHighest(end - size, lows[last], highs[last]);
-        double low = lows[0];
-        double high = highs[0];
-        for (int m = 1; m < kQuietBlocks; ++m) {
-            low = std::min(low, lows[m]);
-            high = std::max(high, highs[m]);
-        }
-        if (high - low <= kRestBand || t[end - 1] - t[first] >= kRestNearGround)
+        double afterLow = 0;
+        double afterHigh = 0;
+        lowestAndHighest(a, end - size, end, afterLow, afterHigh);
+        if (std::max(nextHigh, afterHigh) - std::min(nextLow, afterLow) <= kRestBand
+            || t[end - 1] - t[first] >= kRestNearGround)
             return {first, end};
+        nextLow = afterLow;
+        nextHigh = afterHigh;
     }
 }
 
