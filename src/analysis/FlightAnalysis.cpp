@@ -64,7 +64,7 @@ Flight measure(const PreparedSamples& s, const FlightSpan& span, int number, con
         f.windowEnd = windowEnd;
         const int windowLast = std::max(lastAtOrBefore(s, windowEnd), span.launch);
         const int highest = analysis::highestIndex(s.a.data(), span.launch, windowLast);
-        const double metres = s.a[std::size_t(highest)] - span.ground;
+        const double metres = s.a[std::size_t(highest)] - span.ground + 0.0; // never -0, as in unit()
         f.startHeight = unit(metres);
         f.startHeightMeters = metres;
         f.startHeightTime = s.t[std::size_t(highest)];

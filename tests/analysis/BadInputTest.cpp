@@ -166,3 +166,27 @@ TEST(BadInput, aSpikeIsMendedAlikeWhetherTheSamplesAreReadInPlaceRepairedOrShift
     }
     EXPECT_NEAR(shifted.flights[0].launch, inPlace.flights[0].launch + 1000, 1e-9);
 }
+
+TEST(BadInput, negativeZeroAltitudesReadInPlaceAreReportedAsZero)
+{
+    // Clean samples in metres are read where they lie, so a -0 recorded at ground level reaches the measures; it
+    // must not come out as "-0" in the table, the text or the JSON.
+    std::vector<double> t;
+    std::vector<double> a;
+    for (int i = 0; i < 1200; ++i) {
+        t.push_back(0.5 * i);
+        const double climb = i < 100 || i >= 1100 ? 0.0 : std::min(2.0 * (i - 100), 3000.0 - 3.0 * i);
+        a.push_back(climb > 0 ? climb : -0.0);
+    }
+    AnalysisOptions options;
+    options.window = 0;
+    options.launchEnds[0] = 0; // the window ends at the launch, on the ground
+    const FlightReport r = analyseFlights(t.data(), a.data(), t.size(), QStringLiteral("Altitude (meters)"), options);
+    ASSERT_EQ(r.flights.size(), 1u);
+    const Flight& f = r.flights[0];
+    EXPECT_FALSE(std::signbit(f.groundAltitude));
+    ASSERT_TRUE(f.startHeightMeters.has_value());
+    EXPECT_EQ(*f.startHeightMeters, 0.0);
+    EXPECT_FALSE(std::signbit(*f.startHeightMeters));
+    EXPECT_FALSE(std::signbit(*f.startHeight));
+}
