@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdint>
 #include <vector>
 
 namespace vimo::analysis {
@@ -31,7 +30,7 @@ struct MendCheck {
 struct Tally {
     double backward = 0; // steps between times that go back, or are not a number
     double longer = 0;   // steps longer than a second (counted when judged close)
-    double sum = 0;      // the altitudes added up: not finite when one of them is not
+    double sum = 0;      // the altitudes (and the first and last times) added up: not finite when one is not
     double beyond = 0;   // how far the samples that need mending lie beyond their limits (when not written)
 
     bool usable() const { return backward == 0.0 && std::isfinite(sum); }

@@ -27,8 +27,8 @@ private:
 // The altitude samples as the analysis reads them: times on the plot's axis, never decreasing (a time that goes
 // back repeats the latest one, so the samples keep their recording order), and altitudes in metres with single
 // outliers removed (a sample far from both neighbours takes their median). Values that are not finite repeat the
-// previous sample's. Times that need none of this are read where they lie, without a copy; the arrays the
-// samples were prepared from must then outlive this.
+// previous sample's. Times, and altitudes in metres, that need none of this are read where they lie, without a
+// copy; the arrays the samples were prepared from must then outlive this.
 struct PreparedSamples {
     SampleArray t;
     SampleArray a;
