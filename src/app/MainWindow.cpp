@@ -12,11 +12,14 @@
 #include "app/controllers/ConnectionController.h"
 #include "app/controllers/FirmwareController.h"
 #include "app/controllers/ModuleController.h"
-#include "app/controllers/DataFileActions.h"
-#include "app/controllers/UnsavedDataSets.h"
-#include "app/controllers/OutputActions.h"
-#include "app/plotview/FlightsPanel.h"
+#include "app/dialogs/OutputDialog.h"
 #include "app/dialogs/Prompts.h"
+#include "app/plotview/FlightsPanel.h"
+#include "app/session/DataFileActions.h"
+#include "app/session/OutputActions.h"
+#include "app/session/PlotSession.h"
+#include "app/session/UnsavedDataSets.h"
+#include "plot/DataEditor.h"
 #include "logbook/ArchiveFolder.h"
 #include "logbook/Logbook.h"
 
@@ -67,13 +70,14 @@ QSettings settingsStore()
 MainWindow::MainWindow(Prompts* prompts, QWidget* parent, const Timing& timing)
     : QMainWindow(parent),
       m_logbook(std::make_unique<Logbook>(archiveFolder())),
+      m_session(new PlotSession(this)),
       PageControl(new QTabWidget(this)),
-      connectPage(new ConnectPage(PageControl)),
-      configurePage(new ConfigurePage(PageControl)),
-      dataPage(new DataPage(m_plot, m_printSettings, PageControl)),
-      logbookPage(new LogbookPage(*m_logbook, PageControl)),
-      logPage(new LogPage(PageControl)),
-      aboutPage(new AboutPage(PageControl)),
+      m_connectPage(new ConnectPage(PageControl)),
+      m_configurePage(new ConfigurePage(PageControl)),
+      m_dataPage(new DataPage(*m_session, PageControl)),
+      m_logbookPage(new LogbookPage(*m_logbook, PageControl)),
+      m_logPage(new LogPage(PageControl)),
+      m_aboutPage(new AboutPage(PageControl)),
       SimulateChk(new QCheckBox(QStringLiteral("Simulate Target"), this)),
       CloseBtn(new QPushButton(QStringLiteral("Close"), this)),
       Timer3(new QTimer(this)),
@@ -85,16 +89,66 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent, const Timing& timing)
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromLatin1(appinfo::kName));
     setWindowIcon(QIcon(QStringLiteral(":/vimo/icon-256.png")));
+    buildPages();
+    buildStatusBar();
 
+    m_connection = new ConnectionController(*m_module, *m_connectPage, *m_configurePage, *m_session, *m_logPage,
+                                            *m_logbook, this);
+    m_config = new ConfigController(*m_module, *m_configurePage, this);
+    m_firmware = new FirmwareController(*m_module, *m_connection, *m_configurePage, m_prompts, this);
+    connect(SimulateChk, &QCheckBox::toggled, m_connection, &ConnectionController::setSimulate);
+    connect(m_aboutPage, &AboutPage::moduleSetupRequested, m_config, &ConfigController::openModuleSetup);
+    connectModuleStatus();
+
+    buildMenus();
+    m_session->acceptDropsOn(this);
+
+    // The designed start state: the window's place and size, a border that cannot be resized.
+    move(AppSettings::kDefaultLeft, AppSettings::kDefaultTop);
+    setSizeable(false);
+
+    connect(m_module.get(), &ModuleController::busyChanged, this, [this](bool busy) {
+        if (!busy && m_closeWhenIdle)
+            close();
+    });
+
+    connect(CloseBtn, &QPushButton::clicked, this, &QWidget::close);
+    connect(PageControl, &QTabWidget::currentChanged, this, &MainWindow::clearReadouts);
+    connect(&m_session->files(), &DataFileActions::fileUsed, this, &MainWindow::rememberFile);
+    // The Logbook lists a downloaded flight as soon as it is archived, and opens flights as Load does.
+    connect(m_connection, &ConnectionController::flightArchived, m_logbookPage, &LogbookPage::reload);
+    connect(m_logbookPage, &LogbookPage::openRequested, this, &MainWindow::openArchivedFlights);
+    // On the Logbook page Ctrl+Z takes back a delete there: the plot's Undo steps aside, or the key would be
+    // ambiguous and do nothing at all.
+    connect(PageControl, &QTabWidget::currentChanged, this, [this] {
+        m_session->commands().undo->setShortcutContext(
+            PageControl->currentWidget() == m_logbookPage ? Qt::WidgetWithChildrenShortcut : Qt::WindowShortcut);
+    });
+    connect(m_dataPage, &DataPage::readout, this, [this](const QString& xy, const QString& roc) {
+        XYDisp->setText(xy);
+        ROCDisp->setText(roc);
+    });
+
+    // The About page greets the user for three seconds from the window's creation.
+    Timer3->setObjectName(QStringLiteral("Timer3"));
+    Timer3->setSingleShot(true);
+    Timer3->setInterval(kStartupTimerMs);
+    connect(Timer3, &QTimer::timeout, this, &MainWindow::finishStartUp);
+    Timer3->start();
+}
+
+// The tabs, and below them the hidden "Simulate Target" switch and Close.
+void MainWindow::buildPages()
+{
     PageControl->setObjectName(QStringLiteral("PageControl"));
     PageControl->setDocumentMode(false);
-    PageControl->addTab(connectPage, QStringLiteral("Connect / Download"));
-    PageControl->addTab(configurePage, QStringLiteral("Configure"));
-    PageControl->addTab(dataPage, QStringLiteral("Recorded Data"));
-    PageControl->addTab(logbookPage, QStringLiteral("Logbook"));
-    PageControl->addTab(logPage, QStringLiteral("Log Data"));
-    PageControl->addTab(aboutPage, QStringLiteral("About"));
-    PageControl->setTabVisible(PageControl->indexOf(logPage), false);
+    PageControl->addTab(m_connectPage, QStringLiteral("Connect / Download"));
+    PageControl->addTab(m_configurePage, QStringLiteral("Configure"));
+    PageControl->addTab(m_dataPage, QStringLiteral("Recorded Data"));
+    PageControl->addTab(m_logbookPage, QStringLiteral("Logbook"));
+    PageControl->addTab(m_logPage, QStringLiteral("Log Data"));
+    PageControl->addTab(m_aboutPage, QStringLiteral("About"));
+    PageControl->setTabVisible(PageControl->indexOf(m_logPage), false);
 
     SimulateChk->setObjectName(QStringLiteral("SimulateChk"));
     SimulateChk->setVisible(false);
@@ -112,52 +166,6 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent, const Timing& timing)
     bottom->addWidget(CloseBtn);
     layout->addLayout(bottom);
     setCentralWidget(central);
-    buildStatusBar();
-
-    m_connection =
-        new ConnectionController(*m_module, *connectPage, *configurePage, *dataPage, *logPage, *m_logbook, this);
-    m_config = new ConfigController(*m_module, *configurePage, this);
-    m_firmware = new FirmwareController(*m_module, *m_connection, *configurePage, m_prompts, this);
-    connect(SimulateChk, &QCheckBox::toggled, m_connection, &ConnectionController::setSimulate);
-    connect(aboutPage, &AboutPage::moduleSetupRequested, m_config, &ConfigController::openModuleSetup);
-    connectModuleStatus();
-
-    buildMenus();
-    dataPage->acceptDropsOn(this);
-
-    // The designed start state: the window's place and size, a border that cannot be resized.
-    move(AppSettings::kDefaultLeft, AppSettings::kDefaultTop);
-    setSizeable(false);
-
-    connect(m_module.get(), &ModuleController::busyChanged, this, [this](bool busy) {
-        if (!busy && m_closeWhenIdle)
-            close();
-    });
-
-    connect(CloseBtn, &QPushButton::clicked, this, &QWidget::close);
-    connect(PageControl, &QTabWidget::currentChanged, this, &MainWindow::clearReadouts);
-    connect(&dataPage->files(), &DataFileActions::fileUsed, this, &MainWindow::rememberFile);
-    // The Logbook lists a downloaded flight as soon as it is archived, and opens flights as Load does.
-    connect(m_connection, &ConnectionController::flightArchived, logbookPage, &LogbookPage::reload);
-    connect(logbookPage, &LogbookPage::openRequested, this, &MainWindow::openArchivedFlights);
-    // On the Logbook page Ctrl+Z takes back a delete there: the plot's Undo steps aside, or the key would be
-    // ambiguous and do nothing at all.
-    connect(PageControl, &QTabWidget::currentChanged, this, [this] {
-        dataPage->commands().undo->setShortcutContext(PageControl->currentWidget() == logbookPage
-                                                          ? Qt::WidgetWithChildrenShortcut
-                                                          : Qt::WindowShortcut);
-    });
-    connect(dataPage, &DataPage::readout, this, [this](const QString& xy, const QString& roc) {
-        XYDisp->setText(xy);
-        ROCDisp->setText(roc);
-    });
-
-    // The About page greets the user for three seconds from the window's creation.
-    Timer3->setObjectName(QStringLiteral("Timer3"));
-    Timer3->setSingleShot(true);
-    Timer3->setInterval(kStartupTimerMs);
-    connect(Timer3, &QTimer::timeout, this, &MainWindow::finishStartUp);
-    Timer3->start();
 }
 
 MainWindow::~MainWindow()
@@ -171,7 +179,7 @@ void MainWindow::connectModuleStatus()
 {
     ModuleController* module = m_module.get();
     connect(module, &ModuleController::connectPageRequested, this,
-            [this] { PageControl->setCurrentWidget(connectPage); });
+            [this] { PageControl->setCurrentWidget(m_connectPage); });
     connect(module, &ModuleController::status, this, [this](StatusPanel panel, const QString& text) {
         switch (panel) {
         case StatusPanel::Connection: ConnectStatusDisp->setText(text); break;
@@ -253,7 +261,7 @@ void MainWindow::startUp()
     QSettings store = settingsStore();
     AppSettings settings = readSettings(store);
     SettingsContext context;
-    context.portCount = connectPage->portCount();
+    context.portCount = m_connectPage->portCount();
     for (const QScreen* screen : QGuiApplication::screens())
         context.screens.append(screen->availableGeometry());
     context.windowSize = frameGeometry().size();
@@ -261,39 +269,46 @@ void MainWindow::startUp()
     applySettings(settings);
     applySession(readSessionMemory(store));
 
-    aboutPage->showIcon();
-    PageControl->setCurrentWidget(aboutPage);
+    m_aboutPage->showIcon();
+    PageControl->setCurrentWidget(m_aboutPage);
 
     // The plot's start state: its designed texts and ranges with the restored colours and switches.
-    dataPage->files().placeholder().create();
-    m_plot.homeRange = PlotRange{};
-    dataPage->repaintPlot();
+    m_session->showStartPlaceholder();
 
-    aboutPage->setVersionTexts(appinfo::versionText(), appinfo::buildText());
+    m_aboutPage->setVersionTexts(appinfo::versionText(), appinfo::buildText());
     m_config->showRecordTime();
 }
 
 void MainWindow::applySettings(const AppSettings& s)
 {
     if (s.comPort < 0 && !s.portPath.isEmpty())
-        connectPage->setPortText(s.portPath);
+        m_connectPage->setPortText(s.portPath);
     else
-        connectPage->setPortRow(s.comPort);
+        m_connectPage->setPortRow(s.comPort);
     m_connection->setSpeedIndex(s.baudRate);
     move(s.left, s.top);
     SimulateChk->setChecked(s.simulateTarget);
-    connectPage->setSizeable(s.sizeable);
-    configurePage->applySettings(s);
+    m_connectPage->setSizeable(s.sizeable);
+    m_configurePage->applySettings(s);
     m_module->module().config.baseInterval = s.interval;
 
-    m_plot.backgroundColor = s.bgColor;
-    m_plot.gridColor = s.gridColor;
-    m_plot.scaleColor = s.scaleColor;
-    m_plot.labelColor = s.labelColor;
-    m_plot.infoColor = s.infoColor;
-    m_plot.showInfo = s.showInfo;
-    m_plot.showBackground = s.showBackground;
-    dataPage->applySettings(s);
+    PrintSettings& print = m_session->printSettings();
+    print.widthInches = s.prtWidth;
+    print.heightInches = s.prtHeight;
+    print.inColor = s.prtColor;
+    m_dataPage->setShowPoints(s.showPoints);
+    m_session->output().outputDialog().restore();
+    m_session->output().setExportType(s.exportType);
+    m_session->changePlot([&s](Plot& plot) {
+        plot.backgroundColor = s.bgColor;
+        plot.gridColor = s.gridColor;
+        plot.scaleColor = s.scaleColor;
+        plot.labelColor = s.labelColor;
+        plot.infoColor = s.infoColor;
+        plot.showInfo = s.showInfo;
+        plot.showBackground = s.showBackground;
+        plot.showAvgClimb = s.showAvgRoc;
+    });
 }
 
 QWidget* MainWindow::currentPage() const
@@ -325,20 +340,28 @@ AppSettings MainWindow::currentSettings() const
 {
     AppSettings s;
     s.comPort = m_connection->selectedPortRow();
-    s.portPath = s.comPort < 0 ? connectPage->portText() : QString();
+    s.portPath = s.comPort < 0 ? m_connectPage->portText() : QString();
     s.baudRate = m_connection->speedIndex();
     s.left = x();
     s.top = y();
     s.simulateTarget = SimulateChk->isChecked();
-    s.sizeable = connectPage->sizeable();
-    configurePage->collectSettings(s);
+    s.sizeable = m_connectPage->sizeable();
+    m_configurePage->collectSettings(s);
     s.interval = m_module->module().config.baseInterval;
-    s.bgColor = m_plot.backgroundColor;
-    s.gridColor = m_plot.gridColor;
-    s.scaleColor = m_plot.scaleColor;
-    s.labelColor = m_plot.labelColor;
-    s.infoColor = m_plot.infoColor;
-    dataPage->collectSettings(s);
+    const Plot& plot = m_session->plot();
+    s.bgColor = plot.backgroundColor;
+    s.gridColor = plot.gridColor;
+    s.scaleColor = plot.scaleColor;
+    s.labelColor = plot.labelColor;
+    s.infoColor = plot.infoColor;
+    s.showInfo = plot.showInfo;
+    s.showBackground = plot.showBackground;
+    s.showAvgRoc = plot.showAvgClimb;
+    s.showPoints = m_dataPage->showPoints();
+    s.prtWidth = m_session->printSettings().widthInches;
+    s.prtHeight = m_session->printSettings().heightInches;
+    s.prtColor = m_session->printSettings().inColor;
+    s.exportType = m_session->output().exportType();
     return s;
 }
 
@@ -346,8 +369,8 @@ AppSettings MainWindow::currentSettings() const
 void MainWindow::finishStartUp()
 {
     Timer3->stop();
-    setSizeable(connectPage->sizeable());
-    PageControl->setCurrentWidget(connectPage);
+    setSizeable(m_connectPage->sizeable());
+    PageControl->setCurrentWidget(m_connectPage);
 }
 
 void MainWindow::setSizeable(bool sizeable)
@@ -410,7 +433,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 // window must stay open (Cancel, or a save that did not happen).
 bool MainWindow::keepUnsavedWork()
 {
-    DataFileActions& files = dataPage->files();
+    DataFileActions& files = m_session->files();
     if (!files.unsaved().any())
         return true;
     switch (m_prompts.saveDiscardCancel(this, QStringLiteral("Vimo"),
@@ -428,7 +451,7 @@ bool MainWindow::keepUnsavedWork()
 
 void MainWindow::buildMenus()
 {
-    const DataPage::Commands& data = dataPage->commands();
+    const PlotCommands& data = m_session->commands();
 
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_fileMenu->setObjectName(QStringLiteral("FileMenu"));
@@ -455,14 +478,9 @@ void MainWindow::buildMenus()
     m_viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
     m_viewMenu->setObjectName(QStringLiteral("ViewMenu"));
     m_viewMenu->addAction(data.legend);
-    m_legendInOutput = m_viewMenu->addAction(QStringLiteral("Legend in E&xports and Prints"));
-    m_legendInOutput->setObjectName(QStringLiteral("LegendInOutputAction"));
-    m_legendInOutput->setCheckable(true);
-    m_legendInOutput->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+L")));
-    m_legendInOutput->setToolTip(QStringLiteral("Draw the legend on exported and printed plots as well"));
-    connect(m_legendInOutput, &QAction::toggled, &dataPage->output(), &OutputActions::setLegend);
+    m_viewMenu->addAction(data.legendInOutput);
     m_viewMenu->addSeparator();
-    m_viewMenu->addActions({data.flightsTable, data.flightMarks, data.flightMarksInOutput});
+    m_viewMenu->addActions({m_dataPage->flightsTableAction(), data.flightMarks, data.flightMarksInOutput});
     m_viewMenu->addSeparator();
     m_viewMenu->addActions({data.zoomIn, data.zoomOut, data.zoomReset});
     m_viewMenu->addSeparator();
@@ -507,7 +525,7 @@ void MainWindow::buildMenus()
     m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("HelpMenu"));
     QAction* about = m_helpMenu->addAction(QStringLiteral("&About Vimo"), this,
-                                           [this] { PageControl->setCurrentWidget(aboutPage); });
+                                           [this] { PageControl->setCurrentWidget(m_aboutPage); });
     about->setObjectName(QStringLiteral("AboutAction"));
     about->setShortcut(QKeySequence::HelpContents);
     about->setToolTip(QStringLiteral("Show the version and the links"));
@@ -523,25 +541,25 @@ void MainWindow::buildLogbookMenu()
     m_logbookMenu = menuBar()->addMenu(QStringLiteral("&Logbook"));
     m_logbookMenu->setObjectName(QStringLiteral("LogbookMenu"));
     QAction* show = m_logbookMenu->addAction(QStringLiteral("Show &Logbook"), this,
-                                             [this] { PageControl->setCurrentWidget(logbookPage); });
+                                             [this] { PageControl->setCurrentWidget(m_logbookPage); });
     show->setObjectName(QStringLiteral("ShowLogbookAction"));
     show->setShortcut(QKeySequence(QStringLiteral("Ctrl+B")));
     show->setToolTip(QStringLiteral("Show every flight kept in the archive"));
     m_logbookMenu->addSeparator();
-    for (QAction* action : logbookPage->actions()) {
+    for (QAction* action : m_logbookPage->actions()) {
         m_logbookMenu->addAction(action);
-        if (action != logbookPage->openAction())
-            connect(action, &QAction::triggered, this, [this] { PageControl->setCurrentWidget(logbookPage); });
+        if (action != m_logbookPage->openAction())
+            connect(action, &QAction::triggered, this, [this] { PageControl->setCurrentWidget(m_logbookPage); });
     }
 }
 
 // Adds archived flights to the plot through Load's own path, so its warnings and limits hold, and shows them.
 void MainWindow::openArchivedFlights(const QStringList& files)
 {
-    if (dataPage->exchangeRunning())
+    if (m_session->exchangeRunning())
         return;
-    if (dataPage->files().loadFiles(files) > 0)
-        PageControl->setCurrentWidget(dataPage);
+    if (m_session->files().loadFiles(files) > 0)
+        PageControl->setCurrentWidget(m_dataPage);
 }
 
 template <class Controller>
@@ -558,51 +576,53 @@ QAction* MainWindow::moduleCommand(const char* name, const QString& text, const 
 
 void MainWindow::rememberFile(const QString& path)
 {
-    m_session.recentFiles = withRecentFile(m_session.recentFiles, path);
+    m_memory.recentFiles = withRecentFile(m_memory.recentFiles, path);
     updateRecentMenu();
 }
 
 void MainWindow::updateRecentMenu()
 {
     m_recentMenu->clear();
-    for (int i = 0; i < m_session.recentFiles.size(); ++i) {
-        const QString path = m_session.recentFiles.at(i);
+    for (int i = 0; i < m_memory.recentFiles.size(); ++i) {
+        const QString path = m_memory.recentFiles.at(i);
         QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
         action->setToolTip(QDir::toNativeSeparators(path));
         connect(action, &QAction::triggered, this, [this, path] {
-            if (!dataPage->exchangeRunning())
-                dataPage->files().loadFiles({path});
+            if (!m_session->exchangeRunning())
+                m_session->files().loadFiles({path});
         });
     }
-    m_recentMenu->setEnabled(!m_session.recentFiles.isEmpty());
+    m_recentMenu->setEnabled(!m_memory.recentFiles.isEmpty());
 }
 
 void MainWindow::applySession(const SessionMemory& memory)
 {
-    m_session = memory;
+    m_memory = memory;
     updateRecentMenu();
-    dataPage->files().setFolders(memory.loadFolder, memory.saveFolder);
-    dataPage->output().setExportFolder(memory.exportFolder);
-    dataPage->setLegendShown(memory.legend);
-    m_legendInOutput->setChecked(memory.legendInOutput);
-    dataPage->setFlightsTableShown(memory.flightsTable);
-    dataPage->setFlightMarksShown(memory.flightMarks);
-    dataPage->setFlightMarksInOutput(memory.flightMarksInOutput);
-    dataPage->flightsPanel()->setWindow(memory.startHeightWindow);
+    m_session->files().setFolders(memory.loadFolder, memory.saveFolder);
+    m_session->output().setExportFolder(memory.exportFolder);
+    const PlotCommands& c = m_session->commands();
+    c.legend->setChecked(memory.legend);
+    c.legendInOutput->setChecked(memory.legendInOutput);
+    m_dataPage->flightsTableAction()->setChecked(memory.flightsTable);
+    c.flightMarks->setChecked(memory.flightMarks);
+    c.flightMarksInOutput->setChecked(memory.flightMarksInOutput);
+    m_dataPage->flightsPanel()->setWindow(memory.startHeightWindow);
 }
 
 SessionMemory MainWindow::currentSession() const
 {
-    SessionMemory memory = m_session;
-    memory.loadFolder = dataPage->files().loadFolder();
-    memory.saveFolder = dataPage->files().saveFolder();
-    memory.exportFolder = dataPage->output().exportFolder();
-    memory.legend = dataPage->legendShown();
-    memory.legendInOutput = m_legendInOutput->isChecked();
-    memory.flightsTable = dataPage->flightsTableShown();
-    memory.flightMarks = dataPage->flightMarksShown();
-    memory.flightMarksInOutput = dataPage->flightMarksInOutput();
-    memory.startHeightWindow = dataPage->flightsPanel()->window();
+    SessionMemory memory = m_memory;
+    memory.loadFolder = m_session->files().loadFolder();
+    memory.saveFolder = m_session->files().saveFolder();
+    memory.exportFolder = m_session->output().exportFolder();
+    const PlotCommands& c = m_session->commands();
+    memory.legend = c.legend->isChecked();
+    memory.legendInOutput = c.legendInOutput->isChecked();
+    memory.flightsTable = m_dataPage->flightsTableAction()->isChecked();
+    memory.flightMarks = c.flightMarks->isChecked();
+    memory.flightMarksInOutput = c.flightMarksInOutput->isChecked();
+    memory.startHeightWindow = m_dataPage->flightsPanel()->window();
     return memory;
 }
 

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "app/AppSettings.h"
-#include "base/Timing.h"
 #include "app/SessionMemory.h"
-#include "data/Plot.h"
-#include "plot/PrintSettings.h"
+#include "base/Timing.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -32,12 +30,14 @@ class ConfigController;
 class ConnectionController;
 class FirmwareController;
 class ModuleController;
+class PlotSession;
 class Prompts;
 
 // The main window: the menu bar, six pages ("Log Data" hidden), the Close button and the status bar. It owns the
-// plot record, the stored print settings and the logbook of archived flights, runs the start-up sequence at its
+// plot session, the logbook of archived flights and the module controllers, runs the start-up sequence at its
 // first show and remembers the user's choices between runs. Every command is a QAction in the menus: File, Edit,
-// View, Logbook, Module, Help.
+// View, Logbook, Module, Help. The pages are its own: each shows what it is given and says what the user asked
+// for; the controllers and the session do the work.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -50,21 +50,6 @@ public:
     explicit MainWindow(Prompts* prompts = nullptr, QWidget* parent = nullptr, const Timing& timing = {});
     ~MainWindow() override;
 
-private:
-    Plot m_plot;
-    PrintSettings m_printSettings;
-    // The archive of downloaded flights, shared by the download and the Logbook page.
-    std::unique_ptr<Logbook> m_logbook;
-    QTabWidget* PageControl;
-
-public:
-    ConnectPage* connectPage;
-    ConfigurePage* configurePage;
-    DataPage* dataPage;
-    LogbookPage* logbookPage;
-    LogPage* logPage;
-    AboutPage* aboutPage;
-
     // The page shown, and showing one of the window's pages.
     QWidget* currentPage() const;
     void showPage(QWidget* page);
@@ -73,9 +58,8 @@ public:
     bool simulateTarget() const;
     void setSimulateTarget(bool simulate);
 
-    // The plot record and the stored size and colour of prints and exports.
-    Plot& plot() { return m_plot; }
-    PrintSettings& printSettings() { return m_printSettings; }
+    // The plot, its data sets and everything that works on them.
+    PlotSession& session() const { return *m_session; }
 
     // The menus, so that a page or panel can add its commands and View toggles.
     QMenu* fileMenu() const { return m_fileMenu; }
@@ -86,7 +70,7 @@ public:
     QMenu* helpMenu() const { return m_helpMenu; }
 
     // The data files loaded or saved last, newest first (File > Recent Files).
-    const QStringList& recentFiles() const { return m_session.recentFiles; }
+    const QStringList& recentFiles() const { return m_memory.recentFiles; }
 
     // The module worker and the controllers of its exchanges.
     ModuleController& module() const { return *m_module; }
@@ -109,6 +93,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildPages();
     void buildStatusBar();
     void fitStatusBar();
     void buildMenus();
@@ -129,6 +114,16 @@ private:
     void setSizeable(bool sizeable);
     bool keepUnsavedWork();
 
+    // The archive of downloaded flights, shared by the download and the Logbook page.
+    std::unique_ptr<Logbook> m_logbook;
+    PlotSession* m_session;
+    QTabWidget* PageControl;
+    ConnectPage* m_connectPage;
+    ConfigurePage* m_configurePage;
+    DataPage* m_dataPage;
+    LogbookPage* m_logbookPage;
+    LogPage* m_logPage;
+    AboutPage* m_aboutPage;
     QCheckBox* SimulateChk; // never visible: its state comes from the settings
     QPushButton* CloseBtn;
     // Status bar panels.
@@ -149,7 +144,7 @@ private:
     bool m_firstShow = true;
     bool m_closeWhenIdle = false;
     bool m_sizeable = false;
-    SessionMemory m_session;
+    SessionMemory m_memory;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_recentMenu = nullptr;
     QMenu* m_editMenu = nullptr;
@@ -157,7 +152,6 @@ private:
     QMenu* m_logbookMenu = nullptr;
     QMenu* m_moduleMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
-    QAction* m_legendInOutput = nullptr;
 };
 
 } // namespace vimo

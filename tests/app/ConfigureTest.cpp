@@ -43,12 +43,12 @@ protected:
         startWindow();
     }
 
-    ConfigureControls page() const { return controls(window->configurePage); }
+    ConfigureControls page() const { return controls(pageOf<ConfigurePage>(*window)); }
 
     void connect()
     {
         connectTo(sim.path());
-        window->showPage(window->configurePage);
+        window->showPage(pageOf<ConfigurePage>(*window));
         sim->clearReceived();
     }
 

@@ -41,7 +41,7 @@ protected:
         startWindow();
     }
 
-    ConnectControls page() const { return controls(window->connectPage); }
+    ConnectControls page() const { return controls(pageOf<ConnectPage>(*window)); }
 
     // "Download Info" after a connection, so the data set box lists the module's sets.
     void connectAndListSets()
@@ -52,7 +52,7 @@ protected:
         sim->clearReceived();
     }
 
-    int dataSets() const { return window->plot().signals.size(); }
+    int dataSets() const { return window->session().plot().signals.size(); }
 
     SimFixture sim{simWithSets(3, 400)};
 };
@@ -66,8 +66,8 @@ TEST_F(ConnectDownload, connect_opensThePortAndReadsTheConfiguration_disconnectC
     EXPECT_EQ(memo(), (QStringList{QStringLiteral("Reading Configuration..."),
                                    QStringLiteral("Configuration loaded.")}));
     // The module's record on the Configure page: version 3 has a backlight, auto start above 20 feet.
-    EXPECT_EQ(controls(window->configurePage).BlankChk->text(), QStringLiteral("Enable LCD backlight"));
-    EXPECT_EQ(controls(window->configurePage).Msg1->text(),
+    EXPECT_EQ(controls(pageOf<ConfigurePage>(*window)).BlankChk->text(), QStringLiteral("Enable LCD backlight"));
+    EXPECT_EQ(controls(pageOf<ConfigurePage>(*window)).Msg1->text(),
               QStringLiteral("Total Record Time: 09 hours 06 min 08.000 sec"));
 
     click(page().ConnectBtn);
@@ -110,7 +110,7 @@ TEST_F(ConnectDownload, downloadInfo_listsTheSetsAndShowsTheIdentity)
     EXPECT_EQ(memo(), (QStringList{"     Device Name: VIMO", "           Model: MOD2", "",
                                    "Software Version: 1.07", "   Software Date: 05-14-06", "", "",
                                    "Memory contains 3 data sets."}));
-    EXPECT_EQ(controls(window->configurePage).FirmwareVersionDisp->text(), QStringLiteral("1.07"));
+    EXPECT_EQ(controls(pageOf<ConfigurePage>(*window)).FirmwareVersionDisp->text(), QStringLiteral("1.07"));
 }
 
 TEST_F(ConnectDownload, downloadInfo_simulated_answersWithoutAModule)
@@ -132,11 +132,11 @@ TEST_F(ConnectDownload, downloadData_oneSet_becomesADataSetOfThePlot)
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(sim->received().left(2), QByteArray("a\x01", 2));
     ASSERT_EQ(dataSets(), 1); // set 2 took the start-up set's place
-    const DataSet& set = window->plot().signals.at(0);
+    const DataSet& set = window->session().plot().signals.at(0);
     EXPECT_GT(set.altitude.series.count(), 0);
     EXPECT_TRUE(memo().contains(QStringLiteral("Set 2: Downloaded %1 data samples.")
                                     .arg(set.altitude.series.count())));
-    EXPECT_EQ(window->plot().xLabel, QStringLiteral("Time (seconds)"));
+    EXPECT_EQ(window->session().plot().xLabel, QStringLiteral("Time (seconds)"));
     EXPECT_TRUE(controls(window.get()).ProgressBar1->isHidden());
     EXPECT_EQ(page().DLDataBtn->text(), QStringLiteral("Download Data"));
 }
@@ -153,7 +153,7 @@ TEST_F(ConnectDownload, downloadData_archivesTheSetAsTheActiveDataSetFile)
     ASSERT_EQ(flights.size(), 1u);
     EXPECT_EQ(flights[0].set, 2);
     EXPECT_EQ(flights[0].deviceName, "VIMO");
-    EXPECT_EQ(readFile(logbook.absolutePath(flights[0].path)), datafile::dataSetFileBytes(window->plot(), 0));
+    EXPECT_EQ(readFile(logbook.absolutePath(flights[0].path)), datafile::dataSetFileBytes(window->session().plot(), 0));
 }
 
 TEST_F(ConnectDownload, downloadData_archiveThatCannotBeWritten_stillPlotsTheSetAndSaysSo)
@@ -179,7 +179,7 @@ TEST_F(ConnectDownload, downloadData_all_fetchesEverySetInOrder)
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(dataSets(), 3);
     for (int k = 0; k < 3; ++k)
-        EXPECT_EQ(window->plot().signals.at(k).moduleSet, k); // each names its file after its own set
+        EXPECT_EQ(window->session().plot().signals.at(k).moduleSet, k); // each names its file after its own set
     const QStringList lines = memo();
     const auto at = [&](const char* prefix) {
         for (int i = 0; i < lines.size(); ++i)
@@ -282,11 +282,11 @@ TEST_F(ConnectDownload, notConnected_moduleButtonsSayNotConnected)
     click(page().DLInfoBtn);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(memo(), QStringList{"Not Connected"});
-    window->showPage(window->configurePage);
-    click(controls(window->configurePage).ReadCfgBtn);
+    window->showPage(pageOf<ConfigurePage>(*window));
+    click(controls(pageOf<ConfigurePage>(*window)).ReadCfgBtn);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(memo(), QStringList{"Not Connected"});
-    EXPECT_EQ(window->currentPage(), window->connectPage);
+    EXPECT_EQ(window->currentPage(), pageOf<ConnectPage>(*window));
 }
 
 // A slow line, so that the download is still running while the test looks at the window.
@@ -323,9 +323,9 @@ TEST_F(SlowDownload, whileDownloading_nothingCanTakeThePortOrTheData_andCancelKe
     EXPECT_TRUE(page().DLDataBtn->isEnabled());
     for (QWidget* w : std::initializer_list<QWidget*>{page().ConnectBtn, page().CommPortBox, page().SpeedBox,
                                                       page().DLInfoBtn, page().SetList, page().EraseDataBtn,
-                                                      window->configurePage, controls(window->logPage).StartBtn})
+                                                      pageOf<ConfigurePage>(*window), controls(pageOf<LogPage>(*window)).StartBtn})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_TRUE(window->dataPage->exchangeRunning());
+    EXPECT_TRUE(window->session().exchangeRunning());
     EXPECT_TRUE(controls(window.get()).ProgressBar1->isVisible());
     EXPECT_TRUE(controls(window.get()).ProgressText->text().startsWith(QStringLiteral("Set 1")));
 
@@ -339,15 +339,15 @@ TEST_F(SlowDownload, whileDownloading_nothingCanTakeThePortOrTheData_andCancelKe
     click(page().DLDataBtn); // cancel
     ASSERT_TRUE(waitIdle(10000));
     ASSERT_EQ(dataSets(), 1);
-    const int kept = window->plot().signals.at(0).altitude.series.count();
+    const int kept = window->session().plot().signals.at(0).altitude.series.count();
     EXPECT_GT(kept, 0);
     EXPECT_LT(kept, 30000);
     EXPECT_TRUE(memo().contains(
         QStringLiteral("Set 1: Download cancelled; the %1 samples received are kept.").arg(kept)));
     EXPECT_EQ(page().DLDataBtn->text(), QStringLiteral("Download Data"));
     EXPECT_TRUE(page().ConnectBtn->isEnabled());
-    EXPECT_TRUE(window->configurePage->isEnabled());
-    EXPECT_FALSE(window->dataPage->exchangeRunning());
+    EXPECT_TRUE(pageOf<ConfigurePage>(*window)->isEnabled());
+    EXPECT_FALSE(window->session().exchangeRunning());
     EXPECT_TRUE(controls(window.get()).ProgressBar1->isHidden());
     EXPECT_TRUE(controls(window.get()).ProgressText->isHidden()); // nothing stale after a cancel
 }

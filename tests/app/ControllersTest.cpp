@@ -7,7 +7,7 @@
 #include "app/controllers/ConnectionController.h"
 #include "app/controllers/FirmwareController.h"
 #include "app/controllers/ModuleController.h"
-#include "app/pages/DataPage.h"
+#include "app/session/PlotSession.h"
 #include "data/Plot.h"
 #include "logbook/Logbook.h"
 #include "plot/PrintSettings.h"
@@ -24,12 +24,10 @@ struct Controllers : ::testing::Test {
     ConnectPage connectPage;
     ConfigurePage configurePage;
     LogPage logPage;
-    Plot plot;
-    PrintSettings print;
-    DataPage dataPage{plot, print};
+    PlotSession session{&parent};
     QTemporaryDir archive;
     Logbook logbook{archive.path()};
-    ConnectionController connection{module, connectPage, configurePage, dataPage, logPage, logbook};
+    ConnectionController connection{module, connectPage, configurePage, session, logPage, logbook};
     ConfigController config{module, configurePage, &parent};
     FirmwareController firmware{module, connection, configurePage, prompts, &parent};
 
@@ -92,11 +90,11 @@ TEST_F(Controllers, aRunningExchangeDisablesWhatWouldStartAnother)
     EXPECT_FALSE(controls(&connectPage).DLDataBtn->isEnabled());
     EXPECT_FALSE(configurePage.isEnabled());
     EXPECT_FALSE(controls(&logPage).StartBtn->isEnabled());
-    EXPECT_TRUE(dataPage.exchangeRunning());
+    EXPECT_TRUE(session.exchangeRunning());
     Q_EMIT module.busyChanged(false);
     EXPECT_TRUE(controls(&connectPage).ConnectBtn->isEnabled());
     EXPECT_EQ(controls(&connectPage).ConnectBtn->text(), QStringLiteral("Connect"));
-    EXPECT_FALSE(dataPage.exchangeRunning());
+    EXPECT_FALSE(session.exchangeRunning());
 }
 
 } // namespace

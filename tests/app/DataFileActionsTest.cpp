@@ -1,7 +1,7 @@
 #include "PageFixture.h"
 
 #include "ModalScript.h"
-#include "app/controllers/DataFileActions.h"
+#include "app/session/DataFileActions.h"
 #include "app/dialogs/DataPropertiesDialog.h"
 #include "app/dialogs/SaveChoiceDialog.h"
 #include "data/DataFile.h"
@@ -62,7 +62,7 @@ struct DataFileActionsTest : PageFixture {
 TEST_F(DataFileActionsTest, savesTheActiveDataSetUnderTheSuggestedKindOfName)
 {
     plot.signals.createDataSet(); // the active one now: Data001
-    page->files().setSelectedSet(3);
+    session.files().setSelectedSet(3);
     ModalScript script;
     script.then(chooseSaveRow(0)).thenFileDialog(saveAs(QStringLiteral("Alt_%1_4.csv").arg(today), path("set.csv")));
     pressSave();
@@ -72,7 +72,7 @@ TEST_F(DataFileActionsTest, savesTheActiveDataSetUnderTheSuggestedKindOfName)
 TEST_F(DataFileActionsTest, aDownloadedDataSetIsOfferedUnderItsOwnSetNumber_mendedFault)
 {
     plot.signals.createDataSet().moduleSet = 1; // module set 2, downloaded with "All" chosen
-    page->files().setSelectedSet(3);
+    session.files().setSelectedSet(3);
     ModalScript script;
     script.then(chooseSaveRow(0)).thenFileDialog(saveAs(QStringLiteral("Alt_%1_2.csv").arg(today), path("set.csv")));
     pressSave();
@@ -85,7 +85,7 @@ TEST_F(DataFileActionsTest, savesThePlotAndRemembersTheChoice)
     script.then(chooseSaveRow(1)).thenFileDialog(saveAs(QStringLiteral("Plot_%1.csv").arg(today), path("plot.csv")));
     pressSave();
     EXPECT_EQ(readFile(path("plot.csv")), datafile::plotFileBytes(plot));
-    EXPECT_EQ(page->files().saveSelection().choice(), SaveChoiceDialog::PlotAndAllDataSets);
+    EXPECT_EQ(session.files().saveSelection().choice(), SaveChoiceDialog::PlotAndAllDataSets);
 
     // Cancel in the selection writes nothing.
     ModalScript cancel;
@@ -142,8 +142,8 @@ TEST_F(DataFileActionsTest, loadsSeveralFilesOfBothFormsAtOnce)
     EXPECT_EQ(plot.signals.at(1).name(), QStringLiteral("Evening"));
     EXPECT_EQ(plot.signals.at(2).name(), QStringLiteral("Evening"));
     EXPECT_EQ(plot.range(), (PlotRange{5, 50, 10, 300})); // from the plot file; nothing rescaled
-    EXPECT_EQ(page->activeSet(), 3);
-    EXPECT_EQ(page->dataProperties().selectedRow(), 0);
+    EXPECT_EQ(session.activeSet(), 3);
+    EXPECT_EQ(session.dataProperties().selectedRow(), 0);
 }
 
 TEST_F(DataFileActionsTest, aFileThatCannotBeOpenedIsReportedAndTheOthersStillLoad)
@@ -155,7 +155,7 @@ TEST_F(DataFileActionsTest, aFileThatCannotBeOpenedIsReportedAndTheOthersStillLo
         EXPECT_TRUE(messageText(box).endsWith(QStringLiteral("missing.csv!")));
         acceptMessage(box);
     });
-    EXPECT_EQ(page->files().loadFiles({path("missing.csv"), path("good.csv")}), 1);
+    EXPECT_EQ(session.files().loadFiles({path("missing.csv"), path("good.csv")}), 1);
     EXPECT_EQ(plot.signals.size(), 2);
 }
 
@@ -163,7 +163,7 @@ TEST_F(DataFileActionsTest, droppedDataFilesLoadUnlessAnExchangeRuns)
 {
     writeFile(path("dropped.csv"), "0, 1, 0\r\n1, 2, 0\r\n");
     QWidget window;
-    page->acceptDropsOn(&window);
+    session.acceptDropsOn(&window);
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(path("dropped.csv")), QUrl::fromLocalFile(path("picture.png"))});
 
@@ -174,7 +174,7 @@ TEST_F(DataFileActionsTest, droppedDataFilesLoadUnlessAnExchangeRuns)
     QApplication::sendEvent(&window, &drop);
     EXPECT_EQ(plot.signals.size(), 2); // the picture is no data file
 
-    page->setExchangeRunning(true);
+    session.setExchangeRunning(true);
     QDropEvent refused(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
     QApplication::sendEvent(&window, &refused);
     EXPECT_FALSE(refused.isAccepted());
@@ -193,6 +193,6 @@ TEST_F(DataFileActionsTest, linesPassedOverOnLoadAreShownAsAWarningAndTheDataSti
         acceptMessage(box);
     });
     // One box, for the damaged file only.
-    EXPECT_EQ(page->files().loadFiles({path("clean.csv"), path("comma.csv")}), 2);
+    EXPECT_EQ(session.files().loadFiles({path("clean.csv"), path("comma.csv")}), 2);
     EXPECT_EQ(plot.signals.size(), 3);
 }

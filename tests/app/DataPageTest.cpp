@@ -122,7 +122,7 @@ TEST_F(DataPageTest, statisticsFollowEveryZoomAndPan)
     key(Qt::Key_Left, Qt::ShiftModifier); // 12..32
     EXPECT_EQ(stats(), QStringLiteral("Low 24.0  High 64.0  Span 20.0 s  Avg Climb 2.000 units/sec"));
     plot.setRange({200, 300, 0, 10});
-    page->repaintPlot();
+    session.notifyChanged();
     EXPECT_EQ(stats(), QStringLiteral("No samples in view"));
 }
 
@@ -161,14 +161,14 @@ TEST_F(DataPageTest, scaleButtonOpensTheGraphScaleDialog)
 
 TEST_F(DataPageTest, anExchangeDisablesWhatItWorksOnAndUndo)
 {
-    page->setExchangeRunning(true);
+    session.setExchangeRunning(true);
     for (const char* name : {"LoadBtn", "DataPropBtn", "ZoomCropBtn", "ScaleBtn"})
         EXPECT_FALSE(child<QWidget>(page.get(), name)->isEnabled()) << name;
     setMode(PlotBox::Peak);
     press(at(20, 40));
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(set().altitude.series.tag(20), 1);
-    page->setExchangeRunning(false);
+    session.setExchangeRunning(false);
     EXPECT_TRUE(child<QWidget>(page.get(), "LoadBtn")->isEnabled());
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(set().altitude.series.tag(20), 0);

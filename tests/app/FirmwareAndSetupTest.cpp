@@ -38,7 +38,7 @@ protected:
         prompts.fileToOpen = kHexFile;
     }
 
-    ConfigureControls page() const { return controls(window->configurePage); }
+    ConfigureControls page() const { return controls(pageOf<ConfigurePage>(*window)); }
 
     SimFixture sim;
 };
@@ -47,7 +47,7 @@ TEST_F(Firmware, update_withAHexFile_closesTheConnection_programsTheModule_andSa
 {
     connectTo(sim.path());
     watchProgressStages();
-    window->showPage(window->configurePage);
+    window->showPage(pageOf<ConfigurePage>(*window));
     click(page().UpdateBtn);
     ASSERT_TRUE(waitIdle(60000));
 
@@ -68,9 +68,9 @@ TEST_F(Firmware, update_withAHexFile_closesTheConnection_programsTheModule_andSa
     const QByteArray programmed = sim->model().programMemory;
     for (int a = 0; a < 100; ++a)
         EXPECT_EQ(quint8(programmed[a]), quint8(a)) << a;
-    EXPECT_EQ(controls(window->connectPage).ConnectBtn->text(), QStringLiteral("Connect"));
+    EXPECT_EQ(controls(pageOf<ConnectPage>(*window)).ConnectBtn->text(), QStringLiteral("Connect"));
     EXPECT_EQ(controls(window.get()).ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
-    EXPECT_EQ(window->currentPage(), window->connectPage);
+    EXPECT_EQ(window->currentPage(), pageOf<ConnectPage>(*window));
     EXPECT_TRUE(controls(window.get()).ProgressBar1->isHidden());
     EXPECT_EQ(progressStages, QStringList{"Updating firmware"});
     EXPECT_TRUE(controls(window.get()).ProgressText->isHidden());
@@ -155,7 +155,7 @@ protected:
     {
         WindowTest::SetUp();
         startWindow();
-        window->showPage(window->aboutPage);
+        window->showPage(pageOf<AboutPage>(*window));
     }
 
     ModuleSetupDialog& dialog() const { return *window->findChild<ModuleSetupDialog*>(); }
@@ -170,8 +170,8 @@ protected:
                 inDialog();
             QTest::mouseClick(controls(&dialog()).BitBtn1, Qt::LeftButton);
         });
-        QTest::mousePress(controls(window->aboutPage).Image1, Qt::RightButton, modifiers);
-        QTest::mouseRelease(controls(window->aboutPage).Image1, Qt::RightButton, modifiers);
+        QTest::mousePress(controls(pageOf<AboutPage>(*window)).Image1, Qt::RightButton, modifiers);
+        QTest::mouseRelease(controls(pageOf<AboutPage>(*window)).Image1, Qt::RightButton, modifiers);
     }
 
     ModuleConfig& config() const { return window->module().module().config; }
@@ -198,7 +198,7 @@ TEST_F(ModuleSetup, beforeAnyRead_showsVersion0AndNoSize_theArrowsWrap_andTheCap
     EXPECT_EQ(shownItem, -1);
     EXPECT_EQ(config().moduleVersion, 255);
     EXPECT_EQ(config().memorySize, 0);
-    EXPECT_EQ(controls(window->configurePage).BlankChk->text(), QStringLiteral("Enable LCD backlight"));
+    EXPECT_EQ(controls(pageOf<ConfigurePage>(*window)).BlankChk->text(), QStringLiteral("Enable LCD backlight"));
 
     pressIcon(Qt::ControlModifier, [&] {
         QTest::mouseClick(controls(&dialog()).CSpinButton1->upButton(), Qt::LeftButton);
@@ -207,7 +207,7 @@ TEST_F(ModuleSetup, beforeAnyRead_showsVersion0AndNoSize_theArrowsWrap_andTheCap
     });
     EXPECT_EQ(config().moduleVersion, 0);
     EXPECT_EQ(config().memorySize, 4);
-    EXPECT_EQ(controls(window->configurePage).BlankChk->text(), QStringLiteral("Blank display after 30 seconds"));
+    EXPECT_EQ(controls(pageOf<ConfigurePage>(*window)).BlankChk->text(), QStringLiteral("Blank display after 30 seconds"));
 }
 
 // Literally a size outside 1..8 selects nothing, and text that matches no item makes the size 0.
@@ -246,13 +246,13 @@ TEST_F(Exchanges, anExchangeThatThrows_showsAnErrorBox_andTheProgramGoesOn)
     ASSERT_EQ(prompts.shown.size(), 1);
     EXPECT_EQ(prompts.shown[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(prompts.shown[0].text, QStringLiteral("the module layer failed"));
-    EXPECT_TRUE(controls(window->connectPage).ConnectBtn->isEnabled());
+    EXPECT_TRUE(controls(pageOf<ConnectPage>(*window)).ConnectBtn->isEnabled());
     // The exchange never said it was done with the progress bar: it goes with the exchange all the same.
     EXPECT_TRUE(controls(window.get()).ProgressBar1->isHidden());
     EXPECT_TRUE(controls(window.get()).ProgressText->isHidden());
 
     window->setSimulateTarget(true);
-    click(controls(window->connectPage).DLInfoBtn);
+    click(controls(pageOf<ConnectPage>(*window)).DLInfoBtn);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(memo().last(), QStringLiteral("Memory contains 0 data sets."));
 }

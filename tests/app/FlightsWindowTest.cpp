@@ -2,11 +2,12 @@
 // data set edits, the View toggles, dragging the launch-end mark, and the start-height window box.
 
 #include "ModalScript.h"
+#include "PageControls.h"
 #include "PageFixture.h"
 #include "WindowHarness.h"
 
-#include "app/controllers/DataFileActions.h"
-#include "app/controllers/OutputActions.h"
+#include "app/session/DataFileActions.h"
+#include "app/session/OutputActions.h"
 #include "app/plotview/FlightsPanel.h"
 #include "app/plotview/FlightsTableModel.h"
 #include "plot/DataEditor.h"
@@ -42,13 +43,22 @@ struct FlightsPageTest : PageFixture {
         plot.signals.notifyChanged(1);
         plot.setRange({0, 500, 0, 200});
         plot.homeRange = {0, 20, 0, 20}; // what the start-up view leaves until a range is set
-        page->repaintPlot();
+        session.notifyChanged();
         paint();
     }
 
-    FlightsTableModel& model() const { return page->flights(); }
+    FlightsTableModel& model() const { return session.flights(); }
     QTableView* table() const { return child<QTableView>(page.get(), "FlightsTable"); }
-    QAction* action(const char* name) const { return child<QAction>(page.get(), name); }
+    // A command of the page: its own or one of the session's that it carries.
+    QAction* action(const char* name) const
+    {
+        for (QAction* action : page->actions()) {
+            if (action->objectName() == QLatin1String(name))
+                return action;
+        }
+        ADD_FAILURE() << "no action named " << name;
+        return nullptr;
+    }
     const Flight& flight(int k, int f = 0) const { return model().report(k)->flights.at(std::size_t(f)); }
     QString startHeight(int row) const
     {
@@ -83,7 +93,7 @@ TEST_F(FlightsPageTest, theTableListsEveryFlight_andAChosenRowMakesItsSetActiveA
 
     const QRect row = table()->visualRect(model().index(2, 0));
     QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, row.center());
-    EXPECT_EQ(page->activeSet(), 1);
+    EXPECT_EQ(session.activeSet(), 1);
     const Flight& second = flight(1, 1);
     EXPECT_LT(plot.xMin, second.launch);
     EXPECT_GT(plot.xMax, second.launch + second.duration);
@@ -93,13 +103,13 @@ TEST_F(FlightsPageTest, theTableListsEveryFlight_andAChosenRowMakesItsSetActiveA
     EXPECT_LT(plot.yMax, 2 * second.maxAltitude) << "the altitudes of the flight, not those of the start-up view";
 
     table()->selectRow(0); // the keyboard or a click, the plot follows
-    EXPECT_EQ(page->activeSet(), 0);
+    EXPECT_EQ(session.activeSet(), 0);
     EXPECT_LT(plot.xMin, flight(0).launch);
 }
 
 TEST_F(FlightsPageTest, theTableFollowsDeleteUndoAndCrop)
 {
-    DataEditor& editor = page->editor();
+    DataEditor& editor = session.editor();
     ASSERT_TRUE(editor.deleteDataSet(0));
     EXPECT_EQ(model().rowCount(), 3);
     EXPECT_EQ(model().index(0, FlightsTableModel::DataSetColumn).data().toString(), plot.signals.at(0).name());
@@ -142,8 +152,8 @@ TEST_F(FlightsPageTest, draggingTheLaunchEndMark_movesIt_theStartHeightFollows_a
 
     // The moved launch end survives a delete and its undo.
     const QString moved = startHeight(0);
-    ASSERT_TRUE(page->editor().deleteDataSet(0));
-    page->editor().undo();
+    ASSERT_TRUE(session.editor().deleteDataSet(0));
+    session.editor().undo();
     EXPECT_EQ(startHeight(0), moved);
 }
 
@@ -156,7 +166,7 @@ TEST_F(FlightsPageTest, aPressAwayFromTheMark_orWithTheMarksHidden_keepsTheMouse
     EXPECT_TRUE(box()->zoomDragging());
     release(away);
 
-    page->setFlightMarksShown(false);
+    session.commands().flightMarks->setChecked(false);
     press(mark);
     EXPECT_EQ(box()->launchEndDragging(), -1);
     EXPECT_TRUE(box()->zoomDragging());
@@ -174,7 +184,7 @@ TEST_F(FlightsPageTest, theStartHeightWindowBox_appliesAtOnceToTheTableTheBandAn
     action("FlightMarksAction")->setChecked(true);
     action("FlightMarksInOutputAction")->setChecked(true);
     table()->selectRow(0);
-    ASSERT_EQ(page->activeSet(), 0);
+    ASSERT_EQ(session.activeSet(), 0);
 
     auto* box = child<QDoubleSpinBox>(page.get(), "FlightsWindowSpin");
     EXPECT_EQ(box->value(), 10.0);
@@ -192,7 +202,7 @@ TEST_F(FlightsPageTest, theStartHeightWindowBox_appliesAtOnceToTheTableTheBandAn
     EXPECT_GT(*flight(0).startHeight, atTen + 40) << "30 s more of a 2 m/s climb";
     EXPECT_NE(startHeight(0), shownAtTen);
     EXPECT_NEAR(*flight(0).windowEnd - *flight(0).launchEnd, 40.0, 1e-9) << "the band follows";
-    const RenderOptions output = page->output().renderOptions();
+    const RenderOptions output = session.output().renderOptions();
     ASSERT_NE(output.flights, nullptr);
     EXPECT_EQ(output.flights->flights.at(0).windowEnd, flight(0).windowEnd) << "exports and prints mark the same";
 
@@ -213,31 +223,32 @@ protected:
 TEST_F(FlightsWindowTest, theExampleFlightHasItsRows_andTheTogglesAreRememberedBetweenRuns)
 {
     startWindow();
-    DataPage* page = window->dataPage;
-    const int before = page->flights().rowCount();
-    page->files().loadFiles({QStringLiteral(VIMO_SOURCE_DIR "/docs/examples/evening-thermal.csv")});
-    ASSERT_GT(page->flights().rowCount(), before);
-    const FlightsTableModel::RowFlight last = page->flights().rowFlight(page->flights().rowCount() - 1);
-    EXPECT_EQ(last.dataSet, page->plot().signals.size() - 1);
+    DataPage* page = pageOf<DataPage>(*window);
+    PlotSession& session = window->session();
+    const int before = session.flights().rowCount();
+    session.files().loadFiles({QStringLiteral(VIMO_SOURCE_DIR "/docs/examples/evening-thermal.csv")});
+    ASSERT_GT(session.flights().rowCount(), before);
+    const FlightsTableModel::RowFlight last = session.flights().rowFlight(session.flights().rowCount() - 1);
+    EXPECT_EQ(last.dataSet, session.plot().signals.size() - 1);
 
-    EXPECT_FALSE(page->flightMarksShown());
-    EXPECT_FALSE(page->output().flightMarks()) << "off in exports and prints unless asked for";
+    EXPECT_FALSE(session.commands().flightMarks->isChecked());
+    EXPECT_FALSE(session.output().flightMarks()) << "off in exports and prints unless asked for";
     for (const char* name : {"FlightsTableAction", "FlightMarksAction", "FlightMarksInOutputAction"}) {
         ASSERT_NE(action(name), nullptr) << name;
         EXPECT_TRUE(window->viewMenu()->actions().contains(action(name))) << name;
         action(name)->trigger();
     }
     EXPECT_TRUE(page->plotBox()->flightMarksShown());
-    EXPECT_TRUE(page->output().flightMarks());
+    EXPECT_TRUE(session.output().flightMarks());
 
     window->close();
     window.reset();
     startWindow();
-    EXPECT_TRUE(window->dataPage->flightsTableShown());
-    EXPECT_TRUE(window->dataPage->plotBox()->flightMarksShown());
-    EXPECT_TRUE(window->dataPage->output().flightMarks());
+    EXPECT_TRUE(pageOf<DataPage>(*window)->flightsTableAction()->isChecked());
+    EXPECT_TRUE(pageOf<DataPage>(*window)->plotBox()->flightMarksShown());
+    EXPECT_TRUE(window->session().output().flightMarks());
     action("FlightMarksAction")->trigger();
-    EXPECT_FALSE(window->dataPage->plotBox()->flightMarksShown());
+    EXPECT_FALSE(pageOf<DataPage>(*window)->plotBox()->flightMarksShown());
 }
 
 TEST_F(FlightsWindowTest, theStartHeightWindowIsRememberedBetweenRuns_andABadStoredOneFallsBackToTen)
@@ -247,20 +258,20 @@ TEST_F(FlightsWindowTest, theStartHeightWindowIsRememberedBetweenRuns_andABadSto
     ASSERT_NE(box(), nullptr);
     EXPECT_EQ(box()->value(), 10.0);
     box()->setValue(25.5);
-    EXPECT_EQ(window->dataPage->flights().window(), 25.5);
+    EXPECT_EQ(window->session().flights().window(), 25.5);
 
     window->close();
     window.reset();
     startWindow();
     EXPECT_EQ(box()->value(), 25.5);
-    EXPECT_EQ(window->dataPage->flights().window(), 25.5);
+    EXPECT_EQ(window->session().flights().window(), 25.5);
 
     window->close();
     window.reset();
     store().setValue(QStringLiteral("Session/StartHeightWindow"), QStringLiteral("ten"));
     startWindow();
     EXPECT_EQ(box()->value(), 10.0);
-    EXPECT_EQ(window->dataPage->flights().window(), 10.0);
+    EXPECT_EQ(window->session().flights().window(), 10.0);
 }
 
 } // namespace vimo::test

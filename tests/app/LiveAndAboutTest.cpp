@@ -29,18 +29,18 @@ protected:
         WindowTest::SetUp();
         startWindow();
     }
-    LogControls page() const { return controls(window->logPage); }
+    LogControls page() const { return controls(pageOf<LogPage>(*window)); }
     SimFixture sim;
 };
 
 TEST_F(LogData, start_whileNotConnected_saysSoAndStaysStopped)
 {
-    window->showPage(window->logPage);
+    window->showPage(pageOf<LogPage>(*window));
     click(page().StartBtn);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(memo(), QStringList{"Not Connected"});
     EXPECT_EQ(page().StartBtn->text(), QStringLiteral("Start"));
-    EXPECT_EQ(window->currentPage(), window->connectPage);
+    EXPECT_EQ(window->currentPage(), pageOf<ConnectPage>(*window));
 }
 
 TEST_F(LogData, startAndStop_sendLOnce_andShowLoggingMeanwhile)
@@ -85,7 +85,7 @@ TEST_F(AboutLinks, emailWebSiteAndManual_goToTheDesktop)
     UrlCatcher catcher;
     for (const char* scheme : {"mailto", "http", "file"})
         QDesktopServices::setUrlHandler(QLatin1String(scheme), &catcher, "open");
-    AboutControls about = controls(window->aboutPage);
+    AboutControls about = controls(pageOf<AboutPage>(*window));
     QTest::mouseClick(about.AboutEmail, Qt::LeftButton);
     QTest::mouseClick(about.AboutWebSite, Qt::LeftButton);
     QTest::mouseClick(about.ManualBtn, Qt::LeftButton);
@@ -105,9 +105,9 @@ class TwoRuns : public WindowTest {};
 TEST_F(TwoRuns, aMissingValue_costsNothingElse)
 {
     startWindow();
-    controls(window->connectPage).SpeedBox->setCurrentIndex(2);
-    Q_EMIT controls(window->connectPage).SpeedBox->activated(2);
-    window->plot().backgroundColor = 0x00EEDDCC;
+    controls(pageOf<ConnectPage>(*window)).SpeedBox->setCurrentIndex(2);
+    Q_EMIT controls(pageOf<ConnectPage>(*window)).SpeedBox->activated(2);
+    window->session().plot().backgroundColor = 0x00EEDDCC;
     window->close();
     window.reset();
     {
@@ -116,7 +116,7 @@ TEST_F(TwoRuns, aMissingValue_costsNothingElse)
     }
     startWindow();
     EXPECT_EQ(window->speedIndex(), 2);
-    EXPECT_EQ(window->plot().backgroundColor, 0x00EEDDCCu);
+    EXPECT_EQ(window->session().plot().backgroundColor, 0x00EEDDCCu);
     EXPECT_EQ(window->module().module().config.baseInterval, 100);
 }
 

@@ -35,8 +35,8 @@ protected:
         startWindow();
     }
 
-    ConnectControls page() const { return controls(window->connectPage); }
-    QTableView* table() const { return window->logbookPage->table(); }
+    ConnectControls page() const { return controls(pageOf<ConnectPage>(*window)); }
+    QTableView* table() const { return pageOf<LogbookPage>(*window)->table(); }
     int logbookRows() const { return table()->model()->rowCount(); }
 
     void connectAndListSets()
@@ -89,8 +89,8 @@ protected:
 TEST_F(LogbookWindow, pageSitsBesideRecordedDataAndEveryDownloadAddsItsRowAtOnce)
 {
     QTabWidget* tabs = controls(window.get()).PageControl;
-    EXPECT_EQ(tabs->indexOf(window->logbookPage), tabs->indexOf(window->dataPage) + 1);
-    EXPECT_EQ(tabs->tabText(tabs->indexOf(window->logbookPage)), QStringLiteral("Logbook"));
+    EXPECT_EQ(tabs->indexOf(pageOf<LogbookPage>(*window)), tabs->indexOf(pageOf<DataPage>(*window)) + 1);
+    EXPECT_EQ(tabs->tabText(tabs->indexOf(pageOf<LogbookPage>(*window))), QStringLiteral("Logbook"));
     EXPECT_EQ(&window->connection().logbook(), &window->logbook()) << "one logbook per window";
 
     EXPECT_EQ(logbookRows(), 0);
@@ -106,18 +106,18 @@ TEST_F(LogbookWindow, openLoadsTheSelectedFlightsIntoThePlotAndShowsThem)
     connectAndListSets();
     download(3);
     ASSERT_EQ(logbookRows(), 3);
-    const int before = window->plot().signals.size();
-    window->showPage(window->logbookPage);
+    const int before = window->session().plot().signals.size();
+    window->showPage(pageOf<LogbookPage>(*window));
     selectLogbookRows(2);
     logbookAction("LogbookOpen")->trigger();
-    EXPECT_EQ(window->plot().signals.size(), before + 2);
-    EXPECT_EQ(window->currentPage(), window->dataPage);
+    EXPECT_EQ(window->session().plot().signals.size(), before + 2);
+    EXPECT_EQ(window->currentPage(), pageOf<DataPage>(*window));
     EXPECT_EQ(window->recentFiles().size(), 2) << "opened as Load opens";
 
     // A file that went missing is refused as Load refuses it, with nothing added.
-    window->showPage(window->logbookPage);
+    window->showPage(pageOf<LogbookPage>(*window));
     selectLogbookRows(1);
-    const QStringList chosen = window->logbookPage->selectedFiles();
+    const QStringList chosen = pageOf<LogbookPage>(*window)->selectedFiles();
     ASSERT_EQ(chosen.size(), 1);
     QFile::remove(chosen.first());
     ModalScript script;
@@ -127,9 +127,9 @@ TEST_F(LogbookWindow, openLoadsTheSelectedFlightsIntoThePlotAndShowsThem)
         acceptMessage(box);
     });
     logbookAction("LogbookOpen")->trigger();
-    EXPECT_EQ(window->plot().signals.size(), before + 2);
+    EXPECT_EQ(window->session().plot().signals.size(), before + 2);
     EXPECT_TRUE(refusal.startsWith(QStringLiteral("Unable to open "))) << refusal.toStdString();
-    EXPECT_EQ(window->currentPage(), window->logbookPage);
+    EXPECT_EQ(window->currentPage(), pageOf<LogbookPage>(*window));
 }
 
 TEST_F(LogbookWindow, deleteFromTheMenuMovesTheFlightsAsideAndUndoBringsThemBack)
@@ -137,11 +137,11 @@ TEST_F(LogbookWindow, deleteFromTheMenuMovesTheFlightsAsideAndUndoBringsThemBack
     connectAndListSets();
     download(3);
     ASSERT_EQ(logbookRows(), 3);
-    window->showPage(window->connectPage);
+    window->showPage(pageOf<ConnectPage>(*window));
     selectLogbookRows(2);
-    const QStringList files = window->logbookPage->selectedFiles();
+    const QStringList files = pageOf<LogbookPage>(*window)->selectedFiles();
     logbookAction("LogbookDelete")->trigger();
-    EXPECT_EQ(window->currentPage(), window->logbookPage) << "shows what it acted on";
+    EXPECT_EQ(window->currentPage(), pageOf<LogbookPage>(*window)) << "shows what it acted on";
     EXPECT_EQ(logbookRows(), 1);
     EXPECT_EQ(window->logbook().index().flights().size(), 1u);
     for (const QString& file : files)
@@ -159,7 +159,7 @@ TEST_F(LogbookWindow, deleteFromTheMenuMovesTheFlightsAsideAndUndoBringsThemBack
     selectLogbookRows(1);
     logbookAction("LogbookDelete")->trigger();
     ASSERT_EQ(logbookRows(), 2);
-    window->dataPage->commands().undo->setEnabled(true);
+    window->session().commands().undo->setEnabled(true);
     window->activateWindow();
     table()->setFocus();
     QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier);

@@ -35,6 +35,7 @@ namespace vimo {
 namespace {
 
 using test::controls;
+using test::pageOf;
 
 // Every test gets a settings store of its own.
 class MainWindowTest : public ::testing::Test {
@@ -66,17 +67,17 @@ TEST_F(MainWindowTest, start_showsAboutFirst_withSixPagesAndLogDataHidden)
     EXPECT_EQ(pages->tabText(4), QStringLiteral("Log Data"));
     EXPECT_EQ(pages->tabText(5), QStringLiteral("About"));
     EXPECT_FALSE(pages->isTabVisible(4));
-    EXPECT_EQ(pages->currentWidget(), window.aboutPage);
+    EXPECT_EQ(pages->currentWidget(), pageOf<AboutPage>(window));
 
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Vimo"));
     EXPECT_EQ(window.size(), QSize(773, 565 + window.menuBar()->height())) << "the pages keep their designed room";
     EXPECT_FALSE(window.isSizeable());
     EXPECT_EQ(controls(&window).ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
     EXPECT_TRUE(controls(&window).ProgressBar1->isHidden());
-    EXPECT_FALSE(controls(window.aboutPage).VersionInfo->text().isEmpty());
-    EXPECT_TRUE(controls(window.aboutPage).BuildInfo->text().contains(QStringLiteral(", ")));
-    EXPECT_EQ(window.plot().signals.size(), 1); // the first data set
-    EXPECT_EQ(&window.dataPage->plot(), &window.plot());
+    EXPECT_FALSE(controls(pageOf<AboutPage>(window)).VersionInfo->text().isEmpty());
+    EXPECT_TRUE(controls(pageOf<AboutPage>(window)).BuildInfo->text().contains(QStringLiteral(", ")));
+    EXPECT_EQ(window.session().plot().signals.size(), 1); // the first data set
+    EXPECT_EQ(&pageOf<DataPage>(window)->session(), &window.session());
 }
 
 TEST_F(MainWindowTest, startupTimer_firesOnce_showingConnectPageAndApplyingSizeableFromLastRun)
@@ -90,18 +91,18 @@ TEST_F(MainWindowTest, startupTimer_firesOnce_showingConnectPageAndApplyingSizea
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_TRUE(controls(&window).Timer3->isSingleShot());
     EXPECT_EQ(controls(&window).Timer3->interval(), 3000);
-    EXPECT_TRUE(controls(window.connectPage).SizeChk->isChecked());
+    EXPECT_TRUE(controls(pageOf<ConnectPage>(window)).SizeChk->isChecked());
     EXPECT_FALSE(window.isSizeable()); // not before the timer
 
     QSignalSpy ticks(controls(&window).Timer3, &QTimer::timeout);
     ASSERT_TRUE(ticks.wait(5000));
-    EXPECT_EQ(window.currentPage(), window.connectPage);
+    EXPECT_EQ(window.currentPage(), pageOf<ConnectPage>(window));
     EXPECT_TRUE(window.isSizeable());
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(controls(&window).Timer3->isActive());
 
     // Ticking the box now changes nothing until the next start.
-    controls(window.connectPage).SizeChk->click();
+    controls(pageOf<ConnectPage>(window)).SizeChk->click();
     EXPECT_TRUE(window.isSizeable());
 }
 
@@ -110,12 +111,12 @@ TEST_F(MainWindowTest, secondShow_doesNotRepeatTheFirstShow)
     MainWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const Plot* plot = &window.plot();
-    window.showPage(window.configurePage);
+    const Plot* plot = &window.session().plot();
+    window.showPage(pageOf<ConfigurePage>(window));
     window.hide();
     window.show();
-    EXPECT_EQ(&window.plot(), plot);
-    EXPECT_EQ(window.currentPage(), window.configurePage);
+    EXPECT_EQ(&window.session().plot(), plot);
+    EXPECT_EQ(window.currentPage(), pageOf<ConfigurePage>(window));
 }
 
 TEST_F(MainWindowTest, pageChange_clearsTheReadouts)
@@ -124,7 +125,7 @@ TEST_F(MainWindowTest, pageChange_clearsTheReadouts)
     window.show();
     controls(&window).XYDisp->setText(QStringLiteral("12.5 s, 40 ft"));
     controls(&window).ROCDisp->setText(QStringLiteral("2.0 ft/s"));
-    window.showPage(window.connectPage);
+    window.showPage(pageOf<ConnectPage>(window));
     EXPECT_TRUE(controls(&window).XYDisp->text().isEmpty());
     EXPECT_TRUE(controls(&window).ROCDisp->text().isEmpty());
 }
@@ -136,9 +137,9 @@ TEST_F(MainWindowTest, close_writesTheSettings_andTheNextStartRestoresThem)
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         window.setSimulateTarget(true);
-        controls(window.configurePage).TrigChk->setChecked(true);
-        controls(window.connectPage).SizeChk->setChecked(true);
-        window.plot().gridColor = 0x00123456;
+        controls(pageOf<ConfigurePage>(window)).TrigChk->setChecked(true);
+        controls(pageOf<ConnectPage>(window)).SizeChk->setChecked(true);
+        window.session().plot().gridColor = 0x00123456;
         window.close();
     }
     {
@@ -151,11 +152,34 @@ TEST_F(MainWindowTest, close_writesTheSettings_andTheNextStartRestoresThem)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_TRUE(window.simulateTarget());
-    EXPECT_TRUE(controls(window.configurePage).TrigChk->isChecked());
-    EXPECT_TRUE(controls(window.connectPage).SizeChk->isChecked());
-    EXPECT_EQ(window.plot().gridColor, 0x00123456u);
+    EXPECT_TRUE(controls(pageOf<ConfigurePage>(window)).TrigChk->isChecked());
+    EXPECT_TRUE(controls(pageOf<ConnectPage>(window)).SizeChk->isChecked());
+    EXPECT_EQ(window.session().plot().gridColor, 0x00123456u);
     EXPECT_EQ(window.speedIndex(), 5);
-    EXPECT_EQ(controls(window.connectPage).SpeedBox->currentText(), QStringLiteral("115200"));
+    EXPECT_EQ(controls(pageOf<ConnectPage>(window)).SpeedBox->currentText(), QStringLiteral("115200"));
+}
+
+TEST_F(MainWindowTest, restoredPrintSize_showsInTheOutputDialogFromTheStart)
+{
+    {
+        AppSettings settings;
+        settings.prtWidth = 9;
+        settings.prtHeight = 4.5;
+        settings.prtColor = true;
+        settings.exportType = 3;
+        QSettings s = store();
+        writeSettings(s, settings);
+    }
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(test::child<QLineEdit>(&window, "WidthEdit")->text(), QStringLiteral("9"));
+    EXPECT_EQ(test::child<QLineEdit>(&window, "HeightEdit")->text(), QStringLiteral("4.5"));
+    EXPECT_TRUE(test::child<QCheckBox>(&window, "ColorChk")->isChecked());
+    EXPECT_EQ(window.session().printSettings().widthInches, 9);
+    const AppSettings collected = window.currentSettings();
+    EXPECT_EQ(collected.prtWidth, 9);
+    EXPECT_EQ(collected.exportType, 3);
 }
 
 TEST_F(MainWindowTest, configureChoices_areStoredAsTheProgramReadsThem)
@@ -171,13 +195,13 @@ TEST_F(MainWindowTest, configureChoices_areStoredAsTheProgramReadsThem)
         MainWindow window;
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        EXPECT_EQ(controls(window.configurePage).AutoStartGrp->itemIndex(), 3);
-        EXPECT_EQ(controls(window.configurePage).AutoZeroGrp->itemIndex(), 3);
-        EXPECT_FALSE(controls(window.configurePage).AutoZeroChk->isChecked());
-        EXPECT_EQ(controls(window.configurePage).T1Bar->value(), 15);
-        EXPECT_EQ(controls(window.configurePage).ZCutBar->value(), 1500);
-        controls(window.configurePage).AutoStartSecEdit->setText(QStringLiteral("12 seconds"));
-        controls(window.configurePage).AutoStopSecEdit->setText(QStringLiteral("soon"));
+        EXPECT_EQ(controls(pageOf<ConfigurePage>(window)).AutoStartGrp->itemIndex(), 3);
+        EXPECT_EQ(controls(pageOf<ConfigurePage>(window)).AutoZeroGrp->itemIndex(), 3);
+        EXPECT_FALSE(controls(pageOf<ConfigurePage>(window)).AutoZeroChk->isChecked());
+        EXPECT_EQ(controls(pageOf<ConfigurePage>(window)).T1Bar->value(), 15);
+        EXPECT_EQ(controls(pageOf<ConfigurePage>(window)).ZCutBar->value(), 1500);
+        controls(pageOf<ConfigurePage>(window)).AutoStartSecEdit->setText(QStringLiteral("12 seconds"));
+        controls(pageOf<ConfigurePage>(window)).AutoStopSecEdit->setText(QStringLiteral("soon"));
         window.close();
     }
     QSettings s = store();
@@ -209,9 +233,9 @@ TEST_F(MainWindowTest, handEditedNonsense_takesDefaultsAndRangesWithoutCostingTh
     EXPECT_TRUE(window.screen()->availableGeometry().contains(window.frameGeometry()))
         << window.frameGeometry().x() << "," << window.frameGeometry().width() << " on "
         << window.screen()->availableGeometry().width() << "x" << window.screen()->availableGeometry().height();
-    EXPECT_EQ(controls(window.connectPage).CommPortBox->currentIndex(), -1);
-    EXPECT_TRUE(controls(window.configurePage).TrigChk->isChecked());
-    EXPECT_EQ(window.plot().infoColor, 0x00FF00u);
+    EXPECT_EQ(controls(pageOf<ConnectPage>(window)).CommPortBox->currentIndex(), -1);
+    EXPECT_TRUE(controls(pageOf<ConfigurePage>(window)).TrigChk->isChecked());
+    EXPECT_EQ(window.session().plot().infoColor, 0x00FF00u);
 }
 
 } // namespace
@@ -221,6 +245,7 @@ namespace vimo {
 namespace {
 
 using test::controls;
+using test::pageOf;
 
 // Arrow keys with Ctrl change the plot only on "Recorded Data"; elsewhere they reach the focused control.
 TEST_F(MainWindowTest, plotKeys_actOnlyOnTheRecordedDataPage)
@@ -228,23 +253,23 @@ TEST_F(MainWindowTest, plotKeys_actOnlyOnTheRecordedDataPage)
     MainWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const double xMax = window.plot().xMax;
+    const double xMax = window.session().plot().xMax;
 
-    window.showPage(window.configurePage);
-    QLineEdit* edit = controls(window.configurePage).AutoStartSecEdit;
+    window.showPage(pageOf<ConfigurePage>(window));
+    QLineEdit* edit = controls(pageOf<ConfigurePage>(window)).AutoStartSecEdit;
     edit->setFocus();
     edit->setCursorPosition(0);
     QTest::keyClick(edit, Qt::Key_Right, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Home);
-    EXPECT_EQ(window.plot().xMax, xMax);
+    EXPECT_EQ(window.session().plot().xMax, xMax);
     EXPECT_EQ(edit->cursorPosition(), 0); // Home went to the edit
 
-    window.showPage(window.dataPage);
+    window.showPage(pageOf<DataPage>(window));
     QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
     QTest::keyClick(focused, Qt::Key_Right, Qt::ControlModifier);
-    EXPECT_EQ(window.plot().xMax, xMax / 2); // Ctrl+Right halves the time span
+    EXPECT_EQ(window.session().plot().xMax, xMax / 2); // Ctrl+Right halves the time span
     QTest::keyClick(focused, Qt::Key_Home);
-    EXPECT_EQ(window.plot().xMax, xMax);
+    EXPECT_EQ(window.session().plot().xMax, xMax);
 }
 
 TEST(GuardedDelivery, anExceptionIsReportedAndGoesNoFurther)

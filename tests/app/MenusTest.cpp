@@ -4,8 +4,8 @@
 #include "WindowHarness.h"
 
 #include "app/SessionMemory.h"
-#include "app/controllers/DataFileActions.h"
-#include "app/controllers/OutputActions.h"
+#include "app/session/DataFileActions.h"
+#include "app/session/OutputActions.h"
 #include "app/pages/DataPage.h"
 #include "app/plotview/PlotBox.h"
 #include "data/DataFile.h"
@@ -78,15 +78,15 @@ TEST_F(MenusTest, undoAndRedoFollowTheDataEditsAndStayOffDuringAnExchange)
     startWindow();
     QAction* undo = action("UndoAction");
     EXPECT_FALSE(undo->isEnabled());
-    window->plot().setRange({0, 5, 0, 200});
+    window->session().plot().setRange({0, 5, 0, 200});
     action("CropAction")->trigger();
     EXPECT_TRUE(undo->isEnabled());
-    window->dataPage->setExchangeRunning(true);
+    window->session().setExchangeRunning(true);
     EXPECT_FALSE(undo->isEnabled());
-    window->dataPage->setExchangeRunning(false);
-    const int before = window->plot().signals.at(0).altitude.series.count();
+    window->session().setExchangeRunning(false);
+    const int before = window->session().plot().signals.at(0).altitude.series.count();
     undo->trigger();
-    EXPECT_GT(window->plot().signals.at(0).altitude.series.count(), before);
+    EXPECT_GT(window->session().plot().signals.at(0).altitude.series.count(), before);
     EXPECT_TRUE(action("RedoAction")->isEnabled());
 }
 
@@ -95,7 +95,7 @@ TEST_F(MenusTest, loadedFilesBecomeRecentFiles_newestFirst_andAreRememberedBetwe
     startWindow();
     const QString first = dataFile(QStringLiteral("first.csv"));
     const QString second = dataFile(QStringLiteral("second.csv"));
-    window->dataPage->files().loadFiles({first, second, first});
+    window->session().files().loadFiles({first, second, first});
     EXPECT_EQ(window->recentFiles(), (QStringList{first, second}));
     EXPECT_EQ(window->findChild<QMenu*>(QStringLiteral("RecentMenu"))->actions().size(), 2);
 
@@ -104,10 +104,10 @@ TEST_F(MenusTest, loadedFilesBecomeRecentFiles_newestFirst_andAreRememberedBetwe
     QMenu* recent = menu("RecentMenu");
     ASSERT_EQ(recent->actions().size(), 2);
     EXPECT_TRUE(recent->actions().at(0)->text().contains(QStringLiteral("first.csv")));
-    ASSERT_EQ(window->plot().signals.size(), 1); // the start-up set
+    ASSERT_EQ(window->session().plot().signals.size(), 1); // the start-up set
     recent->actions().at(1)->trigger();
-    ASSERT_EQ(window->plot().signals.size(), 1); // the file's set took its place
-    EXPECT_EQ(window->plot().signals.at(0).altitude.series.count(), 21);
+    ASSERT_EQ(window->session().plot().signals.size(), 1); // the file's set took its place
+    EXPECT_EQ(window->session().plot().signals.at(0).altitude.series.count(), 21);
     EXPECT_EQ(window->recentFiles().constFirst(), second);
 }
 
@@ -115,9 +115,9 @@ TEST_F(MenusTest, aRecentFileThatIsGone_isReportedAndLoadsNothing)
 {
     startWindow();
     const QString gone = dataFile(QStringLiteral("gone.csv"));
-    window->dataPage->files().loadFiles({gone});
+    window->session().files().loadFiles({gone});
     QFile::remove(gone);
-    const int sets = window->plot().signals.size();
+    const int sets = window->session().plot().signals.size();
     QString reported;
     ModalScript script;
     script.thenMessage([&](QWidget* box) {
@@ -125,7 +125,7 @@ TEST_F(MenusTest, aRecentFileThatIsGone_isReportedAndLoadsNothing)
         acceptMessage(box);
     });
     menu("RecentMenu")->actions().at(0)->trigger();
-    EXPECT_EQ(window->plot().signals.size(), sets);
+    EXPECT_EQ(window->session().plot().signals.size(), sets);
     EXPECT_TRUE(reported.startsWith(QStringLiteral("Unable to open"))) << reported.toStdString();
 }
 
@@ -134,17 +134,17 @@ TEST_F(MenusTest, legendToggles_areRememberedBetweenRuns_andTheExportOneReachesT
     startWindow();
     QAction* legend = action("LegendAction");
     QAction* inOutput = action("LegendInOutputAction");
-    EXPECT_FALSE(window->dataPage->plotBox()->legendShown());
-    EXPECT_FALSE(window->dataPage->output().legend()) << "off in exports and prints unless asked for";
+    EXPECT_FALSE(pageOf<DataPage>(*window)->plotBox()->legendShown());
+    EXPECT_FALSE(window->session().output().legend()) << "off in exports and prints unless asked for";
     legend->trigger();
     inOutput->trigger();
-    EXPECT_TRUE(window->dataPage->plotBox()->legendShown());
-    EXPECT_TRUE(window->dataPage->output().legend());
+    EXPECT_TRUE(pageOf<DataPage>(*window)->plotBox()->legendShown());
+    EXPECT_TRUE(window->session().output().legend());
 
     restartWindow();
-    EXPECT_TRUE(window->dataPage->plotBox()->legendShown());
+    EXPECT_TRUE(pageOf<DataPage>(*window)->plotBox()->legendShown());
     EXPECT_TRUE(action("LegendAction")->isChecked());
-    EXPECT_TRUE(window->dataPage->output().legend());
+    EXPECT_TRUE(window->session().output().legend());
 }
 
 TEST_F(MenusTest, theFileDialogsFolders_areRememberedBetweenRuns_andAMissingOneIsIgnored)
@@ -152,16 +152,16 @@ TEST_F(MenusTest, theFileDialogsFolders_areRememberedBetweenRuns_andAMissingOneI
     startWindow();
     QDir(files.path()).mkdir(QStringLiteral("flights"));
     const QString flights = files.filePath(QStringLiteral("flights"));
-    window->dataPage->files().setFolders(flights, files.path());
-    window->dataPage->output().setExportFolder(flights);
+    window->session().files().setFolders(flights, files.path());
+    window->session().output().setExportFolder(flights);
     restartWindow();
-    EXPECT_EQ(window->dataPage->files().loadFolder(), flights);
-    EXPECT_EQ(window->dataPage->files().saveFolder(), QDir(files.path()).absolutePath());
-    EXPECT_EQ(window->dataPage->output().exportFolder(), flights);
+    EXPECT_EQ(window->session().files().loadFolder(), flights);
+    EXPECT_EQ(window->session().files().saveFolder(), QDir(files.path()).absolutePath());
+    EXPECT_EQ(window->session().output().exportFolder(), flights);
 
-    const QString before = window->dataPage->files().loadFolder();
-    window->dataPage->files().setFolders(files.filePath(QStringLiteral("no/such")), QString());
-    EXPECT_EQ(window->dataPage->files().loadFolder(), before);
+    const QString before = window->session().files().loadFolder();
+    window->session().files().setFolders(files.filePath(QStringLiteral("no/such")), QString());
+    EXPECT_EQ(window->session().files().loadFolder(), before);
 }
 
 TEST(RecentFiles, keepEightNewestFirstWithoutRepeats)

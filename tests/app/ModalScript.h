@@ -56,6 +56,16 @@ T* child(QObject* parent, const char* name)
     return found;
 }
 
+// One of the window's pages, found as a user's script would find it: the window keeps them to itself.
+template <class Page>
+Page* pageOf(const QObject& window)
+{
+    Page* page = window.findChild<Page*>();
+    if (!page)
+        ADD_FAILURE() << "no page of that kind";
+    return page;
+}
+
 // A left click in the middle of a button (or any widget), as the user makes it.
 void click(QWidget* widget);
 

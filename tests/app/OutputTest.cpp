@@ -2,7 +2,7 @@
 
 #include "ModalScript.h"
 #include "app/pages/DataPage.h"
-#include "app/controllers/OutputActions.h"
+#include "app/session/OutputActions.h"
 #include "app/dialogs/OutputDialog.h"
 #include "plot/PrintSettings.h"
 #include "support/TestFiles.h"
@@ -111,7 +111,7 @@ TEST_F(OutputFormTest, restoredSizeFillsTheEditsAtStartUp_mendedFault)
 TEST_F(PrintTest, printsToAPdfFileThroughBothDialogsAndClearsTheOffsets)
 {
     const QString pdf = dir.filePath(QStringLiteral("plot.pdf"));
-    OutputActions& output = page->output();
+    OutputActions& output = session.output();
     output.printer().setOutputFormat(QPrinter::PdfFormat);
     output.printer().setOutputFileName(pdf);
     ModalScript script;
@@ -140,7 +140,7 @@ TEST_F(PrintTest, exportsEveryTypeWithTheExtensionOfTheChosenType)
     for (int row = 0; row < 5; ++row) {
         const QString typed = dir.filePath(QString::number(row) + QLatin1String(names[row]));
         exportAs(row, typed);
-        EXPECT_EQ(page->output().exportType(), row + 1);
+        EXPECT_EQ(session.output().exportType(), row + 1);
         const QString written = typed + QLatin1String(suffixes[row]);
         ASSERT_TRUE(QFile::exists(written)) << written.toStdString();
         if (readerFormats[row]) {
@@ -175,13 +175,13 @@ TEST_F(PrintTest, aTypedKnownExtensionDecidesTheFormat_andTheNameBoxHoldsOnlyThe
 
 TEST_F(PrintTest, restoredExportTypeChoosesTheListEntryAndTheExtension)
 {
-    page->output().setExportType(4);
-    EXPECT_EQ(page->output().exportType(), 4);
-    auto* dialog = child<QFileDialog>(page.get(), "ExportDialog1");
+    session.output().setExportType(4);
+    EXPECT_EQ(session.output().exportType(), 4);
+    auto* dialog = child<QFileDialog>(&dialogHost, "ExportDialog1");
     EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("PNG (*.png)"));
     EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("png"));
-    page->output().setExportType(9); // unknown: Bitmap
-    EXPECT_EQ(page->output().exportType(), 1);
+    session.output().setExportType(9); // unknown: Bitmap
+    EXPECT_EQ(session.output().exportType(), 1);
     EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("bmp"));
 }
 
@@ -212,7 +212,7 @@ TEST_F(PrintTest, theMouseKeepsTheScreenLayoutAfterAnExportOrPrint_mendedFault)
     const PlotLayout screen = box()->plotLayout();
     exportAs(3, dir.filePath(QStringLiteral("wide.png")), QStringLiteral("20"));
     print.widthInches = 9;
-    OutputActions& output = page->output();
+    OutputActions& output = session.output();
     output.printer().setOutputFormat(QPrinter::PdfFormat);
     output.printer().setOutputFileName(dir.filePath(QStringLiteral("print.pdf")));
     ModalScript script;
@@ -244,8 +244,8 @@ TEST_F(PrintTest, cancellingEitherExportDialogWritesNothing)
 TEST_F(PrintTest, cancellingEitherPrintDialogPrintsNothingAndClearsTheOffsets)
 {
     const QString pdf = dir.filePath(QStringLiteral("never.pdf"));
-    page->output().printer().setOutputFormat(QPrinter::PdfFormat);
-    page->output().printer().setOutputFileName(pdf);
+    session.output().printer().setOutputFormat(QPrinter::PdfFormat);
+    session.output().printer().setOutputFileName(pdf);
     ModalScript atSize;
     atSize.then([](QWidget* dialog) { click(child<QPushButton>(dialog, "CancelBtn")); });
     click(child<QPushButton>(page.get(), "PrtBtn"));
@@ -262,24 +262,3 @@ TEST_F(PrintTest, cancellingEitherPrintDialogPrintsNothingAndClearsTheOffsets)
     EXPECT_EQ(print.leftInches, 0);
 }
 
-TEST(DataPageSettings, theOutputDialogShowsTheRestoredSizeFromTheStart_mendedFault)
-{
-    Plot plot;
-    plot.signals.createDataSet();
-    PrintSettings print;
-    DataPage dataPage(plot, print);
-    AppSettings settings;
-    settings.prtWidth = 9;
-    settings.prtHeight = 4.5;
-    settings.prtColor = true;
-    settings.exportType = 3;
-    dataPage.applySettings(settings);
-    EXPECT_EQ(child<QLineEdit>(&dataPage, "WidthEdit")->text(), QStringLiteral("9"));
-    EXPECT_EQ(child<QLineEdit>(&dataPage, "HeightEdit")->text(), QStringLiteral("4.5"));
-    EXPECT_TRUE(child<QCheckBox>(&dataPage, "ColorChk")->isChecked());
-    AppSettings collected;
-    dataPage.collectSettings(collected);
-    EXPECT_EQ(collected.prtWidth, 9);
-    EXPECT_EQ(collected.exportType, 3);
-    EXPECT_EQ(print.widthInches, 9) << "the page keeps the settings in the window's stored print settings";
-}

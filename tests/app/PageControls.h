@@ -8,6 +8,7 @@
 #include "app/pages/ConfigurePage.h"
 #include "app/pages/ConnectPage.h"
 #include "app/pages/LogPage.h"
+#include "app/session/PlotSession.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,6 +2,7 @@
 
 #include "app/pages/DataPage.h"
 #include "app/plotview/PlotBox.h"
+#include "app/session/PlotSession.h"
 #include "data/Plot.h"
 #include "plot/PlotLayout.h"
 #include "plot/PrintSettings.h"
@@ -13,10 +14,14 @@
 namespace vimo::test {
 
 // The "Recorded Data" page on its own, shown offscreen at a fixed size, with one data set of 101 samples one
-// second apart climbing 2 units a second (0..200), viewed at 0..100 s x 0..200.
+// second apart climbing 2 units a second (0..200), viewed at 0..100 s x 0..200. The session's dialogs belong to a
+// hidden window of their own.
 struct PageFixture : ::testing::Test {
-    Plot plot;
-    PrintSettings print;
+    QWidget dialogHost;
+    std::unique_ptr<PlotSession> ownSession = std::make_unique<PlotSession>(&dialogHost);
+    PlotSession& session = *ownSession;
+    Plot& plot = session.plot();
+    PrintSettings& print = session.printSettings();
     std::unique_ptr<DataPage> page;
 
     void SetUp() override
@@ -27,7 +32,7 @@ struct PageFixture : ::testing::Test {
             set.altitude.series.append(i, 2 * i);
         plot.setRange({0, 100, 0, 200});
         plot.homeRange = plot.range();
-        page = std::make_unique<DataPage>(plot, print);
+        page = std::make_unique<DataPage>(session);
         page->resize(900, 520);
         page->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));

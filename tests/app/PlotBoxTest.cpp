@@ -72,12 +72,12 @@ TEST_F(PlotBoxTest, climbDragWhoseEndsFallOnOneSampleStoresNoRateMark_mendedFaul
     set().clearSamples();
     set().altitude.series.append(0, 0);
     set().altitude.series.append(600, 200);
-    page->repaintPlot();
+    session.notifyChanged();
     paint();
     setMode(PlotBox::Climb);
     drag(at(10, 20), at(90, 180));
     EXPECT_EQ(set().rateMarkCount(), 0);
-    EXPECT_EQ(page->editor().stack().count(), 0);
+    EXPECT_EQ(session.editor().stack().count(), 0);
 }
 
 TEST_F(PlotBoxTest, peakClickTogglesTheTagOfTheNearestSample)
@@ -90,7 +90,7 @@ TEST_F(PlotBoxTest, peakClickTogglesTheTagOfTheNearestSample)
     press(at(46.8, 90));
     release(at(46.8, 90));
     EXPECT_EQ(set().altitude.series.tag(47), 0);
-    EXPECT_EQ(page->editor().stack().count(), 2);
+    EXPECT_EQ(session.editor().stack().count(), 2);
 }
 
 TEST_F(PlotBoxTest, readoutsAndCursorCircleFollowTheNearestSample)
@@ -112,7 +112,7 @@ TEST_F(PlotBoxTest, readoutsAndCursorCircleFollowTheNearestSample)
     EXPECT_EQ(readouts.count(), seen);
 
     // A repaint of the plot removes the circle.
-    page->repaintPlot();
+    session.notifyChanged();
     EXPECT_EQ(box()->cursorCircle(), QPoint(-10, -10));
 
     // Leaving the page clears the window's read-outs: back on it, the first sample shows no old rate.
@@ -125,7 +125,7 @@ TEST_F(PlotBoxTest, readoutsAndCursorCircleFollowTheNearestSample)
 TEST_F(PlotBoxTest, emptyDataSetGivesNoReadoutAndPeakAndClimbDoNothing_mendedFault)
 {
     set().clearSamples();
-    page->repaintPlot();
+    session.notifyChanged();
     paint();
     QSignalSpy readouts(page.get(), &DataPage::readout);
     move(at(50, 100));
@@ -139,14 +139,14 @@ TEST_F(PlotBoxTest, emptyDataSetGivesNoReadoutAndPeakAndClimbDoNothing_mendedFau
     setMode(PlotBox::Climb);
     drag(at(20, 40), at(60, 120));
     EXPECT_EQ(set().rateMarkCount(), 0);
-    EXPECT_EQ(page->editor().stack().count(), 0);
+    EXPECT_EQ(session.editor().stack().count(), 0);
 }
 
 TEST_F(PlotBoxTest, oneSampleDataSetUsesThatSample_mendedFault)
 {
     set().clearSamples();
     set().altitude.series.append(42, 84);
-    page->repaintPlot();
+    session.notifyChanged();
     paint();
     QSignalSpy readouts(page.get(), &DataPage::readout);
     move(at(90, 10));
@@ -161,7 +161,7 @@ TEST_F(PlotBoxTest, oneSampleDataSetUsesThatSample_mendedFault)
 TEST_F(PlotBoxTest, noActiveDataSetLeavesTheMouseWithoutEffect)
 {
     plot.signals.deleteDataSet(0);
-    EXPECT_EQ(page->activeSet(), -1);
+    EXPECT_EQ(session.activeSet(), -1);
     QSignalSpy readouts(page.get(), &DataPage::readout);
     move(at(50, 100));
     press(at(50, 100));

@@ -98,12 +98,19 @@ TEST_F(EditInfoFormTest, okTakesTheTextsCutToTheirField)
     EXPECT_EQ(plot.info3, QStringLiteral("Field 3, max=120"));
 }
 
-TEST_F(EditInfoFormTest, restoredSwitchesBecomeThePlotsFlags)
+TEST_F(EditInfoFormTest, theSwitchesShowThePlotsFlagsEachTimeTheDialogOpens)
 {
-    form.restoreSwitches(false, true, true);
-    EXPECT_FALSE(plot.showInfo);
-    EXPECT_TRUE(plot.showBackground);
-    EXPECT_TRUE(plot.showAvgClimb);
-    EXPECT_FALSE(get<QCheckBox>("ShowInfoChk")->isChecked());
-    EXPECT_TRUE(get<QCheckBox>("ShowROCChk")->isChecked());
+    for (const bool on : {false, true}) {
+        plot.showInfo = !on;
+        plot.showBackground = on;
+        plot.showAvgClimb = on;
+        ModalScript script;
+        script.then([&](QWidget*) {
+            EXPECT_EQ(get<QCheckBox>("ShowInfoChk")->isChecked(), !on);
+            EXPECT_EQ(get<QCheckBox>("ShowBackgroundChk")->isChecked(), on);
+            EXPECT_EQ(get<QCheckBox>("ShowROCChk")->isChecked(), on);
+            click(get<QPushButton>("CancelBtn"));
+        });
+        form.run();
+    }
 }

@@ -25,7 +25,7 @@ protected:
             return true;
         });
     }
-    QComboBox* box() const { return controls(window->connectPage).CommPortBox; }
+    QComboBox* box() const { return controls(pageOf<ConnectPage>(*window)).CommPortBox; }
 
     QStringList ports;
 };

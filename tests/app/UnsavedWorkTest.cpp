@@ -4,8 +4,8 @@
 #include "WindowHarness.h"
 
 #include "ModalScript.h"
-#include "app/controllers/DataFileActions.h"
-#include "app/controllers/UnsavedDataSets.h"
+#include "app/session/DataFileActions.h"
+#include "app/session/UnsavedDataSets.h"
 #include "app/pages/DataPage.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
@@ -32,8 +32,8 @@ protected:
     }
 
     QString path(const char* name) const { return files.filePath(QLatin1String(name)); }
-    Plot& plot() { return window->plot(); }
-    DataFileActions& dataFiles() { return window->dataPage->files(); }
+    Plot& plot() { return window->session().plot(); }
+    DataFileActions& dataFiles() { return window->session().files(); }
     int questions() const
     {
         int n = 0;
@@ -79,7 +79,7 @@ TEST_F(UnsavedWork, aDownloadedSetAsksAndCancelKeepsTheWindowDiscardCloses)
 TEST_F(UnsavedWork, anEditAfterALoadAsks_andSaveAllWritesThePlotThenCloses)
 {
     ASSERT_EQ(dataFiles().loadFiles({path("flight.csv")}), 1);
-    window->dataPage->editor().changeDataSet(0, QStringLiteral("Rename"), [](Plot& p, int k) {
+    window->session().editor().changeDataSet(0, QStringLiteral("Rename"), [](Plot& p, int k) {
         p.signals.rename(k, QStringLiteral("Edited"));
         return true;
     });
@@ -140,7 +140,7 @@ TEST_F(UnsavedWork, thePlaceholderMakesWayForTheFirstLoad_andTheRealDataIsScaled
 
 TEST_F(UnsavedWork, aPlaceholderTheUserChangedStays)
 {
-    window->dataPage->editor().changeDataSet(0, QStringLiteral("Rename"), [](Plot& p, int k) {
+    window->session().editor().changeDataSet(0, QStringLiteral("Rename"), [](Plot& p, int k) {
         p.signals.rename(k, QStringLiteral("Mine"));
         return true;
     });

@@ -88,7 +88,7 @@ QSettings WindowTest::store() const
 
 void WindowTest::choosePort(const QString& path)
 {
-    controls(window->connectPage).CommPortBox->setEditText(path);
+    controls(pageOf<ConnectPage>(*window)).CommPortBox->setEditText(path);
 }
 
 void WindowTest::click(QAbstractButton* button)
@@ -105,13 +105,13 @@ bool WindowTest::waitIdle(int timeoutMs)
 void WindowTest::connectTo(const QString& path)
 {
     choosePort(path);
-    click(controls(window->connectPage).ConnectBtn);
+    click(controls(pageOf<ConnectPage>(*window)).ConnectBtn);
     ASSERT_TRUE(waitIdle());
 }
 
 QStringList WindowTest::memo() const
 {
-    return window->connectPage->memoLines();
+    return pageOf<ConnectPage>(*window)->memoLines();
 }
 
 void WindowTest::watchProgressStages()

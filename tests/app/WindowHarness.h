@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "app/dialogs/Prompts.h"
+#include "app/session/PlotSession.h"
 
 #include <QList>
 #include <QSettings>

@@ -7,6 +7,7 @@
 #include "../support/RatioReporter.h"
 #include "../support/SyntheticFlight.h"
 #include "app/pages/DataPage.h"
+#include "app/session/PlotSession.h"
 #include "app/plotview/PlotBox.h"
 #include "data/AutoScale.h"
 #include "data/Plot.h"
@@ -29,8 +30,9 @@ namespace {
 using namespace vimo;
 
 struct Page {
-    Plot plot;
-    PrintSettings print;
+    QWidget dialogHost;
+    PlotSession session{&dialogHost};
+    Plot& plot = session.plot();
     std::unique_ptr<DataPage> content;
 
     Page()
@@ -39,7 +41,7 @@ struct Page {
             test::fillFlight(plot.signals.createDataSet(), SampleSeries::kCapacity, std::uint32_t(k + 1));
         autoScaleTime(plot);
         autoScaleAltitude(plot);
-        content = std::make_unique<DataPage>(plot, print);
+        content = std::make_unique<DataPage>(session);
         content->resize(1400, 820);
         content->show();
         QApplication::processEvents();
@@ -82,7 +84,7 @@ void BM_PanStep(benchmark::State& state)
     bool right = true;
     for (auto _ : state) {
         // The Shift+arrow shortcuts of the page.
-        p.content->findChild<QAction*>(right ? QStringLiteral("PanRightAction") : QStringLiteral("PanLeftAction"))
+        p.session.findChild<QAction*>(right ? QStringLiteral("PanRightAction") : QStringLiteral("PanLeftAction"))
             ->trigger();
         box->repaint(); // the paint the key asked for, now
         right = !right;

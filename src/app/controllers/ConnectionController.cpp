@@ -2,12 +2,11 @@
 
 #include "app/AppSettings.h"
 #include "app/controllers/ConfigDisplay.h"
-#include "app/controllers/DataFileActions.h"
 #include "app/controllers/ModuleController.h"
 #include "app/pages/ConfigurePage.h"
 #include "app/pages/ConnectPage.h"
-#include "app/pages/DataPage.h"
 #include "app/pages/LogPage.h"
+#include "app/session/PlotSession.h"
 #include "data/Plot.h"
 #include "link/PortEntry.h"
 #include "logbook/ArchivedSets.h"
@@ -28,10 +27,10 @@ namespace vimo {
 using Finish = ModuleController::Finish;
 
 ConnectionController::ConnectionController(ModuleController& module, ConnectPage& connectPage,
-                                           ConfigurePage& configurePage, DataPage& dataPage, LogPage& logPage,
+                                           ConfigurePage& configurePage, PlotSession& session, LogPage& logPage,
                                            Logbook& logbook, QObject* parent)
     : QObject(parent), m_module(module), m_connectPage(connectPage), m_configurePage(configurePage),
-      m_dataPage(dataPage), m_logPage(logPage), m_liveTimer(new QTimer(this)), m_portScan(new QTimer(this)),
+      m_session(session), m_logPage(logPage), m_liveTimer(new QTimer(this)), m_portScan(new QTimer(this)),
       m_listPorts(enumerateSerialPorts), m_speedIndex(AppSettings::kDefaultSpeedIndex), m_logbook(logbook)
 {
     // An adapter plugged in after the start shows up without a restart; the open connection is left alone.
@@ -135,7 +134,7 @@ void ConnectionController::setBusy(bool busy)
             m_archivedWhileConnected.clear();
         }
     }
-    m_dataPage.setExchangeRunning(busy);
+    m_session.setExchangeRunning(busy);
 }
 
 void ConnectionController::toggleConnection()
@@ -201,7 +200,7 @@ void ConnectionController::downloadDataSet()
                 QMetaObject::invokeMethod(
                     this,
                     [this, arrived, row, identity, downloaded] {
-                        Plot& plot = m_dataPage.plot();
+                        Plot& plot = m_session.plot();
                         const int k = addDownloadedSet(plot, *arrived);
                         const ArchiveOutcome archived =
                             archiveDownloadedSet(m_logbook, plot, k, *arrived, identity, downloaded);
@@ -211,9 +210,7 @@ void ConnectionController::downloadDataSet()
                         } else {
                             m_connectPage.addMemoLine(notArchivedText(*arrived, m_logbook, archived.reason));
                         }
-                        m_dataPage.files().realDataArrived();
-                        m_dataPage.setSelectedSet(row); // names the next data set file
-                        m_dataPage.repaintPlot();
+                        m_session.downloadArrived(row);
                     },
                     Qt::QueuedConnection);
             });

@@ -16,20 +16,20 @@ namespace vimo {
 
 class ConfigurePage;
 class ConnectPage;
-class DataPage;
 class LogPage;
 class Logbook;
 class ModuleController;
+class PlotSession;
 
 // Connect and download: the port list and speed, Connect and Disconnect, "Download Info", "Download Data" (and
 // its cancel), "Erase Data" and the hidden live view. Every exchange runs on the module worker; the pages only
-// say what the user asked for and show what comes back.
+// say what the user asked for and show what comes back. Downloaded data sets join the plot session.
 class ConnectionController : public QObject {
     Q_OBJECT
 public:
     // Every downloaded set goes to `logbook` first; the window shares it with its Logbook page.
     ConnectionController(ModuleController& module, ConnectPage& connectPage, ConfigurePage& configurePage,
-                         DataPage& dataPage, LogPage& logPage, Logbook& logbook, QObject* parent = nullptr);
+                         PlotSession& session, LogPage& logPage, Logbook& logbook, QObject* parent = nullptr);
     ~ConnectionController() override;
 
     Logbook& logbook() { return m_logbook; }
@@ -79,7 +79,7 @@ private:
     ModuleController& m_module;
     ConnectPage& m_connectPage;
     ConfigurePage& m_configurePage;
-    DataPage& m_dataPage;
+    PlotSession& m_session;
     LogPage& m_logPage;
     QTimer* m_liveTimer; // the live view's timer; it has nothing to do
     QTimer* m_portScan;

@@ -132,14 +132,6 @@ int PlotInfoDialog::run()
     return exec();
 }
 
-void PlotInfoDialog::restoreSwitches(bool showInfo, bool showBackground, bool showAvgClimb)
-{
-    m_plot.showInfo = showInfo;
-    m_plot.showBackground = showBackground;
-    m_plot.showAvgClimb = showAvgClimb;
-    syncSwitches();
-}
-
 void PlotInfoDialog::syncSwitches()
 {
     ShowInfoChk->setChecked(m_plot.showInfo);

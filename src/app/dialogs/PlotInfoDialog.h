@@ -15,9 +15,10 @@ class ColourPanel;
 struct Plot;
 
 // The "Edit Plot Info" dialog: the plot's title, axis labels and three info lines, its five colours and three view
-// switches. Colour picks and the switches act on the plot at once (the plot repaints behind the dialog); the texts
-// are taken over only on OK. Cancel, or closing the window, puts back the colours the plot had when the dialog
-// opened, but leaves the switches as they are.
+// switches. Each time it opens it shows what the plot holds (the plot's flags are the switches' only owner).
+// Colour picks and the switches act on the plot at once (the plot repaints behind the dialog); the texts are taken
+// over only on OK. Cancel, or closing the window, puts back the colours the plot had when the dialog opened, but
+// leaves the switches as they are.
 class PlotInfoDialog : public QDialog {
     Q_OBJECT
 public:
@@ -26,9 +27,6 @@ public:
     // Fills the edits and panels from the plot, remembers its colours and shows the dialog modally; returns
     // QDialog::exec()'s result.
     int run();
-
-    // The switches as restored from the settings at start-up; the plot's flags take them.
-    void restoreSwitches(bool showInfo, bool showBackground, bool showAvgClimb);
 
     void applyAndClose();
     void reject() override; // Cancel and closing the window

@@ -5,6 +5,7 @@
 #include "data/CFormat.h"
 #include "data/Plot.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vimo {
@@ -30,12 +31,19 @@ QString csvCell(const QString& text, QChar separator)
 FlightsTableModel::FlightsTableModel(Plot& plot, QObject* parent) : QAbstractTableModel(parent), m_plot(plot)
 {
     const DataSetList* list = &plot.signals;
+    connect(list, &DataSetList::dataChanged, this, [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+        countChanges(topLeft.row(), bottomRight.row());
+        refresh();
+    });
     connect(list, &DataSetList::rowsInserted, this, &FlightsTableModel::refresh);
-    connect(list, &DataSetList::rowsRemoved, this, &FlightsTableModel::refresh);
     connect(list, &DataSetList::rowsMoved, this, &FlightsTableModel::refresh);
-    connect(list, &DataSetList::dataChanged, this, &FlightsTableModel::refresh);
-    connect(list, &DataSetList::modelReset, this, &FlightsTableModel::refresh);
     connect(list, &DataSetList::layoutChanged, this, &FlightsTableModel::refresh);
+    const auto afterRemoval = [this] {
+        forgetRemovedSets();
+        refresh();
+    };
+    connect(list, &DataSetList::rowsRemoved, this, afterRemoval);
+    connect(list, &DataSetList::modelReset, this, afterRemoval);
     refresh();
 }
 
@@ -45,6 +53,7 @@ void FlightsTableModel::setWindow(double seconds)
         return;
     m_window = seconds;
     refresh();
+    Q_EMIT optionsChanged();
 }
 
 void FlightsTableModel::setLaunchEnd(int dataSet, int flight, double time)
@@ -53,14 +62,57 @@ void FlightsTableModel::setLaunchEnd(int dataSet, int flight, double time)
         return;
     m_plot.signals.at(dataSet).launchEnds[flight] = time;
     refresh();
+    Q_EMIT optionsChanged();
 }
 
 void FlightsTableModel::clearLaunchEnd(int dataSet, int flight)
 {
     if (!m_plot.signals.isValidIndex(dataSet))
         return;
-    if (m_plot.signals.at(dataSet).launchEnds.erase(flight) > 0)
+    if (m_plot.signals.at(dataSet).launchEnds.erase(flight) > 0) {
         refresh();
+        Q_EMIT optionsChanged();
+    }
+}
+
+void FlightsTableModel::countChanges(int first, int last)
+{
+    for (int k = std::max(first, 0); k <= last && k < m_plot.signals.size(); ++k)
+        ++m_revisions[&m_plot.signals.at(k)];
+}
+
+// A data set that left the list may be freed and its address taken by a new one: nothing of it may stay.
+void FlightsTableModel::forgetRemovedSets()
+{
+    std::unordered_map<const DataSet*, std::uint64_t> revisions;
+    std::unordered_map<const DataSet*, Analysis> analyses;
+    for (int k = 0; k < m_plot.signals.size(); ++k) {
+        const DataSet* set = &m_plot.signals.at(k);
+        if (const auto r = m_revisions.find(set); r != m_revisions.end())
+            revisions.insert(*r);
+        if (const auto a = m_analyses.find(set); a != m_analyses.end())
+            analyses.insert(std::move(*a));
+    }
+    m_revisions = std::move(revisions);
+    m_analyses = std::move(analyses);
+}
+
+const FlightReport& FlightsTableModel::upToDate(const DataSet& set)
+{
+    // A data set read from a file names its own unit; the others are in the unit of the plot's label.
+    const QString& label = set.altitudeLabel.isEmpty() ? m_plot.yLabel : set.altitudeLabel;
+    const std::uint64_t revision = m_revisions[&set];
+    const auto known = m_analyses.find(&set);
+    if (known != m_analyses.end() && known->second.revision == revision && known->second.window == m_window
+        && known->second.launchEnds == set.launchEnds && known->second.label == label)
+        return known->second.report;
+    AnalysisOptions options;
+    options.window = m_window;
+    options.launchEnds = set.launchEnds;
+    Analysis& analysis = m_analyses[&set];
+    analysis = Analysis{revision, m_window, set.launchEnds, label, analyseFlights(set.altitude, label, options)};
+    ++m_analysisCount;
+    return analysis.report;
 }
 
 void FlightsTableModel::refresh()
@@ -69,14 +121,9 @@ void FlightsTableModel::refresh()
     m_reports.clear();
     m_rows.clear();
     for (int k = 0; k < m_plot.signals.size(); ++k) {
-        const DataSet& set = m_plot.signals.at(k);
-        AnalysisOptions options;
-        options.window = m_window;
-        options.launchEnds = set.launchEnds;
-        // A data set read from a file names its own unit; the others are in the unit of the plot's label.
-        const QString& label = set.altitudeLabel.isEmpty() ? m_plot.yLabel : set.altitudeLabel;
-        m_reports.push_back(analyseFlights(set.altitude, label, options));
-        for (int f = 0; f < int(m_reports.back().flights.size()); ++f)
+        const FlightReport& report = upToDate(m_plot.signals.at(k));
+        m_reports.push_back(&report);
+        for (int f = 0; f < int(report.flights.size()); ++f)
             m_rows.push_back({k, f});
     }
     endResetModel();
@@ -84,7 +131,7 @@ void FlightsTableModel::refresh()
 
 const FlightReport* FlightsTableModel::report(int dataSet) const
 {
-    return dataSet >= 0 && dataSet < int(m_reports.size()) ? &m_reports[std::size_t(dataSet)] : nullptr;
+    return dataSet >= 0 && dataSet < int(m_reports.size()) ? m_reports[std::size_t(dataSet)] : nullptr;
 }
 
 FlightsTableModel::RowFlight FlightsTableModel::rowFlight(int row) const
@@ -95,7 +142,7 @@ FlightsTableModel::RowFlight FlightsTableModel::rowFlight(int row) const
 const Flight* FlightsTableModel::flightAt(int row) const
 {
     const RowFlight r = rowFlight(row);
-    return r.dataSet < 0 ? nullptr : &m_reports[std::size_t(r.dataSet)].flights[std::size_t(r.flight)];
+    return r.dataSet < 0 ? nullptr : &m_reports[std::size_t(r.dataSet)]->flights[std::size_t(r.flight)];
 }
 
 bool FlightsTableModel::flightRange(int row, double& from, double& to) const
@@ -115,8 +162,7 @@ QString FlightsTableModel::cellText(int row, int column) const
     const RowFlight r = rowFlight(row);
     if (r.dataSet < 0)
         return {};
-    const FlightReport& report = m_reports[std::size_t(r.dataSet)];
-    const Flight& f = report.flights[std::size_t(r.flight)];
+    const Flight& f = m_reports[std::size_t(r.dataSet)]->flights[std::size_t(r.flight)];
     switch (column) {
     case DataSetColumn:
         return m_plot.signals.at(r.dataSet).name();

@@ -4,6 +4,8 @@
 
 #include <QAbstractTableModel>
 #include <QByteArray>
+#include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 namespace vimo {
@@ -11,12 +13,20 @@ namespace vimo {
 struct DataSet;
 struct Plot;
 
-// The Flights table: one row per flight of every data set of the plot, in data set order. It analyses the data
-// sets again whenever the data set list changes (added, changed, cropped, corrected, undone, deleted), so the rows
-// always match the plot. Launch ends moved by the user are kept in their data set, by flight.
+// The Flights table: one row per flight of every data set of the plot, in data set order. It follows the data set
+// list (added, changed, cropped, corrected, undone, deleted), so the rows always match the plot. Launch ends moved
+// by the user are kept in their data set, by flight.
+//
+// Each data set's report is kept with what it was made from: the data set's revision (counted up by every change
+// the list announces for it), the start-height window, its launch ends and the altitude label that names its unit.
+// Only a data set whose report no longer matches is analysed again, so an edit of one data set costs the analysis
+// of that one.
 class FlightsTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // The longest start-height window offered, in seconds.
+    static constexpr double kMaxWindow = 600.0;
+
     enum Column {
         DataSetColumn,
         FlightColumn,
@@ -67,17 +77,41 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+    // How many data sets have been analysed since the model was made (each analysis counts once).
+    std::uint64_t analysisCount() const { return m_analysisCount; }
+
 public Q_SLOTS:
-    // Analyses every data set again (also after the plot's altitude label changed).
+    // Brings every report up to date, analysing only the data sets whose report no longer matches (also after the
+    // plot's altitude label changed), and shows the rows afresh.
     void refresh();
 
+Q_SIGNALS:
+    // The start-height window or a launch end changed: the reports, and the marks drawn from them, are new.
+    void optionsChanged();
+
 private:
+    // A report with what it was made from.
+    struct Analysis {
+        std::uint64_t revision = 0;
+        double window = 0;
+        std::map<int, double> launchEnds;
+        QString label;
+        FlightReport report;
+    };
+
     QString cellText(int row, int column) const;
+    void countChanges(int first, int last);
+    void forgetRemovedSets();
+    const FlightReport& upToDate(const DataSet& set);
 
     Plot& m_plot;
     double m_window = 10.0;
-    std::vector<FlightReport> m_reports; // one per data set
+    // By data set: its revision, and its latest analysis. Both forget a data set when it leaves the list.
+    std::unordered_map<const DataSet*, std::uint64_t> m_revisions;
+    std::unordered_map<const DataSet*, Analysis> m_analyses;
+    std::vector<const FlightReport*> m_reports; // one per data set, in list order
     std::vector<RowFlight> m_rows;
+    std::uint64_t m_analysisCount = 0;
 };
 
 } // namespace vimo

@@ -262,7 +262,7 @@ void PlotBox::mouseReleaseEvent(QMouseEvent* event)
     if (m_mode == Zoom && m_zoomDrag) {
         m_zoomDrag = false;
         zoomToDrag(m_plot, m_anchor.value, m_current.value);
-        refresh();
+        Q_EMIT viewChanged();
     } else if (m_mode == Climb && m_climbDrag && hasActiveSet()) {
         m_climbDrag = false;
         m_editor.placeRateMark(m_activeSet, m_climbStart, m_climbEnd, m_anchor.value, m_current.value);
@@ -293,7 +293,7 @@ void PlotBox::wheelEvent(QWheelEvent* event)
         return;
     }
     zoomAt(m_plot, valueAtPixel(m_plot, dataArea(m_layout), pos.x(), pos.y()), std::pow(kWheelNotchFactor, notches));
-    refresh();
+    Q_EMIT viewChanged();
     event->accept();
 }
 

@@ -70,6 +70,9 @@ Q_SIGNALS:
     void readout(const QString& position, const QString& rateOfClimb);
     // The plot was rendered afresh after a change (see refresh()).
     void refreshed();
+    // The box changed the plot's visible range itself (a zoom rectangle, the wheel); it shows the change when it
+    // is told to refresh, as every other view of the plot does.
+    void viewChanged();
     // The user dragged the launch-end mark of flight `flight` of data set `dataSet` to time `time`.
     void launchEndMoved(int dataSet, int flight, double time);
 

@@ -1,4 +1,4 @@
-#include "app/controllers/PlotPrinter.h"
+#include "app/session/PlotPrinter.h"
 
 
 #include <QPainter>

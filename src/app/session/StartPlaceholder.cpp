@@ -1,6 +1,6 @@
-#include "app/controllers/StartPlaceholder.h"
+#include "app/session/StartPlaceholder.h"
 
-#include "app/controllers/UnsavedDataSets.h"
+#include "app/session/UnsavedDataSets.h"
 #include "data/Plot.h"
 
 namespace vimo {

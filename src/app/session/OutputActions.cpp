@@ -1,10 +1,10 @@
-#include "app/controllers/OutputActions.h"
+#include "app/session/OutputActions.h"
 
 #include "app/dialogs/DialogSupport.h"
 #include "app/dialogs/OutputDialog.h"
 #include "data/Plot.h"
 #include "plot/PlotExport.h"
-#include "app/controllers/PlotPrinter.h"
+#include "app/session/PlotPrinter.h"
 #include "plot/PrintSettings.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/controllers/StartPlaceholder.h"
+#include "app/session/StartPlaceholder.h"
 
 #include <QObject>
 #include <QStringList>

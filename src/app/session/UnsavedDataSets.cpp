@@ -1,4 +1,4 @@
-#include "app/controllers/UnsavedDataSets.h"
+#include "app/session/UnsavedDataSets.h"
 
 #include "data/DataSetList.h"
 
