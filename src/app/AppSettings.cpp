@@ -1,6 +1,7 @@
 #include "app/AppSettings.h"
 
 #include <QByteArray>
+#include <QLocale>
 #include <QRect>
 #include <QSettings>
 #include <QtEndian>
@@ -12,48 +13,6 @@
 
 namespace vimo {
 namespace {
-
-const QString kGroup = QStringLiteral("Settings");
-
-// Visits every value in its stored order with its name; `visit` is called with (name, member).
-template <class Settings, class Visit>
-void forEachValue(Settings& s, Visit&& visit)
-{
-    visit("ComPort", s.comPort);
-    visit("BaudRate", s.baudRate);
-    visit("Left", s.left);
-    visit("Top", s.top);
-    visit("SimulateTarget", s.simulateTarget);
-    visit("ShowPoints", s.showPoints);
-    visit("ShowInfo", s.showInfo);
-    visit("ShowBackground", s.showBackground);
-    visit("ShowAvgROC", s.showAvgRoc);
-    visit("BlankPart", s.blankPart);
-    visit("RevTrig", s.revTrig);
-    visit("Triggered", s.triggered);
-    visit("Sizeable", s.sizeable);
-    visit("PrtWidth", s.prtWidth);
-    visit("PrtHeight", s.prtHeight);
-    visit("PrtColor", s.prtColor);
-    visit("BGColor", s.bgColor);
-    visit("GridColor", s.gridColor);
-    visit("ScaleColor", s.scaleColor);
-    visit("LabelColor", s.labelColor);
-    visit("InfoColor", s.infoColor);
-    visit("ZCut", s.zCut);
-    visit("ZT1", s.zT1);
-    visit("ZT2", s.zT2);
-    visit("AutoStart", s.autoStart);
-    visit("AutoStartSec", s.autoStartSec);
-    visit("AutoStartAltitude", s.autoStartAltitude);
-    visit("AutoStop", s.autoStop);
-    visit("AutoStopSec", s.autoStopSec);
-    visit("AutoStopAltitude", s.autoStopAltitude);
-    visit("AutoZero", s.autoZero);
-    visit("ExportType", s.exportType);
-    visit("Interval", s.interval);
-    visit("PortPath", s.portPath);
-}
 
 // A stored 32-bit integer; nothing when the value is missing or is no such integer.
 std::optional<std::int32_t> storedInteger(const QVariant& value)
@@ -104,61 +63,96 @@ QByteArray doubleBytes(double d)
     return bytes;
 }
 
-struct Reader {
-    QSettings& store;
+// A stored start-height window and the like: seconds as a number, or as text in the C locale ("12.5", whatever the
+// desktop's language); a value edited by hand may be anything.
+std::optional<double> storedSeconds(const QVariant& value)
+{
+    bool ok = false;
+    double seconds = 0;
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        seconds = value.toDouble(&ok);
+        break;
+    case QMetaType::QString:
+        seconds = QLocale::c().toDouble(value.toString().trimmed(), &ok);
+        break;
+    default:
+        break; // missing, a list, binary data
+    }
+    if (!ok || !std::isfinite(seconds))
+        return std::nullopt;
+    return seconds;
+}
 
-    void operator()(const char* name, int& member) const
-    {
-        if (const auto n = storedInteger(store.value(QLatin1String(name))))
-            member = *n;
+// The value stored for `key` read in its form; nothing when it is missing or cannot be read so.
+std::optional<QVariant> storedValue(const QVariant& stored, SettingForm form)
+{
+    if (!stored.isValid())
+        return std::nullopt;
+    const auto integer = [&stored] { return storedInteger(stored); };
+    switch (form) {
+    case SettingForm::Integer:
+        if (const auto n = integer())
+            return QVariant::fromValue(int(*n));
+        break;
+    case SettingForm::Switch:
+        if (const auto n = integer())
+            return QVariant::fromValue(*n != 0);
+        break;
+    case SettingForm::Colour:
+        if (const auto n = integer())
+            return QVariant::fromValue(Colour(std::uint32_t(*n)));
+        break;
+    case SettingForm::Word:
+        if (const auto n = integer())
+            return QVariant::fromValue(quint16(std::uint32_t(*n) & 0xFFFFu)); // the low 16 bits
+        break;
+    case SettingForm::Inches:
+        if (const auto d = storedDouble(stored))
+            return QVariant::fromValue(*d);
+        break;
+    case SettingForm::Text:
+        if (stored.typeId() == QMetaType::QString)
+            return QVariant::fromValue(stored.toString().trimmed());
+        break;
+    case SettingForm::Flag:
+        return QVariant::fromValue(stored.toBool());
+    case SettingForm::Folder:
+        return QVariant::fromValue(stored.toString());
+    case SettingForm::Files: {
+        QStringList files = stored.toStringList();
+        files.removeAll(QString());
+        return QVariant::fromValue(files);
     }
-    void operator()(const char* name, bool& member) const
-    {
-        if (const auto n = storedInteger(store.value(QLatin1String(name))))
-            member = *n != 0;
+    case SettingForm::Seconds:
+        if (const auto seconds = storedSeconds(stored))
+            return QVariant::fromValue(*seconds);
+        break;
     }
-    void operator()(const char* name, Colour& member) const
-    {
-        if (const auto n = storedInteger(store.value(QLatin1String(name))))
-            member = Colour(std::uint32_t(*n));
-    }
-    void operator()(const char* name, std::uint16_t& member) const
-    {
-        if (const auto n = storedInteger(store.value(QLatin1String(name))))
-            member = std::uint16_t(std::uint32_t(*n) & 0xFFFFu); // the low 16 bits
-    }
-    void operator()(const char* name, double& member) const
-    {
-        if (const auto d = storedDouble(store.value(QLatin1String(name))))
-            member = *d;
-    }
-    void operator()(const char* name, QString& member) const
-    {
-        const QVariant value = store.value(QLatin1String(name));
-        if (value.typeId() == QMetaType::QString)
-            member = value.toString().trimmed();
-    }
-};
+    return std::nullopt;
+}
 
-struct Writer {
-    QSettings& store;
-
-    void operator()(const char* name, int member) const { store.setValue(QLatin1String(name), member); }
-    void operator()(const char* name, bool member) const { store.setValue(QLatin1String(name), member ? 1 : 0); }
-    void operator()(const char* name, Colour member) const
-    {
-        store.setValue(QLatin1String(name), std::int32_t(member));
+// `value` as the settings file keeps it in `form`.
+QVariant storedForm(const QVariant& value, SettingForm form)
+{
+    switch (form) {
+    case SettingForm::Switch:
+        return value.toBool() ? 1 : 0;
+    case SettingForm::Colour:
+        return std::int32_t(value.value<Colour>());
+    case SettingForm::Word:
+        return int(value.value<quint16>());
+    case SettingForm::Inches:
+        return doubleBytes(value.toDouble());
+    default:
+        return value;
     }
-    void operator()(const char* name, std::uint16_t member) const
-    {
-        store.setValue(QLatin1String(name), int(member));
-    }
-    void operator()(const char* name, double member) const
-    {
-        store.setValue(QLatin1String(name), doubleBytes(member));
-    }
-    void operator()(const char* name, const QString& member) const { store.setValue(QLatin1String(name), member); }
-};
+}
 
 // At least this much of the window must lie on a screen for a stored position to be kept.
 constexpr int kVisibleWidth = 100;
@@ -205,44 +199,78 @@ int within(qint64 start, int length, int spanStart, int spanLength)
 
 } // namespace
 
-AppSettings readSettings(QSettings& store)
+QString SettingKey::group() const
+{
+    switch (form) {
+    case SettingForm::Flag:
+    case SettingForm::Folder:
+    case SettingForm::Files:
+    case SettingForm::Seconds:
+        return QStringLiteral("Session");
+    default:
+        return QStringLiteral("Settings");
+    }
+}
+
+TypedKey<QStringList> filesKey(const char* key, int most)
+{
+    TypedKey<QStringList> files = settingKey<SettingForm::Files>(key, QStringList());
+    files.key.fit = [most](const QVariant& v) -> std::optional<QVariant> {
+        return QVariant::fromValue(v.toStringList().mid(0, most));
+    };
+    return files;
+}
+
+AppSettings AppSettings::defaults(const std::vector<SettingKey>& keys)
 {
     AppSettings settings;
-    store.beginGroup(kGroup);
-    forEachValue(settings, Reader{store});
-    store.endGroup();
+    for (const SettingKey& k : keys)
+        settings.set(QLatin1String(k.key), k.defaultValue);
     return settings;
 }
 
-void writeSettings(QSettings& store, const AppSettings& settings)
+AppSettings readSettings(QSettings& store, const std::vector<SettingKey>& keys)
 {
-    store.beginGroup(kGroup);
-    forEachValue(settings, Writer{store});
-    store.endGroup();
+    AppSettings settings = AppSettings::defaults(keys);
+    for (const SettingKey& k : keys) {
+        std::optional<QVariant> value = storedValue(store.value(k.group() + QLatin1Char('/') + QLatin1String(k.key)), k.form);
+        if (value && k.fit)
+            value = k.fit(*value);
+        if (value)
+            settings.set(QLatin1String(k.key), *value);
+    }
+    return settings;
+}
+
+void writeSettings(QSettings& store, const std::vector<SettingKey>& keys, const AppSettings& settings)
+{
+    for (const SettingKey& k : keys)
+        store.setValue(k.group() + QLatin1Char('/') + QLatin1String(k.key),
+                       storedForm(settings.value(QLatin1String(k.key)), k.form));
     store.sync();
 }
 
 void bringIntoRange(AppSettings& settings, const SettingsContext& context)
 {
-    if (settings.comPort < 0 || settings.comPort >= context.portCount)
-        settings.comPort = -1;
-    if (settings.baudRate < 0 || settings.baudRate >= AppSettings::kSpeedCount)
-        settings.baudRate = AppSettings::kDefaultSpeedIndex;
-    if (!context.screens.isEmpty()) {
-        const QSize size = context.windowSize;
-        int screen = screenOf(settings.left, settings.top, size, context.screens);
-        if (screen < 0) {
-            settings.left = AppSettings::kDefaultLeft;
-            settings.top = AppSettings::kDefaultTop;
-            screen = std::max(screenOf(settings.left, settings.top, size, context.screens), 0);
-        }
-        // The window lands wholly on that screen.
-        const QRect& area = context.screens.at(screen);
-        settings.left = within(settings.left, size.width(), area.x(), area.width());
-        settings.top = within(settings.top, size.height(), area.y(), area.height());
+    using C = SettingsContext;
+    const int port = settings.get<int>(C::kPortRow);
+    if (port < 0 || port >= context.portCount)
+        settings.set(C::kPortRow, -1);
+    if (context.screens.isEmpty())
+        return;
+    const QSize size = context.windowSize;
+    qint64 left = settings.get<int>(C::kLeft);
+    qint64 top = settings.get<int>(C::kTop);
+    int screen = screenOf(left, top, size, context.screens);
+    if (screen < 0) {
+        left = C::kDefaultLeft;
+        top = C::kDefaultTop;
+        screen = std::max(screenOf(left, top, size, context.screens), 0);
     }
-    if (settings.exportType < 1 || settings.exportType > AppSettings::kExportTypeCount)
-        settings.exportType = 1;
+    // The window lands wholly on that screen.
+    const QRect& area = context.screens.at(screen);
+    settings.set(C::kLeft, within(left, size.width(), area.x(), area.width()));
+    settings.set(C::kTop, within(top, size.height(), area.y(), area.height()));
 }
 
 } // namespace vimo

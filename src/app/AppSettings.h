@@ -1,87 +1,147 @@
 #pragma once
 
 #include "data/Colour.h"
-#include "data/Plot.h"
 
 #include <QList>
+#include <QMap>
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
+#include <QVariant>
 #include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
 
 class QSettings;
 
 namespace vimo {
 
-// What the program remembers between runs: the port and speed, the window position, the plot colours and display
-// switches, the print size and colour choice, the module option controls of the "Configure" page, the export type
-// and the module's base interval. Each member starts at its default.
-struct AppSettings {
-    static constexpr int kDefaultLeft = 339;
-    static constexpr int kDefaultTop = 143;
-    static constexpr int kSpeedCount = 6;       // 2400 .. 115200
-    static constexpr int kDefaultSpeedIndex = 5; // 115200
-    // Export file types: 1 Bitmap, 2 JPEG, 3 GIF, 4 PNG, 5 PDF.
-    static constexpr int kExportTypeCount = 5;
-
-    int comPort = 0;                     // row of the port list; -1 selects none
-    int baudRate = kDefaultSpeedIndex;   // index into the speed table
-    int left = kDefaultLeft;             // window position, pixels
-    int top = kDefaultTop;
-    bool simulateTarget = false;
-    bool showPoints = false;
-    bool showInfo = true;
-    bool showBackground = false;
-    bool showAvgRoc = false;
-    bool blankPart = false;
-    bool revTrig = false;
-    bool triggered = false;
-    bool sizeable = false;
-    double prtWidth = 7.0;               // inches
-    double prtHeight = 3.5;
-    bool prtColor = false;
-    Colour bgColor = Plot::kDefaultBackgroundColor;
-    Colour gridColor = Plot::kDefaultGridColor;
-    Colour scaleColor = Plot::kDefaultScaleColor;
-    Colour labelColor = Plot::kDefaultLabelColor;
-    Colour infoColor = Plot::kDefaultInfoColor;
-    int zCut = 100;                      // F5J track bar positions
-    int zT1 = 10;
-    int zT2 = 10;
-    int autoStart = 0;                   // radio group rows
-    std::int32_t autoStartSec = 10;      // numbers of the four edits
-    std::int32_t autoStartAltitude = 20;
-    int autoStop = 0;
-    std::int32_t autoStopSec = 60;
-    std::int32_t autoStopAltitude = 15;
-    int autoZero = 0;
-    int exportType = 1;
-    std::uint16_t interval = 100;        // the module's base interval, milliseconds
-    QString portPath;                    // a device path typed into the port box (then comPort is -1)
-
-    friend bool operator==(const AppSettings&, const AppSettings&) = default;
+// How a remembered value is kept in the settings file, and the C++ type it has in the program. The group
+// "Settings" keeps the forms that older versions and other programs read; the group "Session" keeps the values
+// added since, in Qt's own forms.
+enum class SettingForm {
+    Integer, // Settings: a 32-bit integer, signed or unsigned (a string of digits is read too); int
+    Switch,  // Settings: 0 or 1, any other integer reads as on; bool
+    Colour,  // Settings: 0x00BBGGRR as a 32-bit integer; Colour
+    Word,    // Settings: an integer of which the low 16 bits count; quint16
+    Inches,  // Settings: an 8-byte little-endian double; double
+    Text,    // Settings: a string, read without leading and trailing blanks; QString
+    Flag,    // Session: true or false; bool
+    Folder,  // Session: a string as it is; QString
+    Files,   // Session: a list of strings, empty ones left out; QStringList
+    Seconds, // Session: a number (written as text in the C locale); double
 };
 
-// Reads every value from the group "Settings" of `store`. Each value is read on its own: one that is missing or
-// cannot be used (not a 32-bit integer, a print size that is not an 8-byte double) takes its own default and
-// costs no other value.
-AppSettings readSettings(QSettings& store);
+// The C++ type of a value of a form.
+template <SettingForm form>
+struct SettingType;
+template <> struct SettingType<SettingForm::Integer> { using type = int; };
+template <> struct SettingType<SettingForm::Switch> { using type = bool; };
+template <> struct SettingType<SettingForm::Colour> { using type = Colour; };
+template <> struct SettingType<SettingForm::Word> { using type = quint16; };
+template <> struct SettingType<SettingForm::Inches> { using type = double; };
+template <> struct SettingType<SettingForm::Text> { using type = QString; };
+template <> struct SettingType<SettingForm::Flag> { using type = bool; };
+template <> struct SettingType<SettingForm::Folder> { using type = QString; };
+template <> struct SettingType<SettingForm::Files> { using type = QStringList; };
+template <> struct SettingType<SettingForm::Seconds> { using type = double; };
 
-// Writes every value to the group "Settings" of `store`: integers, check boxes as 0 or 1, the print size as 8-byte
-// little-endian doubles. Failures are dropped silently.
-void writeSettings(QSettings& store, const AppSettings& settings);
+// One remembered value: its key, how it is kept, its default, and what makes a stored value usable. A value that
+// is missing from the file, cannot be read in its form or is refused by `fit` takes the default and costs no
+// other value; `fit` may also bring a value into shape (a list cut to its length).
+struct SettingKey {
+    const char* key;
+    SettingForm form;
+    QVariant defaultValue;
+    std::function<std::optional<QVariant>(const QVariant&)> fit; // null: every value of the form is usable
 
-// What the running machine offers, to bring stored values into range.
+    QString group() const;
+};
+
+// A key whose values have type T.
+template <class T>
+struct TypedKey {
+    SettingKey key;
+
+    // Only values from `lowest` to `highest` are usable.
+    TypedKey inRange(T lowest, T highest) &&
+    {
+        key.fit = [lowest, highest](const QVariant& v) -> std::optional<QVariant> {
+            const T value = v.value<T>();
+            return value >= lowest && value <= highest ? std::optional<QVariant>(v) : std::nullopt;
+        };
+        return std::move(*this);
+    }
+};
+
+template <SettingForm form>
+TypedKey<typename SettingType<form>::type> settingKey(const char* key, typename SettingType<form>::type defaultValue)
+{
+    return {{key, form, QVariant::fromValue(defaultValue), {}}};
+}
+
+// A key of each form, with its default.
+inline auto integerKey(const char* key, int value) { return settingKey<SettingForm::Integer>(key, value); }
+inline auto switchKey(const char* key, bool value) { return settingKey<SettingForm::Switch>(key, value); }
+inline auto colourKey(const char* key, Colour value) { return settingKey<SettingForm::Colour>(key, value); }
+inline auto wordKey(const char* key, quint16 value) { return settingKey<SettingForm::Word>(key, value); }
+inline auto inchesKey(const char* key, double value) { return settingKey<SettingForm::Inches>(key, value); }
+inline auto textKey(const char* key) { return settingKey<SettingForm::Text>(key, QString()); }
+inline auto flagKey(const char* key) { return settingKey<SettingForm::Flag>(key, false); }
+inline auto folderKey(const char* key) { return settingKey<SettingForm::Folder>(key, QString()); }
+inline auto secondsKey(const char* key, double value) { return settingKey<SettingForm::Seconds>(key, value); }
+// A list of at most `most` files.
+TypedKey<QStringList> filesKey(const char* key, int most);
+
+// The remembered values by key, each of its form's type. A value that was never set reads as an invalid QVariant.
+class AppSettings {
+public:
+    // The defaults of `keys`.
+    static AppSettings defaults(const std::vector<SettingKey>& keys);
+
+    QVariant value(const QString& key) const { return m_values.value(key); }
+    template <class T>
+    T get(const char* key) const
+    {
+        return value(QLatin1String(key)).value<T>();
+    }
+    void set(const QString& key, const QVariant& value) { m_values.insert(key, value); }
+    template <class T>
+    void set(const char* key, const T& value)
+    {
+        set(QLatin1String(key), QVariant::fromValue(value));
+    }
+
+    friend bool operator==(const AppSettings&, const AppSettings&) = default;
+
+private:
+    QMap<QString, QVariant> m_values;
+};
+
+// Reads every value of `keys` from its group of `store`, each on its own.
+AppSettings readSettings(QSettings& store, const std::vector<SettingKey>& keys);
+
+// Writes every value of `keys` to its group of `store`. Failures are dropped silently.
+void writeSettings(QSettings& store, const std::vector<SettingKey>& keys, const AppSettings& settings);
+
+// The window's designed place, and the keys whose values depend on the machine the program runs on.
 struct SettingsContext {
+    static constexpr int kDefaultLeft = 339;
+    static constexpr int kDefaultTop = 143;
+    static constexpr const char* kPortRow = "ComPort"; // the row of the port list; -1 selects none
+    static constexpr const char* kLeft = "Left";       // the window's position, pixels
+    static constexpr const char* kTop = "Top";
+
     int portCount = 0;
-    QList<QRect> screens;           // available geometry of every screen
+    QList<QRect> screens; // available geometry of every screen
     QSize windowSize{773, 565};
 };
 
-// Brings stored values that the program cannot use into range: a port row outside the list selects none, a speed
-// outside the table becomes 115200, a position that puts the window on no screen becomes the designed one, an
-// unknown export type becomes Bitmap. The window then lands wholly on the screen that shows most of it (at the
-// screen's top left edge where it is larger than the screen).
+// Brings the values that depend on the machine into range: a port row outside the list selects none, a position
+// that puts the window on no screen becomes the designed one. The window then lands wholly on the screen that
+// shows most of it (at the screen's top left edge where it is larger than the screen).
 void bringIntoRange(AppSettings& settings, const SettingsContext& context);
 
 } // namespace vimo

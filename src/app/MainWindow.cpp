@@ -3,6 +3,7 @@
 #include "app/pages/AboutPage.h"
 #include "app/AppInfo.h"
 #include "app/ProgressPanel.h"
+#include "app/RecentFiles.h"
 #include "app/pages/ConfigurePage.h"
 #include "app/pages/ConnectPage.h"
 #include "app/pages/DataPage.h"
@@ -104,7 +105,7 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent, const Timing& timing)
     m_session->acceptDropsOn(this);
 
     // The designed start state: the window's place and size, a border that cannot be resized.
-    move(AppSettings::kDefaultLeft, AppSettings::kDefaultTop);
+    move(SettingsContext::kDefaultLeft, SettingsContext::kDefaultTop);
     setSizeable(false);
 
     connect(m_module.get(), &ModuleController::busyChanged, this, [this](bool busy) {
@@ -259,7 +260,7 @@ void MainWindow::startUp()
     m_connection->discoverPorts();
 
     QSettings store = settingsStore();
-    AppSettings settings = readSettings(store);
+    AppSettings settings = readSettings(store, settingKeys());
     SettingsContext context;
     context.portCount = m_connectPage->portCount();
     for (const QScreen* screen : QGuiApplication::screens())
@@ -267,7 +268,6 @@ void MainWindow::startUp()
     context.windowSize = frameGeometry().size();
     bringIntoRange(settings, context);
     applySettings(settings);
-    applySession(readSessionMemory(store));
 
     m_aboutPage->showIcon();
     PageControl->setCurrentWidget(m_aboutPage);
@@ -279,36 +279,10 @@ void MainWindow::startUp()
     m_config->showRecordTime();
 }
 
-void MainWindow::applySettings(const AppSettings& s)
+void MainWindow::applySettings(const AppSettings& settings)
 {
-    if (s.comPort < 0 && !s.portPath.isEmpty())
-        m_connectPage->setPortText(s.portPath);
-    else
-        m_connectPage->setPortRow(s.comPort);
-    m_connection->setSpeedIndex(s.baudRate);
-    move(s.left, s.top);
-    SimulateChk->setChecked(s.simulateTarget);
-    m_connectPage->setSizeable(s.sizeable);
-    m_configurePage->applySettings(s);
-    m_module->module().config.baseInterval = s.interval;
-
-    PrintSettings& print = m_session->printSettings();
-    print.widthInches = s.prtWidth;
-    print.heightInches = s.prtHeight;
-    print.inColor = s.prtColor;
-    m_dataPage->setShowPoints(s.showPoints);
-    m_session->output().outputDialog().restore();
-    m_session->output().setExportType(s.exportType);
-    m_session->changePlot([&s](Plot& plot) {
-        plot.backgroundColor = s.bgColor;
-        plot.gridColor = s.gridColor;
-        plot.scaleColor = s.scaleColor;
-        plot.labelColor = s.labelColor;
-        plot.infoColor = s.infoColor;
-        plot.showInfo = s.showInfo;
-        plot.showBackground = s.showBackground;
-        plot.showAvgClimb = s.showAvgRoc;
-    });
+    for (const Setting& setting : MainWindow::settings())
+        setting.restore(*this, settings.value(QLatin1String(setting.key.key)));
 }
 
 QWidget* MainWindow::currentPage() const
@@ -338,31 +312,18 @@ int MainWindow::speedIndex() const
 
 AppSettings MainWindow::currentSettings() const
 {
-    AppSettings s;
-    s.comPort = m_connection->selectedPortRow();
-    s.portPath = s.comPort < 0 ? m_connectPage->portText() : QString();
-    s.baudRate = m_connection->speedIndex();
-    s.left = x();
-    s.top = y();
-    s.simulateTarget = SimulateChk->isChecked();
-    s.sizeable = m_connectPage->sizeable();
-    m_configurePage->collectSettings(s);
-    s.interval = m_module->module().config.baseInterval;
-    const Plot& plot = m_session->plot();
-    s.bgColor = plot.backgroundColor;
-    s.gridColor = plot.gridColor;
-    s.scaleColor = plot.scaleColor;
-    s.labelColor = plot.labelColor;
-    s.infoColor = plot.infoColor;
-    s.showInfo = plot.showInfo;
-    s.showBackground = plot.showBackground;
-    s.showAvgRoc = plot.showAvgClimb;
-    s.showPoints = m_dataPage->showPoints();
-    s.prtWidth = m_session->printSettings().widthInches;
-    s.prtHeight = m_session->printSettings().heightInches;
-    s.prtColor = m_session->printSettings().inColor;
-    s.exportType = m_session->output().exportType();
-    return s;
+    AppSettings settings;
+    for (const Setting& setting : MainWindow::settings())
+        settings.set(QLatin1String(setting.key.key), setting.current(*this));
+    return settings;
+}
+
+std::vector<SettingKey> MainWindow::settingKeys()
+{
+    std::vector<SettingKey> keys;
+    for (const Setting& setting : settings())
+        keys.push_back(setting.key);
+    return keys;
 }
 
 // The start-up timer's one tick: the border the user chose last time, then the "Connect / Download" page.
@@ -423,8 +384,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     if (!m_firstShow) {
         QSettings store = settingsStore();
-        writeSettings(store, currentSettings());
-        writeSessionMemory(store, currentSession());
+        writeSettings(store, settingKeys(), currentSettings());
     }
     event->accept();
 }
@@ -576,15 +536,15 @@ QAction* MainWindow::moduleCommand(const char* name, const QString& text, const 
 
 void MainWindow::rememberFile(const QString& path)
 {
-    m_memory.recentFiles = withRecentFile(m_memory.recentFiles, path);
+    m_recentFiles = withRecentFile(m_recentFiles, path);
     updateRecentMenu();
 }
 
 void MainWindow::updateRecentMenu()
 {
     m_recentMenu->clear();
-    for (int i = 0; i < m_memory.recentFiles.size(); ++i) {
-        const QString path = m_memory.recentFiles.at(i);
+    for (int i = 0; i < m_recentFiles.size(); ++i) {
+        const QString path = m_recentFiles.at(i);
         QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
         action->setToolTip(QDir::toNativeSeparators(path));
         connect(action, &QAction::triggered, this, [this, path] {
@@ -592,38 +552,7 @@ void MainWindow::updateRecentMenu()
                 m_session->files().loadFiles({path});
         });
     }
-    m_recentMenu->setEnabled(!m_memory.recentFiles.isEmpty());
-}
-
-void MainWindow::applySession(const SessionMemory& memory)
-{
-    m_memory = memory;
-    updateRecentMenu();
-    m_session->files().setFolders(memory.loadFolder, memory.saveFolder);
-    m_session->output().setExportFolder(memory.exportFolder);
-    const PlotCommands& c = m_session->commands();
-    c.legend->setChecked(memory.legend);
-    c.legendInOutput->setChecked(memory.legendInOutput);
-    m_dataPage->flightsTableAction()->setChecked(memory.flightsTable);
-    c.flightMarks->setChecked(memory.flightMarks);
-    c.flightMarksInOutput->setChecked(memory.flightMarksInOutput);
-    m_dataPage->flightsPanel()->setWindow(memory.startHeightWindow);
-}
-
-SessionMemory MainWindow::currentSession() const
-{
-    SessionMemory memory = m_memory;
-    memory.loadFolder = m_session->files().loadFolder();
-    memory.saveFolder = m_session->files().saveFolder();
-    memory.exportFolder = m_session->output().exportFolder();
-    const PlotCommands& c = m_session->commands();
-    memory.legend = c.legend->isChecked();
-    memory.legendInOutput = c.legendInOutput->isChecked();
-    memory.flightsTable = m_dataPage->flightsTableAction()->isChecked();
-    memory.flightMarks = c.flightMarks->isChecked();
-    memory.flightMarksInOutput = c.flightMarksInOutput->isChecked();
-    memory.startHeightWindow = m_dataPage->flightsPanel()->window();
-    return memory;
+    m_recentMenu->setEnabled(!m_recentFiles.isEmpty());
 }
 
 } // namespace vimo

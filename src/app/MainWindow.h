@@ -1,11 +1,13 @@
 #pragma once
 
 #include "app/AppSettings.h"
-#include "app/SessionMemory.h"
 #include "base/Timing.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -70,7 +72,7 @@ public:
     QMenu* helpMenu() const { return m_helpMenu; }
 
     // The data files loaded or saved last, newest first (File > Recent Files).
-    const QStringList& recentFiles() const { return m_memory.recentFiles; }
+    const QStringList& recentFiles() const { return m_recentFiles; }
 
     // The module worker and the controllers of its exchanges.
     ModuleController& module() const { return *m_module; }
@@ -85,6 +87,9 @@ public:
     // True when the window border lets the user resize the window.
     bool isSizeable() const { return m_sizeable; }
 
+    // Every value the window remembers between runs: its key, how it is kept, its default and what is usable.
+    static std::vector<SettingKey> settingKeys();
+
     // The values the window would remember if it closed now.
     AppSettings currentSettings() const;
 
@@ -93,6 +98,31 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // A remembered value and where it lives in the window: `current` reads it from there, `restore` puts a value
+    // read from the settings back. T is the type of the key's values.
+    struct Setting {
+        template <class T, class Current, class Restore>
+        Setting(TypedKey<T> typed, Current current, Restore restore)
+            : key(std::move(typed.key)),
+              current([current](const MainWindow& w) { return QVariant::fromValue(T(current(w))); }),
+              restore([restore](MainWindow& w, const QVariant& value) { restore(w, value.value<T>()); })
+        {
+        }
+        // The same with `current` and `restore` as a pair (helpers of the table make such pairs).
+        template <class T, class Current, class Restore>
+        Setting(TypedKey<T> typed, std::pair<Current, Restore> access)
+            : Setting(std::move(typed), std::move(access.first), std::move(access.second))
+        {
+        }
+
+        SettingKey key;
+        std::function<QVariant(const MainWindow&)> current;
+        std::function<void(MainWindow&, const QVariant&)> restore;
+    };
+    // The one table of remembered values, in the order they are restored, and its rows (MainWindowSettings.cpp).
+    static const std::vector<Setting>& settings();
+    struct SettingRows;
+
     void buildPages();
     void buildStatusBar();
     void fitStatusBar();
@@ -108,8 +138,6 @@ private:
     void clearReadouts();
     void rememberFile(const QString& path);
     void updateRecentMenu();
-    void applySession(const SessionMemory& memory);
-    SessionMemory currentSession() const;
     void applySettings(const AppSettings& settings);
     void setSizeable(bool sizeable);
     bool keepUnsavedWork();
@@ -144,7 +172,7 @@ private:
     bool m_firstShow = true;
     bool m_closeWhenIdle = false;
     bool m_sizeable = false;
-    SessionMemory m_memory;
+    QStringList m_recentFiles;
     QMenu* m_fileMenu = nullptr;
     QMenu* m_recentMenu = nullptr;
     QMenu* m_editMenu = nullptr;

@@ -10,15 +10,6 @@ namespace {
 
 QString decimal(unsigned value) { return QString::fromLatin1(cformat::integer(value)); }
 
-std::int32_t editNumber(const QString& text)
-{
-    std::int32_t value = 0;
-    const QByteArray bytes = text.toLatin1();
-    if (!cformat::parseInt(std::string_view(bytes.constData(), std::size_t(bytes.size())), value))
-        return 0;
-    return value;
-}
-
 // A seconds edit: 0..65535; when the number had to be limited, the edit shows the stored value.
 std::uint16_t secondsFromEdit(QString& text)
 {
@@ -32,6 +23,15 @@ std::uint16_t secondsFromEdit(QString& text)
 std::uint16_t altitudeFromEdit(const QString& text) { return std::uint16_t(std::uint32_t(editNumber(text)) & 0xFFFF); }
 
 } // namespace
+
+std::int32_t editNumber(const QString& text)
+{
+    std::int32_t value = 0;
+    const QByteArray bytes = text.toLatin1();
+    if (!cformat::parseInt(std::string_view(bytes.constData(), std::size_t(bytes.size())), value))
+        return 0;
+    return value;
+}
 
 int groupRow(unsigned value, int rows) { return int(std::min<unsigned>(value, unsigned(rows - 1))); }
 

@@ -21,6 +21,9 @@ inline constexpr int kAutoZeroOnPowerup = 2;
 // 0xFF) selects the last row, so no index runs past a table.
 int groupRow(unsigned value, int rows);
 
+// The number a user typed into an edit: the decimal number at its start (after blanks), 0 when there is none.
+std::int32_t editNumber(const QString& text);
+
 // The unit name shown beside the altitude edits for a row of the units group.
 QString unitName(int row);
 

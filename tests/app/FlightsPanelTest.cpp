@@ -63,6 +63,38 @@ TEST_F(FlightsTable, followsEveryChangeOfTheDataSets)
     EXPECT_EQ(model->rowCount(), 0);
 }
 
+TEST_F(FlightsTable, analysesAgainOnlyTheDataSetsWhoseReportNoLongerMatches)
+{
+    fillThrows(plot.signals.createDataSet(), 3);
+    plot.signals.notifyChanged(1);
+    DataSet& labelled = plot.signals.createDataSet();
+    fillThrows(labelled, 1, 60);
+    labelled.altitudeLabel = QStringLiteral("Altitude (feet)");
+    plot.signals.notifyChanged(2);
+    const auto analysed = [this, before = model->analysisCount()] { return model->analysisCount() - before; };
+
+    plot.signals.notifyChanged(1);
+    EXPECT_EQ(analysed(), 1u) << "an edit of one data set costs its own analysis only";
+    plot.signals.rename(0, QStringLiteral("Renamed"));
+    EXPECT_EQ(analysed(), 2u);
+    EXPECT_EQ(model->index(0, FlightsTableModel::DataSetColumn).data().toString(), QStringLiteral("Renamed"));
+
+    model->setLaunchEnd(1, 0, model->report(1)->flights[0].launch);
+    EXPECT_EQ(analysed(), 3u);
+    plot.yLabel = QStringLiteral("Altitude (feet)"); // the unit of the data sets that name none
+    model->refresh();
+    EXPECT_EQ(analysed(), 5u) << "the labelled data set keeps its report";
+    model->setWindow(20);
+    EXPECT_EQ(analysed(), 8u);
+
+    std::unique_ptr<DataSet> taken = plot.signals.takeDataSet(0); // removal and undo: its report is made afresh
+    EXPECT_EQ(analysed(), 8u);
+    EXPECT_EQ(model->rowFlight(0).dataSet, 0);
+    plot.signals.insertDataSet(0, std::move(taken));
+    EXPECT_EQ(analysed(), 9u);
+    EXPECT_EQ(model->rowCount(), 6);
+}
+
 TEST_F(FlightsTable, aMovedLaunchEndChangesItsFlightsStartHeightOnly)
 {
     const QString before = model->index(0, FlightsTableModel::StartHeightColumn).data().toString();

@@ -162,13 +162,11 @@ TEST_F(MainWindowTest, close_writesTheSettings_andTheNextStartRestoresThem)
 TEST_F(MainWindowTest, restoredPrintSize_showsInTheOutputDialogFromTheStart)
 {
     {
-        AppSettings settings;
-        settings.prtWidth = 9;
-        settings.prtHeight = 4.5;
-        settings.prtColor = true;
-        settings.exportType = 3;
         QSettings s = store();
-        writeSettings(s, settings);
+        s.setValue(QStringLiteral("Settings/PrtWidth"), QByteArray("\x00\x00\x00\x00\x00\x00\x22\x40", 8)); // 9.0
+        s.setValue(QStringLiteral("Settings/PrtHeight"), QByteArray("\x00\x00\x00\x00\x00\x00\x12\x40", 8)); // 4.5
+        s.setValue(QStringLiteral("Settings/PrtColor"), 1);
+        s.setValue(QStringLiteral("Settings/ExportType"), 3);
     }
     MainWindow window;
     window.show();
@@ -178,8 +176,8 @@ TEST_F(MainWindowTest, restoredPrintSize_showsInTheOutputDialogFromTheStart)
     EXPECT_TRUE(test::child<QCheckBox>(&window, "ColorChk")->isChecked());
     EXPECT_EQ(window.session().printSettings().widthInches, 9);
     const AppSettings collected = window.currentSettings();
-    EXPECT_EQ(collected.prtWidth, 9);
-    EXPECT_EQ(collected.exportType, 3);
+    EXPECT_EQ(collected.get<double>("PrtWidth"), 9);
+    EXPECT_EQ(collected.get<int>("ExportType"), 3);
 }
 
 TEST_F(MainWindowTest, configureChoices_areStoredAsTheProgramReadsThem)

@@ -3,7 +3,7 @@
 #include "ModalScript.h"
 #include "WindowHarness.h"
 
-#include "app/SessionMemory.h"
+#include "app/RecentFiles.h"
 #include "app/session/DataFileActions.h"
 #include "app/session/OutputActions.h"
 #include "app/pages/DataPage.h"
@@ -169,7 +169,7 @@ TEST(RecentFiles, keepEightNewestFirstWithoutRepeats)
     QStringList list;
     for (int i = 0; i < 10; ++i)
         list = withRecentFile(list, QStringLiteral("/f/%1.csv").arg(i));
-    ASSERT_EQ(list.size(), SessionMemory::kMaxRecentFiles);
+    ASSERT_EQ(list.size(), kMaxRecentFiles);
     EXPECT_EQ(list.constFirst(), QStringLiteral("/f/9.csv"));
     EXPECT_EQ(list.constLast(), QStringLiteral("/f/2.csv"));
     list = withRecentFile(list, QStringLiteral("/f/5.csv"));

@@ -1,6 +1,5 @@
 #include "app/controllers/ConnectionController.h"
 
-#include "app/AppSettings.h"
 #include "app/controllers/ConfigDisplay.h"
 #include "app/controllers/ModuleController.h"
 #include "app/pages/ConfigurePage.h"
@@ -31,7 +30,7 @@ ConnectionController::ConnectionController(ModuleController& module, ConnectPage
                                            Logbook& logbook, QObject* parent)
     : QObject(parent), m_module(module), m_connectPage(connectPage), m_configurePage(configurePage),
       m_session(session), m_logPage(logPage), m_liveTimer(new QTimer(this)), m_portScan(new QTimer(this)),
-      m_listPorts(enumerateSerialPorts), m_speedIndex(AppSettings::kDefaultSpeedIndex), m_logbook(logbook)
+      m_listPorts(enumerateSerialPorts), m_speedIndex(ConnectPage::kDefaultSpeedIndex), m_logbook(logbook)
 {
     // An adapter plugged in after the start shows up without a restart; the open connection is left alone.
     m_portScan->setObjectName(QStringLiteral("PortScanTimer"));

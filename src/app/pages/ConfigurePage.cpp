@@ -59,15 +59,6 @@ QStringList names(const auto& table)
     return list;
 }
 
-// The number a user typed into an edit: the decimal number at its start (after blanks), 0 when there is none.
-std::int32_t editNumber(const QLineEdit* edit)
-{
-    std::int32_t value = 0;
-    if (!cformat::parseInt(edit->text().toStdString(), value))
-        return 0;
-    return value;
-}
-
 QLabel* trackReadout(const char* name, QWidget* parent)
 {
     auto* panel = makeReadout(QLatin1String(name), QString(), readoutLime(), parent, 1);
@@ -327,6 +318,11 @@ bool ConfigurePage::partIsBlank() const
     return BlankPartChk->isChecked();
 }
 
+void ConfigurePage::setPartIsBlank(bool blank)
+{
+    BlankPartChk->setChecked(blank);
+}
+
 bool ConfigurePage::forceUpdate() const
 {
     return ForceChk->isChecked();
@@ -413,40 +409,11 @@ void ConfigurePage::showInterval(const IntervalDisplay& display)
     Msg1->setText(display.totalRecordTime);
 }
 
-void ConfigurePage::applySettings(const AppSettings& s)
+void ConfigurePage::editControls(const std::function<void(ConfigControls&)>& change)
 {
-    BlankPartChk->setChecked(s.blankPart);
-    RevTrigChk->setChecked(s.revTrig);
-    TrigChk->setChecked(s.triggered);
-    ZCutBar->setValue(s.zCut); // kept within the bar's range and snapped to its step
-    T1Bar->setValue(s.zT1);
-    T2Bar->setValue(s.zT2);
-    // A row beyond the last selects the last; a negative one is no row at all and takes the default.
-    AutoStartGrp->setItemIndex(std::max(s.autoStart, 0));
-    AutoStartSecEdit->setText(QString::number(s.autoStartSec));
-    AutoStartAltitudeEdit->setText(QString::number(s.autoStartAltitude));
-    AutoStopGrp->setItemIndex(std::max(s.autoStop, 0));
-    AutoStopSecEdit->setText(QString::number(s.autoStopSec));
-    AutoStopAltitudeEdit->setText(QString::number(s.autoStopAltitude));
-    AutoZeroGrp->setItemIndex(std::max(s.autoZero, 0));
-    AutoZeroChk->setChecked(AutoZeroGrp->itemIndex() == kAutoZeroOnPowerup);
-}
-
-void ConfigurePage::collectSettings(AppSettings& s) const
-{
-    s.blankPart = BlankPartChk->isChecked();
-    s.revTrig = RevTrigChk->isChecked();
-    s.triggered = TrigChk->isChecked();
-    s.zCut = ZCutBar->value();
-    s.zT1 = T1Bar->value();
-    s.zT2 = T2Bar->value();
-    s.autoStart = AutoStartGrp->itemIndex();
-    s.autoStartSec = editNumber(AutoStartSecEdit);
-    s.autoStartAltitude = editNumber(AutoStartAltitudeEdit);
-    s.autoStop = AutoStopGrp->itemIndex();
-    s.autoStopSec = editNumber(AutoStopSecEdit);
-    s.autoStopAltitude = editNumber(AutoStopAltitudeEdit);
-    s.autoZero = AutoZeroGrp->itemIndex();
+    ConfigControls c = controls();
+    change(c);
+    setControls(c);
 }
 
 void ConfigurePage::showF5j(bool f5j)

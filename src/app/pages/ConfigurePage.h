@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/AppSettings.h"
 #include "module/ConfigControls.h"
 #include "module/IntervalEditor.h"
 
 #include <QWidget>
+#include <functional>
 
 class QCheckBox;
 class QGroupBox;
@@ -37,9 +37,8 @@ public:
     // The interval editor's panels and the "Total Record Time" line.
     void showInterval(const IntervalDisplay& display);
 
-    // The remembered values that live on this page.
-    void applySettings(const AppSettings& settings);
-    void collectSettings(AppSettings& settings) const;
+    // Changes some of the controls as `change` says (a value restored from the settings).
+    void editControls(const std::function<void(ConfigControls&)>& change);
 
     // The firmware version that "Download Info" read.
     void setFirmwareVersion(const QString& version);
@@ -53,6 +52,7 @@ public:
 
     // The firmware update's choices.
     bool partIsBlank() const;
+    void setPartIsBlank(bool blank);
     bool forceUpdate() const;
     bool manualEntry() const;
 

@@ -18,8 +18,9 @@ class ConnectPage : public QWidget {
 public:
     explicit ConnectPage(QWidget* parent = nullptr);
 
-    // The speed table, identical to the items of the speed box.
+    // The speed table, identical to the items of the speed box, and the speed a first start offers (115200).
     static const QList<int>& speeds();
+    static constexpr int kDefaultSpeedIndex = 5;
 
     // The port box: the discovered ports as rows; a device path may be typed instead. New rows keep neither
     // selection nor typed text: the caller restores what the user chose.

@@ -1,6 +1,5 @@
 #include "app/plotview/FlightsPanel.h"
 
-#include "app/SessionMemory.h"
 #include "app/plotview/FlightsTableModel.h"
 #include "data/SafeSave.h"
 
@@ -38,7 +37,7 @@ FlightsPanel::FlightsPanel(FlightsTableModel& model, QWidget* parent)
     // Tenths of a second are as fine as a recording's samples; the arrows step whole seconds. A typed value is
     // taken when it is complete (Enter or leaving the box), not at every key.
     FlightsWindowSpin->setObjectName(QStringLiteral("FlightsWindowSpin"));
-    FlightsWindowSpin->setRange(0.0, SessionMemory::kMaxStartHeightWindow);
+    FlightsWindowSpin->setRange(0.0, FlightsTableModel::kMaxWindow);
     FlightsWindowSpin->setDecimals(1);
     FlightsWindowSpin->setSingleStep(1.0);
     FlightsWindowSpin->setSuffix(QStringLiteral(" s"));
