@@ -1,10 +1,8 @@
 #include "app/pages/ConfigurePage.h"
 
 #include "app/Controls.h"
-#include "data/CFormat.h"
 
 #include <QCheckBox>
-#include <algorithm>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -66,347 +64,387 @@ QLabel* trackReadout(const char* name, QWidget* parent)
     return panel;
 }
 
+// The edits of an automatic start or stop group: the seconds beside its second row, the altitude with its unit
+// beside its third.
+void addAutoEdits(RadioGroup* group, QLineEdit* seconds, QLineEdit* altitude, QLabel* units)
+{
+    group->grid()->addWidget(seconds, 1, 1);
+    group->grid()->addWidget(new QLabel(QStringLiteral("sec"), group), 1, 2);
+    group->grid()->addWidget(altitude, 2, 1);
+    group->grid()->addWidget(units, 2, 2);
+}
+
+QPushButton* commandButton(const char* name, const QString& caption, const QString& tip, QWidget* parent)
+{
+    auto* button = named(new QPushButton(caption, parent), name);
+    button->setToolTip(tip);
+    return button;
+}
+
+// How each kind of control shows a field of the configuration controls.
+bool valueOf(const QCheckBox* box) { return box->isChecked(); }
+void showValue(QCheckBox* box, bool on) { box->setChecked(on); }
+int valueOf(const RadioGroup* group) { return group->itemIndex(); }
+void showValue(RadioGroup* group, int row) { group->setItemIndex(row); }
+int valueOf(const QSlider* bar) { return bar->value(); }
+void showValue(QSlider* bar, int position) { bar->setValue(position); }
+QString valueOf(const QLineEdit* edit) { return edit->text(); }
+void showValue(QLineEdit* edit, const QString& text) { edit->setText(text); }
+
 } // namespace
 
 ConfigurePage::ConfigurePage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("ConfigurePage"));
+    layOut();
+    showF5j(false);
+    bindControls();
+    connectControls();
+}
 
-    // Sampling interval: four black panels with lime digits, each with its spin buttons.
-    auto* interval = new QGroupBox(QStringLiteral("Sampling Interval"), this);
-    auto* intervalGrid = new QGridLayout(interval);
-    intervalGrid->setHorizontalSpacing(2);
-    intervalGrid->setVerticalSpacing(2);
-    HourPanel = makeReadout(QStringLiteral("HourPanel"), QStringLiteral("0"), readoutLime(), interval);
-    MinutePanel = makeReadout(QStringLiteral("MinutePanel"), QStringLiteral("00"), readoutLime(), interval);
-    SecondPanel = makeReadout(QStringLiteral("SecondPanel"), QStringLiteral("00"), readoutLime(), interval);
-    mSecPanel = makeReadout(QStringLiteral("mSecPanel"), QStringLiteral("100"), readoutLime(), interval);
-    HourSpin = new SpinButtons(QStringLiteral("HourSpin"), interval);
-    MinSpin = new SpinButtons(QStringLiteral("MinSpin"), interval);
-    SecSpin = new SpinButtons(QStringLiteral("SecSpin"), interval);
-    mSecSpin = new SpinButtons(QStringLiteral("mSecSpin"), interval);
-    const QList<QLabel*> panels = {HourPanel, MinutePanel, SecondPanel, mSecPanel};
-    const QList<SpinButtons*> spins = {HourSpin, MinSpin, SecSpin, mSecSpin};
-    const QStringList captions = {QStringLiteral("Hours"), QStringLiteral("Minutes"), QStringLiteral("Seconds"),
-                                  QStringLiteral("milliSeconds")};
-    for (int i = 0; i < 4; ++i) {
-        panels[i]->setMinimumWidth(i == 3 ? 52 : 40);
-        intervalGrid->addWidget(panels[i], 0, 3 * i);
-        intervalGrid->addWidget(spins[i], 0, 3 * i + 1);
-        auto* caption = new QLabel(captions[i], interval);
-        caption->setAlignment(Qt::AlignCenter);
-        intervalGrid->addWidget(caption, 1, 3 * i, 1, 2);
-        if (i < 3)
-            intervalGrid->setColumnMinimumWidth(3 * i + 2, 10);
-    }
-    Msg1 = named(new QLabel(interval), "Msg1");
-    Msg1->setWordWrap(true);
-    intervalGrid->addWidget(Msg1, 2, 0, 1, 12);
-    intervalGrid->setRowMinimumHeight(2, 24);
-
-    UnitsGrp = new RadioGroup(QStringLiteral("UnitsGrp"), QStringLiteral("Altitude Units"),
-                              names(unitNames), this, 3);
-    UnitsGrp->setItemIndex(0);
-
-    auto* options = new QGroupBox(QStringLiteral("Options"), this);
-    auto* optionsLayout = new QVBoxLayout(options);
-    optionsLayout->setSpacing(2);
-    BlankChk = named(new QCheckBox(QStringLiteral("Blank display after 30 seconds"), options), "BlankChk");
-    BlankChk->setChecked(true);
-    TrigChk = named(new QCheckBox(QStringLiteral("Record External Trigger"), options), "TrigChk");
-    RevTrigChk = named(new QCheckBox(QStringLiteral("Reverse Trigger Direction"), options), "RevTrigChk");
-    optionsLayout->addWidget(BlankChk);
-    optionsLayout->addWidget(TrigChk);
-    optionsLayout->addWidget(RevTrigChk);
-
-    auto* calibration = new QGroupBox(QStringLiteral("Calibration"), this);
-    auto* calibrationGrid = new QGridLayout(calibration);
-    auto* calibrationText = new QLabel(QStringLiteral("Enter actual current altitude from known standard:"), calibration);
-    calibrationText->setWordWrap(true);
-    AltCalEdit = numberEdit("AltCalEdit", QString(), calibration);
-    auto* altitudeLabel = new QLabel(QStringLiteral("Altitude"), calibration);
-    altitudeLabel->setBuddy(AltCalEdit);
-    CalBtn = named(new QPushButton(QStringLiteral("Calibrate"), calibration), "CalBtn");
-    calibrationGrid->addWidget(calibrationText, 0, 0, 1, 4);
-    calibrationGrid->addWidget(altitudeLabel, 1, 0);
-    calibrationGrid->addWidget(AltCalEdit, 1, 1);
-    calibrationGrid->setColumnStretch(2, 1);
-    calibrationGrid->addWidget(CalBtn, 1, 3);
-
+// Three columns: the interval, units, options and calibration; the automatic start, stop and zero (or the F5J
+// group); the module commands and the firmware update.
+void ConfigurePage::layOut()
+{
     auto* left = new QVBoxLayout;
-    left->addWidget(interval);
-    left->addWidget(UnitsGrp);
-    left->addWidget(options);
-    left->addWidget(calibration);
+    left->addWidget(buildIntervalGroup());
+    m_unitsGroup = new RadioGroup(QStringLiteral("UnitsGrp"), QStringLiteral("Altitude Units"), names(unitNames), this, 3);
+    m_unitsGroup->setItemIndex(0);
+    left->addWidget(m_unitsGroup);
+    left->addWidget(buildOptionsGroup());
+    left->addWidget(buildCalibrationGroup());
     left->addStretch(1);
 
-    // Automatic start, stop and zero; each edit sits beside the choice it belongs to.
-    AutoStartGrp = new RadioGroup(QStringLiteral("AutoStartGrp"), QStringLiteral("Auto Start Recording"),
-                                  names(autoStartNames),
-                                  this);
-    AutoStartSecEdit = numberEdit("AutoStartSecEdit", QStringLiteral("10"), AutoStartGrp);
-    AutoStartAltitudeEdit = numberEdit("AutoStartAltitudeEdit", QStringLiteral("20"), AutoStartGrp);
-    AboveUnitsPanel = unitsPanel("AboveUnitsPanel", AutoStartGrp);
-    AutoStartGrp->grid()->addWidget(AutoStartSecEdit, 1, 1);
-    AutoStartGrp->grid()->addWidget(new QLabel(QStringLiteral("sec"), AutoStartGrp), 1, 2);
-    AutoStartGrp->grid()->addWidget(AutoStartAltitudeEdit, 2, 1);
-    AutoStartGrp->grid()->addWidget(AboveUnitsPanel, 2, 2);
-    AutoStartGrp->setItemIndex(0);
-
-    AutoStopGrp = new RadioGroup(QStringLiteral("AutoStopGrp"), QStringLiteral("Auto Stop Recording"),
-                                 names(autoStopNames),
-                                 this);
-    AutoStopSecEdit = numberEdit("AutoStopSecEdit", QStringLiteral("60"), AutoStopGrp);
-    AutoStopAltitudeEdit = numberEdit("AutoStopAltitudeEdit", QStringLiteral("15"), AutoStopGrp);
-    BelowUnitsPanel = unitsPanel("BelowUnitsPanel", AutoStopGrp);
-    AutoStopGrp->grid()->addWidget(AutoStopSecEdit, 1, 1);
-    AutoStopGrp->grid()->addWidget(new QLabel(QStringLiteral("sec"), AutoStopGrp), 1, 2);
-    AutoStopGrp->grid()->addWidget(AutoStopAltitudeEdit, 2, 1);
-    AutoStopGrp->grid()->addWidget(BelowUnitsPanel, 2, 2);
-    AutoStopGrp->setItemIndex(0);
-
-    AutoZeroGrp = new RadioGroup(QStringLiteral("AutoZeroGrp"), QStringLiteral("Auto Zero Altitude"),
-                                 names(autoZeroNames),
-                                 this);
-    AutoZeroGrp->setItemIndex(0);
-
-    // The F5J variant's throttle cut-off, shown in place of the auto groups.
-    ZF5J_Grp = named(new QGroupBox(QStringLiteral("F5J Settings"), this), "ZF5J_Grp");
-    auto* f5jGrid = new QGridLayout(ZF5J_Grp);
-    ZCutBar = trackBar("ZCutBar", kZCutBar, ZF5J_Grp);
-    T1Bar = trackBar("T1Bar", kT1Bar, ZF5J_Grp);
-    T2Bar = trackBar("T2Bar", kT2Bar, ZF5J_Grp);
-    ZCutDisp = trackReadout("ZCutDisp", ZF5J_Grp);
-    ZT1Disp = trackReadout("ZT1Disp", ZF5J_Grp);
-    ZT2Disp = trackReadout("ZT2Disp", ZF5J_Grp);
-    const QList<QSlider*> bars = {ZCutBar, T1Bar, T2Bar};
-    const QList<QLabel*> readouts = {ZCutDisp, ZT1Disp, ZT2Disp};
-    const QStringList barCaptions = {QStringLiteral("Throttle Cutoff Altitude"),
-                                     QStringLiteral("Throttle Cutoff Time Limit (s)"),
-                                     QStringLiteral("Throttle Re-enable Time Delay (s)")};
-    const QList<TrackBarSpec> ranges = {kZCutBar, kT1Bar, kT2Bar};
-    for (int i = 0; i < 3; ++i) {
-        f5jGrid->addWidget(new QLabel(barCaptions[i], ZF5J_Grp), 2 * i, 0, 1, 2);
-        f5jGrid->addWidget(bars[i], 2 * i + 1, 0);
-        f5jGrid->addWidget(readouts[i], 2 * i + 1, 1);
-        readouts[i]->setText(QString::number(bars[i]->value()));
-        // A position between two steps moves up to the next step, also when the program sets it.
-        connect(bars[i], &QSlider::valueChanged, this, [bar = bars[i], readout = readouts[i], range = ranges[i]](int p) {
-            const int snapped = snapTrackBar(p, range);
-            if (snapped != p)
-                bar->setValue(snapped);
-            else
-                readout->setText(QString::number(p));
-        });
-    }
-    AutoZeroChk = named(new QCheckBox(QStringLiteral("Auto Zero Altitude on Powerup"), this), "AutoZeroChk");
-
+    m_autoStartGroup = autoGroup("AutoStartGrp", QStringLiteral("Auto Start Recording"), names(autoStartNames));
+    m_autoStartSecondsEdit = numberEdit("AutoStartSecEdit", QStringLiteral("10"), m_autoStartGroup);
+    m_autoStartAltitudeEdit = numberEdit("AutoStartAltitudeEdit", QStringLiteral("20"), m_autoStartGroup);
+    m_autoStartUnits = unitsPanel("AboveUnitsPanel", m_autoStartGroup);
+    addAutoEdits(m_autoStartGroup, m_autoStartSecondsEdit, m_autoStartAltitudeEdit, m_autoStartUnits);
+    m_autoStopGroup = autoGroup("AutoStopGrp", QStringLiteral("Auto Stop Recording"), names(autoStopNames));
+    m_autoStopSecondsEdit = numberEdit("AutoStopSecEdit", QStringLiteral("60"), m_autoStopGroup);
+    m_autoStopAltitudeEdit = numberEdit("AutoStopAltitudeEdit", QStringLiteral("15"), m_autoStopGroup);
+    m_autoStopUnits = unitsPanel("BelowUnitsPanel", m_autoStopGroup);
+    addAutoEdits(m_autoStopGroup, m_autoStopSecondsEdit, m_autoStopAltitudeEdit, m_autoStopUnits);
+    m_autoZeroGroup = autoGroup("AutoZeroGrp", QStringLiteral("Auto Zero Altitude"), names(autoZeroNames));
     auto* middle = new QVBoxLayout;
-    middle->addWidget(AutoStartGrp);
-    middle->addWidget(AutoStopGrp);
-    middle->addWidget(AutoZeroGrp);
-    middle->addWidget(ZF5J_Grp);
-    middle->addWidget(AutoZeroChk);
+    for (QWidget* group : {static_cast<QWidget*>(m_autoStartGroup), static_cast<QWidget*>(m_autoStopGroup),
+                           static_cast<QWidget*>(m_autoZeroGroup), buildF5jGroup()})
+        middle->addWidget(group);
+    m_autoZeroOnPowerupBox =
+        named(new QCheckBox(QStringLiteral("Auto Zero Altitude on Powerup"), this), "AutoZeroChk");
+    middle->addWidget(m_autoZeroOnPowerupBox);
     middle->addStretch(1);
 
-    // Module commands and the firmware update.
-    auto* commands = new QGroupBox(QStringLiteral("Configuration"), this);
-    auto* commandsLayout = new QVBoxLayout(commands);
-    ReadCfgBtn = named(new QPushButton(QStringLiteral("Read Config"), commands), "ReadCfgBtn");
-    WriteCfgBtn = named(new QPushButton(QStringLiteral("Write Config"), commands), "WriteCfgBtn");
-    BitBtn1 = named(new QPushButton(QStringLiteral("Reset Defaults"), commands), "BitBtn1");
-    ResetModuleBtn = named(new QPushButton(QStringLiteral("Reset Module"), commands), "ResetModuleBtn");
-    ReadCfgBtn->setToolTip(QStringLiteral("Read the configuration from the module"));
-    WriteCfgBtn->setToolTip(QStringLiteral("Write this configuration to the module"));
-    BitBtn1->setToolTip(QStringLiteral("Restore the module's default configuration"));
-    ResetModuleBtn->setToolTip(QStringLiteral("Restart the module"));
-    commandsLayout->addWidget(ReadCfgBtn);
-    commandsLayout->addWidget(WriteCfgBtn);
-    commandsLayout->addSpacing(10);
-    commandsLayout->addWidget(BitBtn1);
-    commandsLayout->addWidget(ResetModuleBtn);
-
-    auto* firmware = new QGroupBox(QStringLiteral("Firmware"), this);
-    auto* firmwareLayout = new QVBoxLayout(firmware);
-    auto* versionRow = new QHBoxLayout;
-    versionRow->addWidget(new QLabel(QStringLiteral("Firmware Version:"), firmware));
-    FirmwareVersionDisp = named(new QLabel(firmware), "FirmwareVersionDisp");
-    QFont versionFont = FirmwareVersionDisp->font();
-    versionFont.setBold(true);
-    FirmwareVersionDisp->setFont(versionFont);
-    versionRow->addWidget(FirmwareVersionDisp, 1);
-    UpdateBtn = named(new QPushButton(QStringLiteral("Update Firmware"), firmware), "UpdateBtn");
-    UpdateBtn->setToolTip(QStringLiteral("Replace the module's firmware from an Intel HEX file"));
-    BlankPartChk = named(new QCheckBox(QStringLiteral("Part is Blank"), firmware), "BlankPartChk");
-    ForceChk = named(new QCheckBox(QStringLiteral("Force Update"), firmware), "ForceChk");
-    CompatChk = named(new QCheckBox(QStringLiteral("Update trouble?  Try me."), firmware), "CompatChk");
-    CompatChk->setVisible(false);
-    firmwareLayout->addLayout(versionRow);
-    firmwareLayout->addWidget(UpdateBtn);
-    firmwareLayout->addWidget(BlankPartChk);
-    firmwareLayout->addWidget(ForceChk);
-    firmwareLayout->addWidget(CompatChk);
-
     auto* right = new QVBoxLayout;
-    right->addWidget(commands);
-    right->addWidget(firmware);
+    right->addWidget(buildCommandsGroup());
+    right->addWidget(buildFirmwareGroup());
     right->addStretch(1);
 
     // The interval editor and its total take the room; the other two columns keep to their contents.
-    for (QWidget* w : std::initializer_list<QWidget*>{AutoStartGrp, AutoStopGrp, AutoZeroGrp, ZF5J_Grp})
-        w->setMaximumWidth(230);
-    commands->setMaximumWidth(170);
-    firmware->setMaximumWidth(170);
     auto* page = new QHBoxLayout(this);
     page->addLayout(left, 1);
     page->addLayout(middle);
     page->addLayout(right);
+}
 
-    showF5j(false);
+// Sampling interval: four black panels with lime digits, each with its arrows, and the total record time.
+QWidget* ConfigurePage::buildIntervalGroup()
+{
+    auto* interval = new QGroupBox(QStringLiteral("Sampling Interval"), this);
+    auto* grid = new QGridLayout(interval);
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(2);
+    const struct {
+        const char* panel;
+        const char* text;
+        const char* arrows;
+        const char* caption;
+    } fields[] = {{"HourPanel", "0", "HourSpin", "Hours"},
+                  {"MinutePanel", "00", "MinSpin", "Minutes"},
+                  {"SecondPanel", "00", "SecSpin", "Seconds"},
+                  {"mSecPanel", "100", "mSecSpin", "milliSeconds"}};
+    for (int i = 0; i < 4; ++i) {
+        m_intervalPanels[i] =
+            makeReadout(QLatin1String(fields[i].panel), QLatin1String(fields[i].text), readoutLime(), interval);
+        m_intervalPanels[i]->setMinimumWidth(i == 3 ? 52 : 40);
+        m_intervalArrows[i] = new SpinButtons(QLatin1String(fields[i].arrows), interval);
+        grid->addWidget(m_intervalPanels[i], 0, 3 * i);
+        grid->addWidget(m_intervalArrows[i], 0, 3 * i + 1);
+        auto* caption = new QLabel(QLatin1String(fields[i].caption), interval);
+        caption->setAlignment(Qt::AlignCenter);
+        grid->addWidget(caption, 1, 3 * i, 1, 2);
+        if (i < 3)
+            grid->setColumnMinimumWidth(3 * i + 2, 10);
+    }
+    m_recordTimeLine = named(new QLabel(interval), "Msg1");
+    m_recordTimeLine->setWordWrap(true);
+    grid->addWidget(m_recordTimeLine, 2, 0, 1, 12);
+    grid->setRowMinimumHeight(2, 24);
+    return interval;
+}
 
-    connect(UnitsGrp, &RadioGroup::itemClicked, this, &ConfigurePage::changeUnits);
-    connect(AutoZeroChk, &QCheckBox::clicked, this, &ConfigurePage::toggleAutoZero);
-    connect(CompatChk, &QCheckBox::clicked, this, &ConfigurePage::toggleCompatibility);
+QWidget* ConfigurePage::buildOptionsGroup()
+{
+    auto* options = new QGroupBox(QStringLiteral("Options"), this);
+    auto* rows = new QVBoxLayout(options);
+    rows->setSpacing(2);
+    m_blankDisplayBox = named(new QCheckBox(QStringLiteral("Blank display after 30 seconds"), options), "BlankChk");
+    m_blankDisplayBox->setChecked(true);
+    m_recordTriggerBox = named(new QCheckBox(QStringLiteral("Record External Trigger"), options), "TrigChk");
+    m_reverseTriggerBox = named(new QCheckBox(QStringLiteral("Reverse Trigger Direction"), options), "RevTrigChk");
+    rows->addWidget(m_blankDisplayBox);
+    rows->addWidget(m_recordTriggerBox);
+    rows->addWidget(m_reverseTriggerBox);
+    return options;
+}
 
-    connect(ReadCfgBtn, &QPushButton::clicked, this, &ConfigurePage::readConfigRequested);
-    connect(WriteCfgBtn, &QPushButton::clicked, this, &ConfigurePage::writeConfigRequested);
-    connect(BitBtn1, &QPushButton::clicked, this, &ConfigurePage::resetDefaultsRequested);
-    connect(CalBtn, &QPushButton::clicked, this, &ConfigurePage::calibrateRequested);
-    connect(ResetModuleBtn, &QPushButton::clicked, this, &ConfigurePage::resetModuleRequested);
-    connect(UpdateBtn, &QPushButton::clicked, this, &ConfigurePage::updateFirmwareRequested);
-    const std::pair<SpinButtons*, IntervalEditor::Field> arrows[] = {
-        {HourSpin, IntervalEditor::Hours},
-        {MinSpin, IntervalEditor::Minutes},
-        {SecSpin, IntervalEditor::Seconds},
-        {mSecSpin, IntervalEditor::Milliseconds},
+QWidget* ConfigurePage::buildCalibrationGroup()
+{
+    auto* calibration = new QGroupBox(QStringLiteral("Calibration"), this);
+    auto* grid = new QGridLayout(calibration);
+    auto* text = new QLabel(QStringLiteral("Enter actual current altitude from known standard:"), calibration);
+    text->setWordWrap(true);
+    m_calibrationAltitudeEdit = numberEdit("AltCalEdit", QString(), calibration);
+    auto* altitudeLabel = new QLabel(QStringLiteral("Altitude"), calibration);
+    altitudeLabel->setBuddy(m_calibrationAltitudeEdit);
+    m_calibrateButton = named(new QPushButton(QStringLiteral("Calibrate"), calibration), "CalBtn");
+    grid->addWidget(text, 0, 0, 1, 4);
+    grid->addWidget(altitudeLabel, 1, 0);
+    grid->addWidget(m_calibrationAltitudeEdit, 1, 1);
+    grid->setColumnStretch(2, 1);
+    grid->addWidget(m_calibrateButton, 1, 3);
+    return calibration;
+}
+
+// A group of the automatic start, stop or zero, its first row chosen.
+RadioGroup* ConfigurePage::autoGroup(const char* name, const QString& title, const QStringList& rows)
+{
+    auto* group = new RadioGroup(QLatin1String(name), title, rows, this);
+    group->setItemIndex(0);
+    group->setMaximumWidth(230);
+    return group;
+}
+
+// The F5J variant's throttle cut-off, shown in place of the auto groups.
+QWidget* ConfigurePage::buildF5jGroup()
+{
+    m_f5jGroup = named(new QGroupBox(QStringLiteral("F5J Settings"), this), "ZF5J_Grp");
+    m_f5jGroup->setMaximumWidth(230);
+    auto* grid = new QGridLayout(m_f5jGroup);
+    m_cutOffAltitudeBar = trackBar("ZCutBar", kZCutBar, m_f5jGroup);
+    m_cutOffTimeBar = trackBar("T1Bar", kT1Bar, m_f5jGroup);
+    m_reenableDelayBar = trackBar("T2Bar", kT2Bar, m_f5jGroup);
+    const struct {
+        QSlider* bar;
+        const char* readout;
+        const char* caption;
+        TrackBarSpec range;
+    } bars[] = {{m_cutOffAltitudeBar, "ZCutDisp", "Throttle Cutoff Altitude", kZCutBar},
+                {m_cutOffTimeBar, "ZT1Disp", "Throttle Cutoff Time Limit (s)", kT1Bar},
+                {m_reenableDelayBar, "ZT2Disp", "Throttle Re-enable Time Delay (s)", kT2Bar}};
+    for (int i = 0; i < 3; ++i) {
+        QLabel* readout = trackReadout(bars[i].readout, m_f5jGroup);
+        grid->addWidget(new QLabel(QLatin1String(bars[i].caption), m_f5jGroup), 2 * i, 0, 1, 2);
+        grid->addWidget(bars[i].bar, 2 * i + 1, 0);
+        grid->addWidget(readout, 2 * i + 1, 1);
+        readout->setText(QString::number(bars[i].bar->value()));
+        // A position between two steps moves up to the next step, also when the program sets it.
+        connect(bars[i].bar, &QSlider::valueChanged, this,
+                [bar = bars[i].bar, readout, range = bars[i].range](int position) {
+                    const int snapped = snapTrackBar(position, range);
+                    if (snapped != position)
+                        bar->setValue(snapped);
+                    else
+                        readout->setText(QString::number(position));
+                });
+    }
+    return m_f5jGroup;
+}
+
+QWidget* ConfigurePage::buildCommandsGroup()
+{
+    auto* commands = new QGroupBox(QStringLiteral("Configuration"), this);
+    commands->setMaximumWidth(170);
+    auto* column = new QVBoxLayout(commands);
+    m_readConfigButton = commandButton("ReadCfgBtn", QStringLiteral("Read Config"),
+                                       QStringLiteral("Read the configuration from the module"), commands);
+    m_writeConfigButton = commandButton("WriteCfgBtn", QStringLiteral("Write Config"),
+                                        QStringLiteral("Write this configuration to the module"), commands);
+    m_resetDefaultsButton = commandButton("BitBtn1", QStringLiteral("Reset Defaults"),
+                                          QStringLiteral("Restore the module's default configuration"), commands);
+    m_resetModuleButton =
+        commandButton("ResetModuleBtn", QStringLiteral("Reset Module"), QStringLiteral("Restart the module"), commands);
+    column->addWidget(m_readConfigButton);
+    column->addWidget(m_writeConfigButton);
+    column->addSpacing(10);
+    column->addWidget(m_resetDefaultsButton);
+    column->addWidget(m_resetModuleButton);
+    return commands;
+}
+
+QWidget* ConfigurePage::buildFirmwareGroup()
+{
+    auto* firmware = new QGroupBox(QStringLiteral("Firmware"), this);
+    firmware->setMaximumWidth(170);
+    auto* versionRow = new QHBoxLayout;
+    versionRow->addWidget(new QLabel(QStringLiteral("Firmware Version:"), firmware));
+    m_firmwareVersionLabel = named(new QLabel(firmware), "FirmwareVersionDisp");
+    QFont versionFont = m_firmwareVersionLabel->font();
+    versionFont.setBold(true);
+    m_firmwareVersionLabel->setFont(versionFont);
+    versionRow->addWidget(m_firmwareVersionLabel, 1);
+    m_updateFirmwareButton =
+        commandButton("UpdateBtn", QStringLiteral("Update Firmware"),
+                      QStringLiteral("Replace the module's firmware from an Intel HEX file"), firmware);
+    m_partIsBlankBox = named(new QCheckBox(QStringLiteral("Part is Blank"), firmware), "BlankPartChk");
+    m_forceUpdateBox = named(new QCheckBox(QStringLiteral("Force Update"), firmware), "ForceChk");
+    m_manualEntryBox = named(new QCheckBox(QStringLiteral("Update trouble?  Try me."), firmware), "CompatChk");
+    m_manualEntryBox->setVisible(false);
+    auto* column = new QVBoxLayout(firmware);
+    column->addLayout(versionRow);
+    column->addWidget(m_updateFirmwareButton);
+    column->addWidget(m_partIsBlankBox);
+    column->addWidget(m_forceUpdateBox);
+    column->addWidget(m_manualEntryBox);
+    return firmware;
+}
+
+// Each field of the configuration controls beside the control that shows it; setControls() and controls() are
+// this list read in one direction or the other.
+void ConfigurePage::bindControls()
+{
+    const auto bind = [this](auto ConfigControls::*field, auto* control) {
+        m_bindings.push_back({[field, control](const ConfigControls& c) { showValue(control, c.*field); },
+                              [field, control](ConfigControls& c) { c.*field = valueOf(control); }});
     };
-    for (const auto& [buttons, field] : arrows) {
-        connect(buttons, &SpinButtons::up, this, [this, field = field] { Q_EMIT intervalStepRequested(field, true); });
-        connect(buttons, &SpinButtons::down, this,
-                [this, field = field] { Q_EMIT intervalStepRequested(field, false); });
+    bind(&ConfigControls::unitsRow, m_unitsGroup);
+    // The units beside the altitude edits follow the units row; they are no field of their own.
+    m_bindings.push_back({[this](const ConfigControls& c) {
+                              m_autoStartUnits->setText(c.unitsText());
+                              m_autoStopUnits->setText(c.unitsText());
+                          },
+                          [](ConfigControls&) {}});
+    bind(&ConfigControls::blankChecked, m_blankDisplayBox);
+    m_bindings.push_back({[this](const ConfigControls& c) { m_blankDisplayBox->setText(c.blankCaption); },
+                          [this](ConfigControls& c) { c.blankCaption = m_blankDisplayBox->text(); }});
+    bind(&ConfigControls::trigChecked, m_recordTriggerBox);
+    bind(&ConfigControls::revTrigChecked, m_reverseTriggerBox);
+    bind(&ConfigControls::zCutBar, m_cutOffAltitudeBar);
+    bind(&ConfigControls::t1Bar, m_cutOffTimeBar);
+    bind(&ConfigControls::t2Bar, m_reenableDelayBar);
+    bind(&ConfigControls::autoStartRow, m_autoStartGroup);
+    bind(&ConfigControls::autoStartSecText, m_autoStartSecondsEdit);
+    bind(&ConfigControls::autoStartAltitudeText, m_autoStartAltitudeEdit);
+    bind(&ConfigControls::autoStopRow, m_autoStopGroup);
+    bind(&ConfigControls::autoStopSecText, m_autoStopSecondsEdit);
+    bind(&ConfigControls::autoStopAltitudeText, m_autoStopAltitudeEdit);
+    bind(&ConfigControls::autoZeroRow, m_autoZeroGroup);
+    bind(&ConfigControls::autoZeroChecked, m_autoZeroOnPowerupBox);
+    m_bindings.push_back({[this](const ConfigControls& c) { showF5j(c.f5jVisible); },
+                          [this](ConfigControls& c) { c.f5jVisible = !m_f5jGroup->isHidden(); }});
+}
+
+void ConfigurePage::connectControls()
+{
+    connect(m_unitsGroup, &RadioGroup::itemClicked, this, &ConfigurePage::changeUnits);
+    connect(m_autoZeroOnPowerupBox, &QCheckBox::clicked, this, &ConfigurePage::toggleAutoZero);
+    connect(m_manualEntryBox, &QCheckBox::clicked, this, &ConfigurePage::toggleCompatibility);
+
+    connect(m_readConfigButton, &QPushButton::clicked, this, &ConfigurePage::readConfigRequested);
+    connect(m_writeConfigButton, &QPushButton::clicked, this, &ConfigurePage::writeConfigRequested);
+    connect(m_resetDefaultsButton, &QPushButton::clicked, this, &ConfigurePage::resetDefaultsRequested);
+    connect(m_calibrateButton, &QPushButton::clicked, this, &ConfigurePage::calibrateRequested);
+    connect(m_resetModuleButton, &QPushButton::clicked, this, &ConfigurePage::resetModuleRequested);
+    connect(m_updateFirmwareButton, &QPushButton::clicked, this, &ConfigurePage::updateFirmwareRequested);
+    const IntervalEditor::Field fields[] = {IntervalEditor::Hours, IntervalEditor::Minutes, IntervalEditor::Seconds,
+                                            IntervalEditor::Milliseconds};
+    for (int i = 0; i < 4; ++i) {
+        const IntervalEditor::Field field = fields[i];
+        connect(m_intervalArrows[i], &SpinButtons::up, this, [this, field] { Q_EMIT intervalStepRequested(field, true); });
+        connect(m_intervalArrows[i], &SpinButtons::down, this,
+                [this, field] { Q_EMIT intervalStepRequested(field, false); });
     }
 }
 
 void ConfigurePage::setFirmwareVersion(const QString& version)
 {
-    FirmwareVersionDisp->setText(version);
+    m_firmwareVersionLabel->setText(version);
 }
 
 QString ConfigurePage::firmwareVersion() const
 {
-    return FirmwareVersionDisp->text();
+    return m_firmwareVersionLabel->text();
 }
 
 void ConfigurePage::setBlankCaption(const QString& caption)
 {
-    BlankChk->setText(caption);
+    m_blankDisplayBox->setText(caption);
 }
 
 QString ConfigurePage::calibrationAltitude() const
 {
-    return AltCalEdit->text();
+    return m_calibrationAltitudeEdit->text();
 }
 
 void ConfigurePage::showSentSeconds(const QString& autoStartSeconds, const QString& autoStopSeconds)
 {
-    AutoStartSecEdit->setText(autoStartSeconds);
-    AutoStopSecEdit->setText(autoStopSeconds);
+    m_autoStartSecondsEdit->setText(autoStartSeconds);
+    m_autoStopSecondsEdit->setText(autoStopSeconds);
 }
 
 bool ConfigurePage::partIsBlank() const
 {
-    return BlankPartChk->isChecked();
+    return m_partIsBlankBox->isChecked();
 }
 
 void ConfigurePage::setPartIsBlank(bool blank)
 {
-    BlankPartChk->setChecked(blank);
+    m_partIsBlankBox->setChecked(blank);
 }
 
 bool ConfigurePage::forceUpdate() const
 {
-    return ForceChk->isChecked();
+    return m_forceUpdateBox->isChecked();
 }
 
 bool ConfigurePage::manualEntry() const
 {
-    return CompatChk->isChecked();
+    return m_manualEntryBox->isChecked();
 }
 
 void ConfigurePage::changeUnits(int row)
 {
-    AboveUnitsPanel->setText(unitName(row));
-    BelowUnitsPanel->setText(unitName(row));
+    m_autoStartUnits->setText(unitName(row));
+    m_autoStopUnits->setText(unitName(row));
 }
 
 void ConfigurePage::toggleAutoZero(bool checked)
 {
     ConfigControls c = controls();
     c.setAutoZeroChecked(checked);
-    AutoZeroGrp->setItemIndex(c.autoZeroRow);
+    m_autoZeroGroup->setItemIndex(c.autoZeroRow);
 }
 
 // Entering the boot loader by hand cannot go with "Part is Blank".
 void ConfigurePage::toggleCompatibility(bool checked)
 {
     if (checked)
-        BlankPartChk->setChecked(false);
-    BlankPartChk->setEnabled(!checked);
+        m_partIsBlankBox->setChecked(false);
+    m_partIsBlankBox->setEnabled(!checked);
 }
 
 void ConfigurePage::setControls(const ConfigControls& c)
 {
-    UnitsGrp->setItemIndex(c.unitsRow);
-    AboveUnitsPanel->setText(c.unitsText());
-    BelowUnitsPanel->setText(c.unitsText());
-    BlankChk->setChecked(c.blankChecked);
-    BlankChk->setText(c.blankCaption);
-    TrigChk->setChecked(c.trigChecked);
-    RevTrigChk->setChecked(c.revTrigChecked);
-    ZCutBar->setValue(c.zCutBar);
-    T1Bar->setValue(c.t1Bar);
-    T2Bar->setValue(c.t2Bar);
-    AutoStartGrp->setItemIndex(c.autoStartRow);
-    AutoStartSecEdit->setText(c.autoStartSecText);
-    AutoStartAltitudeEdit->setText(c.autoStartAltitudeText);
-    AutoStopGrp->setItemIndex(c.autoStopRow);
-    AutoStopSecEdit->setText(c.autoStopSecText);
-    AutoStopAltitudeEdit->setText(c.autoStopAltitudeText);
-    AutoZeroGrp->setItemIndex(c.autoZeroRow);
-    AutoZeroChk->setChecked(c.autoZeroChecked);
-    showF5j(c.f5jVisible);
+    for (const Binding& binding : m_bindings)
+        binding.show(c);
 }
 
 ConfigControls ConfigurePage::controls() const
 {
     ConfigControls c;
-    c.unitsRow = UnitsGrp->itemIndex();
-    c.blankChecked = BlankChk->isChecked();
-    c.blankCaption = BlankChk->text();
-    c.trigChecked = TrigChk->isChecked();
-    c.revTrigChecked = RevTrigChk->isChecked();
-    c.zCutBar = ZCutBar->value();
-    c.t1Bar = T1Bar->value();
-    c.t2Bar = T2Bar->value();
-    c.autoStartRow = AutoStartGrp->itemIndex();
-    c.autoStartSecText = AutoStartSecEdit->text();
-    c.autoStartAltitudeText = AutoStartAltitudeEdit->text();
-    c.autoStopRow = AutoStopGrp->itemIndex();
-    c.autoStopSecText = AutoStopSecEdit->text();
-    c.autoStopAltitudeText = AutoStopAltitudeEdit->text();
-    c.autoZeroRow = AutoZeroGrp->itemIndex();
-    c.autoZeroChecked = AutoZeroChk->isChecked();
-    c.f5jVisible = !ZF5J_Grp->isHidden();
+    for (const Binding& binding : m_bindings)
+        binding.take(c);
     return c;
-}
-
-void ConfigurePage::showInterval(const IntervalDisplay& display)
-{
-    HourPanel->setText(display.hours);
-    MinutePanel->setText(display.minutes);
-    SecondPanel->setText(display.seconds);
-    mSecPanel->setText(display.milliseconds);
-    Msg1->setText(display.totalRecordTime);
 }
 
 void ConfigurePage::editControls(const std::function<void(ConfigControls&)>& change)
@@ -416,13 +454,21 @@ void ConfigurePage::editControls(const std::function<void(ConfigControls&)>& cha
     setControls(c);
 }
 
+void ConfigurePage::showInterval(const IntervalDisplay& display)
+{
+    const QString* texts[] = {&display.hours, &display.minutes, &display.seconds, &display.milliseconds};
+    for (int i = 0; i < 4; ++i)
+        m_intervalPanels[i]->setText(*texts[i]);
+    m_recordTimeLine->setText(display.totalRecordTime);
+}
+
 void ConfigurePage::showF5j(bool f5j)
 {
-    AutoStartGrp->setVisible(!f5j);
-    AutoStopGrp->setVisible(!f5j);
-    AutoZeroGrp->setVisible(!f5j);
-    ZF5J_Grp->setVisible(f5j);
-    AutoZeroChk->setVisible(f5j);
+    m_autoStartGroup->setVisible(!f5j);
+    m_autoStopGroup->setVisible(!f5j);
+    m_autoZeroGroup->setVisible(!f5j);
+    m_f5jGroup->setVisible(f5j);
+    m_autoZeroOnPowerupBox->setVisible(f5j);
 }
 
 } // namespace vimo

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -33,12 +34,11 @@ public:
     // the handlers that act on the user's own clicks.
     void setControls(const ConfigControls& controls);
     ConfigControls controls() const;
+    // Changes some of the controls as `change` says (a value restored from the settings).
+    void editControls(const std::function<void(ConfigControls&)>& change);
 
     // The interval editor's panels and the "Total Record Time" line.
     void showInterval(const IntervalDisplay& display);
-
-    // Changes some of the controls as `change` says (a value restored from the settings).
-    void editControls(const std::function<void(ConfigControls&)>& change);
 
     // The firmware version that "Download Info" read.
     void setFirmwareVersion(const QString& version);
@@ -67,58 +67,68 @@ Q_SIGNALS:
     void intervalStepRequested(IntervalEditor::Field field, bool up);
 
 private:
+    // How one field of the configuration controls is shown and read back.
+    struct Binding {
+        std::function<void(const ConfigControls&)> show;
+        std::function<void(ConfigControls&)> take;
+    };
+
+    QWidget* buildIntervalGroup();
+    QWidget* buildOptionsGroup();
+    QWidget* buildCalibrationGroup();
+    RadioGroup* autoGroup(const char* name, const QString& title, const QStringList& rows);
+    QWidget* buildF5jGroup();
+    QWidget* buildCommandsGroup();
+    QWidget* buildFirmwareGroup();
+    void layOut();
+    void bindControls();
+    void connectControls();
     void changeUnits(int row);
     void toggleAutoZero(bool checked);
     void toggleCompatibility(bool checked);
 
-    // Sampling interval editor.
-    QLabel* HourPanel;
-    QLabel* MinutePanel;
-    QLabel* SecondPanel;
-    QLabel* mSecPanel;
-    SpinButtons* HourSpin;
-    SpinButtons* MinSpin;
-    SpinButtons* SecSpin;
-    SpinButtons* mSecSpin;
-    QLabel* Msg1; // "Total Record Time: ..."
+    // Sampling interval editor: hours, minutes, seconds and milliseconds, each a read-out with its arrows.
+    QLabel* m_intervalPanels[4] = {};
+    SpinButtons* m_intervalArrows[4] = {};
+    QLabel* m_recordTimeLine = nullptr; // "Total Record Time: ..."
 
-    RadioGroup* UnitsGrp;
-    QCheckBox* BlankChk;
-    QCheckBox* TrigChk;
-    QCheckBox* RevTrigChk;
+    RadioGroup* m_unitsGroup = nullptr;
+    QCheckBox* m_blankDisplayBox = nullptr;
+    QCheckBox* m_recordTriggerBox = nullptr;
+    QCheckBox* m_reverseTriggerBox = nullptr;
 
-    RadioGroup* AutoStartGrp;
-    QLineEdit* AutoStartSecEdit;
-    QLineEdit* AutoStartAltitudeEdit;
-    QLabel* AboveUnitsPanel;
-    RadioGroup* AutoStopGrp;
-    QLineEdit* AutoStopSecEdit;
-    QLineEdit* AutoStopAltitudeEdit;
-    QLabel* BelowUnitsPanel;
-    RadioGroup* AutoZeroGrp;
+    QLineEdit* m_autoStartSecondsEdit = nullptr;
+    QLineEdit* m_autoStartAltitudeEdit = nullptr;
+    QLabel* m_autoStartUnits = nullptr;
+    QLineEdit* m_autoStopSecondsEdit = nullptr;
+    QLineEdit* m_autoStopAltitudeEdit = nullptr;
+    QLabel* m_autoStopUnits = nullptr;
+    RadioGroup* m_autoStartGroup = nullptr;
+    RadioGroup* m_autoStopGroup = nullptr;
+    RadioGroup* m_autoZeroGroup = nullptr;
 
-    QGroupBox* ZF5J_Grp;
-    QSlider* ZCutBar;
-    QSlider* T1Bar;
-    QSlider* T2Bar;
-    QLabel* ZCutDisp;
-    QLabel* ZT1Disp;
-    QLabel* ZT2Disp;
-    QCheckBox* AutoZeroChk;
+    QGroupBox* m_f5jGroup = nullptr;
+    QSlider* m_cutOffAltitudeBar = nullptr;
+    QSlider* m_cutOffTimeBar = nullptr;
+    QSlider* m_reenableDelayBar = nullptr;
+    QCheckBox* m_autoZeroOnPowerupBox = nullptr;
 
-    QLineEdit* AltCalEdit;
-    QPushButton* CalBtn;
+    QLineEdit* m_calibrationAltitudeEdit = nullptr;
+    QPushButton* m_calibrateButton = nullptr;
 
-    QPushButton* ReadCfgBtn;
-    QPushButton* WriteCfgBtn;
-    QPushButton* BitBtn1; // "Reset Defaults"
-    QPushButton* ResetModuleBtn;
+    QPushButton* m_readConfigButton = nullptr;
+    QPushButton* m_writeConfigButton = nullptr;
+    QPushButton* m_resetDefaultsButton = nullptr;
+    QPushButton* m_resetModuleButton = nullptr;
 
-    QLabel* FirmwareVersionDisp;
-    QPushButton* UpdateBtn;
-    QCheckBox* BlankPartChk;
-    QCheckBox* ForceChk;
-    QCheckBox* CompatChk;
+    QLabel* m_firmwareVersionLabel = nullptr;
+    QPushButton* m_updateFirmwareButton = nullptr;
+    QCheckBox* m_partIsBlankBox = nullptr;
+    QCheckBox* m_forceUpdateBox = nullptr;
+    QCheckBox* m_manualEntryBox = nullptr;
+
+    // Every field of the configuration controls with the control that shows it, in the order they are shown.
+    std::vector<Binding> m_bindings;
 };
 
 } // namespace vimo

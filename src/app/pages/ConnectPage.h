@@ -66,15 +66,20 @@ Q_SIGNALS:
     void eraseRequested();
 
 private:
-    QComboBox* CommPortBox;
-    QComboBox* SpeedBox;
-    QPushButton* ConnectBtn;
-    QPlainTextEdit* InfoText;
-    QPushButton* DLInfoBtn;
-    QComboBox* SetList;
-    QPushButton* DLDataBtn;
-    QPushButton* EraseDataBtn;
-    QCheckBox* SizeChk;
+    void setUpControls();
+    QWidget* buildConnectionGroup();
+    QWidget* buildInformationGroup();
+    QWidget* buildDataGroup();
+
+    QComboBox* m_portBox;
+    QComboBox* m_speedBox;
+    QPushButton* m_connectButton;
+    QPlainTextEdit* m_memo;
+    QPushButton* m_downloadInfoButton;
+    QComboBox* m_setBox;
+    QPushButton* m_downloadDataButton;
+    QPushButton* m_eraseButton;
+    QCheckBox* m_sizeableBox;
     int m_memoLines = 0;
 };
 
