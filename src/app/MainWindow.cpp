@@ -72,16 +72,16 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent, const Timing& timing)
     : QMainWindow(parent),
       m_logbook(std::make_unique<Logbook>(archiveFolder())),
       m_session(new PlotSession(this)),
-      PageControl(new QTabWidget(this)),
-      m_connectPage(new ConnectPage(PageControl)),
-      m_configurePage(new ConfigurePage(PageControl)),
-      m_dataPage(new DataPage(*m_session, PageControl)),
-      m_logbookPage(new LogbookPage(*m_logbook, PageControl)),
-      m_logPage(new LogPage(PageControl)),
-      m_aboutPage(new AboutPage(PageControl)),
-      SimulateChk(new QCheckBox(QStringLiteral("Simulate Target"), this)),
-      CloseBtn(new QPushButton(QStringLiteral("Close"), this)),
-      Timer3(new QTimer(this)),
+      m_pages(new QTabWidget(this)),
+      m_connectPage(new ConnectPage(m_pages)),
+      m_configurePage(new ConfigurePage(m_pages)),
+      m_dataPage(new DataPage(*m_session, m_pages)),
+      m_logbookPage(new LogbookPage(*m_logbook, m_pages)),
+      m_logPage(new LogPage(m_pages)),
+      m_aboutPage(new AboutPage(m_pages)),
+      m_simulateBox(new QCheckBox(QStringLiteral("Simulate Target"), this)),
+      m_closeButton(new QPushButton(QStringLiteral("Close"), this)),
+      m_startupTimer(new QTimer(this)),
       m_ownPrompts(prompts ? nullptr : std::make_unique<DialogPrompts>()),
       m_prompts(prompts ? *prompts : *m_ownPrompts),
       m_module(std::make_unique<ModuleController>(this, m_prompts, ModuleController::LinkFactory{}, timing))
@@ -97,7 +97,7 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent, const Timing& timing)
                                             *m_logbook, this);
     m_config = new ConfigController(*m_module, *m_configurePage, this);
     m_firmware = new FirmwareController(*m_module, *m_connection, *m_configurePage, m_prompts, this);
-    connect(SimulateChk, &QCheckBox::toggled, m_connection, &ConnectionController::setSimulate);
+    connect(m_simulateBox, &QCheckBox::toggled, m_connection, &ConnectionController::setSimulate);
     connect(m_aboutPage, &AboutPage::moduleSetupRequested, m_config, &ConfigController::openModuleSetup);
     connectModuleStatus();
 
@@ -113,58 +113,58 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent, const Timing& timing)
             close();
     });
 
-    connect(CloseBtn, &QPushButton::clicked, this, &QWidget::close);
-    connect(PageControl, &QTabWidget::currentChanged, this, &MainWindow::clearReadouts);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_pages, &QTabWidget::currentChanged, this, &MainWindow::clearReadouts);
     connect(&m_session->files(), &DataFileActions::fileUsed, this, &MainWindow::rememberFile);
     // The Logbook lists a downloaded flight as soon as it is archived, and opens flights as Load does.
     connect(m_connection, &ConnectionController::flightArchived, m_logbookPage, &LogbookPage::reload);
     connect(m_logbookPage, &LogbookPage::openRequested, this, &MainWindow::openArchivedFlights);
     // On the Logbook page Ctrl+Z takes back a delete there: the plot's Undo steps aside, or the key would be
     // ambiguous and do nothing at all.
-    connect(PageControl, &QTabWidget::currentChanged, this, [this] {
+    connect(m_pages, &QTabWidget::currentChanged, this, [this] {
         m_session->commands().undo->setShortcutContext(
-            PageControl->currentWidget() == m_logbookPage ? Qt::WidgetWithChildrenShortcut : Qt::WindowShortcut);
+            m_pages->currentWidget() == m_logbookPage ? Qt::WidgetWithChildrenShortcut : Qt::WindowShortcut);
     });
     connect(m_dataPage, &DataPage::readout, this, [this](const QString& xy, const QString& roc) {
-        XYDisp->setText(xy);
-        ROCDisp->setText(roc);
+        m_positionReadout->setText(xy);
+        m_climbReadout->setText(roc);
     });
 
     // The About page greets the user for three seconds from the window's creation.
-    Timer3->setObjectName(QStringLiteral("Timer3"));
-    Timer3->setSingleShot(true);
-    Timer3->setInterval(kStartupTimerMs);
-    connect(Timer3, &QTimer::timeout, this, &MainWindow::finishStartUp);
-    Timer3->start();
+    m_startupTimer->setObjectName(QStringLiteral("Timer3"));
+    m_startupTimer->setSingleShot(true);
+    m_startupTimer->setInterval(kStartupTimerMs);
+    connect(m_startupTimer, &QTimer::timeout, this, &MainWindow::finishStartUp);
+    m_startupTimer->start();
 }
 
 // The tabs, and below them the hidden "Simulate Target" switch and Close.
 void MainWindow::buildPages()
 {
-    PageControl->setObjectName(QStringLiteral("PageControl"));
-    PageControl->setDocumentMode(false);
-    PageControl->addTab(m_connectPage, QStringLiteral("Connect / Download"));
-    PageControl->addTab(m_configurePage, QStringLiteral("Configure"));
-    PageControl->addTab(m_dataPage, QStringLiteral("Recorded Data"));
-    PageControl->addTab(m_logbookPage, QStringLiteral("Logbook"));
-    PageControl->addTab(m_logPage, QStringLiteral("Log Data"));
-    PageControl->addTab(m_aboutPage, QStringLiteral("About"));
-    PageControl->setTabVisible(PageControl->indexOf(m_logPage), false);
+    m_pages->setObjectName(QStringLiteral("PageControl"));
+    m_pages->setDocumentMode(false);
+    m_pages->addTab(m_connectPage, QStringLiteral("Connect / Download"));
+    m_pages->addTab(m_configurePage, QStringLiteral("Configure"));
+    m_pages->addTab(m_dataPage, QStringLiteral("Recorded Data"));
+    m_pages->addTab(m_logbookPage, QStringLiteral("Logbook"));
+    m_pages->addTab(m_logPage, QStringLiteral("Log Data"));
+    m_pages->addTab(m_aboutPage, QStringLiteral("About"));
+    m_pages->setTabVisible(m_pages->indexOf(m_logPage), false);
 
-    SimulateChk->setObjectName(QStringLiteral("SimulateChk"));
-    SimulateChk->setVisible(false);
-    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
-    CloseBtn->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    CloseBtn->setMinimumWidth(100);
+    m_simulateBox->setObjectName(QStringLiteral("SimulateChk"));
+    m_simulateBox->setVisible(false);
+    m_closeButton->setObjectName(QStringLiteral("CloseBtn"));
+    m_closeButton->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    m_closeButton->setMinimumWidth(100);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(6, 6, 6, 4);
-    layout->addWidget(PageControl, 1);
+    layout->addWidget(m_pages, 1);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(SimulateChk);
+    bottom->addWidget(m_simulateBox);
     bottom->addStretch(1);
-    bottom->addWidget(CloseBtn);
+    bottom->addWidget(m_closeButton);
     layout->addLayout(bottom);
     setCentralWidget(central);
 }
@@ -180,26 +180,26 @@ void MainWindow::connectModuleStatus()
 {
     ModuleController* module = m_module.get();
     connect(module, &ModuleController::connectPageRequested, this,
-            [this] { PageControl->setCurrentWidget(m_connectPage); });
+            [this] { m_pages->setCurrentWidget(m_connectPage); });
     connect(module, &ModuleController::status, this, [this](StatusPanel panel, const QString& text) {
         switch (panel) {
-        case StatusPanel::Connection: ConnectStatusDisp->setText(text); break;
-        case StatusPanel::Logging: LogDisp->setText(text); break;
-        case StatusPanel::Progress: ProgressText->setStage(text); break;
+        case StatusPanel::Connection: m_connectionStatus->setText(text); break;
+        case StatusPanel::Logging: m_loggingStatus->setText(text); break;
+        case StatusPanel::Progress: m_progressText->setStage(text); break;
         }
         fitStatusBar();
     });
     connect(module, &ModuleController::progress, this, [this](int value, int total) {
-        ProgressBar1->setRange(0, std::max(total, 1));
-        ProgressBar1->setValue(value);
-        ProgressBar1->setVisible(true);
-        ProgressText->setProgress(value, total);
+        m_progressBar->setRange(0, std::max(total, 1));
+        m_progressBar->setValue(value);
+        m_progressBar->setVisible(true);
+        m_progressText->setProgress(value, total);
         fitStatusBar();
     });
     const auto endProgress = [this] {
-        ProgressBar1->setRange(0, 100);
-        ProgressBar1->setVisible(false);
-        ProgressText->finish();
+        m_progressBar->setRange(0, 100);
+        m_progressBar->setVisible(false);
+        m_progressText->finish();
         fitStatusBar();
     };
     connect(module, &ModuleController::progressDone, this, endProgress);
@@ -218,31 +218,31 @@ void MainWindow::buildStatusBar()
     auto* bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusPanel"));
     bar->setSizeGripEnabled(false);
-    ConnectStatusDisp = statusPanel("ConnectStatusDisp", 120, bar);
-    ConnectStatusDisp->setText(QStringLiteral("Not Connected"));
-    ProgressBar1 = new QProgressBar(bar);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setMaximumWidth(180);
-    ProgressBar1->setVisible(false);
-    ProgressText = new ProgressPanel(bar);
-    LogDisp = statusPanel("LogDisp", 70, bar);
-    XYDisp = statusPanel("XYDisp", 180, bar);
-    ROCDisp = statusPanel("ROCDisp", 160, bar);
-    bar->addWidget(ConnectStatusDisp);
-    bar->addWidget(ProgressBar1);
-    bar->addWidget(ProgressText);
-    bar->addWidget(LogDisp);
-    bar->addWidget(XYDisp, 1);
-    bar->addWidget(ROCDisp, 1);
+    m_connectionStatus = statusPanel("ConnectStatusDisp", 120, bar);
+    m_connectionStatus->setText(QStringLiteral("Not Connected"));
+    m_progressBar = new QProgressBar(bar);
+    m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setMaximumWidth(180);
+    m_progressBar->setVisible(false);
+    m_progressText = new ProgressPanel(bar);
+    m_loggingStatus = statusPanel("LogDisp", 70, bar);
+    m_positionReadout = statusPanel("XYDisp", 180, bar);
+    m_climbReadout = statusPanel("ROCDisp", 160, bar);
+    bar->addWidget(m_connectionStatus);
+    bar->addWidget(m_progressBar);
+    bar->addWidget(m_progressText);
+    bar->addWidget(m_loggingStatus);
+    bar->addWidget(m_positionReadout, 1);
+    bar->addWidget(m_climbReadout, 1);
     setStatusBar(bar);
 }
 
-// The window's designed width holds every panel but not the progress text as well: while the text shows, LogDisp
+// The window's designed width holds every panel but not the progress text as well: while the text shows, m_loggingStatus
 // gives up its room unless it has something to say.
 void MainWindow::fitStatusBar()
 {
-    LogDisp->setVisible(ProgressText->isHidden() || !LogDisp->text().isEmpty());
+    m_loggingStatus->setVisible(m_progressText->isHidden() || !m_loggingStatus->text().isEmpty());
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -270,7 +270,7 @@ void MainWindow::startUp()
     applySettings(settings);
 
     m_aboutPage->showIcon();
-    PageControl->setCurrentWidget(m_aboutPage);
+    m_pages->setCurrentWidget(m_aboutPage);
 
     // The plot's start state: its designed texts and ranges with the restored colours and switches.
     m_session->showStartPlaceholder();
@@ -287,22 +287,22 @@ void MainWindow::applySettings(const AppSettings& settings)
 
 QWidget* MainWindow::currentPage() const
 {
-    return PageControl->currentWidget();
+    return m_pages->currentWidget();
 }
 
 void MainWindow::showPage(QWidget* page)
 {
-    PageControl->setCurrentWidget(page);
+    m_pages->setCurrentWidget(page);
 }
 
 bool MainWindow::simulateTarget() const
 {
-    return SimulateChk->isChecked();
+    return m_simulateBox->isChecked();
 }
 
 void MainWindow::setSimulateTarget(bool simulate)
 {
-    SimulateChk->setChecked(simulate);
+    m_simulateBox->setChecked(simulate);
 }
 
 int MainWindow::speedIndex() const
@@ -329,9 +329,9 @@ std::vector<SettingKey> MainWindow::settingKeys()
 // The start-up timer's one tick: the border the user chose last time, then the "Connect / Download" page.
 void MainWindow::finishStartUp()
 {
-    Timer3->stop();
+    m_startupTimer->stop();
     setSizeable(m_connectPage->sizeable());
-    PageControl->setCurrentWidget(m_connectPage);
+    m_pages->setCurrentWidget(m_connectPage);
 }
 
 void MainWindow::setSizeable(bool sizeable)
@@ -358,8 +358,8 @@ void MainWindow::setSizeable(bool sizeable)
 
 void MainWindow::clearReadouts()
 {
-    XYDisp->clear();
-    ROCDisp->clear();
+    m_positionReadout->clear();
+    m_climbReadout->clear();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -485,7 +485,7 @@ void MainWindow::buildMenus()
     m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("HelpMenu"));
     QAction* about = m_helpMenu->addAction(QStringLiteral("&About Vimo"), this,
-                                           [this] { PageControl->setCurrentWidget(m_aboutPage); });
+                                           [this] { m_pages->setCurrentWidget(m_aboutPage); });
     about->setObjectName(QStringLiteral("AboutAction"));
     about->setShortcut(QKeySequence::HelpContents);
     about->setToolTip(QStringLiteral("Show the version and the links"));
@@ -501,7 +501,7 @@ void MainWindow::buildLogbookMenu()
     m_logbookMenu = menuBar()->addMenu(QStringLiteral("&Logbook"));
     m_logbookMenu->setObjectName(QStringLiteral("LogbookMenu"));
     QAction* show = m_logbookMenu->addAction(QStringLiteral("Show &Logbook"), this,
-                                             [this] { PageControl->setCurrentWidget(m_logbookPage); });
+                                             [this] { m_pages->setCurrentWidget(m_logbookPage); });
     show->setObjectName(QStringLiteral("ShowLogbookAction"));
     show->setShortcut(QKeySequence(QStringLiteral("Ctrl+B")));
     show->setToolTip(QStringLiteral("Show every flight kept in the archive"));
@@ -509,7 +509,7 @@ void MainWindow::buildLogbookMenu()
     for (QAction* action : m_logbookPage->actions()) {
         m_logbookMenu->addAction(action);
         if (action != m_logbookPage->openAction())
-            connect(action, &QAction::triggered, this, [this] { PageControl->setCurrentWidget(m_logbookPage); });
+            connect(action, &QAction::triggered, this, [this] { m_pages->setCurrentWidget(m_logbookPage); });
     }
 }
 
@@ -519,7 +519,7 @@ void MainWindow::openArchivedFlights(const QStringList& files)
     if (m_session->exchangeRunning())
         return;
     if (m_session->files().loadFiles(files) > 0)
-        PageControl->setCurrentWidget(m_dataPage);
+        m_pages->setCurrentWidget(m_dataPage);
 }
 
 template <class Controller>

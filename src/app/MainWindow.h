@@ -145,23 +145,23 @@ private:
     // The archive of downloaded flights, shared by the download and the Logbook page.
     std::unique_ptr<Logbook> m_logbook;
     PlotSession* m_session;
-    QTabWidget* PageControl;
+    QTabWidget* m_pages;
     ConnectPage* m_connectPage;
     ConfigurePage* m_configurePage;
     DataPage* m_dataPage;
     LogbookPage* m_logbookPage;
     LogPage* m_logPage;
     AboutPage* m_aboutPage;
-    QCheckBox* SimulateChk; // never visible: its state comes from the settings
-    QPushButton* CloseBtn;
+    QCheckBox* m_simulateBox; // never visible: its state comes from the settings
+    QPushButton* m_closeButton;
     // Status bar panels.
-    QLabel* ConnectStatusDisp;
-    QProgressBar* ProgressBar1;
-    ProgressPanel* ProgressText; // the stage and the time left of the work the progress bar shows
-    QLabel* LogDisp;
-    QLabel* XYDisp;
-    QLabel* ROCDisp;
-    QTimer* Timer3; // start-up timer
+    QLabel* m_connectionStatus;
+    QProgressBar* m_progressBar;
+    ProgressPanel* m_progressText; // the stage and the time left of the work the progress bar shows
+    QLabel* m_loggingStatus;
+    QLabel* m_positionReadout;
+    QLabel* m_climbReadout;
+    QTimer* m_startupTimer; // the About page shows for this long at the start
 
     std::unique_ptr<Prompts> m_ownPrompts;
     Prompts& m_prompts;

@@ -125,8 +125,7 @@ TEST_F(SettingsStore, written_allValuesUnderSettingsGroupWithPrintSizeAsEightByt
     EXPECT_EQ(s.childKeys().size(), 10);
 }
 
-// Literally, reading stops at the first value that fails and the close then overwrites every later value with
-// its default for good. Here each value stands on its own.
+// Each value stands on its own: one that is missing takes its default and costs no other value.
 TEST_F(SettingsStore, missingValue_takesItsDefault_andCostsNoOtherValue)
 {
     for (const char* name : {"ComPort", "PrtWidth", "Interval"}) {

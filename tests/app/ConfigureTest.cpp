@@ -85,37 +85,37 @@ TEST_F(Configure, connect_showsTheModuleRecord)
         r[sim::field::kReverseTrigger] = 1;
     });
     connect();
-    EXPECT_EQ(page().UnitsGrp->itemIndex(), 2);
-    EXPECT_EQ(page().AboveUnitsPanel->text(), QStringLiteral("Meters"));
-    EXPECT_EQ(page().BelowUnitsPanel->text(), QStringLiteral("Meters"));
-    EXPECT_EQ(page().AutoStartGrp->itemIndex(), 3);
-    EXPECT_EQ(page().BlankChk->text(), QStringLiteral("Blank display after 30 seconds"));
-    EXPECT_FALSE(page().TrigChk->isChecked());
-    EXPECT_TRUE(page().RevTrigChk->isChecked());
+    EXPECT_EQ(page().unitsGroup->itemIndex(), 2);
+    EXPECT_EQ(page().autoStartUnits->text(), QStringLiteral("Meters"));
+    EXPECT_EQ(page().autoStopUnits->text(), QStringLiteral("Meters"));
+    EXPECT_EQ(page().autoStartGroup->itemIndex(), 3);
+    EXPECT_EQ(page().blankDisplayBox->text(), QStringLiteral("Blank display after 30 seconds"));
+    EXPECT_FALSE(page().recordTriggerBox->isChecked());
+    EXPECT_TRUE(page().reverseTriggerBox->isChecked());
     // 10 ticks of 100 ms; 8192 samples of one second.
-    EXPECT_EQ(page().HourPanel->text(), QStringLiteral("0"));
-    EXPECT_EQ(page().MinutePanel->text(), QStringLiteral("00"));
-    EXPECT_EQ(page().SecondPanel->text(), QStringLiteral("01"));
-    EXPECT_EQ(page().mSecPanel->text(), QStringLiteral("000"));
-    EXPECT_EQ(page().Msg1->text(), QStringLiteral("Total Record Time: 02 hours 16 min 32.000 sec"));
-    EXPECT_FALSE(page().AutoStartGrp->isHidden());
-    EXPECT_TRUE(page().ZF5J_Grp->isHidden());
-    EXPECT_TRUE(page().AutoZeroChk->isHidden());
+    EXPECT_EQ(page().hoursPanel->text(), QStringLiteral("0"));
+    EXPECT_EQ(page().minutesPanel->text(), QStringLiteral("00"));
+    EXPECT_EQ(page().secondsPanel->text(), QStringLiteral("01"));
+    EXPECT_EQ(page().millisecondsPanel->text(), QStringLiteral("000"));
+    EXPECT_EQ(page().recordTimeLine->text(), QStringLiteral("Total Record Time: 02 hours 16 min 32.000 sec"));
+    EXPECT_FALSE(page().autoStartGroup->isHidden());
+    EXPECT_TRUE(page().f5jGroup->isHidden());
+    EXPECT_TRUE(page().autoZeroOnPowerupBox->isHidden());
 }
 
 TEST_F(Configure, writeConfig_sendsTheRecordBuiltFromTheControls)
 {
     connect();
-    clickRow(page().UnitsGrp, 1);
-    EXPECT_EQ(page().AboveUnitsPanel->text(), QStringLiteral("Yards"));
-    clickRow(page().AutoStopGrp, 2);
-    page().AutoStartSecEdit->setText(QStringLiteral("70000"));
-    page().AutoStopAltitudeEdit->setText(QStringLiteral(" 42 ft"));
-    QTest::mouseClick(page().SecSpin->upButton(), Qt::LeftButton); // 1 s -> 2 s
-    EXPECT_EQ(page().SecondPanel->text(), QStringLiteral("02"));
-    page().TrigChk->setChecked(false);
+    clickRow(page().unitsGroup, 1);
+    EXPECT_EQ(page().autoStartUnits->text(), QStringLiteral("Yards"));
+    clickRow(page().autoStopGroup, 2);
+    page().autoStartSecondsEdit->setText(QStringLiteral("70000"));
+    page().autoStopAltitudeEdit->setText(QStringLiteral(" 42 ft"));
+    QTest::mouseClick(page().secondsArrows->upButton(), Qt::LeftButton); // 1 s -> 2 s
+    EXPECT_EQ(page().secondsPanel->text(), QStringLiteral("02"));
+    page().recordTriggerBox->setChecked(false);
 
-    click(page().WriteCfgBtn);
+    click(page().writeConfigButton);
     ASSERT_TRUE(waitIdle());
     const ModuleConfig written = writtenRecord();
     ModuleConfig expected = configOf(sim::defaultConfig(false));
@@ -126,33 +126,33 @@ TEST_F(Configure, writeConfig_sendsTheRecordBuiltFromTheControls)
     expected.intervalTicks = 20;
     expected.recordTrigger = 0;
     EXPECT_EQ(written, expected);
-    EXPECT_EQ(page().AutoStartSecEdit->text(), QStringLiteral("65535"));
+    EXPECT_EQ(page().autoStartSecondsEdit->text(), QStringLiteral("65535"));
 }
 
 TEST_F(Configure, readConfig_afterTheModuleChanged_showsTheNewRecord_aFailedReadKeepsTheControls)
 {
     connect();
     setModuleConfig([](sim::ConfigRecord& r) { r[sim::field::kUnits] = 1; });
-    click(page().ReadCfgBtn);
+    click(page().readConfigButton);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(sim->received(), "rM");
-    EXPECT_EQ(page().UnitsGrp->itemIndex(), 1);
+    EXPECT_EQ(page().unitsGroup->itemIndex(), 1);
 
-    clickRow(page().UnitsGrp, 2);
+    clickRow(page().unitsGroup, 2);
     sim::SimFaults faults;
     faults.shortConfigBytes = 10;
     sim->setFaults(faults);
-    click(page().ReadCfgBtn);
+    click(page().readConfigButton);
     ASSERT_TRUE(waitIdle());
     EXPECT_TRUE(memo().contains(QStringLiteral("No reponse from device.")));
     ASSERT_FALSE(prompts.shown.isEmpty());
     EXPECT_EQ(prompts.shown.last().caption, QStringLiteral("Error"));
     EXPECT_EQ(prompts.shown.last().text, QStringLiteral("Unable to read configuration!"));
-    EXPECT_EQ(page().UnitsGrp->itemIndex(), 2); // what the user chose stays
+    EXPECT_EQ(page().unitsGroup->itemIndex(), 2); // what the user chose stays
 }
 
-// Literally a configuration read that unchecks the auto-zero box fires its handler, which resets the auto-zero
-// choice to "Off", and the next write sends it.
+// A configuration read that unchecks the auto-zero box fires none of its handlers: the module's auto-zero choice
+// stays, and the next write sends it.
 TEST_F(Configure, readThatUnchecksTheAutoZeroBox_keepsTheModulesChoice)
 {
     {
@@ -161,12 +161,12 @@ TEST_F(Configure, readThatUnchecksTheAutoZeroBox_keepsTheModulesChoice)
     }
     window.reset();
     startWindow();
-    ASSERT_TRUE(page().AutoZeroChk->isChecked());
+    ASSERT_TRUE(page().autoZeroOnPowerupBox->isChecked());
     setModuleConfig([](sim::ConfigRecord& r) { r[sim::field::kAutoZero] = 1; });
     connect();
-    EXPECT_FALSE(page().AutoZeroChk->isChecked());
-    EXPECT_EQ(page().AutoZeroGrp->itemIndex(), 1);
-    click(page().WriteCfgBtn);
+    EXPECT_FALSE(page().autoZeroOnPowerupBox->isChecked());
+    EXPECT_EQ(page().autoZeroGroup->itemIndex(), 1);
+    click(page().writeConfigButton);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(writtenRecord().autoZero, 1);
 }
@@ -174,8 +174,8 @@ TEST_F(Configure, readThatUnchecksTheAutoZeroBox_keepsTheModulesChoice)
 TEST_F(Configure, calibrate_sendsTheAltitude_andReadsTheConfigurationAgain)
 {
     connect();
-    page().AltCalEdit->setText(QStringLiteral("1234"));
-    click(page().CalBtn);
+    page().calibrationAltitudeEdit->setText(QStringLiteral("1234"));
+    click(page().calibrateButton);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(sim->received(), QByteArray("$t\x04\xD2rM", 6));
     EXPECT_EQ(sim->model().calibration, qint16(1234));
@@ -185,23 +185,23 @@ TEST_F(Configure, resetDefaults_asksFirst_thenSendsStarAndReadsTheConfiguration)
 {
     connect();
     prompts.answers = {false};
-    click(page().BitBtn1);
+    click(page().resetDefaultsButton);
     ASSERT_TRUE(waitIdle());
     EXPECT_TRUE(sim->received().isEmpty());
     EXPECT_EQ(prompts.shown.last().text,
               QStringLiteral("This will reset all configuration values in the device.  Are you sure?"));
 
     setModuleConfig([](sim::ConfigRecord& r) { r[sim::field::kUnits] = 2; });
-    click(page().BitBtn1);
+    click(page().resetDefaultsButton);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(sim->received(), "*rM");
-    EXPECT_EQ(page().UnitsGrp->itemIndex(), 0); // the module's defaults
+    EXPECT_EQ(page().unitsGroup->itemIndex(), 0); // the module's defaults
 }
 
 TEST_F(Configure, resetModule_sendsR_andReadsTheConfigurationWhenTheModuleIsBack)
 {
     connect();
-    click(page().ResetModuleBtn);
+    click(page().resetModuleButton);
     ASSERT_TRUE(waitIdle(15000));
     EXPECT_EQ(sim->received(), "RrM");
     EXPECT_EQ(sim->model().restarts, 1);
@@ -216,25 +216,25 @@ protected:
 TEST_F(ConfigureF5j, f5jModule_showsItsGroupInPlaceOfTheAutoGroups_andWritesTheTrackBars)
 {
     connect();
-    EXPECT_TRUE(page().AutoStartGrp->isHidden());
-    EXPECT_TRUE(page().AutoStopGrp->isHidden());
-    EXPECT_TRUE(page().AutoZeroGrp->isHidden());
-    EXPECT_FALSE(page().ZF5J_Grp->isHidden());
-    EXPECT_FALSE(page().AutoZeroChk->isHidden());
-    EXPECT_TRUE(page().AutoZeroChk->isChecked()); // the module zeroes on power-up
-    EXPECT_EQ(page().ZCutBar->value(), 200);
-    EXPECT_EQ(page().ZCutDisp->text(), QStringLiteral("200"));
-    EXPECT_EQ(page().T1Bar->value(), 30);
+    EXPECT_TRUE(page().autoStartGroup->isHidden());
+    EXPECT_TRUE(page().autoStopGroup->isHidden());
+    EXPECT_TRUE(page().autoZeroGroup->isHidden());
+    EXPECT_FALSE(page().f5jGroup->isHidden());
+    EXPECT_FALSE(page().autoZeroOnPowerupBox->isHidden());
+    EXPECT_TRUE(page().autoZeroOnPowerupBox->isChecked()); // the module zeroes on power-up
+    EXPECT_EQ(page().cutOffAltitudeBar->value(), 200);
+    EXPECT_EQ(page().cutOffAltitudeReadout->text(), QStringLiteral("200"));
+    EXPECT_EQ(page().cutOffTimeBar->value(), 30);
 
-    page().T1Bar->setValue(12); // between two steps: up to the next
-    EXPECT_EQ(page().T1Bar->value(), 15);
-    EXPECT_EQ(page().ZT1Disp->text(), QStringLiteral("15"));
-    page().ZCutBar->setValue(120);
-    EXPECT_EQ(page().ZCutBar->value(), 150);
-    QTest::mouseClick(page().AutoZeroChk, Qt::LeftButton); // the user clears it: "Off"
-    EXPECT_EQ(page().AutoZeroGrp->itemIndex(), 0);
+    page().cutOffTimeBar->setValue(12); // between two steps: up to the next
+    EXPECT_EQ(page().cutOffTimeBar->value(), 15);
+    EXPECT_EQ(page().cutOffTimeReadout->text(), QStringLiteral("15"));
+    page().cutOffAltitudeBar->setValue(120);
+    EXPECT_EQ(page().cutOffAltitudeBar->value(), 150);
+    QTest::mouseClick(page().autoZeroOnPowerupBox, Qt::LeftButton); // the user clears it: "Off"
+    EXPECT_EQ(page().autoZeroGroup->itemIndex(), 0);
 
-    click(page().WriteCfgBtn);
+    click(page().writeConfigButton);
     ASSERT_TRUE(waitIdle());
     const ModuleConfig written = writtenRecord();
     EXPECT_EQ(written.startSeconds, 15);

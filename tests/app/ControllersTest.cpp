@@ -50,7 +50,7 @@ TEST_F(Controllers, firmwareUpdateWithoutAPort_saysSoAndStartsNothing)
 
 TEST_F(Controllers, firmwareUpdate_declinedWarningOrNoFile_programsNothing)
 {
-    controls(&connectPage).CommPortBox->setEditText(QStringLiteral("/dev/vimo-test-none"));
+    controls(&connectPage).portBox->setEditText(QStringLiteral("/dev/vimo-test-none"));
     EXPECT_EQ(connection.selectedDevicePath(), QStringLiteral("/dev/vimo-test-none"));
     prompts.answers = {false};
     firmware.updateFirmware();
@@ -76,24 +76,24 @@ TEST_F(Controllers, aSpeedChosenWhileDisconnected_isRememberedForTheNextConnect)
 TEST_F(Controllers, theIntervalArrowsStepTheEditorAndShowTheRecordTime)
 {
     config.showRecordTime();
-    const QString before = controls(&configurePage).SecondPanel->text();
+    const QString before = controls(&configurePage).secondsPanel->text();
     Q_EMIT configurePage.intervalStepRequested(IntervalEditor::Seconds, true);
-    EXPECT_NE(controls(&configurePage).SecondPanel->text(), before);
+    EXPECT_NE(controls(&configurePage).secondsPanel->text(), before);
     Q_EMIT configurePage.intervalStepRequested(IntervalEditor::Seconds, false);
-    EXPECT_EQ(controls(&configurePage).SecondPanel->text(), before);
+    EXPECT_EQ(controls(&configurePage).secondsPanel->text(), before);
 }
 
 TEST_F(Controllers, aRunningExchangeDisablesWhatWouldStartAnother)
 {
     Q_EMIT module.busyChanged(true);
-    EXPECT_FALSE(controls(&connectPage).ConnectBtn->isEnabled());
-    EXPECT_FALSE(controls(&connectPage).DLDataBtn->isEnabled());
+    EXPECT_FALSE(controls(&connectPage).connectButton->isEnabled());
+    EXPECT_FALSE(controls(&connectPage).downloadDataButton->isEnabled());
     EXPECT_FALSE(configurePage.isEnabled());
-    EXPECT_FALSE(controls(&logPage).StartBtn->isEnabled());
+    EXPECT_FALSE(controls(&logPage).startButton->isEnabled());
     EXPECT_TRUE(session.exchangeRunning());
     Q_EMIT module.busyChanged(false);
-    EXPECT_TRUE(controls(&connectPage).ConnectBtn->isEnabled());
-    EXPECT_EQ(controls(&connectPage).ConnectBtn->text(), QStringLiteral("Connect"));
+    EXPECT_TRUE(controls(&connectPage).connectButton->isEnabled());
+    EXPECT_EQ(controls(&connectPage).connectButton->text(), QStringLiteral("Connect"));
     EXPECT_FALSE(session.exchangeRunning());
 }
 

@@ -69,7 +69,7 @@ TEST_F(DataFileActionsTest, savesTheActiveDataSetUnderTheSuggestedKindOfName)
     EXPECT_EQ(readFile(path("set.csv")), datafile::dataSetFileBytes(plot, 1));
 }
 
-TEST_F(DataFileActionsTest, aDownloadedDataSetIsOfferedUnderItsOwnSetNumber_mendedFault)
+TEST_F(DataFileActionsTest, aDownloadedDataSetIsOfferedUnderItsOwnSetNumber)
 {
     plot.signals.createDataSet().moduleSet = 1; // module set 2, downloaded with "All" chosen
     session.files().setSelectedSet(3);
@@ -93,7 +93,7 @@ TEST_F(DataFileActionsTest, savesThePlotAndRemembersTheChoice)
     pressSave();
 }
 
-TEST_F(DataFileActionsTest, savingWithoutAnActiveDataSetSaysWhyAndWritesNothing_mendedFault)
+TEST_F(DataFileActionsTest, savingWithoutAnActiveDataSetSaysWhyAndWritesNothing)
 {
     plot.signals.deleteDataSet(0);
     ModalScript script;

@@ -92,7 +92,7 @@ TEST_F(DataPropFormTest, openingShowsTheFirstDataSetAndARowClickAnother)
     });
 }
 
-TEST_F(DataPropFormTest, applyShiftsOnceAndWritesTheControls_mendedFault)
+TEST_F(DataPropFormTest, applyShiftsOnceAndWritesTheControls)
 {
     DataSet& set = addSet(5);
     withDialog([&] {
@@ -126,7 +126,7 @@ TEST_F(DataPropFormTest, applyShiftsOnceAndWritesTheControls_mendedFault)
     EXPECT_EQ(set.name(), QStringLiteral("Data000"));
 }
 
-TEST_F(DataPropFormTest, enterInATextBoxAppliesAndKeepsTheDialogOpen_mendedFault)
+TEST_F(DataPropFormTest, enterInATextBoxAppliesAndKeepsTheDialogOpen)
 {
     DataSet& set = addSet(5);
     withDialog([&] {
@@ -179,7 +179,7 @@ TEST_F(DataPropFormTest, deleteRemovesTheSelectedSetAndShowsTheFirstUndoBringsIt
     EXPECT_EQ(&plot.signals.at(1), second);
 }
 
-TEST_F(DataPropFormTest, fixDriftLevelsTheEndsAndTooFewSamplesSaysWhy_mendedFault)
+TEST_F(DataPropFormTest, fixDriftLevelsTheEndsAndTooFewSamplesSaysWhy)
 {
     DataSet& set = addSet(100, 20);
     set.altitude.series.setAltitude(2, 5);

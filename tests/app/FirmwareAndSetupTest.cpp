@@ -48,7 +48,7 @@ TEST_F(Firmware, update_withAHexFile_closesTheConnection_programsTheModule_andSa
     connectTo(sim.path());
     watchProgressStages();
     window->showPage(pageOf<ConfigurePage>(*window));
-    click(page().UpdateBtn);
+    click(page().updateFirmwareButton);
     ASSERT_TRUE(waitIdle(60000));
 
     ASSERT_GE(prompts.shown.size(), 2);
@@ -68,19 +68,19 @@ TEST_F(Firmware, update_withAHexFile_closesTheConnection_programsTheModule_andSa
     const QByteArray programmed = sim->model().programMemory;
     for (int a = 0; a < 100; ++a)
         EXPECT_EQ(quint8(programmed[a]), quint8(a)) << a;
-    EXPECT_EQ(controls(pageOf<ConnectPage>(*window)).ConnectBtn->text(), QStringLiteral("Connect"));
-    EXPECT_EQ(controls(window.get()).ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
+    EXPECT_EQ(controls(pageOf<ConnectPage>(*window)).connectButton->text(), QStringLiteral("Connect"));
+    EXPECT_EQ(controls(window.get()).connectionStatus->text(), QStringLiteral("Not Connected"));
     EXPECT_EQ(window->currentPage(), pageOf<ConnectPage>(*window));
-    EXPECT_TRUE(controls(window.get()).ProgressBar1->isHidden());
+    EXPECT_TRUE(controls(window.get()).progressBar->isHidden());
     EXPECT_EQ(progressStages, QStringList{"Updating firmware"});
-    EXPECT_TRUE(controls(window.get()).ProgressText->isHidden());
+    EXPECT_TRUE(controls(window.get()).progressText->isHidden());
 }
 
 TEST_F(Firmware, update_cancelledAtTheWarning_sendsNothing)
 {
     choosePort(sim.path());
     prompts.answers = {false};
-    click(page().UpdateBtn);
+    click(page().updateFirmwareButton);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(prompts.shown.size(), 1);
     EXPECT_TRUE(sim->received().isEmpty());
@@ -89,12 +89,12 @@ TEST_F(Firmware, update_cancelledAtTheWarning_sendsNothing)
 TEST_F(Firmware, update_byHand_showsTheInstructions_andCancelSendsNothing)
 {
     choosePort(sim.path());
-    page().BlankPartChk->setChecked(true);
-    QTest::mouseClick(page().CompatChk, Qt::LeftButton); // hidden, but a click still counts
-    EXPECT_FALSE(page().BlankPartChk->isChecked());
-    EXPECT_FALSE(page().BlankPartChk->isEnabled());
+    page().partIsBlankBox->setChecked(true);
+    QTest::mouseClick(page().manualEntryBox, Qt::LeftButton); // hidden, but a click still counts
+    EXPECT_FALSE(page().partIsBlankBox->isChecked());
+    EXPECT_FALSE(page().partIsBlankBox->isEnabled());
     prompts.answers = {true, false};
-    click(page().UpdateBtn);
+    click(page().updateFirmwareButton);
     ASSERT_TRUE(waitIdle());
     ASSERT_EQ(prompts.shown.size(), 3);
     EXPECT_EQ(prompts.shown[2].icon, MessageIcon::None);
@@ -102,11 +102,11 @@ TEST_F(Firmware, update_byHand_showsTheInstructions_andCancelSendsNothing)
     EXPECT_TRUE(sim->received().isEmpty());
 }
 
-// Literally an update with no port selected opens whatever the port table holds at the selected index.
+// An update with no port selected says so before it asks or opens anything.
 TEST_F(Firmware, update_withNoPortSelected_saysSoBeforeAnything)
 {
     choosePort(QString());
-    click(page().UpdateBtn);
+    click(page().updateFirmwareButton);
     ASSERT_TRUE(waitIdle());
     ASSERT_EQ(prompts.shown.size(), 1);
     EXPECT_EQ(prompts.shown[0].caption, QStringLiteral("Error"));
@@ -128,14 +128,14 @@ protected:
 TEST_F(FirmwareFails, update_whenTheBootLoaderRefusesEveryRecord_reportsTheStepAndNoSuccess)
 {
     choosePort(sim.path());
-    click(page().UpdateBtn);
+    click(page().updateFirmwareButton);
     ASSERT_TRUE(waitIdle(60000));
     const QStringList lines = memo();
     EXPECT_EQ(lines.count(QStringLiteral("bad checksum")), 3);
     EXPECT_EQ(lines.last(), QStringLiteral("Error Setting Status Byte"));
     EXPECT_FALSE(lines.contains(QStringLiteral("Firmware updated successfully.")));
-    EXPECT_TRUE(controls(window.get()).ProgressBar1->isHidden());
-    EXPECT_TRUE(controls(window.get()).ProgressText->isHidden());
+    EXPECT_TRUE(controls(window.get()).progressBar->isHidden());
+    EXPECT_TRUE(controls(window.get()).progressText->isHidden());
 
     // The failure ends with a box: that it failed, why, and what to try next.
     ASSERT_FALSE(prompts.shown.isEmpty());
@@ -168,10 +168,10 @@ protected:
                 return;
             if (inDialog)
                 inDialog();
-            QTest::mouseClick(controls(&dialog()).BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(controls(&dialog()).closeButton, Qt::LeftButton);
         });
-        QTest::mousePress(controls(pageOf<AboutPage>(*window)).Image1, Qt::RightButton, modifiers);
-        QTest::mouseRelease(controls(pageOf<AboutPage>(*window)).Image1, Qt::RightButton, modifiers);
+        QTest::mousePress(controls(pageOf<AboutPage>(*window)).icon, Qt::RightButton, modifiers);
+        QTest::mouseRelease(controls(pageOf<AboutPage>(*window)).icon, Qt::RightButton, modifiers);
     }
 
     ModuleConfig& config() const { return window->module().module().config; }
@@ -190,34 +190,34 @@ TEST_F(ModuleSetup, beforeAnyRead_showsVersion0AndNoSize_theArrowsWrap_andTheCap
     QString shownVersion;
     int shownItem = 0;
     pressIcon(Qt::ControlModifier, [&] {
-        shownVersion = controls(&dialog()).ModDisp->text();
-        shownItem = controls(&dialog()).MemList->currentIndex();
-        QTest::mouseClick(controls(&dialog()).CSpinButton1->downButton(), Qt::LeftButton);
+        shownVersion = controls(&dialog()).versionReadout->text();
+        shownItem = controls(&dialog()).memoryBox->currentIndex();
+        QTest::mouseClick(controls(&dialog()).versionArrows->downButton(), Qt::LeftButton);
     });
     EXPECT_EQ(shownVersion, QStringLiteral("0"));
     EXPECT_EQ(shownItem, -1);
     EXPECT_EQ(config().moduleVersion, 255);
     EXPECT_EQ(config().memorySize, 0);
-    EXPECT_EQ(controls(pageOf<ConfigurePage>(*window)).BlankChk->text(), QStringLiteral("Enable LCD backlight"));
+    EXPECT_EQ(controls(pageOf<ConfigurePage>(*window)).blankDisplayBox->text(), QStringLiteral("Enable LCD backlight"));
 
     pressIcon(Qt::ControlModifier, [&] {
-        QTest::mouseClick(controls(&dialog()).CSpinButton1->upButton(), Qt::LeftButton);
-        controls(&dialog()).MemList->setCurrentIndex(3);
-        Q_EMIT controls(&dialog()).MemList->activated(3); // "32768 (24LC256)"
+        QTest::mouseClick(controls(&dialog()).versionArrows->upButton(), Qt::LeftButton);
+        controls(&dialog()).memoryBox->setCurrentIndex(3);
+        Q_EMIT controls(&dialog()).memoryBox->activated(3); // "32768 (24LC256)"
     });
     EXPECT_EQ(config().moduleVersion, 0);
     EXPECT_EQ(config().memorySize, 4);
-    EXPECT_EQ(controls(pageOf<ConfigurePage>(*window)).BlankChk->text(), QStringLiteral("Blank display after 30 seconds"));
+    EXPECT_EQ(controls(pageOf<ConfigurePage>(*window)).blankDisplayBox->text(), QStringLiteral("Blank display after 30 seconds"));
 }
 
-// Literally a size outside 1..8 selects nothing, and text that matches no item makes the size 0.
+// A memory size outside 1..8 selects nothing in the list, and the field keeps its value.
 TEST_F(ModuleSetup, sizeOutsideTheList_selectsNothing_andKeepsTheField)
 {
     config().memorySize = 12;
     int shownItem = 0;
     pressIcon(Qt::ControlModifier, [&] {
-        shownItem = controls(&dialog()).MemList->currentIndex();
-        EXPECT_FALSE(controls(&dialog()).MemList->isEditable());
+        shownItem = controls(&dialog()).memoryBox->currentIndex();
+        EXPECT_FALSE(controls(&dialog()).memoryBox->isEditable());
     });
     EXPECT_EQ(shownItem, -1);
     EXPECT_EQ(config().memorySize, 12);
@@ -232,7 +232,7 @@ protected:
     }
 };
 
-// Literally an exception escapes to the framework's box and ends the program; here it ends the exchange only.
+// An exception thrown by an exchange ends that exchange with an error box; the program goes on.
 TEST_F(Exchanges, anExchangeThatThrows_showsAnErrorBox_andTheProgramGoesOn)
 {
     ASSERT_TRUE(window->module().start([](ModuleSession& s) -> ModuleController::Finish {
@@ -246,13 +246,13 @@ TEST_F(Exchanges, anExchangeThatThrows_showsAnErrorBox_andTheProgramGoesOn)
     ASSERT_EQ(prompts.shown.size(), 1);
     EXPECT_EQ(prompts.shown[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(prompts.shown[0].text, QStringLiteral("the module layer failed"));
-    EXPECT_TRUE(controls(pageOf<ConnectPage>(*window)).ConnectBtn->isEnabled());
+    EXPECT_TRUE(controls(pageOf<ConnectPage>(*window)).connectButton->isEnabled());
     // The exchange never said it was done with the progress bar: it goes with the exchange all the same.
-    EXPECT_TRUE(controls(window.get()).ProgressBar1->isHidden());
-    EXPECT_TRUE(controls(window.get()).ProgressText->isHidden());
+    EXPECT_TRUE(controls(window.get()).progressBar->isHidden());
+    EXPECT_TRUE(controls(window.get()).progressText->isHidden());
 
     window->setSimulateTarget(true);
-    click(controls(pageOf<ConnectPage>(*window)).DLInfoBtn);
+    click(controls(pageOf<ConnectPage>(*window)).downloadInfoButton);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(memo().last(), QStringLiteral("Memory contains 0 data sets."));
 }

@@ -36,10 +36,10 @@ protected:
 TEST_F(LogData, start_whileNotConnected_saysSoAndStaysStopped)
 {
     window->showPage(pageOf<LogPage>(*window));
-    click(page().StartBtn);
+    click(page().startButton);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(memo(), QStringList{"Not Connected"});
-    EXPECT_EQ(page().StartBtn->text(), QStringLiteral("Start"));
+    EXPECT_EQ(page().startButton->text(), QStringLiteral("Start"));
     EXPECT_EQ(window->currentPage(), pageOf<ConnectPage>(*window));
 }
 
@@ -47,33 +47,33 @@ TEST_F(LogData, startAndStop_sendLOnce_andShowLoggingMeanwhile)
 {
     connectTo(sim.path());
     sim->clearReceived();
-    click(page().StartBtn);
+    click(page().startButton);
     ASSERT_TRUE(waitIdle());
     ASSERT_TRUE(sim->waitForReceived(1, 2000));
     EXPECT_EQ(sim->received(), "l");
-    EXPECT_EQ(page().StartBtn->text(), QStringLiteral("Stop"));
-    EXPECT_EQ(controls(window.get()).LogDisp->text(), QStringLiteral("Logging"));
+    EXPECT_EQ(page().startButton->text(), QStringLiteral("Stop"));
+    EXPECT_EQ(controls(window.get()).loggingStatus->text(), QStringLiteral("Logging"));
     EXPECT_TRUE(window->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
     EXPECT_EQ(window->findChild<QTimer*>(QStringLiteral("Timer1"))->interval(), 250);
 
-    click(page().StartBtn);
+    click(page().startButton);
     ASSERT_TRUE(waitIdle());
     QTest::qWait(50);
     EXPECT_EQ(sim->received(), "l"); // stopping sends nothing
-    EXPECT_EQ(page().StartBtn->text(), QStringLiteral("Start"));
-    EXPECT_TRUE(controls(window.get()).LogDisp->text().isEmpty());
+    EXPECT_EQ(page().startButton->text(), QStringLiteral("Start"));
+    EXPECT_TRUE(controls(window.get()).loggingStatus->text().isEmpty());
     EXPECT_FALSE(window->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
 }
 
 TEST_F(LogData, thePageIsBuiltAsDesigned)
 {
-    EXPECT_EQ(page().Panel3->text(), QStringLiteral("0d 00:00:00.00"));
-    EXPECT_EQ(page().AltDisp->text(), QStringLiteral("10000"));
-    EXPECT_EQ(page().Label3->text(), QStringLiteral("Altitude (feet)"));
-    EXPECT_EQ(page().AMaxLabel->text(), QStringLiteral("10000"));
-    EXPECT_EQ(page().AMinLabel->text(), QStringLiteral("0"));
-    EXPECT_EQ(page().AltBox->size(), QSize(665, 321));
-    const QImage strip = page().AltBox->grab().toImage();
+    EXPECT_EQ(page().elapsedTime->text(), QStringLiteral("0d 00:00:00.00"));
+    EXPECT_EQ(page().altitude->text(), QStringLiteral("10000"));
+    EXPECT_EQ(page().altitudeLabel->text(), QStringLiteral("Altitude (feet)"));
+    EXPECT_EQ(page().stripTop->text(), QStringLiteral("10000"));
+    EXPECT_EQ(page().stripBottom->text(), QStringLiteral("0"));
+    EXPECT_EQ(page().strip->size(), QSize(665, 321));
+    const QImage strip = page().strip->grab().toImage();
     EXPECT_EQ(strip.pixelColor(5, 5), QColor(Qt::black));
     EXPECT_EQ(strip.pixelColor(5, 0), QColor(0x80, 0x80, 0x80)); // the top grid line
 }
@@ -86,15 +86,15 @@ TEST_F(AboutLinks, emailWebSiteAndManual_goToTheDesktop)
     for (const char* scheme : {"mailto", "http", "file"})
         QDesktopServices::setUrlHandler(QLatin1String(scheme), &catcher, "open");
     AboutControls about = controls(pageOf<AboutPage>(*window));
-    QTest::mouseClick(about.AboutEmail, Qt::LeftButton);
-    QTest::mouseClick(about.AboutWebSite, Qt::LeftButton);
-    QTest::mouseClick(about.ManualBtn, Qt::LeftButton);
+    QTest::mouseClick(about.email, Qt::LeftButton);
+    QTest::mouseClick(about.webSite, Qt::LeftButton);
+    QTest::mouseClick(about.manualButton, Qt::LeftButton);
     for (const char* scheme : {"mailto", "http", "file"})
         QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
 
     ASSERT_EQ(catcher.urls.size(), 3);
-    EXPECT_EQ(catcher.urls[0].toString(), QStringLiteral("mailto:") + about.AboutEmail->text());
-    EXPECT_EQ(catcher.urls[1].host(), about.AboutWebSite->text());
+    EXPECT_EQ(catcher.urls[0].toString(), QStringLiteral("mailto:") + about.email->text());
+    EXPECT_EQ(catcher.urls[1].host(), about.webSite->text());
     EXPECT_TRUE(catcher.urls[2].isLocalFile());
     EXPECT_TRUE(catcher.urls[2].toLocalFile().endsWith(QStringLiteral("/VimoManual.pdf")));
 }
@@ -105,8 +105,8 @@ class TwoRuns : public WindowTest {};
 TEST_F(TwoRuns, aMissingValue_costsNothingElse)
 {
     startWindow();
-    controls(pageOf<ConnectPage>(*window)).SpeedBox->setCurrentIndex(2);
-    Q_EMIT controls(pageOf<ConnectPage>(*window)).SpeedBox->activated(2);
+    controls(pageOf<ConnectPage>(*window)).speedBox->setCurrentIndex(2);
+    Q_EMIT controls(pageOf<ConnectPage>(*window)).speedBox->activated(2);
     window->session().plot().backgroundColor = 0x00EEDDCC;
     window->close();
     window.reset();

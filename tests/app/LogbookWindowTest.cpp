@@ -42,15 +42,15 @@ protected:
     void connectAndListSets()
     {
         connectTo(sim.path());
-        click(page().DLInfoBtn);
+        click(page().downloadInfoButton);
         ASSERT_TRUE(waitIdle());
     }
 
     // Downloads one row of the data set box (the last row is "All").
     void download(int row)
     {
-        page().SetList->setCurrentIndex(row);
-        click(page().DLDataBtn);
+        page().setBox->setCurrentIndex(row);
+        click(page().downloadDataButton);
         ASSERT_TRUE(waitIdle());
     }
 
@@ -77,7 +77,7 @@ protected:
     {
         prompts.shown.clear();
         prompts.answers = {false};
-        click(page().EraseDataBtn);
+        click(page().eraseButton);
         EXPECT_TRUE(waitIdle());
         EXPECT_EQ(prompts.shown.size(), 1);
         return prompts.shown.isEmpty() ? QString() : prompts.shown.last().text;
@@ -88,7 +88,7 @@ protected:
 
 TEST_F(LogbookWindow, pageSitsBesideRecordedDataAndEveryDownloadAddsItsRowAtOnce)
 {
-    QTabWidget* tabs = controls(window.get()).PageControl;
+    QTabWidget* tabs = controls(window.get()).pages;
     EXPECT_EQ(tabs->indexOf(pageOf<LogbookPage>(*window)), tabs->indexOf(pageOf<DataPage>(*window)) + 1);
     EXPECT_EQ(tabs->tabText(tabs->indexOf(pageOf<LogbookPage>(*window))), QStringLiteral("Logbook"));
     EXPECT_EQ(&window->connection().logbook(), &window->logbook()) << "one logbook per window";
@@ -174,7 +174,7 @@ TEST_F(LogbookWindow, eraseQuestion_saysFirstWhatIsNotArchivedAndCountsOnlyWhole
         << question.toStdString();
     EXPECT_TRUE(question.endsWith(QStringLiteral("\n\n") + QLatin1String(kQuestion)));
 
-    click(page().DLInfoBtn);
+    click(page().downloadInfoButton);
     ASSERT_TRUE(waitIdle());
     download(1);
     question = eraseQuestion();
@@ -194,7 +194,7 @@ TEST_F(LogbookWindow, eraseQuestion_saysFirstWhatIsNotArchivedAndCountsOnlyWhole
     EXPECT_TRUE(sim->received().indexOf('x') < 0) << "answered No: nothing erased";
 
     // A new connection starts the count anew: the module may have been erased and flown again meanwhile.
-    click(page().ConnectBtn);
+    click(page().connectButton);
     ASSERT_TRUE(waitIdle());
     connectAndListSets();
     EXPECT_TRUE(eraseQuestion().startsWith(QStringLiteral("3 of the 3 data sets in the device are NOT archived")));

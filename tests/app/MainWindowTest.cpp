@@ -58,7 +58,7 @@ TEST_F(MainWindowTest, start_showsAboutFirst_withSixPagesAndLogDataHidden)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
-    QTabWidget* pages = controls(&window).PageControl;
+    QTabWidget* pages = controls(&window).pages;
     ASSERT_EQ(pages->count(), 6);
     EXPECT_EQ(pages->tabText(0), QStringLiteral("Connect / Download"));
     EXPECT_EQ(pages->tabText(1), QStringLiteral("Configure"));
@@ -72,10 +72,10 @@ TEST_F(MainWindowTest, start_showsAboutFirst_withSixPagesAndLogDataHidden)
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Vimo"));
     EXPECT_EQ(window.size(), QSize(773, 565 + window.menuBar()->height())) << "the pages keep their designed room";
     EXPECT_FALSE(window.isSizeable());
-    EXPECT_EQ(controls(&window).ConnectStatusDisp->text(), QStringLiteral("Not Connected"));
-    EXPECT_TRUE(controls(&window).ProgressBar1->isHidden());
-    EXPECT_FALSE(controls(pageOf<AboutPage>(window)).VersionInfo->text().isEmpty());
-    EXPECT_TRUE(controls(pageOf<AboutPage>(window)).BuildInfo->text().contains(QStringLiteral(", ")));
+    EXPECT_EQ(controls(&window).connectionStatus->text(), QStringLiteral("Not Connected"));
+    EXPECT_TRUE(controls(&window).progressBar->isHidden());
+    EXPECT_FALSE(controls(pageOf<AboutPage>(window)).version->text().isEmpty());
+    EXPECT_TRUE(controls(pageOf<AboutPage>(window)).build->text().contains(QStringLiteral(", ")));
     EXPECT_EQ(window.session().plot().signals.size(), 1); // the first data set
     EXPECT_EQ(&pageOf<DataPage>(window)->session(), &window.session());
 }
@@ -89,20 +89,20 @@ TEST_F(MainWindowTest, startupTimer_firesOnce_showingConnectPageAndApplyingSizea
     MainWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_TRUE(controls(&window).Timer3->isSingleShot());
-    EXPECT_EQ(controls(&window).Timer3->interval(), 3000);
-    EXPECT_TRUE(controls(pageOf<ConnectPage>(window)).SizeChk->isChecked());
+    EXPECT_TRUE(controls(&window).startupTimer->isSingleShot());
+    EXPECT_EQ(controls(&window).startupTimer->interval(), 3000);
+    EXPECT_TRUE(controls(pageOf<ConnectPage>(window)).sizeableBox->isChecked());
     EXPECT_FALSE(window.isSizeable()); // not before the timer
 
-    QSignalSpy ticks(controls(&window).Timer3, &QTimer::timeout);
+    QSignalSpy ticks(controls(&window).startupTimer, &QTimer::timeout);
     ASSERT_TRUE(ticks.wait(5000));
     EXPECT_EQ(window.currentPage(), pageOf<ConnectPage>(window));
     EXPECT_TRUE(window.isSizeable());
     EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(controls(&window).Timer3->isActive());
+    EXPECT_FALSE(controls(&window).startupTimer->isActive());
 
     // Ticking the box now changes nothing until the next start.
-    controls(pageOf<ConnectPage>(window)).SizeChk->click();
+    controls(pageOf<ConnectPage>(window)).sizeableBox->click();
     EXPECT_TRUE(window.isSizeable());
 }
 
@@ -123,11 +123,11 @@ TEST_F(MainWindowTest, pageChange_clearsTheReadouts)
 {
     MainWindow window;
     window.show();
-    controls(&window).XYDisp->setText(QStringLiteral("12.5 s, 40 ft"));
-    controls(&window).ROCDisp->setText(QStringLiteral("2.0 ft/s"));
+    controls(&window).positionReadout->setText(QStringLiteral("12.5 s, 40 ft"));
+    controls(&window).climbReadout->setText(QStringLiteral("2.0 ft/s"));
     window.showPage(pageOf<ConnectPage>(window));
-    EXPECT_TRUE(controls(&window).XYDisp->text().isEmpty());
-    EXPECT_TRUE(controls(&window).ROCDisp->text().isEmpty());
+    EXPECT_TRUE(controls(&window).positionReadout->text().isEmpty());
+    EXPECT_TRUE(controls(&window).climbReadout->text().isEmpty());
 }
 
 TEST_F(MainWindowTest, close_writesTheSettings_andTheNextStartRestoresThem)
@@ -137,8 +137,8 @@ TEST_F(MainWindowTest, close_writesTheSettings_andTheNextStartRestoresThem)
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         window.setSimulateTarget(true);
-        controls(pageOf<ConfigurePage>(window)).TrigChk->setChecked(true);
-        controls(pageOf<ConnectPage>(window)).SizeChk->setChecked(true);
+        controls(pageOf<ConfigurePage>(window)).recordTriggerBox->setChecked(true);
+        controls(pageOf<ConnectPage>(window)).sizeableBox->setChecked(true);
         window.session().plot().gridColor = 0x00123456;
         window.close();
     }
@@ -152,11 +152,11 @@ TEST_F(MainWindowTest, close_writesTheSettings_andTheNextStartRestoresThem)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_TRUE(window.simulateTarget());
-    EXPECT_TRUE(controls(pageOf<ConfigurePage>(window)).TrigChk->isChecked());
-    EXPECT_TRUE(controls(pageOf<ConnectPage>(window)).SizeChk->isChecked());
+    EXPECT_TRUE(controls(pageOf<ConfigurePage>(window)).recordTriggerBox->isChecked());
+    EXPECT_TRUE(controls(pageOf<ConnectPage>(window)).sizeableBox->isChecked());
     EXPECT_EQ(window.session().plot().gridColor, 0x00123456u);
     EXPECT_EQ(window.speedIndex(), 5);
-    EXPECT_EQ(controls(pageOf<ConnectPage>(window)).SpeedBox->currentText(), QStringLiteral("115200"));
+    EXPECT_EQ(controls(pageOf<ConnectPage>(window)).speedBox->currentText(), QStringLiteral("115200"));
 }
 
 TEST_F(MainWindowTest, restoredPrintSize_showsInTheOutputDialogFromTheStart)
@@ -193,13 +193,13 @@ TEST_F(MainWindowTest, configureChoices_areStoredAsTheProgramReadsThem)
         MainWindow window;
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        EXPECT_EQ(controls(pageOf<ConfigurePage>(window)).AutoStartGrp->itemIndex(), 3);
-        EXPECT_EQ(controls(pageOf<ConfigurePage>(window)).AutoZeroGrp->itemIndex(), 3);
-        EXPECT_FALSE(controls(pageOf<ConfigurePage>(window)).AutoZeroChk->isChecked());
-        EXPECT_EQ(controls(pageOf<ConfigurePage>(window)).T1Bar->value(), 15);
-        EXPECT_EQ(controls(pageOf<ConfigurePage>(window)).ZCutBar->value(), 1500);
-        controls(pageOf<ConfigurePage>(window)).AutoStartSecEdit->setText(QStringLiteral("12 seconds"));
-        controls(pageOf<ConfigurePage>(window)).AutoStopSecEdit->setText(QStringLiteral("soon"));
+        EXPECT_EQ(controls(pageOf<ConfigurePage>(window)).autoStartGroup->itemIndex(), 3);
+        EXPECT_EQ(controls(pageOf<ConfigurePage>(window)).autoZeroGroup->itemIndex(), 3);
+        EXPECT_FALSE(controls(pageOf<ConfigurePage>(window)).autoZeroOnPowerupBox->isChecked());
+        EXPECT_EQ(controls(pageOf<ConfigurePage>(window)).cutOffTimeBar->value(), 15);
+        EXPECT_EQ(controls(pageOf<ConfigurePage>(window)).cutOffAltitudeBar->value(), 1500);
+        controls(pageOf<ConfigurePage>(window)).autoStartSecondsEdit->setText(QStringLiteral("12 seconds"));
+        controls(pageOf<ConfigurePage>(window)).autoStopSecondsEdit->setText(QStringLiteral("soon"));
         window.close();
     }
     QSettings s = store();
@@ -231,8 +231,8 @@ TEST_F(MainWindowTest, handEditedNonsense_takesDefaultsAndRangesWithoutCostingTh
     EXPECT_TRUE(window.screen()->availableGeometry().contains(window.frameGeometry()))
         << window.frameGeometry().x() << "," << window.frameGeometry().width() << " on "
         << window.screen()->availableGeometry().width() << "x" << window.screen()->availableGeometry().height();
-    EXPECT_EQ(controls(pageOf<ConnectPage>(window)).CommPortBox->currentIndex(), -1);
-    EXPECT_TRUE(controls(pageOf<ConfigurePage>(window)).TrigChk->isChecked());
+    EXPECT_EQ(controls(pageOf<ConnectPage>(window)).portBox->currentIndex(), -1);
+    EXPECT_TRUE(controls(pageOf<ConfigurePage>(window)).recordTriggerBox->isChecked());
     EXPECT_EQ(window.session().plot().infoColor, 0x00FF00u);
 }
 
@@ -254,7 +254,7 @@ TEST_F(MainWindowTest, plotKeys_actOnlyOnTheRecordedDataPage)
     const double xMax = window.session().plot().xMax;
 
     window.showPage(pageOf<ConfigurePage>(window));
-    QLineEdit* edit = controls(pageOf<ConfigurePage>(window)).AutoStartSecEdit;
+    QLineEdit* edit = controls(pageOf<ConfigurePage>(window)).autoStartSecondsEdit;
     edit->setFocus();
     edit->setCursorPosition(0);
     QTest::keyClick(edit, Qt::Key_Right, Qt::ControlModifier);

@@ -91,7 +91,7 @@ TEST_F(OutputFormTest, okReadsEachNumberAndKeepsWhatIsNoNumber)
     EXPECT_EQ(edit("HeightEdit")->text(), QStringLiteral("3.5"));
 }
 
-TEST_F(OutputFormTest, restoredSizeFillsTheEditsAtStartUp_mendedFault)
+TEST_F(OutputFormTest, restoredSizeFillsTheEditsAtStartUp)
 {
     settings.widthInches = 9;
     settings.heightInches = 4.5;
@@ -155,7 +155,7 @@ TEST_F(PrintTest, exportsEveryTypeWithTheExtensionOfTheChosenType)
     EXPECT_EQ(print.topInches, 0);
 }
 
-TEST_F(PrintTest, aTypedKnownExtensionDecidesTheFormat_andTheNameBoxHoldsOnlyTheLastName_mendedFault)
+TEST_F(PrintTest, aTypedKnownExtensionDecidesTheFormat_andTheNameBoxHoldsOnlyTheLastName)
 {
     const QString typed = dir.filePath(QStringLiteral("plot.jpg"));
     exportAs(2, typed); // GIF chosen in the list, ".jpg" typed
@@ -185,7 +185,7 @@ TEST_F(PrintTest, restoredExportTypeChoosesTheListEntryAndTheExtension)
     EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("bmp"));
 }
 
-TEST_F(PrintTest, aSizeThatCannotBeExportedOrPrintedIsRefused_mendedFault)
+TEST_F(PrintTest, aSizeThatCannotBeExportedOrPrintedIsRefused)
 {
     const QString path = dir.filePath(QStringLiteral("zero.png"));
     ModalScript refusal;
@@ -207,7 +207,7 @@ TEST_F(PrintTest, aSizeThatCannotBeExportedOrPrintedIsRefused_mendedFault)
     click(child<QPushButton>(page.get(), "PrtBtn"));
 }
 
-TEST_F(PrintTest, theMouseKeepsTheScreenLayoutAfterAnExportOrPrint_mendedFault)
+TEST_F(PrintTest, theMouseKeepsTheScreenLayoutAfterAnExportOrPrint)
 {
     const PlotLayout screen = box()->plotLayout();
     exportAs(3, dir.filePath(QStringLiteral("wide.png")), QStringLiteral("20"));

@@ -29,116 +29,116 @@ namespace vimo::test {
 struct ConnectControls {
     explicit ConnectControls(QWidget* widget) : w(widget) {}
     QWidget* w;
-    QComboBox* CommPortBox = child<QComboBox>(w, "CommPortBox");
-    QComboBox* SpeedBox = child<QComboBox>(w, "SpeedBox");
-    QPushButton* ConnectBtn = child<QPushButton>(w, "ConnectBtn");
-    QPlainTextEdit* InfoText = child<QPlainTextEdit>(w, "InfoText");
-    QPushButton* DLInfoBtn = child<QPushButton>(w, "DLInfoBtn");
-    QComboBox* SetList = child<QComboBox>(w, "SetList");
-    QPushButton* DLDataBtn = child<QPushButton>(w, "DLDataBtn");
-    QPushButton* EraseDataBtn = child<QPushButton>(w, "EraseDataBtn");
-    QCheckBox* SizeChk = child<QCheckBox>(w, "SizeChk");
+    QComboBox* portBox = child<QComboBox>(w, "CommPortBox");
+    QComboBox* speedBox = child<QComboBox>(w, "SpeedBox");
+    QPushButton* connectButton = child<QPushButton>(w, "ConnectBtn");
+    QPlainTextEdit* memo = child<QPlainTextEdit>(w, "InfoText");
+    QPushButton* downloadInfoButton = child<QPushButton>(w, "DLInfoBtn");
+    QComboBox* setBox = child<QComboBox>(w, "SetList");
+    QPushButton* downloadDataButton = child<QPushButton>(w, "DLDataBtn");
+    QPushButton* eraseButton = child<QPushButton>(w, "EraseDataBtn");
+    QCheckBox* sizeableBox = child<QCheckBox>(w, "SizeChk");
 };
 inline ConnectControls controls(ConnectPage* page) { return ConnectControls(page); }
 
 struct ConfigureControls {
     explicit ConfigureControls(QWidget* widget) : w(widget) {}
     QWidget* w;
-    QLabel* HourPanel = child<QLabel>(w, "HourPanel");
-    QLabel* MinutePanel = child<QLabel>(w, "MinutePanel");
-    QLabel* SecondPanel = child<QLabel>(w, "SecondPanel");
-    QLabel* mSecPanel = child<QLabel>(w, "mSecPanel");
-    SpinButtons* HourSpin = child<SpinButtons>(w, "HourSpin");
-    SpinButtons* MinSpin = child<SpinButtons>(w, "MinSpin");
-    SpinButtons* SecSpin = child<SpinButtons>(w, "SecSpin");
-    SpinButtons* mSecSpin = child<SpinButtons>(w, "mSecSpin");
-    QLabel* Msg1 = child<QLabel>(w, "Msg1");
-    RadioGroup* UnitsGrp = child<RadioGroup>(w, "UnitsGrp");
-    QCheckBox* BlankChk = child<QCheckBox>(w, "BlankChk");
-    QCheckBox* TrigChk = child<QCheckBox>(w, "TrigChk");
-    QCheckBox* RevTrigChk = child<QCheckBox>(w, "RevTrigChk");
-    RadioGroup* AutoStartGrp = child<RadioGroup>(w, "AutoStartGrp");
-    QLineEdit* AutoStartSecEdit = child<QLineEdit>(w, "AutoStartSecEdit");
-    QLineEdit* AutoStartAltitudeEdit = child<QLineEdit>(w, "AutoStartAltitudeEdit");
-    QLabel* AboveUnitsPanel = child<QLabel>(w, "AboveUnitsPanel");
-    RadioGroup* AutoStopGrp = child<RadioGroup>(w, "AutoStopGrp");
-    QLineEdit* AutoStopSecEdit = child<QLineEdit>(w, "AutoStopSecEdit");
-    QLineEdit* AutoStopAltitudeEdit = child<QLineEdit>(w, "AutoStopAltitudeEdit");
-    QLabel* BelowUnitsPanel = child<QLabel>(w, "BelowUnitsPanel");
-    RadioGroup* AutoZeroGrp = child<RadioGroup>(w, "AutoZeroGrp");
-    QGroupBox* ZF5J_Grp = child<QGroupBox>(w, "ZF5J_Grp");
-    QSlider* ZCutBar = child<QSlider>(w, "ZCutBar");
-    QSlider* T1Bar = child<QSlider>(w, "T1Bar");
-    QSlider* T2Bar = child<QSlider>(w, "T2Bar");
-    QLabel* ZCutDisp = child<QLabel>(w, "ZCutDisp");
-    QLabel* ZT1Disp = child<QLabel>(w, "ZT1Disp");
-    QLabel* ZT2Disp = child<QLabel>(w, "ZT2Disp");
-    QCheckBox* AutoZeroChk = child<QCheckBox>(w, "AutoZeroChk");
-    QLineEdit* AltCalEdit = child<QLineEdit>(w, "AltCalEdit");
-    QPushButton* CalBtn = child<QPushButton>(w, "CalBtn");
-    QPushButton* ReadCfgBtn = child<QPushButton>(w, "ReadCfgBtn");
-    QPushButton* WriteCfgBtn = child<QPushButton>(w, "WriteCfgBtn");
-    QPushButton* BitBtn1 = child<QPushButton>(w, "BitBtn1");
-    QPushButton* ResetModuleBtn = child<QPushButton>(w, "ResetModuleBtn");
-    QLabel* FirmwareVersionDisp = child<QLabel>(w, "FirmwareVersionDisp");
-    QPushButton* UpdateBtn = child<QPushButton>(w, "UpdateBtn");
-    QCheckBox* BlankPartChk = child<QCheckBox>(w, "BlankPartChk");
-    QCheckBox* ForceChk = child<QCheckBox>(w, "ForceChk");
-    QCheckBox* CompatChk = child<QCheckBox>(w, "CompatChk");
+    QLabel* hoursPanel = child<QLabel>(w, "HourPanel");
+    QLabel* minutesPanel = child<QLabel>(w, "MinutePanel");
+    QLabel* secondsPanel = child<QLabel>(w, "SecondPanel");
+    QLabel* millisecondsPanel = child<QLabel>(w, "mSecPanel");
+    SpinButtons* hoursArrows = child<SpinButtons>(w, "HourSpin");
+    SpinButtons* minutesArrows = child<SpinButtons>(w, "MinSpin");
+    SpinButtons* secondsArrows = child<SpinButtons>(w, "SecSpin");
+    SpinButtons* millisecondsArrows = child<SpinButtons>(w, "mSecSpin");
+    QLabel* recordTimeLine = child<QLabel>(w, "Msg1");
+    RadioGroup* unitsGroup = child<RadioGroup>(w, "UnitsGrp");
+    QCheckBox* blankDisplayBox = child<QCheckBox>(w, "BlankChk");
+    QCheckBox* recordTriggerBox = child<QCheckBox>(w, "TrigChk");
+    QCheckBox* reverseTriggerBox = child<QCheckBox>(w, "RevTrigChk");
+    RadioGroup* autoStartGroup = child<RadioGroup>(w, "AutoStartGrp");
+    QLineEdit* autoStartSecondsEdit = child<QLineEdit>(w, "AutoStartSecEdit");
+    QLineEdit* autoStartAltitudeEdit = child<QLineEdit>(w, "AutoStartAltitudeEdit");
+    QLabel* autoStartUnits = child<QLabel>(w, "AboveUnitsPanel");
+    RadioGroup* autoStopGroup = child<RadioGroup>(w, "AutoStopGrp");
+    QLineEdit* autoStopSecondsEdit = child<QLineEdit>(w, "AutoStopSecEdit");
+    QLineEdit* autoStopAltitudeEdit = child<QLineEdit>(w, "AutoStopAltitudeEdit");
+    QLabel* autoStopUnits = child<QLabel>(w, "BelowUnitsPanel");
+    RadioGroup* autoZeroGroup = child<RadioGroup>(w, "AutoZeroGrp");
+    QGroupBox* f5jGroup = child<QGroupBox>(w, "ZF5J_Grp");
+    QSlider* cutOffAltitudeBar = child<QSlider>(w, "ZCutBar");
+    QSlider* cutOffTimeBar = child<QSlider>(w, "T1Bar");
+    QSlider* reenableDelayBar = child<QSlider>(w, "T2Bar");
+    QLabel* cutOffAltitudeReadout = child<QLabel>(w, "ZCutDisp");
+    QLabel* cutOffTimeReadout = child<QLabel>(w, "ZT1Disp");
+    QLabel* reenableDelayReadout = child<QLabel>(w, "ZT2Disp");
+    QCheckBox* autoZeroOnPowerupBox = child<QCheckBox>(w, "AutoZeroChk");
+    QLineEdit* calibrationAltitudeEdit = child<QLineEdit>(w, "AltCalEdit");
+    QPushButton* calibrateButton = child<QPushButton>(w, "CalBtn");
+    QPushButton* readConfigButton = child<QPushButton>(w, "ReadCfgBtn");
+    QPushButton* writeConfigButton = child<QPushButton>(w, "WriteCfgBtn");
+    QPushButton* resetDefaultsButton = child<QPushButton>(w, "BitBtn1");
+    QPushButton* resetModuleButton = child<QPushButton>(w, "ResetModuleBtn");
+    QLabel* firmwareVersionLabel = child<QLabel>(w, "FirmwareVersionDisp");
+    QPushButton* updateFirmwareButton = child<QPushButton>(w, "UpdateBtn");
+    QCheckBox* partIsBlankBox = child<QCheckBox>(w, "BlankPartChk");
+    QCheckBox* forceUpdateBox = child<QCheckBox>(w, "ForceChk");
+    QCheckBox* manualEntryBox = child<QCheckBox>(w, "CompatChk");
 };
 inline ConfigureControls controls(ConfigurePage* page) { return ConfigureControls(page); }
 
 struct LogControls {
     explicit LogControls(QWidget* widget) : w(widget) {}
     QWidget* w;
-    QLabel* Label2 = child<QLabel>(w, "Label2");
-    QLabel* Panel3 = child<QLabel>(w, "Panel3");
-    QLabel* Label3 = child<QLabel>(w, "Label3");
-    QLabel* AltDisp = child<QLabel>(w, "AltDisp");
-    QLabel* AMaxLabel = child<QLabel>(w, "AMaxLabel");
-    QLabel* AMinLabel = child<QLabel>(w, "AMinLabel");
-    LiveStrip* AltBox = child<LiveStrip>(w, "AltBox");
-    QPushButton* StartBtn = child<QPushButton>(w, "StartBtn");
-    QPushButton* ClearBtn = child<QPushButton>(w, "ClearBtn");
+    QLabel* timeLabel = child<QLabel>(w, "Label2");
+    QLabel* elapsedTime = child<QLabel>(w, "Panel3");
+    QLabel* altitudeLabel = child<QLabel>(w, "Label3");
+    QLabel* altitude = child<QLabel>(w, "AltDisp");
+    QLabel* stripTop = child<QLabel>(w, "AMaxLabel");
+    QLabel* stripBottom = child<QLabel>(w, "AMinLabel");
+    LiveStrip* strip = child<LiveStrip>(w, "AltBox");
+    QPushButton* startButton = child<QPushButton>(w, "StartBtn");
+    QPushButton* clearButton = child<QPushButton>(w, "ClearBtn");
 };
 inline LogControls controls(LogPage* page) { return LogControls(page); }
 
 struct AboutControls {
     explicit AboutControls(QWidget* widget) : w(widget) {}
     QWidget* w;
-    QLabel* AboutAppName = child<QLabel>(w, "AboutAppName");
-    IconLabel* Image1 = child<IconLabel>(w, "Image1");
-    QLabel* VersionInfo = child<QLabel>(w, "VersionInfo");
-    QLabel* BuildInfo = child<QLabel>(w, "BuildInfo");
-    LinkLabel* AboutEmail = child<LinkLabel>(w, "AboutEmail");
-    LinkLabel* AboutWebSite = child<LinkLabel>(w, "AboutWebSite");
-    QPushButton* ManualBtn = child<QPushButton>(w, "ManualBtn");
+    QLabel* appName = child<QLabel>(w, "AboutAppName");
+    IconLabel* icon = child<IconLabel>(w, "Image1");
+    QLabel* version = child<QLabel>(w, "VersionInfo");
+    QLabel* build = child<QLabel>(w, "BuildInfo");
+    LinkLabel* email = child<LinkLabel>(w, "AboutEmail");
+    LinkLabel* webSite = child<LinkLabel>(w, "AboutWebSite");
+    QPushButton* manualButton = child<QPushButton>(w, "ManualBtn");
 };
 inline AboutControls controls(AboutPage* page) { return AboutControls(page); }
 
 struct ModuleSetupControls {
     explicit ModuleSetupControls(QWidget* widget) : w(widget) {}
     QWidget* w;
-    QLabel* ModDisp = child<QLabel>(w, "ModDisp");
-    SpinButtons* CSpinButton1 = child<SpinButtons>(w, "CSpinButton1");
-    QComboBox* MemList = child<QComboBox>(w, "MemList");
-    QPushButton* BitBtn1 = child<QPushButton>(w, "BitBtn1");
+    QLabel* versionReadout = child<QLabel>(w, "ModDisp");
+    SpinButtons* versionArrows = child<SpinButtons>(w, "CSpinButton1");
+    QComboBox* memoryBox = child<QComboBox>(w, "MemList");
+    QPushButton* closeButton = child<QPushButton>(w, "BitBtn1");
 };
 inline ModuleSetupControls controls(ModuleSetupDialog* page) { return ModuleSetupControls(page); }
 
 struct WindowControls {
     explicit WindowControls(QWidget* widget) : w(widget) {}
     QWidget* w;
-    QTabWidget* PageControl = child<QTabWidget>(w, "PageControl");
-    QCheckBox* SimulateChk = child<QCheckBox>(w, "SimulateChk");
-    QPushButton* CloseBtn = child<QPushButton>(w, "CloseBtn");
-    QLabel* ConnectStatusDisp = child<QLabel>(w, "ConnectStatusDisp");
-    QProgressBar* ProgressBar1 = child<QProgressBar>(w, "ProgressBar1");
-    QLabel* ProgressText = child<QLabel>(w, "ProgressText");
-    QLabel* LogDisp = child<QLabel>(w, "LogDisp");
-    QLabel* XYDisp = child<QLabel>(w, "XYDisp");
-    QLabel* ROCDisp = child<QLabel>(w, "ROCDisp");
-    QTimer* Timer3 = child<QTimer>(w, "Timer3");
+    QTabWidget* pages = child<QTabWidget>(w, "PageControl");
+    QCheckBox* simulateBox = child<QCheckBox>(w, "SimulateChk");
+    QPushButton* closeButton = child<QPushButton>(w, "CloseBtn");
+    QLabel* connectionStatus = child<QLabel>(w, "ConnectStatusDisp");
+    QProgressBar* progressBar = child<QProgressBar>(w, "ProgressBar1");
+    QLabel* progressText = child<QLabel>(w, "ProgressText");
+    QLabel* loggingStatus = child<QLabel>(w, "LogDisp");
+    QLabel* positionReadout = child<QLabel>(w, "XYDisp");
+    QLabel* climbReadout = child<QLabel>(w, "ROCDisp");
+    QTimer* startupTimer = child<QTimer>(w, "Timer3");
 };
 inline WindowControls controls(MainWindow* window) { return WindowControls(window); }
 

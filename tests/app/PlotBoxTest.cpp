@@ -66,7 +66,7 @@ TEST_F(PlotBoxTest, climbDragWithAllSlotsUsedStoresNothing)
     EXPECT_EQ(set().rateMarks[255].second, 60);
 }
 
-TEST_F(PlotBoxTest, climbDragWhoseEndsFallOnOneSampleStoresNoRateMark_mendedFault)
+TEST_F(PlotBoxTest, climbDragWhoseEndsFallOnOneSampleStoresNoRateMark)
 {
     // Samples ten minutes apart: a long drag still ends on the sample it started from.
     set().clearSamples();
@@ -122,7 +122,7 @@ TEST_F(PlotBoxTest, readoutsAndCursorCircleFollowTheNearestSample)
     EXPECT_EQ(readouts.last().at(1).toString(), QString());
 }
 
-TEST_F(PlotBoxTest, emptyDataSetGivesNoReadoutAndPeakAndClimbDoNothing_mendedFault)
+TEST_F(PlotBoxTest, emptyDataSetGivesNoReadoutAndPeakAndClimbDoNothing)
 {
     set().clearSamples();
     session.notifyChanged();
@@ -142,7 +142,7 @@ TEST_F(PlotBoxTest, emptyDataSetGivesNoReadoutAndPeakAndClimbDoNothing_mendedFau
     EXPECT_EQ(session.editor().stack().count(), 0);
 }
 
-TEST_F(PlotBoxTest, oneSampleDataSetUsesThatSample_mendedFault)
+TEST_F(PlotBoxTest, oneSampleDataSetUsesThatSample)
 {
     set().clearSamples();
     set().altitude.series.append(42, 84);

@@ -25,7 +25,7 @@ protected:
             return true;
         });
     }
-    QComboBox* box() const { return controls(pageOf<ConnectPage>(*window)).CommPortBox; }
+    QComboBox* box() const { return controls(pageOf<ConnectPage>(*window)).portBox; }
 
     QStringList ports;
 };

@@ -67,7 +67,7 @@ TEST_F(ScaleFormTest, autoRescalesAtOnceAndCancelKeepsIt)
     EXPECT_EQ(plot.homeRange, plot.range());
 }
 
-TEST_F(ScaleFormTest, refusesAReversedOrEndlessRangeAndStaysOpen_mendedFault)
+TEST_F(ScaleFormTest, refusesAReversedOrEndlessRangeAndStaysOpen)
 {
     plot.setRange({0, 20, 0, 20});
     ModalScript script;

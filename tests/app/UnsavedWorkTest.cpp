@@ -122,7 +122,7 @@ TEST_F(UnsavedWork, savingEachDataSetOnItsOwnCountsAsSaved)
     EXPECT_EQ(questions(), 0);
 }
 
-TEST_F(UnsavedWork, thePlaceholderMakesWayForTheFirstLoad_andTheRealDataIsScaledToFit_mendedFault)
+TEST_F(UnsavedWork, thePlaceholderMakesWayForTheFirstLoad_andTheRealDataIsScaledToFit)
 {
     ASSERT_EQ(plot().signals.size(), 1); // the 0..20 ramp
     ASSERT_EQ(dataFiles().loadFiles({path("flight.csv")}), 1);
@@ -149,7 +149,7 @@ TEST_F(UnsavedWork, aPlaceholderTheUserChangedStays)
     EXPECT_EQ(plot().signals.at(0).name(), QStringLiteral("Mine"));
 }
 
-TEST_F(UnsavedWork, aPlotFileNeverHoldsThePlaceholder_mendedFault)
+TEST_F(UnsavedWork, aPlotFileNeverHoldsThePlaceholder)
 {
     ModalScript script;
     script

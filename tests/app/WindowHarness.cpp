@@ -88,7 +88,7 @@ QSettings WindowTest::store() const
 
 void WindowTest::choosePort(const QString& path)
 {
-    controls(pageOf<ConnectPage>(*window)).CommPortBox->setEditText(path);
+    controls(pageOf<ConnectPage>(*window)).portBox->setEditText(path);
 }
 
 void WindowTest::click(QAbstractButton* button)
@@ -105,7 +105,7 @@ bool WindowTest::waitIdle(int timeoutMs)
 void WindowTest::connectTo(const QString& path)
 {
     choosePort(path);
-    click(controls(pageOf<ConnectPage>(*window)).ConnectBtn);
+    click(controls(pageOf<ConnectPage>(*window)).connectButton);
     ASSERT_TRUE(waitIdle());
 }
 
@@ -120,7 +120,7 @@ void WindowTest::watchProgressStages()
     QObject::connect(&window->module(), &ModuleController::status, window.get(),
                      [this](StatusPanel panel, const QString&) {
                          if (panel == StatusPanel::Progress)
-                             progressStages << controls(window.get()).ProgressText->text();
+                             progressStages << controls(window.get()).progressText->text();
                      });
 }
 

@@ -117,7 +117,7 @@ TEST(FixOffset, lowestPointBecomesZeroForBothSeriesAndNoteThreeGetsTheNewMaximum
     EXPECT_FALSE(fixOffset(plot, 1));
 }
 
-TEST(FixOffset, altitudesAtOrAbove99999StillEndWithTheLowestAtZero_mended)
+TEST(FixOffset, altitudesAtOrAbove99999StillEndWithTheLowestAtZero)
 {
     // A search that starts at 99999 would find no lower value and shift everything by 99999.
     Plot plot;
@@ -170,7 +170,7 @@ TEST(FixDrift, hundredSamplesLevelTheLineBetweenTheTwoLowPoints)
     EXPECT_EQ(plot.yMax, 50);
 }
 
-TEST(FixDrift, emptySearchWindowChangesNothingAndSaysWhy_mended)
+TEST(FixDrift, emptySearchWindowChangesNothingAndSaysWhy)
 {
     Plot plot;
     std::vector<std::pair<double, double>> nine;
@@ -198,7 +198,7 @@ TEST(FixDrift, emptySearchWindowChangesNothingAndSaysWhy_mended)
     EXPECT_TRUE(driftMessage(DriftResult::Fixed).isEmpty());
 }
 
-TEST(FixDrift, triggerRefreshBySearchEqualsTheScanOfEveryPair_mended)
+TEST(FixDrift, triggerRefreshBySearchEqualsTheScanOfEveryPair)
 {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> step(0, 3);
@@ -232,7 +232,7 @@ TEST(FixDrift, triggerRefreshBySearchEqualsTheScanOfEveryPair_mended)
     EXPECT_EQ(triggers.altitude(0), 2);
 }
 
-TEST(RewriteMax, replacesFromTheFirstMarkerOnAndNeverExceedsTheField_mended)
+TEST(RewriteMax, replacesFromTheFirstMarkerOnAndNeverExceedsTheField)
 {
     EXPECT_EQ(rewriteMax(QStringLiteral("62.5 sec, interval=0.5 sec, max=131"), 140),
               QStringLiteral("62.5 sec, interval=0.5 sec, max=140"));

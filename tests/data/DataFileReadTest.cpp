@@ -139,7 +139,7 @@ TEST(DataFileRead, rangeLineFieldsThatDoNotParseLeaveTheirValues)
     EXPECT_EQ(plot.signals.size(), 0);
 }
 
-TEST(DataFileRead, longNotesAreReadWholeAndCut_mendedLongLineRead)
+TEST(DataFileRead, longNotesAreReadWholeAndCut)
 {
     // Notes of 254 and 255 characters once shifted the block so that trigger marks landed in the peak tags.
     for (const int length : {254, 255, 400}) {
@@ -161,7 +161,7 @@ TEST(DataFileRead, longNotesAreReadWholeAndCut_mendedLongLineRead)
     }
 }
 
-TEST(DataFileRead, plotTitleOf255CharactersStillLoadsItsDataSets_mendedLongLineRead)
+TEST(DataFileRead, plotTitleOf255CharactersStillLoadsItsDataSets)
 {
     Plot plot;
     ASSERT_EQ(readFixtureInto("plot_title_255.csv", plot), 1);
@@ -196,7 +196,7 @@ TEST(DataFileRead, textsAreUtf8OrWindows1252AndStayOnOneLine)
     }
 }
 
-TEST(DataFileRead, fileEndingInsideTheHeaderReadsTheMissingLinesAsEmpty_mended)
+TEST(DataFileRead, fileEndingInsideTheHeaderReadsTheMissingLinesAsEmpty)
 {
     Plot plot;
     ASSERT_EQ(readFixtureInto("truncated_header.csv", plot), 1);
@@ -208,7 +208,7 @@ TEST(DataFileRead, fileEndingInsideTheHeaderReadsTheMissingLinesAsEmpty_mended)
     EXPECT_EQ(set.altitude.series.count(), 0);
 }
 
-TEST(DataFileRead, emptyFileIsOneDataSetWithoutSamples_mended)
+TEST(DataFileRead, emptyFileIsOneDataSetWithoutSamples)
 {
     Plot plot;
     ASSERT_EQ(readFixtureInto("empty.csv", plot), 1);
@@ -219,7 +219,7 @@ TEST(DataFileRead, emptyFileIsOneDataSetWithoutSamples_mended)
     EXPECT_FALSE(set.trigger.visible);
 }
 
-TEST(DataFileRead, unparsableSampleLinesKeepTheirIndexAndRepeatThePreviousSample_mended)
+TEST(DataFileRead, unparsableSampleLinesKeepTheirIndexAndRepeatThePreviousSample)
 {
     Plot plot;
     ASSERT_EQ(readFixtureInto("unparsable_samples.csv", plot), 1);
@@ -243,7 +243,7 @@ TEST(DataFileRead, unparsableSampleLinesKeepTheirIndexAndRepeatThePreviousSample
     EXPECT_EQ(set.rateMarks[0].second, 8);
 }
 
-TEST(DataFileRead, firstUnparsableSampleLineIsZero_mended)
+TEST(DataFileRead, firstUnparsableSampleLineIsZero)
 {
     Plot plot;
     datafile::readDataFile("x\n5, 6\n", plot);
@@ -251,7 +251,7 @@ TEST(DataFileRead, firstUnparsableSampleLineIsZero_mended)
     expectSample(plot.signals.at(0).altitude.series, 1, 5, 6);
 }
 
-TEST(DataFileRead, styleLinesWithMissingFieldsKeepDefaultsAndOddStylesAreKept_mended)
+TEST(DataFileRead, styleLinesWithMissingFieldsKeepDefaultsAndOddStylesAreKept)
 {
     Plot plot;
     ASSERT_EQ(readFixtureInto("style_lines.csv", plot), 3);
@@ -278,7 +278,7 @@ TEST(DataFileRead, styleLinesWithMissingFieldsKeepDefaultsAndOddStylesAreKept_me
     EXPECT_TRUE(datafile::plotFileBytes(plot).contains("\r\n! -1, 9, 32768, -3, 16777215, 99\r\n#Odd styles\r\n"));
 }
 
-TEST(DataFileRead, rateMarksNeedTwoIndicesAndStopAt256_mended)
+TEST(DataFileRead, rateMarksNeedTwoIndicesAndStopAt256)
 {
     Plot plot;
     ASSERT_EQ(readFixtureInto("rate_marks.csv", plot), 1);
@@ -306,7 +306,7 @@ TEST(DataFileRead, lineSevenWithFourNumbersOrAFlagWithoutLowBitsMeansNoTriggerDa
     EXPECT_EQ(plot.signals.at(1).trigger.series.count(), 0);
 }
 
-TEST(DataFileRead, blockBeyondCapacityStopsFillingButKeepsItsRateMarksAndTheNextDataSet_mended)
+TEST(DataFileRead, blockBeyondCapacityStopsFillingButKeepsItsRateMarksAndTheNextDataSet)
 {
     QByteArray bytes = "Vimo Plot\r\n#\r\n#\r\n#\r\n#\r\n#\r\n#\r\n#0,0,1,1\r\n! 1, 1, 1, 1, 1, 1\r\n"
                        "#Big\r\n#\r\n#\r\n#\r\n#\r\n#\r\n#0,0,1,1,1\r\n";

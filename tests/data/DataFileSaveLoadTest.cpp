@@ -129,7 +129,7 @@ TEST(DataFileSaveLoad, plotFileRoundTripGivesBackDataSetsTextsAndRanges)
     EXPECT_EQ(datafile::plotFileBytes(loaded), readFile(path));
 }
 
-TEST(DataFileSaveLoad, fullDataSetRoundTripKeepsEverySampleAndItsRateMarks_mendedCapacity)
+TEST(DataFileSaveLoad, fullDataSetRoundTripKeepsEverySampleAndItsRateMarks)
 {
     Plot plot;
     DataSet& set = plot.signals.createDataSet();
@@ -143,7 +143,7 @@ TEST(DataFileSaveLoad, fullDataSetRoundTripKeepsEverySampleAndItsRateMarks_mende
     expectSameDataSet(loaded.signals.at(0), set, false);
 }
 
-TEST(DataFileSaveLoad, savingTheActiveDataSetWithNoneSelectedWritesNothingAndSaysSo_mended)
+TEST(DataFileSaveLoad, savingTheActiveDataSetWithNoneSelectedWritesNothingAndSaysSo)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Alt.csv"));

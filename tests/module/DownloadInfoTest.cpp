@@ -71,7 +71,7 @@ TEST_F(DownloadInfoTest, incompleteIdentity_keepsNoReplyFromTargetAsTheFirstLine
     EXPECT_EQ(w.writes(), (QStringList{"v", "s"}));
 }
 
-TEST_F(DownloadInfoTest, aFailedReplyLeavesTheKnownSetCountAndTheSetBoxAlone_mendedFault)
+TEST_F(DownloadInfoTest, aFailedReplyLeavesTheKnownSetCountAndTheSetBoxAlone)
 {
     connect();
     session.state.setCount = 3; // from an earlier "Download Info"

@@ -46,37 +46,37 @@ void openWithDesktop(const QString& path)
 
 DataPropertiesDialog::DataPropertiesDialog(Plot& plot, DataEditor& editor, QWidget* parent)
     : QDialog(parent), m_plot(plot), m_editor(editor), m_openFile(openWithDesktop),
-      m_photoDialog(new QFileDialog(this, QStringLiteral("Export Photo Info"))), SetListBox(new QListView(this)),
-      SignalDisplayNameEdit(makeEdit("SignalDisplayNameEdit", text::kNameChars, this)),
-      Line_Clr(new ColourPanel(QStringLiteral("Line_Clr"), QStringLiteral("LineColorDlg"), this)),
-      LineStyleCombo(new StyleCombo(QStringLiteral("LineStyleCombo"), StyleKind::Line, this)),
-      Pt_Clr(new ColourPanel(QStringLiteral("Pt_Clr"), QStringLiteral("PointColorDlg"), this)),
-      PointStyleCombo(new StyleCombo(QStringLiteral("PointStyleCombo"), StyleKind::Point, this)),
-      Trig_Clr(new ColourPanel(QStringLiteral("Trig_Clr"), QStringLiteral("TrigColorDlg"), this)),
-      TrigStyleCombo(new StyleCombo(QStringLiteral("TrigStyleCombo"), StyleKind::Point, this)),
-      XOffsetEdit(makeEdit("XOffsetEdit", text::kLineChars, this)),
-      YOffsetEdit(makeEdit("YOffsetEdit", text::kLineChars, this)),
-      XScaleEdit(makeEdit("XScaleEdit", text::kLineChars, this)),
-      YScaleEdit(makeEdit("YScaleEdit", text::kLineChars, this)),
-      Note1Edit(makeEdit("Note1Edit", text::kLineChars, this)),
-      Note2Edit(makeEdit("Note2Edit", text::kLineChars, this)),
-      Note3Edit(makeEdit("Note3Edit", text::kLineChars, this)),
-      ApplyBtn(makeButton("ApplyBtn", QStringLiteral("Apply"), this)),
-      DelSetBtn(makeButton("DelSetBtn", QStringLiteral("Delete Data Set"), this)),
-      DriftBtn(makeButton("DriftBtn", QStringLiteral("Fix Drift"), this, "Adjust for pressure drift over time")),
-      OffsetBtn(makeButton("OffsetBtn", QStringLiteral("Fix Offset"), this, "Adjust for offset")),
-      PhotoBtn(makeButton("PhotoBtn", QStringLiteral("Export Photo Info"), this,
+      m_photoDialog(new QFileDialog(this, QStringLiteral("Export Photo Info"))), m_setList(new QListView(this)),
+      m_nameEdit(makeEdit("SignalDisplayNameEdit", text::kNameChars, this)),
+      m_lineColour(new ColourPanel(QStringLiteral("Line_Clr"), QStringLiteral("LineColorDlg"), this)),
+      m_lineStyleBox(new StyleCombo(QStringLiteral("LineStyleCombo"), StyleKind::Line, this)),
+      m_pointColour(new ColourPanel(QStringLiteral("Pt_Clr"), QStringLiteral("PointColorDlg"), this)),
+      m_pointStyleBox(new StyleCombo(QStringLiteral("PointStyleCombo"), StyleKind::Point, this)),
+      m_triggerColour(new ColourPanel(QStringLiteral("Trig_Clr"), QStringLiteral("TrigColorDlg"), this)),
+      m_triggerStyleBox(new StyleCombo(QStringLiteral("TrigStyleCombo"), StyleKind::Point, this)),
+      m_timeOffsetEdit(makeEdit("XOffsetEdit", text::kLineChars, this)),
+      m_altitudeOffsetEdit(makeEdit("YOffsetEdit", text::kLineChars, this)),
+      m_timeScaleEdit(makeEdit("XScaleEdit", text::kLineChars, this)),
+      m_altitudeScaleEdit(makeEdit("YScaleEdit", text::kLineChars, this)),
+      m_note1Edit(makeEdit("Note1Edit", text::kLineChars, this)),
+      m_note2Edit(makeEdit("Note2Edit", text::kLineChars, this)),
+      m_note3Edit(makeEdit("Note3Edit", text::kLineChars, this)),
+      m_applyButton(makeButton("ApplyBtn", QStringLiteral("Apply"), this)),
+      m_deleteButton(makeButton("DelSetBtn", QStringLiteral("Delete Data Set"), this)),
+      m_driftButton(makeButton("DriftBtn", QStringLiteral("Fix Drift"), this, "Adjust for pressure drift over time")),
+      m_offsetButton(makeButton("OffsetBtn", QStringLiteral("Fix Offset"), this, "Adjust for offset")),
+      m_photoButton(makeButton("PhotoBtn", QStringLiteral("Export Photo Info"), this,
                           "Export list of triggers with altitudes")),
-      OKBtn(makeButton("OKBtn", QStringLiteral("OK"), this))
+      m_okButton(makeButton("OKBtn", QStringLiteral("OK"), this))
 {
     setObjectName(QStringLiteral("DataPropForm"));
     setWindowTitle(QStringLiteral("Data Properties"));
 
-    SetListBox->setObjectName(QStringLiteral("SetListBox"));
-    SetListBox->setModel(&m_plot.signals);
-    SetListBox->setSelectionMode(QAbstractItemView::SingleSelection);
-    SetListBox->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(SetListBox->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    m_setList->setObjectName(QStringLiteral("SetListBox"));
+    m_setList->setModel(&m_plot.signals);
+    m_setList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_setList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(m_setList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (!m_filling && current.isValid())
                     showDataSetProperties(current.row());
@@ -88,13 +88,13 @@ DataPropertiesDialog::DataPropertiesDialog(Plot& plot, DataEditor& editor, QWidg
     m_photoDialog->setDefaultSuffix(QStringLiteral("txt"));
 
     buildLayout();
-    ApplyBtn->setDefault(true); // Enter in a text box applies the edit; only OK closes the dialog
-    connect(ApplyBtn, &QPushButton::clicked, this, &DataPropertiesDialog::applyProperties);
-    connect(DelSetBtn, &QPushButton::clicked, this, &DataPropertiesDialog::deleteSelectedSet);
-    connect(DriftBtn, &QPushButton::clicked, this, &DataPropertiesDialog::correctDrift);
-    connect(OffsetBtn, &QPushButton::clicked, this, &DataPropertiesDialog::correctOffset);
-    connect(PhotoBtn, &QPushButton::clicked, this, &DataPropertiesDialog::writePhotoList);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    m_applyButton->setDefault(true); // Enter in a text box applies the edit; only OK closes the dialog
+    connect(m_applyButton, &QPushButton::clicked, this, &DataPropertiesDialog::applyProperties);
+    connect(m_deleteButton, &QPushButton::clicked, this, &DataPropertiesDialog::deleteSelectedSet);
+    connect(m_driftButton, &QPushButton::clicked, this, &DataPropertiesDialog::correctDrift);
+    connect(m_offsetButton, &QPushButton::clicked, this, &DataPropertiesDialog::correctOffset);
+    connect(m_photoButton, &QPushButton::clicked, this, &DataPropertiesDialog::writePhotoList);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 DataPropertiesDialog::~DataPropertiesDialog() = default;
@@ -107,45 +107,45 @@ void DataPropertiesDialog::buildLayout()
         return l;
     };
     auto* grid = new QGridLayout;
-    grid->addWidget(label("Data Set Name", SignalDisplayNameEdit), 0, 0);
-    grid->addWidget(SignalDisplayNameEdit, 0, 1, 1, 3);
-    grid->addWidget(label("Line Color", Line_Clr), 1, 0);
-    grid->addWidget(Line_Clr, 1, 1);
-    grid->addWidget(label("Line Style", LineStyleCombo), 1, 2);
-    grid->addWidget(LineStyleCombo, 1, 3);
-    grid->addWidget(label("Point Color", Pt_Clr), 2, 0);
-    grid->addWidget(Pt_Clr, 2, 1);
-    grid->addWidget(label("Point Style", PointStyleCombo), 2, 2);
-    grid->addWidget(PointStyleCombo, 2, 3);
-    grid->addWidget(label("Trig Color", Trig_Clr), 3, 0);
-    grid->addWidget(Trig_Clr, 3, 1);
-    grid->addWidget(label("Point Style", TrigStyleCombo), 3, 2);
-    grid->addWidget(TrigStyleCombo, 3, 3);
-    grid->addWidget(label("Time Offset", XOffsetEdit), 4, 0);
-    grid->addWidget(XOffsetEdit, 4, 1);
-    grid->addWidget(label("Altitude Offset", YOffsetEdit), 4, 2);
-    grid->addWidget(YOffsetEdit, 4, 3);
+    grid->addWidget(label("Data Set Name", m_nameEdit), 0, 0);
+    grid->addWidget(m_nameEdit, 0, 1, 1, 3);
+    grid->addWidget(label("Line Color", m_lineColour), 1, 0);
+    grid->addWidget(m_lineColour, 1, 1);
+    grid->addWidget(label("Line Style", m_lineStyleBox), 1, 2);
+    grid->addWidget(m_lineStyleBox, 1, 3);
+    grid->addWidget(label("Point Color", m_pointColour), 2, 0);
+    grid->addWidget(m_pointColour, 2, 1);
+    grid->addWidget(label("Point Style", m_pointStyleBox), 2, 2);
+    grid->addWidget(m_pointStyleBox, 2, 3);
+    grid->addWidget(label("Trig Color", m_triggerColour), 3, 0);
+    grid->addWidget(m_triggerColour, 3, 1);
+    grid->addWidget(label("Point Style", m_triggerStyleBox), 3, 2);
+    grid->addWidget(m_triggerStyleBox, 3, 3);
+    grid->addWidget(label("Time Offset", m_timeOffsetEdit), 4, 0);
+    grid->addWidget(m_timeOffsetEdit, 4, 1);
+    grid->addWidget(label("Altitude Offset", m_altitudeOffsetEdit), 4, 2);
+    grid->addWidget(m_altitudeOffsetEdit, 4, 3);
     // The scales are kept out of sight; Apply still reads them back.
-    QLabel* timeScale = label("Time Scale", XScaleEdit);
-    QLabel* altitudeScale = label("Altitude Scale", YScaleEdit);
+    QLabel* timeScale = label("Time Scale", m_timeScaleEdit);
+    QLabel* altitudeScale = label("Altitude Scale", m_altitudeScaleEdit);
     grid->addWidget(timeScale, 5, 0);
-    grid->addWidget(XScaleEdit, 5, 1);
+    grid->addWidget(m_timeScaleEdit, 5, 1);
     grid->addWidget(altitudeScale, 5, 2);
-    grid->addWidget(YScaleEdit, 5, 3);
-    for (QWidget* w : {static_cast<QWidget*>(timeScale), static_cast<QWidget*>(XScaleEdit),
-                       static_cast<QWidget*>(altitudeScale), static_cast<QWidget*>(YScaleEdit)})
+    grid->addWidget(m_altitudeScaleEdit, 5, 3);
+    for (QWidget* w : {static_cast<QWidget*>(timeScale), static_cast<QWidget*>(m_timeScaleEdit),
+                       static_cast<QWidget*>(altitudeScale), static_cast<QWidget*>(m_altitudeScaleEdit)})
         w->setVisible(false);
 
     auto* sets = new QVBoxLayout;
-    sets->addWidget(label("Data Sets", SetListBox));
-    sets->addWidget(SetListBox);
+    sets->addWidget(label("Data Sets", m_setList));
+    sets->addWidget(m_setList);
     auto* top = new QHBoxLayout;
     top->addLayout(sets);
     top->addLayout(grid, 1);
 
     auto* notes = new QGridLayout;
     const char* noteLabels[] = {"Note 1", "Note 2", "Note 3"};
-    QLineEdit* noteEdits[] = {Note1Edit, Note2Edit, Note3Edit};
+    QLineEdit* noteEdits[] = {m_note1Edit, m_note2Edit, m_note3Edit};
     for (int i = 0; i < 3; ++i) {
         notes->addWidget(label(noteLabels[i], noteEdits[i]), i, 0);
         notes->addWidget(noteEdits[i], i, 1);
@@ -153,10 +153,10 @@ void DataPropertiesDialog::buildLayout()
     }
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {ApplyBtn, DelSetBtn, DriftBtn, OffsetBtn, PhotoBtn})
+    for (QPushButton* b : {m_applyButton, m_deleteButton, m_driftButton, m_offsetButton, m_photoButton})
         buttons->addWidget(b);
     buttons->addStretch();
-    buttons->addWidget(OKBtn);
+    buttons->addWidget(m_okButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -172,8 +172,8 @@ int DataPropertiesDialog::run(int activeSet)
 
 int DataPropertiesDialog::selectedRow() const
 {
-    const QModelIndex current = SetListBox->currentIndex();
-    return current.isValid() && SetListBox->selectionModel()->isSelected(current) ? current.row() : -1;
+    const QModelIndex current = m_setList->currentIndex();
+    return current.isValid() && m_setList->selectionModel()->isSelected(current) ? current.row() : -1;
 }
 
 void DataPropertiesDialog::showDataSetProperties(int k)
@@ -181,47 +181,47 @@ void DataPropertiesDialog::showDataSetProperties(int k)
     const bool valid = m_plot.signals.isValidIndex(k);
     m_filling = true;
     if (valid)
-        SetListBox->setCurrentIndex(m_plot.signals.index(k));
+        m_setList->setCurrentIndex(m_plot.signals.index(k));
     else
-        SetListBox->selectionModel()->clear();
+        m_setList->selectionModel()->clear();
     m_filling = false;
     const DataSetProperties p = valid ? dataSetProperties(m_plot.signals, k) : DataSetProperties{};
-    SignalDisplayNameEdit->setText(p.name);
-    Line_Clr->setColour(p.lineColor);
-    Pt_Clr->setColour(p.pointColor);
-    Trig_Clr->setColour(p.triggerColor);
-    LineStyleCombo->setCurrentIndex(valid ? rowOf(LineStyleCombo, p.lineStyle) : -1);
-    PointStyleCombo->setCurrentIndex(valid ? rowOf(PointStyleCombo, p.pointStyle) : -1);
-    TrigStyleCombo->setCurrentIndex(valid ? rowOf(TrigStyleCombo, p.triggerStyle) : -1);
-    XOffsetEdit->setText(p.timeOffset);
-    YOffsetEdit->setText(p.altitudeOffset);
-    XScaleEdit->setText(p.timeScale);
-    YScaleEdit->setText(p.altitudeScale);
-    Note1Edit->setText(p.notes[0]);
-    Note2Edit->setText(p.notes[1]);
-    Note3Edit->setText(p.notes[2]);
-    PhotoBtn->setVisible(p.hasTriggerData);
+    m_nameEdit->setText(p.name);
+    m_lineColour->setColour(p.lineColor);
+    m_pointColour->setColour(p.pointColor);
+    m_triggerColour->setColour(p.triggerColor);
+    m_lineStyleBox->setCurrentIndex(valid ? rowOf(m_lineStyleBox, p.lineStyle) : -1);
+    m_pointStyleBox->setCurrentIndex(valid ? rowOf(m_pointStyleBox, p.pointStyle) : -1);
+    m_triggerStyleBox->setCurrentIndex(valid ? rowOf(m_triggerStyleBox, p.triggerStyle) : -1);
+    m_timeOffsetEdit->setText(p.timeOffset);
+    m_altitudeOffsetEdit->setText(p.altitudeOffset);
+    m_timeScaleEdit->setText(p.timeScale);
+    m_altitudeScaleEdit->setText(p.altitudeScale);
+    m_note1Edit->setText(p.notes[0]);
+    m_note2Edit->setText(p.notes[1]);
+    m_note3Edit->setText(p.notes[2]);
+    m_photoButton->setVisible(p.hasTriggerData);
 }
 
 DataSetProperties DataPropertiesDialog::editedProperties(int k) const
 {
     DataSetProperties p = dataSetProperties(m_plot.signals, k);
-    p.name = SignalDisplayNameEdit->text();
-    p.lineColor = Line_Clr->colour();
-    p.pointColor = Pt_Clr->colour();
-    p.triggerColor = Trig_Clr->colour();
+    p.name = m_nameEdit->text();
+    p.lineColor = m_lineColour->colour();
+    p.pointColor = m_pointColour->colour();
+    p.triggerColor = m_triggerColour->colour();
     // A list showing no row (an unknown style read from a file) leaves that style as it is.
-    if (LineStyleCombo->currentIndex() >= 0)
-        p.lineStyle = LineStyleCombo->currentIndex();
-    if (PointStyleCombo->currentIndex() >= 0)
-        p.pointStyle = PointStyleCombo->currentIndex();
-    if (TrigStyleCombo->currentIndex() >= 0)
-        p.triggerStyle = TrigStyleCombo->currentIndex();
-    p.timeOffset = XOffsetEdit->text();
-    p.altitudeOffset = YOffsetEdit->text();
-    p.timeScale = XScaleEdit->text();
-    p.altitudeScale = YScaleEdit->text();
-    p.notes = {Note1Edit->text(), Note2Edit->text(), Note3Edit->text()};
+    if (m_lineStyleBox->currentIndex() >= 0)
+        p.lineStyle = m_lineStyleBox->currentIndex();
+    if (m_pointStyleBox->currentIndex() >= 0)
+        p.pointStyle = m_pointStyleBox->currentIndex();
+    if (m_triggerStyleBox->currentIndex() >= 0)
+        p.triggerStyle = m_triggerStyleBox->currentIndex();
+    p.timeOffset = m_timeOffsetEdit->text();
+    p.altitudeOffset = m_altitudeOffsetEdit->text();
+    p.timeScale = m_timeScaleEdit->text();
+    p.altitudeScale = m_altitudeScaleEdit->text();
+    p.notes = {m_note1Edit->text(), m_note2Edit->text(), m_note3Edit->text()};
     return p;
 }
 
@@ -237,8 +237,8 @@ void DataPropertiesDialog::applyProperties()
     // The samples now carry the shift: the offset boxes start again from none, so that a second Apply (or one
     // made only to rename) does not shift once more.
     const DataSetProperties shown = dataSetProperties(m_plot.signals, k);
-    XOffsetEdit->setText(shown.timeOffset);
-    YOffsetEdit->setText(shown.altitudeOffset);
+    m_timeOffsetEdit->setText(shown.timeOffset);
+    m_altitudeOffsetEdit->setText(shown.altitudeOffset);
 }
 
 void DataPropertiesDialog::deleteSelectedSet()
@@ -271,7 +271,7 @@ void DataPropertiesDialog::correctOffset()
         return;
     m_editor.changeDataSet(k, QStringLiteral("Fix Offset"), [](Plot& plot, int set) { return fixOffset(plot, set); });
     // The fix rewrote "max=" in Note 3: show it, so that a later Apply keeps it.
-    Note3Edit->setText(m_plot.signals.at(k).notes[2]);
+    m_note3Edit->setText(m_plot.signals.at(k).notes[2]);
 }
 
 void DataPropertiesDialog::writePhotoList()

@@ -54,27 +54,27 @@ private:
     QFileDialog* m_photoDialog;
     bool m_filling = false; // the list's row is being set by showDataSetProperties()
 
-    QListView* SetListBox;
-    QLineEdit* SignalDisplayNameEdit;
-    ColourPanel* Line_Clr;
-    StyleCombo* LineStyleCombo;
-    ColourPanel* Pt_Clr;
-    StyleCombo* PointStyleCombo;
-    ColourPanel* Trig_Clr;
-    StyleCombo* TrigStyleCombo;
-    QLineEdit* XOffsetEdit;
-    QLineEdit* YOffsetEdit;
-    QLineEdit* XScaleEdit;
-    QLineEdit* YScaleEdit;
-    QLineEdit* Note1Edit;
-    QLineEdit* Note2Edit;
-    QLineEdit* Note3Edit;
-    QPushButton* ApplyBtn;
-    QPushButton* DelSetBtn;
-    QPushButton* DriftBtn;
-    QPushButton* OffsetBtn;
-    QPushButton* PhotoBtn;
-    QPushButton* OKBtn;
+    QListView* m_setList;
+    QLineEdit* m_nameEdit;
+    ColourPanel* m_lineColour;
+    StyleCombo* m_lineStyleBox;
+    ColourPanel* m_pointColour;
+    StyleCombo* m_pointStyleBox;
+    ColourPanel* m_triggerColour;
+    StyleCombo* m_triggerStyleBox;
+    QLineEdit* m_timeOffsetEdit;
+    QLineEdit* m_altitudeOffsetEdit;
+    QLineEdit* m_timeScaleEdit;
+    QLineEdit* m_altitudeScaleEdit;
+    QLineEdit* m_note1Edit;
+    QLineEdit* m_note2Edit;
+    QLineEdit* m_note3Edit;
+    QPushButton* m_applyButton;
+    QPushButton* m_deleteButton;
+    QPushButton* m_driftButton;
+    QPushButton* m_offsetButton;
+    QPushButton* m_photoButton;
+    QPushButton* m_okButton;
 };
 
 } // namespace vimo

@@ -24,10 +24,10 @@ public:
 private:
     void showVersion();
 
-    QLabel* ModDisp;
-    SpinButtons* CSpinButton1;
-    QComboBox* MemList;
-    QPushButton* BitBtn1; // Close
+    QLabel* m_versionReadout;
+    SpinButtons* m_versionArrows;
+    QComboBox* m_memoryBox;
+    QPushButton* m_closeButton;
 
     std::uint8_t* m_version = nullptr;
     std::uint8_t* m_memorySize = nullptr;

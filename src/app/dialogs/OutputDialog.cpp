@@ -31,60 +31,60 @@ void readInto(const QLineEdit* edit, double& value)
 } // namespace
 
 OutputDialog::OutputDialog(PrintSettings& settings, QWidget* parent)
-    : QDialog(parent), m_settings(settings), WidthEdit(named<QLineEdit>("WidthEdit", QStringLiteral("7.0"))),
-      HeightEdit(named<QLineEdit>("HeightEdit", QStringLiteral("3.5"))),
-      LeftEdit(named<QLineEdit>("LeftEdit", QStringLiteral("0.5"))),
-      TopEdit(named<QLineEdit>("TopEdit", QStringLiteral("0.5"))),
-      LeftLabel(named<QLabel>("LeftLabel", QStringLiteral("Distance from Left (inches)"))),
-      TopLabel(named<QLabel>("TopLabel", QStringLiteral("Distance from Top (inches)"))),
-      ColorChk(named<QCheckBox>("ColorChk", QStringLiteral("Print with color"))),
-      OKBtn(makeButton("OKBtn", QStringLiteral("OK"), nullptr)),
-      CancelBtn(makeButton("CancelBtn", QStringLiteral("Cancel"), nullptr))
+    : QDialog(parent), m_settings(settings), m_widthEdit(named<QLineEdit>("WidthEdit", QStringLiteral("7.0"))),
+      m_heightEdit(named<QLineEdit>("HeightEdit", QStringLiteral("3.5"))),
+      m_leftEdit(named<QLineEdit>("LeftEdit", QStringLiteral("0.5"))),
+      m_topEdit(named<QLineEdit>("TopEdit", QStringLiteral("0.5"))),
+      m_leftLabel(named<QLabel>("LeftLabel", QStringLiteral("Distance from Left (inches)"))),
+      m_topLabel(named<QLabel>("TopLabel", QStringLiteral("Distance from Top (inches)"))),
+      m_colourBox(named<QCheckBox>("ColorChk", QStringLiteral("Print with color"))),
+      m_okButton(makeButton("OKBtn", QStringLiteral("OK"), nullptr)),
+      m_cancelButton(makeButton("CancelBtn", QStringLiteral("Cancel"), nullptr))
 {
     setObjectName(QStringLiteral("PrtLocForm"));
     setWindowTitle(QStringLiteral("Output"));
-    OKBtn->setDefault(true);
+    m_okButton->setDefault(true);
 
     auto* group = new QGroupBox(QStringLiteral("Printed Plot Options"), this);
     auto* grid = new QGridLayout(group);
     grid->addWidget(new QLabel(QStringLiteral("Width (inches)")), 0, 0);
-    grid->addWidget(WidthEdit, 0, 1);
+    grid->addWidget(m_widthEdit, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Height (inches)")), 1, 0);
-    grid->addWidget(HeightEdit, 1, 1);
-    grid->addWidget(LeftLabel, 2, 0);
-    grid->addWidget(LeftEdit, 2, 1);
-    grid->addWidget(TopLabel, 3, 0);
-    grid->addWidget(TopEdit, 3, 1);
+    grid->addWidget(m_heightEdit, 1, 1);
+    grid->addWidget(m_leftLabel, 2, 0);
+    grid->addWidget(m_leftEdit, 2, 1);
+    grid->addWidget(m_topLabel, 3, 0);
+    grid->addWidget(m_topEdit, 3, 1);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ColorChk);
+    buttons->addWidget(m_colourBox);
     buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addLayout(buttons);
 
-    connect(OKBtn, &QPushButton::clicked, this, &OutputDialog::acceptSize);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_okButton, &QPushButton::clicked, this, &OutputDialog::acceptSize);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void OutputDialog::showSize()
 {
-    WidthEdit->setText(scaleValueText(m_settings.widthInches));
-    HeightEdit->setText(scaleValueText(m_settings.heightInches));
+    m_widthEdit->setText(scaleValueText(m_settings.widthInches));
+    m_heightEdit->setText(scaleValueText(m_settings.heightInches));
 }
 
 void OutputDialog::restore()
 {
     showSize();
-    ColorChk->setChecked(m_settings.inColor);
+    m_colourBox->setChecked(m_settings.inColor);
 }
 
 void OutputDialog::setOffsetsEnabled(bool enabled)
 {
-    for (QWidget* w : {static_cast<QWidget*>(LeftEdit), static_cast<QWidget*>(TopEdit),
-                       static_cast<QWidget*>(LeftLabel), static_cast<QWidget*>(TopLabel)})
+    for (QWidget* w : {static_cast<QWidget*>(m_leftEdit), static_cast<QWidget*>(m_topEdit),
+                       static_cast<QWidget*>(m_leftLabel), static_cast<QWidget*>(m_topLabel)})
         w->setEnabled(enabled);
 }
 
@@ -96,11 +96,11 @@ int OutputDialog::run()
 
 void OutputDialog::acceptSize()
 {
-    readInto(WidthEdit, m_settings.widthInches);
-    readInto(HeightEdit, m_settings.heightInches);
-    readInto(LeftEdit, m_settings.leftInches);
-    readInto(TopEdit, m_settings.topInches);
-    m_settings.inColor = ColorChk->isChecked();
+    readInto(m_widthEdit, m_settings.widthInches);
+    readInto(m_heightEdit, m_settings.heightInches);
+    readInto(m_leftEdit, m_settings.leftInches);
+    readInto(m_topEdit, m_settings.topInches);
+    m_settings.inColor = m_colourBox->isChecked();
     accept();
 }
 

@@ -34,15 +34,15 @@ public:
 
 private:
     PrintSettings& m_settings;
-    QLineEdit* WidthEdit;
-    QLineEdit* HeightEdit;
-    QLineEdit* LeftEdit;
-    QLineEdit* TopEdit;
-    QLabel* LeftLabel;
-    QLabel* TopLabel;
-    QCheckBox* ColorChk;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
+    QLineEdit* m_widthEdit;
+    QLineEdit* m_heightEdit;
+    QLineEdit* m_leftEdit;
+    QLineEdit* m_topEdit;
+    QLabel* m_leftLabel;
+    QLabel* m_topLabel;
+    QCheckBox* m_colourBox;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
 };
 
 } // namespace vimo

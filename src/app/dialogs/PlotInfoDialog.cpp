@@ -43,12 +43,12 @@ std::array<QString*, 6> plotTexts(Plot& plot)
 
 PlotInfoDialog::PlotInfoDialog(Plot& plot, QWidget* parent)
     : QDialog(parent), m_plot(plot),
-      ShowInfoChk(named<QCheckBox>("ShowInfoChk", QStringLiteral("Show Text Info"), this)),
-      ShowBackgroundChk(named<QCheckBox>("ShowBackgroundChk", QStringLiteral("Show Background Logo"), this)),
-      ShowROCChk(named<QCheckBox>("ShowROCChk", QStringLiteral("Show Avg Rate of Climb"), this)),
-      DataLenBtn(makeButton("DataLenBtn", QStringLiteral("Edit Data Length"), this)),
-      OKBtn(makeButton("OKBtn", QStringLiteral("OK"), this)),
-      CancelBtn(makeButton("CancelBtn", QStringLiteral("Cancel"), this))
+      m_showInfoBox(named<QCheckBox>("ShowInfoChk", QStringLiteral("Show Text Info"), this)),
+      m_showBackgroundBox(named<QCheckBox>("ShowBackgroundChk", QStringLiteral("Show Background Logo"), this)),
+      m_showClimbBox(named<QCheckBox>("ShowROCChk", QStringLiteral("Show Avg Rate of Climb"), this)),
+      m_dataLengthButton(makeButton("DataLenBtn", QStringLiteral("Edit Data Length"), this)),
+      m_okButton(makeButton("OKBtn", QStringLiteral("OK"), this)),
+      m_cancelButton(makeButton("CancelBtn", QStringLiteral("Cancel"), this))
 {
     setObjectName(QStringLiteral("EditInfoForm"));
     setWindowTitle(QStringLiteral("Edit Plot Info"));
@@ -75,23 +75,23 @@ PlotInfoDialog::PlotInfoDialog(Plot& plot, QWidget* parent)
     }
 
     // The average climb switch and the data length button are kept out of sight; the renderer reads the switch.
-    ShowInfoChk->setChecked(true);
-    ShowROCChk->setVisible(false);
-    DataLenBtn->setVisible(false);
-    connect(ShowInfoChk, &QCheckBox::clicked, this, [this](bool on) {
+    m_showInfoBox->setChecked(true);
+    m_showClimbBox->setVisible(false);
+    m_dataLengthButton->setVisible(false);
+    connect(m_showInfoBox, &QCheckBox::clicked, this, [this](bool on) {
         m_plot.showInfo = on;
         Q_EMIT plotChanged();
     });
-    connect(ShowBackgroundChk, &QCheckBox::clicked, this, [this](bool on) {
+    connect(m_showBackgroundBox, &QCheckBox::clicked, this, [this](bool on) {
         m_plot.showBackground = on;
         Q_EMIT plotChanged();
     });
 
     auto* switches = new QVBoxLayout;
-    switches->addWidget(ShowInfoChk);
-    switches->addWidget(ShowBackgroundChk);
-    switches->addWidget(ShowROCChk);
-    switches->addWidget(DataLenBtn);
+    switches->addWidget(m_showInfoBox);
+    switches->addWidget(m_showBackgroundBox);
+    switches->addWidget(m_showClimbBox);
+    switches->addWidget(m_dataLengthButton);
     switches->addStretch();
     auto* right = new QVBoxLayout;
     right->addWidget(colours);
@@ -101,15 +101,15 @@ PlotInfoDialog::PlotInfoDialog(Plot& plot, QWidget* parent)
     top->addLayout(right);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);
 
-    OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &PlotInfoDialog::applyAndClose);
-    connect(CancelBtn, &QPushButton::clicked, this, &PlotInfoDialog::reject);
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &PlotInfoDialog::applyAndClose);
+    connect(m_cancelButton, &QPushButton::clicked, this, &PlotInfoDialog::reject);
 }
 
 std::array<Colour*, 5> PlotInfoDialog::plotColours()
@@ -134,9 +134,9 @@ int PlotInfoDialog::run()
 
 void PlotInfoDialog::syncSwitches()
 {
-    ShowInfoChk->setChecked(m_plot.showInfo);
-    ShowBackgroundChk->setChecked(m_plot.showBackground);
-    ShowROCChk->setChecked(m_plot.showAvgClimb);
+    m_showInfoBox->setChecked(m_plot.showInfo);
+    m_showBackgroundBox->setChecked(m_plot.showBackground);
+    m_showClimbBox->setChecked(m_plot.showAvgClimb);
 }
 
 void PlotInfoDialog::applyAndClose()

@@ -42,12 +42,12 @@ private:
     std::array<QLineEdit*, 6> m_texts;     // TitleText .. Info3Text
     std::array<ColourPanel*, 5> m_panels;  // BGColorPanel .. InfoColorPanel
     std::array<Colour, 5> m_openedColours{};
-    QCheckBox* ShowInfoChk;
-    QCheckBox* ShowBackgroundChk;
-    QCheckBox* ShowROCChk;
-    QPushButton* DataLenBtn;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
+    QCheckBox* m_showInfoBox;
+    QCheckBox* m_showBackgroundBox;
+    QCheckBox* m_showClimbBox;
+    QPushButton* m_dataLengthButton;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
 };
 
 } // namespace vimo

@@ -11,34 +11,34 @@
 
 namespace vimo {
 ScaleDialog::ScaleDialog(Plot& plot, QWidget* parent)
-    : QDialog(parent), m_plot(plot), XMinEdit(named<QLineEdit>("XMinEdit", this)),
-      XMaxEdit(named<QLineEdit>("XMaxEdit", this)), YMinEdit(named<QLineEdit>("YMinEdit", this)),
-      YMaxEdit(named<QLineEdit>("YMaxEdit", this)),
-      OkBtn(makeButton("OkBtn", QStringLiteral("OK"), this)),
-      CancelBtn(makeButton("CancelBtn", QStringLiteral("Cancel"), this)),
-      AutoBtn(makeButton("AutoBtn", QStringLiteral("Auto"), this))
+    : QDialog(parent), m_plot(plot), m_timeMinEdit(named<QLineEdit>("XMinEdit", this)),
+      m_timeMaxEdit(named<QLineEdit>("XMaxEdit", this)), m_altitudeMinEdit(named<QLineEdit>("YMinEdit", this)),
+      m_altitudeMaxEdit(named<QLineEdit>("YMaxEdit", this)),
+      m_okButton(makeButton("OkBtn", QStringLiteral("OK"), this)),
+      m_cancelButton(makeButton("CancelBtn", QStringLiteral("Cancel"), this)),
+      m_autoButton(makeButton("AutoBtn", QStringLiteral("Auto"), this))
 {
     setObjectName(QStringLiteral("ScaleForm"));
     setWindowTitle(QStringLiteral("Graph Scale"));
-    OkBtn->setDefault(true);
+    m_okButton->setDefault(true);
 
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Time Min"), XMinEdit);
-    fields->addRow(QStringLiteral("Time Max"), XMaxEdit);
-    fields->addRow(QStringLiteral("Altitude Min"), YMinEdit);
-    fields->addRow(QStringLiteral("Altitude Max"), YMaxEdit);
+    fields->addRow(QStringLiteral("Time Min"), m_timeMinEdit);
+    fields->addRow(QStringLiteral("Time Max"), m_timeMaxEdit);
+    fields->addRow(QStringLiteral("Altitude Min"), m_altitudeMinEdit);
+    fields->addRow(QStringLiteral("Altitude Max"), m_altitudeMaxEdit);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(AutoBtn);
+    buttons->addWidget(m_autoButton);
     buttons->addStretch();
-    buttons->addWidget(OkBtn);
-    buttons->addWidget(CancelBtn);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(buttons);
 
-    connect(OkBtn, &QPushButton::clicked, this, &ScaleDialog::applyScale);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(AutoBtn, &QPushButton::clicked, this, &ScaleDialog::scaleAutomatically);
+    connect(m_okButton, &QPushButton::clicked, this, &ScaleDialog::applyScale);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_autoButton, &QPushButton::clicked, this, &ScaleDialog::scaleAutomatically);
 }
 
 int ScaleDialog::run()
@@ -56,7 +56,7 @@ void ScaleDialog::scaleAutomatically()
 
 void ScaleDialog::applyScale()
 {
-    const ScaleTexts texts{XMinEdit->text(), XMaxEdit->text(), YMinEdit->text(), YMaxEdit->text()};
+    const ScaleTexts texts{m_timeMinEdit->text(), m_timeMaxEdit->text(), m_altitudeMinEdit->text(), m_altitudeMaxEdit->text()};
     const QString problem = acceptScaleTexts(m_plot, texts, ScaleCheck::RefuseInvalid);
     if (!problem.isEmpty()) {
         showError(this, problem);
@@ -68,10 +68,10 @@ void ScaleDialog::applyScale()
 
 void ScaleDialog::showTexts(const ScaleTexts& texts)
 {
-    XMinEdit->setText(texts.xMin);
-    XMaxEdit->setText(texts.xMax);
-    YMinEdit->setText(texts.yMin);
-    YMaxEdit->setText(texts.yMax);
+    m_timeMinEdit->setText(texts.xMin);
+    m_timeMaxEdit->setText(texts.xMax);
+    m_altitudeMinEdit->setText(texts.yMin);
+    m_altitudeMaxEdit->setText(texts.yMax);
 }
 
 } // namespace vimo

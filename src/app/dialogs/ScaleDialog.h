@@ -33,13 +33,13 @@ private:
     void showTexts(const ScaleTexts& texts);
 
     Plot& m_plot;
-    QLineEdit* XMinEdit;
-    QLineEdit* XMaxEdit;
-    QLineEdit* YMinEdit;
-    QLineEdit* YMaxEdit;
-    QPushButton* OkBtn;
-    QPushButton* CancelBtn;
-    QPushButton* AutoBtn;
+    QLineEdit* m_timeMinEdit;
+    QLineEdit* m_timeMaxEdit;
+    QLineEdit* m_altitudeMinEdit;
+    QLineEdit* m_altitudeMaxEdit;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
+    QPushButton* m_autoButton;
 };
 
 } // namespace vimo

@@ -21,28 +21,28 @@ void IconLabel::mousePressEvent(QMouseEvent* event)
 
 AboutPage::AboutPage(QWidget* parent)
     : QWidget(parent),
-      AboutAppName(new QLabel(QString::fromLatin1(appinfo::kName), this)),
-      Image1(new IconLabel(this)),
-      VersionInfo(new QLabel(this)),
-      BuildInfo(new QLabel(this)),
-      AboutEmail(new LinkLabel(QStringLiteral("AboutEmail"), QString::fromLatin1(appinfo::kEmail), this)),
-      AboutWebSite(new LinkLabel(QStringLiteral("AboutWebSite"), appinfo::webSite(), this)),
-      ManualBtn(new QPushButton(QStringLiteral("Manual"), this))
+      m_appName(new QLabel(QString::fromLatin1(appinfo::kName), this)),
+      m_icon(new IconLabel(this)),
+      m_version(new QLabel(this)),
+      m_build(new QLabel(this)),
+      m_email(new LinkLabel(QStringLiteral("AboutEmail"), QString::fromLatin1(appinfo::kEmail), this)),
+      m_webSite(new LinkLabel(QStringLiteral("AboutWebSite"), appinfo::webSite(), this)),
+      m_manualButton(new QPushButton(QStringLiteral("Manual"), this))
 {
     setObjectName(QStringLiteral("AboutPage"));
-    AboutAppName->setObjectName(QStringLiteral("AboutAppName"));
-    Image1->setObjectName(QStringLiteral("Image1"));
-    VersionInfo->setObjectName(QStringLiteral("VersionInfo"));
-    BuildInfo->setObjectName(QStringLiteral("BuildInfo"));
-    ManualBtn->setObjectName(QStringLiteral("ManualBtn"));
+    m_appName->setObjectName(QStringLiteral("AboutAppName"));
+    m_icon->setObjectName(QStringLiteral("Image1"));
+    m_version->setObjectName(QStringLiteral("VersionInfo"));
+    m_build->setObjectName(QStringLiteral("BuildInfo"));
+    m_manualButton->setObjectName(QStringLiteral("ManualBtn"));
 
-    QFont nameFont = AboutAppName->font();
+    QFont nameFont = m_appName->font();
     nameFont.setPointSize(nameFont.pointSize() * 3);
     nameFont.setBold(true);
-    AboutAppName->setFont(nameFont);
-    QPalette namePalette = AboutAppName->palette();
+    m_appName->setFont(nameFont);
+    QPalette namePalette = m_appName->palette();
     namePalette.setColor(QPalette::WindowText, QColor(0x0a, 0x24, 0x5c));
-    AboutAppName->setPalette(namePalette);
+    m_appName->setPalette(namePalette);
 
     auto* subtitle = new QLabel(QString::fromLatin1(appinfo::kSubtitle), this);
     QFont subtitleFont = subtitle->font();
@@ -53,9 +53,9 @@ AboutPage::AboutPage(QWidget* parent)
     makerPalette.setColor(QPalette::WindowText, QColor(0x55, 0x5d, 0x6b));
     maker->setPalette(makerPalette);
 
-    Image1->setFixedSize(128, 128);
-    Image1->setAlignment(Qt::AlignCenter);
-    Image1->setToolTip(QStringLiteral("Vimo"));
+    m_icon->setFixedSize(128, 128);
+    m_icon->setAlignment(Qt::AlignCenter);
+    m_icon->setToolTip(QStringLiteral("Vimo"));
 
     auto* details = new QGridLayout;
     details->setHorizontalSpacing(12);
@@ -66,29 +66,29 @@ AboutPage::AboutPage(QWidget* parent)
         details->addWidget(label, row, 0);
         details->addWidget(value, row, 1);
     };
-    addRow(0, QStringLiteral("Version:"), VersionInfo);
-    addRow(1, QStringLiteral("Build:"), BuildInfo);
-    addRow(2, QStringLiteral("Email:"), AboutEmail);
-    addRow(3, QStringLiteral("WebSite:"), AboutWebSite);
+    addRow(0, QStringLiteral("Version:"), m_version);
+    addRow(1, QStringLiteral("Build:"), m_build);
+    addRow(2, QStringLiteral("Email:"), m_email);
+    addRow(3, QStringLiteral("WebSite:"), m_webSite);
     details->setColumnStretch(2, 1);
 
-    ManualBtn->setToolTip(QStringLiteral("Open the user manual"));
-    ManualBtn->setMinimumWidth(110);
+    m_manualButton->setToolTip(QStringLiteral("Open the user manual"));
+    m_manualButton->setMinimumWidth(110);
 
     auto* text = new QVBoxLayout;
     text->setSpacing(4);
-    text->addWidget(AboutAppName);
+    text->addWidget(m_appName);
     text->addWidget(subtitle);
     text->addWidget(maker);
     text->addSpacing(24);
     text->addLayout(details);
     text->addSpacing(24);
-    text->addWidget(ManualBtn, 0, Qt::AlignLeft);
+    text->addWidget(m_manualButton, 0, Qt::AlignLeft);
     text->addStretch(1);
 
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    row->addWidget(Image1, 0, Qt::AlignTop);
+    row->addWidget(m_icon, 0, Qt::AlignTop);
     row->addSpacing(36);
     row->addLayout(text);
     row->addStretch(1);
@@ -98,32 +98,32 @@ AboutPage::AboutPage(QWidget* parent)
     page->addLayout(row);
     page->addStretch(2);
 
-    connect(AboutEmail, &LinkLabel::clicked, this, &AboutPage::openEmail);
-    connect(AboutWebSite, &LinkLabel::clicked, this, &AboutPage::openWebSite);
-    connect(ManualBtn, &QPushButton::clicked, this, &AboutPage::openManual);
-    connect(Image1, &IconLabel::ctrlPressed, this, &AboutPage::moduleSetupRequested);
+    connect(m_email, &LinkLabel::clicked, this, &AboutPage::openEmail);
+    connect(m_webSite, &LinkLabel::clicked, this, &AboutPage::openWebSite);
+    connect(m_manualButton, &QPushButton::clicked, this, &AboutPage::openManual);
+    connect(m_icon, &IconLabel::ctrlPressed, this, &AboutPage::moduleSetupRequested);
 }
 
 void AboutPage::showIcon()
 {
-    Image1->setPixmap(QPixmap(QStringLiteral(":/vimo/icon-128.png")));
+    m_icon->setPixmap(QPixmap(QStringLiteral(":/vimo/icon-128.png")));
 }
 
 // Failures to launch (no mail program, no viewer, no manual) are not reported: the desktop shows its own.
 void AboutPage::setVersionTexts(const QString& version, const QString& build)
 {
-    VersionInfo->setText(version);
-    BuildInfo->setText(build);
+    m_version->setText(version);
+    m_build->setText(build);
 }
 
 void AboutPage::openEmail()
 {
-    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + AboutEmail->text()));
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + m_email->text()));
 }
 
 void AboutPage::openWebSite()
 {
-    QDesktopServices::openUrl(QUrl::fromUserInput(AboutWebSite->text()));
+    QDesktopServices::openUrl(QUrl::fromUserInput(m_webSite->text()));
 }
 
 void AboutPage::openManual()

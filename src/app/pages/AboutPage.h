@@ -45,13 +45,13 @@ private:
     void openWebSite();
     void openManual();
 
-    QLabel* AboutAppName;
-    IconLabel* Image1;
-    QLabel* VersionInfo;
-    QLabel* BuildInfo;
-    LinkLabel* AboutEmail;
-    LinkLabel* AboutWebSite;
-    QPushButton* ManualBtn;
+    QLabel* m_appName;
+    IconLabel* m_icon;
+    QLabel* m_version;
+    QLabel* m_build;
+    LinkLabel* m_email;
+    LinkLabel* m_webSite;
+    QPushButton* m_manualButton;
 };
 
 } // namespace vimo

@@ -28,45 +28,45 @@ void LiveStrip::paintEvent(QPaintEvent*)
 
 LogPage::LogPage(QWidget* parent)
     : QWidget(parent),
-      Label2(new QLabel(QStringLiteral("Time"), this)),
-      Panel3(makeReadout(QStringLiteral("Panel3"), QStringLiteral("0d 00:00:00.00"), readoutLime(), this)),
-      Label3(new QLabel(QStringLiteral("Altitude (feet)"), this)),
-      AltDisp(makeReadout(QStringLiteral("AltDisp"), QStringLiteral("10000"), Qt::red, this)),
-      AMaxLabel(new QLabel(QStringLiteral("10000"), this)),
-      AMinLabel(new QLabel(QStringLiteral("0"), this)),
-      AltBox(new LiveStrip(this)),
-      StartBtn(new QPushButton(QStringLiteral("Start"), this)),
-      ClearBtn(new QPushButton(QStringLiteral("Clear"), this))
+      m_timeLabel(new QLabel(QStringLiteral("Time"), this)),
+      m_elapsedTime(makeReadout(QStringLiteral("Panel3"), QStringLiteral("0d 00:00:00.00"), readoutLime(), this)),
+      m_altitudeLabel(new QLabel(QStringLiteral("Altitude (feet)"), this)),
+      m_altitude(makeReadout(QStringLiteral("AltDisp"), QStringLiteral("10000"), Qt::red, this)),
+      m_stripTop(new QLabel(QStringLiteral("10000"), this)),
+      m_stripBottom(new QLabel(QStringLiteral("0"), this)),
+      m_strip(new LiveStrip(this)),
+      m_startButton(new QPushButton(QStringLiteral("Start"), this)),
+      m_clearButton(new QPushButton(QStringLiteral("Clear"), this))
 {
     setObjectName(QStringLiteral("LogPage"));
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label3->setObjectName(QStringLiteral("Label3"));
-    AMaxLabel->setObjectName(QStringLiteral("AMaxLabel"));
-    AMinLabel->setObjectName(QStringLiteral("AMinLabel"));
-    StartBtn->setObjectName(QStringLiteral("StartBtn"));
-    ClearBtn->setObjectName(QStringLiteral("ClearBtn"));
-    Panel3->setMinimumWidth(170);
-    AltDisp->setMinimumWidth(100);
+    m_timeLabel->setObjectName(QStringLiteral("Label2"));
+    m_altitudeLabel->setObjectName(QStringLiteral("Label3"));
+    m_stripTop->setObjectName(QStringLiteral("AMaxLabel"));
+    m_stripBottom->setObjectName(QStringLiteral("AMinLabel"));
+    m_startButton->setObjectName(QStringLiteral("StartBtn"));
+    m_clearButton->setObjectName(QStringLiteral("ClearBtn"));
+    m_elapsedTime->setMinimumWidth(170);
+    m_altitude->setMinimumWidth(100);
 
     auto* readouts = new QHBoxLayout;
-    readouts->addWidget(Label2);
-    readouts->addWidget(Panel3);
+    readouts->addWidget(m_timeLabel);
+    readouts->addWidget(m_elapsedTime);
     readouts->addSpacing(24);
-    readouts->addWidget(Label3);
-    readouts->addWidget(AltDisp);
+    readouts->addWidget(m_altitudeLabel);
+    readouts->addWidget(m_altitude);
     readouts->addStretch(1);
-    readouts->addWidget(StartBtn);
-    readouts->addWidget(ClearBtn);
+    readouts->addWidget(m_startButton);
+    readouts->addWidget(m_clearButton);
 
     auto* scale = new QVBoxLayout;
-    scale->addWidget(AMaxLabel, 0, Qt::AlignRight | Qt::AlignTop);
+    scale->addWidget(m_stripTop, 0, Qt::AlignRight | Qt::AlignTop);
     scale->addStretch(1);
-    scale->addWidget(AMinLabel, 0, Qt::AlignRight | Qt::AlignBottom);
+    scale->addWidget(m_stripBottom, 0, Qt::AlignRight | Qt::AlignBottom);
 
     auto* strip = new QHBoxLayout;
     strip->addStretch(1);
     strip->addLayout(scale);
-    strip->addWidget(AltBox);
+    strip->addWidget(m_strip);
     strip->addStretch(1);
 
     auto* page = new QVBoxLayout(this);
@@ -74,28 +74,28 @@ LogPage::LogPage(QWidget* parent)
     page->addLayout(strip);
     page->addStretch(1);
 
-    connect(StartBtn, &QPushButton::clicked, this, &LogPage::startStopRequested);
-    connect(ClearBtn, &QPushButton::clicked, this, &LogPage::clearRequested);
+    connect(m_startButton, &QPushButton::clicked, this, &LogPage::startStopRequested);
+    connect(m_clearButton, &QPushButton::clicked, this, &LogPage::clearRequested);
 }
 
 void LogPage::setStripPainter(std::function<void(QPainter&, int width, int height)> paint)
 {
-    AltBox->setPainter(std::move(paint));
+    m_strip->setPainter(std::move(paint));
 }
 
 void LogPage::updateStrip()
 {
-    AltBox->update();
+    m_strip->update();
 }
 
 void LogPage::setStartCaption(const QString& caption)
 {
-    StartBtn->setText(caption);
+    m_startButton->setText(caption);
 }
 
 void LogPage::setStartEnabled(bool enabled)
 {
-    StartBtn->setEnabled(enabled);
+    m_startButton->setEnabled(enabled);
 }
 
 } // namespace vimo

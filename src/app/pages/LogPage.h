@@ -48,15 +48,15 @@ Q_SIGNALS:
     void clearRequested();
 
 private:
-    QLabel* Label2;    // "Time"
-    QLabel* Panel3;    // elapsed time
-    QLabel* Label3;    // "Altitude (feet)"
-    QLabel* AltDisp;   // current altitude
-    QLabel* AMaxLabel; // top of the strip
-    QLabel* AMinLabel; // bottom of the strip
-    LiveStrip* AltBox;
-    QPushButton* StartBtn;
-    QPushButton* ClearBtn;
+    QLabel* m_timeLabel;
+    QLabel* m_elapsedTime;
+    QLabel* m_altitudeLabel;
+    QLabel* m_altitude;
+    QLabel* m_stripTop; // the altitudes at the top and the bottom of the strip
+    QLabel* m_stripBottom;
+    LiveStrip* m_strip;
+    QPushButton* m_startButton;
+    QPushButton* m_clearButton;
 };
 
 } // namespace vimo

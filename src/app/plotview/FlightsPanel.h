@@ -18,7 +18,7 @@ class FlightsPanel : public QWidget {
 public:
     explicit FlightsPanel(FlightsTableModel& model, QWidget* parent = nullptr);
 
-    QTableView* table() const { return FlightsTable; }
+    QTableView* table() const { return m_table; }
 
     // The start-height window shown in the panel and used by the table, in seconds; a value outside the box's
     // range is brought into it, one that is no number is ignored.
@@ -36,17 +36,17 @@ Q_SIGNALS:
     // The user chose the row of a flight: select data set `dataSet` and show the time from..to.
     void flightChosen(int dataSet, double from, double to);
 
-private Q_SLOTS:
-    void FlightsCopyBtnClick();
-    void FlightsExportBtnClick();
-    void FlightsTableActivated(int row);
-
 private:
+    // Asks for a file name and writes the table there; a failure is reported.
+    void exportTableAsked();
+    // The row of a flight was chosen: its data set and time range are asked for.
+    void chooseRow(int row);
+
     FlightsTableModel& m_model;
-    QTableView* FlightsTable;
-    QPushButton* FlightsCopyBtn;
-    QPushButton* FlightsExportBtn;
-    QDoubleSpinBox* FlightsWindowSpin;
+    QTableView* m_table;
+    QPushButton* m_copyButton;
+    QPushButton* m_exportButton;
+    QDoubleSpinBox* m_windowBox;
 };
 
 } // namespace vimo
