@@ -8,7 +8,7 @@ packages=(
   libgif-dev libjpeg62-turbo-dev
   fonts-liberation2
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format-14
   xvfb xauth x11-apps imagemagick xdotool
   locales
   dpkg-dev file lintian desktop-file-utils appstream man-db

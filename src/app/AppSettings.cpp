@@ -30,8 +30,8 @@ std::optional<std::int32_t> storedInteger(const QVariant& value)
         return std::nullopt; // a binary value, a list, ...
     }
     bool ok = false;
-    const qlonglong n = value.typeId() == QMetaType::QString ? value.toString().trimmed().toLongLong(&ok)
-                                                              : value.toLongLong(&ok);
+    const qlonglong n =
+        value.typeId() == QMetaType::QString ? value.toString().trimmed().toLongLong(&ok) : value.toLongLong(&ok);
     // 32 bits, signed or unsigned, as a stored double word may be either.
     if (!ok || n < std::numeric_limits<std::int32_t>::min() || n > std::numeric_limits<std::uint32_t>::max())
         return std::nullopt;
@@ -162,10 +162,10 @@ constexpr int kVisibleHeight = 50;
 // the int range, where QRect's arithmetic would overflow.
 qint64 visibleArea(qint64 left, qint64 top, const QSize& size, const QRect& screen, bool* enough)
 {
-    const qint64 w = std::min<qint64>(left + size.width(), qint64(screen.x()) + screen.width())
-                     - std::max<qint64>(left, screen.x());
-    const qint64 h = std::min<qint64>(top + size.height(), qint64(screen.y()) + screen.height())
-                     - std::max<qint64>(top, screen.y());
+    const qint64 w =
+        std::min<qint64>(left + size.width(), qint64(screen.x()) + screen.width()) - std::max<qint64>(left, screen.x());
+    const qint64 h =
+        std::min<qint64>(top + size.height(), qint64(screen.y()) + screen.height()) - std::max<qint64>(top, screen.y());
     if (w <= 0 || h <= 0)
         return 0;
     if (enough)
@@ -233,7 +233,8 @@ AppSettings readSettings(QSettings& store, const std::vector<SettingKey>& keys)
 {
     AppSettings settings = AppSettings::defaults(keys);
     for (const SettingKey& k : keys) {
-        std::optional<QVariant> value = storedValue(store.value(k.group() + QLatin1Char('/') + QLatin1String(k.key)), k.form);
+        std::optional<QVariant> value =
+            storedValue(store.value(k.group() + QLatin1Char('/') + QLatin1String(k.key)), k.form);
         if (value && k.fit)
             value = k.fit(*value);
         if (value)

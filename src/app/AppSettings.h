@@ -37,16 +37,46 @@ enum class SettingForm {
 // The C++ type of a value of a form.
 template <SettingForm form>
 struct SettingType;
-template <> struct SettingType<SettingForm::Integer> { using type = int; };
-template <> struct SettingType<SettingForm::Switch> { using type = bool; };
-template <> struct SettingType<SettingForm::Colour> { using type = Colour; };
-template <> struct SettingType<SettingForm::Word> { using type = quint16; };
-template <> struct SettingType<SettingForm::Inches> { using type = double; };
-template <> struct SettingType<SettingForm::Text> { using type = QString; };
-template <> struct SettingType<SettingForm::Flag> { using type = bool; };
-template <> struct SettingType<SettingForm::Folder> { using type = QString; };
-template <> struct SettingType<SettingForm::Files> { using type = QStringList; };
-template <> struct SettingType<SettingForm::Seconds> { using type = double; };
+template <>
+struct SettingType<SettingForm::Integer> {
+    using type = int;
+};
+template <>
+struct SettingType<SettingForm::Switch> {
+    using type = bool;
+};
+template <>
+struct SettingType<SettingForm::Colour> {
+    using type = Colour;
+};
+template <>
+struct SettingType<SettingForm::Word> {
+    using type = quint16;
+};
+template <>
+struct SettingType<SettingForm::Inches> {
+    using type = double;
+};
+template <>
+struct SettingType<SettingForm::Text> {
+    using type = QString;
+};
+template <>
+struct SettingType<SettingForm::Flag> {
+    using type = bool;
+};
+template <>
+struct SettingType<SettingForm::Folder> {
+    using type = QString;
+};
+template <>
+struct SettingType<SettingForm::Files> {
+    using type = QStringList;
+};
+template <>
+struct SettingType<SettingForm::Seconds> {
+    using type = double;
+};
 
 // One remembered value: its key, how it is kept, its default, and what makes a stored value usable. A value that
 // is missing from the file, cannot be read in its form or is refused by `fit` takes the default and costs no
@@ -83,15 +113,42 @@ TypedKey<typename SettingType<form>::type> settingKey(const char* key, typename 
 }
 
 // A key of each form, with its default.
-inline auto integerKey(const char* key, int value) { return settingKey<SettingForm::Integer>(key, value); }
-inline auto switchKey(const char* key, bool value) { return settingKey<SettingForm::Switch>(key, value); }
-inline auto colourKey(const char* key, Colour value) { return settingKey<SettingForm::Colour>(key, value); }
-inline auto wordKey(const char* key, quint16 value) { return settingKey<SettingForm::Word>(key, value); }
-inline auto inchesKey(const char* key, double value) { return settingKey<SettingForm::Inches>(key, value); }
-inline auto textKey(const char* key) { return settingKey<SettingForm::Text>(key, QString()); }
-inline auto flagKey(const char* key) { return settingKey<SettingForm::Flag>(key, false); }
-inline auto folderKey(const char* key) { return settingKey<SettingForm::Folder>(key, QString()); }
-inline auto secondsKey(const char* key, double value) { return settingKey<SettingForm::Seconds>(key, value); }
+inline auto integerKey(const char* key, int value)
+{
+    return settingKey<SettingForm::Integer>(key, value);
+}
+inline auto switchKey(const char* key, bool value)
+{
+    return settingKey<SettingForm::Switch>(key, value);
+}
+inline auto colourKey(const char* key, Colour value)
+{
+    return settingKey<SettingForm::Colour>(key, value);
+}
+inline auto wordKey(const char* key, quint16 value)
+{
+    return settingKey<SettingForm::Word>(key, value);
+}
+inline auto inchesKey(const char* key, double value)
+{
+    return settingKey<SettingForm::Inches>(key, value);
+}
+inline auto textKey(const char* key)
+{
+    return settingKey<SettingForm::Text>(key, QString());
+}
+inline auto flagKey(const char* key)
+{
+    return settingKey<SettingForm::Flag>(key, false);
+}
+inline auto folderKey(const char* key)
+{
+    return settingKey<SettingForm::Folder>(key, QString());
+}
+inline auto secondsKey(const char* key, double value)
+{
+    return settingKey<SettingForm::Seconds>(key, value);
+}
 // A list of at most `most` files.
 TypedKey<QStringList> filesKey(const char* key, int most);
 

@@ -1,28 +1,28 @@
 #include "app/MainWindow.h"
 
-#include "app/pages/AboutPage.h"
 #include "app/AppInfo.h"
 #include "app/ProgressPanel.h"
 #include "app/RecentFiles.h"
-#include "app/pages/ConfigurePage.h"
-#include "app/pages/ConnectPage.h"
-#include "app/pages/DataPage.h"
-#include "app/pages/LogPage.h"
-#include "app/pages/LogbookPage.h"
 #include "app/controllers/ConfigController.h"
 #include "app/controllers/ConnectionController.h"
 #include "app/controllers/FirmwareController.h"
 #include "app/controllers/ModuleController.h"
 #include "app/dialogs/OutputDialog.h"
 #include "app/dialogs/Prompts.h"
+#include "app/pages/AboutPage.h"
+#include "app/pages/ConfigurePage.h"
+#include "app/pages/ConnectPage.h"
+#include "app/pages/DataPage.h"
+#include "app/pages/LogPage.h"
+#include "app/pages/LogbookPage.h"
 #include "app/plotview/FlightsPanel.h"
 #include "app/session/DataFileActions.h"
 #include "app/session/OutputActions.h"
 #include "app/session/PlotSession.h"
 #include "app/session/UnsavedDataSets.h"
-#include "plot/DataEditor.h"
 #include "logbook/ArchiveFolder.h"
 #include "logbook/Logbook.h"
+#include "plot/DataEditor.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -69,19 +69,12 @@ QSettings settingsStore()
 } // namespace
 
 MainWindow::MainWindow(Prompts* prompts, QWidget* parent, const Timing& timing)
-    : QMainWindow(parent),
-      m_logbook(std::make_unique<Logbook>(archiveFolder())),
-      m_session(new PlotSession(this)),
-      m_pages(new QTabWidget(this)),
-      m_connectPage(new ConnectPage(m_pages)),
-      m_configurePage(new ConfigurePage(m_pages)),
-      m_dataPage(new DataPage(*m_session, m_pages)),
-      m_logbookPage(new LogbookPage(*m_logbook, m_pages)),
-      m_logPage(new LogPage(m_pages)),
-      m_aboutPage(new AboutPage(m_pages)),
-      m_simulateBox(new QCheckBox(QStringLiteral("Simulate Target"), this)),
-      m_closeButton(new QPushButton(QStringLiteral("Close"), this)),
-      m_startupTimer(new QTimer(this)),
+    : QMainWindow(parent), m_logbook(std::make_unique<Logbook>(archiveFolder())), m_session(new PlotSession(this)),
+      m_pages(new QTabWidget(this)), m_connectPage(new ConnectPage(m_pages)),
+      m_configurePage(new ConfigurePage(m_pages)), m_dataPage(new DataPage(*m_session, m_pages)),
+      m_logbookPage(new LogbookPage(*m_logbook, m_pages)), m_logPage(new LogPage(m_pages)),
+      m_aboutPage(new AboutPage(m_pages)), m_simulateBox(new QCheckBox(QStringLiteral("Simulate Target"), this)),
+      m_closeButton(new QPushButton(QStringLiteral("Close"), this)), m_startupTimer(new QTimer(this)),
       m_ownPrompts(prompts ? nullptr : std::make_unique<DialogPrompts>()),
       m_prompts(prompts ? *prompts : *m_ownPrompts),
       m_module(std::make_unique<ModuleController>(this, m_prompts, ModuleController::LinkFactory{}, timing))
@@ -93,8 +86,8 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent, const Timing& timing)
     buildPages();
     buildStatusBar();
 
-    m_connection = new ConnectionController(*m_module, *m_connectPage, *m_configurePage, *m_session, *m_logPage,
-                                            *m_logbook, this);
+    m_connection =
+        new ConnectionController(*m_module, *m_connectPage, *m_configurePage, *m_session, *m_logPage, *m_logbook, this);
     m_config = new ConfigController(*m_module, *m_configurePage, this);
     m_firmware = new FirmwareController(*m_module, *m_connection, *m_configurePage, m_prompts, this);
     connect(m_simulateBox, &QCheckBox::toggled, m_connection, &ConnectionController::setSimulate);
@@ -183,9 +176,15 @@ void MainWindow::connectModuleStatus()
             [this] { m_pages->setCurrentWidget(m_connectPage); });
     connect(module, &ModuleController::status, this, [this](StatusPanel panel, const QString& text) {
         switch (panel) {
-        case StatusPanel::Connection: m_connectionStatus->setText(text); break;
-        case StatusPanel::Logging: m_loggingStatus->setText(text); break;
-        case StatusPanel::Progress: m_progressText->setStage(text); break;
+        case StatusPanel::Connection:
+            m_connectionStatus->setText(text);
+            break;
+        case StatusPanel::Logging:
+            m_loggingStatus->setText(text);
+            break;
+        case StatusPanel::Progress:
+            m_progressText->setStage(text);
+            break;
         }
         fitStatusBar();
     });
@@ -467,7 +466,8 @@ void MainWindow::buildMenus()
     moduleCommand("WriteConfigAction", QStringLiteral("&Write Configuration"), QStringLiteral("F6"),
                   QStringLiteral("Write the configuration to the module"), f, &ConfigController::writeModuleConfig);
     moduleCommand("CalibrateAction", QStringLiteral("Ca&librate"), QStringLiteral("F7"),
-                  QStringLiteral("Calibrate the module to the given altitude"), f, &ConfigController::calibrateAltitude);
+                  QStringLiteral("Calibrate the module to the given altitude"), f,
+                  &ConfigController::calibrateAltitude);
     moduleCommand("ResetDefaultsAction", QStringLiteral("Reset De&faults"), QStringLiteral("Shift+F6"),
                   QStringLiteral("Reset the module's configuration"), f, &ConfigController::resetModuleDefaults);
     moduleCommand("ResetModuleAction", QStringLiteral("Reset &Module"), QStringLiteral("Shift+F7"),
@@ -484,8 +484,8 @@ void MainWindow::buildMenus()
 
     m_helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("HelpMenu"));
-    QAction* about = m_helpMenu->addAction(QStringLiteral("&About Vimo"), this,
-                                           [this] { m_pages->setCurrentWidget(m_aboutPage); });
+    QAction* about =
+        m_helpMenu->addAction(QStringLiteral("&About Vimo"), this, [this] { m_pages->setCurrentWidget(m_aboutPage); });
     about->setObjectName(QStringLiteral("AboutAction"));
     about->setShortcut(QKeySequence::HelpContents);
     about->setToolTip(QStringLiteral("Show the version and the links"));
@@ -523,8 +523,8 @@ void MainWindow::openArchivedFlights(const QStringList& files)
 }
 
 template <class Controller>
-QAction* MainWindow::moduleCommand(const char* name, const QString& text, const QString& shortcut,
-                                   const QString& tip, Controller* controller, void (Controller::*command)())
+QAction* MainWindow::moduleCommand(const char* name, const QString& text, const QString& shortcut, const QString& tip,
+                                   Controller* controller, void (Controller::*command)())
 {
     QAction* action = m_moduleMenu->addAction(text);
     action->setObjectName(QLatin1String(name));

@@ -31,10 +31,9 @@ struct MainWindow::SettingRows {
     template <class T>
     static auto control(T ConfigControls::*field)
     {
-        return std::pair{[field](const W& w) { return w.m_configurePage->controls().*field; },
-                         [field](W& w, T value) {
-                             w.m_configurePage->editControls([&](ConfigControls& c) { c.*field = value; });
-                         }};
+        return std::pair{
+            [field](const W& w) { return w.m_configurePage->controls().*field; },
+            [field](W& w, T value) { w.m_configurePage->editControls([&](ConfigControls& c) { c.*field = value; }); }};
     }
 
     // A number edit of the Configure page, kept as the number at its start.

@@ -140,11 +140,11 @@ TEST_F(SettingsStore, missingValue_takesItsDefault_andCostsNoOtherValue)
 TEST_F(SettingsStore, unusableValues_takeTheirOwnDefaults_andCostNoOtherValue)
 {
     write(everythingChanged());
-    setRaw("BaudRate", QStringLiteral("fast"));              // not a number
-    setRaw("PrtWidth", 9);                                   // an integer where 8 bytes belong
+    setRaw("BaudRate", QStringLiteral("fast"));                             // not a number
+    setRaw("PrtWidth", 9);                                                  // an integer where 8 bytes belong
     setRaw("PrtHeight", QByteArray("\x00\x00\x00\x00\x00\x00\xf8\x7f", 8)); // NaN
-    setRaw("GridColor", QByteArray("\x01\x02", 2));          // binary where an integer belongs
-    setRaw("ZCut", QStringLiteral("99999999999"));           // beyond 32 bits
+    setRaw("GridColor", QByteArray("\x01\x02", 2));                         // binary where an integer belongs
+    setRaw("ZCut", QStringLiteral("99999999999"));                          // beyond 32 bits
     AppSettings expected = everythingChanged();
     expected.set("BaudRate", 5);
     expected.set("PrtWidth", 7.0);
@@ -156,8 +156,8 @@ TEST_F(SettingsStore, unusableValues_takeTheirOwnDefaults_andCostNoOtherValue)
 
 TEST_F(SettingsStore, storedValues_takenAsTheProgramReadsThem)
 {
-    setRaw("Interval", 0x12345);   // the low 16 bits
-    setRaw("ShowPoints", 7);       // any non-zero value checks a box
+    setRaw("Interval", 0x12345); // the low 16 bits
+    setRaw("ShowPoints", 7);     // any non-zero value checks a box
     setRaw("ShowInfo", 0);
     setRaw("BGColor", QStringLiteral("4294967295"));
     const AppSettings s = read();

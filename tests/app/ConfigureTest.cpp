@@ -1,11 +1,11 @@
 // The "Configure" page driven offscreen against the simulated module.
 
-#include "WindowHarness.h"
 #include "PageControls.h"
-#include "app/pages/ConfigurePage.h"
-#include "app/pages/ConnectPage.h"
+#include "WindowHarness.h"
 #include "app/Controls.h"
 #include "app/controllers/ModuleController.h"
+#include "app/pages/ConfigurePage.h"
+#include "app/pages/ConnectPage.h"
 #include "module/ModuleConfig.h"
 #include "support/SimFixture.h"
 

@@ -1,12 +1,12 @@
 // The "Connect / Download" page driven offscreen against the simulated module on a pseudo-terminal.
 
-#include "WindowHarness.h"
 #include "PageControls.h"
+#include "WindowHarness.h"
+#include "app/controllers/ModuleController.h"
 #include "app/pages/ConfigurePage.h"
 #include "app/pages/ConnectPage.h"
 #include "app/pages/DataPage.h"
 #include "app/pages/LogPage.h"
-#include "app/controllers/ModuleController.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
 #include "logbook/Logbook.h"
@@ -63,8 +63,8 @@ TEST_F(ConnectDownload, connect_opensThePortAndReadsTheConfiguration_disconnectC
     EXPECT_EQ(sim->received(), "rM");
     EXPECT_EQ(page().connectButton->text(), QStringLiteral("Disconnect"));
     EXPECT_EQ(controls(window.get()).connectionStatus->text(), QStringLiteral("Connected"));
-    EXPECT_EQ(memo(), (QStringList{QStringLiteral("Reading Configuration..."),
-                                   QStringLiteral("Configuration loaded.")}));
+    EXPECT_EQ(memo(),
+              (QStringList{QStringLiteral("Reading Configuration..."), QStringLiteral("Configuration loaded.")}));
     // The module's record on the Configure page: version 3 has a backlight, auto start above 20 feet.
     EXPECT_EQ(controls(pageOf<ConfigurePage>(*window)).blankDisplayBox->text(), QStringLiteral("Enable LCD backlight"));
     EXPECT_EQ(controls(pageOf<ConfigurePage>(*window)).recordTimeLine->text(),
@@ -107,9 +107,8 @@ TEST_F(ConnectDownload, downloadInfo_listsTheSetsAndShowsTheIdentity)
     connectAndListSets();
     EXPECT_EQ(rowsOf(page().setBox), (QStringList{"1", "2", "3", "All"}));
     EXPECT_EQ(page().setBox->currentIndex(), 0);
-    EXPECT_EQ(memo(), (QStringList{"     Device Name: VIMO", "           Model: MOD2", "",
-                                   "Software Version: 1.07", "   Software Date: 05-14-06", "", "",
-                                   "Memory contains 3 data sets."}));
+    EXPECT_EQ(memo(), (QStringList{"     Device Name: VIMO", "           Model: MOD2", "", "Software Version: 1.07",
+                                   "   Software Date: 05-14-06", "", "", "Memory contains 3 data sets."}));
     EXPECT_EQ(controls(pageOf<ConfigurePage>(*window)).firmwareVersionLabel->text(), QStringLiteral("1.07"));
 }
 
@@ -119,9 +118,8 @@ TEST_F(ConnectDownload, downloadInfo_simulated_answersWithoutAModule)
     click(page().downloadInfoButton);
     ASSERT_TRUE(waitIdle());
     EXPECT_TRUE(rowsOf(page().setBox).isEmpty()); // no "All" of no sets
-    EXPECT_EQ(memo(), (QStringList{"     Device Name: VIMO", "           Model: MOD1", "",
-                                   "Software Version: 0.03", "   Software Date: 08-27-03", "", "",
-                                   "Memory contains 0 data sets."}));
+    EXPECT_EQ(memo(), (QStringList{"     Device Name: VIMO", "           Model: MOD1", "", "Software Version: 0.03",
+                                   "   Software Date: 08-27-03", "", "", "Memory contains 0 data sets."}));
 }
 
 TEST_F(ConnectDownload, downloadData_oneSet_becomesADataSetOfThePlot)
@@ -134,8 +132,7 @@ TEST_F(ConnectDownload, downloadData_oneSet_becomesADataSetOfThePlot)
     ASSERT_EQ(dataSets(), 1); // set 2 took the start-up set's place
     const DataSet& set = window->session().plot().signals.at(0);
     EXPECT_GT(set.altitude.series.count(), 0);
-    EXPECT_TRUE(memo().contains(QStringLiteral("Set 2: Downloaded %1 data samples.")
-                                    .arg(set.altitude.series.count())));
+    EXPECT_TRUE(memo().contains(QStringLiteral("Set 2: Downloaded %1 data samples.").arg(set.altitude.series.count())));
     EXPECT_EQ(window->session().plot().xLabel, QStringLiteral("Time (seconds)"));
     EXPECT_TRUE(controls(window.get()).progressBar->isHidden());
     EXPECT_EQ(page().downloadDataButton->text(), QStringLiteral("Download Data"));
@@ -168,7 +165,8 @@ TEST_F(ConnectDownload, downloadData_archiveThatCannotBeWritten_stillPlotsTheSet
     click(page().downloadDataButton);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(dataSets(), 1);
-    EXPECT_TRUE(memo().filter(QStringLiteral("Set 1 was NOT archived in")).size() == 1) << memo().join('\n').toStdString();
+    EXPECT_TRUE(memo().filter(QStringLiteral("Set 1 was NOT archived in")).size() == 1)
+        << memo().join('\n').toStdString();
 }
 
 TEST_F(ConnectDownload, downloadData_all_fetchesEverySetInOrder)
@@ -320,9 +318,9 @@ TEST_F(SlowDownload, whileDownloading_nothingCanTakeThePortOrTheData_andCancelKe
 
     EXPECT_EQ(page().downloadDataButton->text(), QStringLiteral("Cancel Download"));
     EXPECT_TRUE(page().downloadDataButton->isEnabled());
-    for (QWidget* w : std::initializer_list<QWidget*>{page().connectButton, page().portBox, page().speedBox,
-                                                      page().downloadInfoButton, page().setBox, page().eraseButton,
-                                                      pageOf<ConfigurePage>(*window), controls(pageOf<LogPage>(*window)).startButton})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             page().connectButton, page().portBox, page().speedBox, page().downloadInfoButton, page().setBox,
+             page().eraseButton, pageOf<ConfigurePage>(*window), controls(pageOf<LogPage>(*window)).startButton})
         EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
     EXPECT_TRUE(window->session().exchangeRunning());
     EXPECT_TRUE(controls(window.get()).progressBar->isVisible());
@@ -341,8 +339,8 @@ TEST_F(SlowDownload, whileDownloading_nothingCanTakeThePortOrTheData_andCancelKe
     const int kept = window->session().plot().signals.at(0).altitude.series.count();
     EXPECT_GT(kept, 0);
     EXPECT_LT(kept, 30000);
-    EXPECT_TRUE(memo().contains(
-        QStringLiteral("Set 1: Download cancelled; the %1 samples received are kept.").arg(kept)));
+    EXPECT_TRUE(
+        memo().contains(QStringLiteral("Set 1: Download cancelled; the %1 samples received are kept.").arg(kept)));
     EXPECT_EQ(page().downloadDataButton->text(), QStringLiteral("Download Data"));
     EXPECT_TRUE(page().connectButton->isEnabled());
     EXPECT_TRUE(pageOf<ConfigurePage>(*window)->isEnabled());

@@ -1,9 +1,9 @@
 #include "PageFixture.h"
 
 #include "ModalScript.h"
-#include "app/session/DataFileActions.h"
 #include "app/dialogs/DataPropertiesDialog.h"
 #include "app/dialogs/SaveChoiceDialog.h"
+#include "app/session/DataFileActions.h"
 #include "data/DataFile.h"
 #include "support/TestFiles.h"
 
@@ -114,8 +114,9 @@ TEST_F(DataFileActionsTest, aFileThatCannotBeWrittenIsReported)
     script.then(chooseSaveRow(0))
         .thenFileDialog([&](QWidget* dialog) { chooseFiles(dialog, {target}); })
         .thenMessage([&](QWidget* box) {
-            EXPECT_EQ(messageText(box), QStringLiteral("Unable to open %1!\n\n%2")
-                                              .arg(target, QString::fromStdString(std::system_category().message(ENOTDIR))));
+            EXPECT_EQ(messageText(box),
+                      QStringLiteral("Unable to open %1!\n\n%2")
+                          .arg(target, QString::fromStdString(std::system_category().message(ENOTDIR))));
             EXPECT_EQ(box->windowTitle(), QStringLiteral("Error"));
             acceptMessage(box);
         });

@@ -55,7 +55,7 @@ TEST_F(DataPageTest, everyPlotKeyActsAndIsConsumedOthersAreNot)
         {Qt::Key_Up, Qt::ShiftModifier, {0, 100, 20, 220}},
         {Qt::Key_Down, Qt::ShiftModifier, {0, 100, -20, 180}},
         {Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier, {0, 50, 0, 200}}, // Ctrl wins
-        {Qt::Key_Home, Qt::AltModifier, {0, 20, 0, 20}},                            // not the home range
+        {Qt::Key_Home, Qt::AltModifier, {0, 20, 0, 20}},                           // not the home range
     };
     for (const auto& c : cases) {
         plot.setRange({0, 100, 0, 200});

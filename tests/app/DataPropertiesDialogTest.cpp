@@ -2,9 +2,9 @@
 
 #include "ModalScript.h"
 #include "app/plotview/ColourPanel.h"
-#include "plot/DataEditor.h"
 #include "app/plotview/StyleComboDelegate.h"
 #include "data/Plot.h"
+#include "plot/DataEditor.h"
 #include "support/TestFiles.h"
 
 #include <QColorDialog>
@@ -14,8 +14,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <cerrno>
+#include <gtest/gtest.h>
 #include <system_error>
 
 using namespace vimo;
@@ -29,7 +29,10 @@ struct DataPropFormTest : ::testing::Test {
     DataPropertiesDialog form{plot, editor};
     QStringList opened;
 
-    void SetUp() override { form.setFileOpener([this](const QString& path) { opened << path; }); }
+    void SetUp() override
+    {
+        form.setFileOpener([this](const QString& path) { opened << path; });
+    }
 
     // A data set of `n` samples one second apart (altitude = base + i) with a trigger at 2 s.
     DataSet& addSet(int n, double base = 0)
@@ -43,7 +46,10 @@ struct DataPropFormTest : ::testing::Test {
     }
 
     template <typename T>
-    T* get(const char* name) { return child<T>(&form, name); }
+    T* get(const char* name)
+    {
+        return child<T>(&form, name);
+    }
     QLineEdit* edit(const char* name) { return get<QLineEdit>(name); }
     void press(const char* button) { click(get<QPushButton>(button)); }
 
@@ -252,13 +258,12 @@ TEST_F(DataPropFormTest, photoListThatCannotBeWrittenSaysSo)
     const QString path = dir.filePath(QStringLiteral("blocker/photos.txt"));
     withDialog([&] {
         ModalScript steps;
-        steps
-            .thenFileDialog([&](QWidget* dialog) { chooseFiles(dialog, {path}); })
-            .thenMessage([&](QWidget* box) {
-                EXPECT_EQ(messageText(box), QStringLiteral("Unable to open %1!\n\n%2")
-                                                  .arg(path, QString::fromStdString(std::system_category().message(ENOTDIR))));
-                acceptMessage(box);
-            });
+        steps.thenFileDialog([&](QWidget* dialog) { chooseFiles(dialog, {path}); }).thenMessage([&](QWidget* box) {
+            EXPECT_EQ(messageText(box),
+                      QStringLiteral("Unable to open %1!\n\n%2")
+                          .arg(path, QString::fromStdString(std::system_category().message(ENOTDIR))));
+            acceptMessage(box);
+        });
         press("PhotoBtn");
     });
     EXPECT_TRUE(opened.isEmpty());

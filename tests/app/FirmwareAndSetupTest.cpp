@@ -1,14 +1,14 @@
 // "Update Firmware", the module setup dialog and failing exchanges, driven offscreen.
 
-#include "WindowHarness.h"
 #include "PageControls.h"
+#include "WindowHarness.h"
+#include "app/Controls.h"
+#include "app/controllers/ConnectionController.h"
+#include "app/controllers/ModuleController.h"
+#include "app/dialogs/ModuleSetupDialog.h"
 #include "app/pages/AboutPage.h"
 #include "app/pages/ConfigurePage.h"
 #include "app/pages/ConnectPage.h"
-#include "app/Controls.h"
-#include "app/dialogs/ModuleSetupDialog.h"
-#include "app/controllers/ConnectionController.h"
-#include "app/controllers/ModuleController.h"
 #include "firmware/FirmwareUpdate.h"
 #include "support/SimFixture.h"
 
@@ -207,7 +207,8 @@ TEST_F(ModuleSetup, beforeAnyRead_showsVersion0AndNoSize_theArrowsWrap_andTheCap
     });
     EXPECT_EQ(config().moduleVersion, 0);
     EXPECT_EQ(config().memorySize, 4);
-    EXPECT_EQ(controls(pageOf<ConfigurePage>(*window)).blankDisplayBox->text(), QStringLiteral("Blank display after 30 seconds"));
+    EXPECT_EQ(controls(pageOf<ConfigurePage>(*window)).blankDisplayBox->text(),
+              QStringLiteral("Blank display after 30 seconds"));
 }
 
 // A memory size outside 1..8 selects nothing in the list, and the field keeps its value.

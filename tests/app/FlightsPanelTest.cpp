@@ -121,7 +121,8 @@ TEST_F(FlightsTable, panelCopiesAndExportsTheTableAndAChosenRowAsksForItsFlight)
     panel.copyTable();
     const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(lines[0], QStringLiteral("Data Set\tFlight\tLaunch (s)\tDuration\tStart Height\tPenalty\tHighest\tClimbs"));
+    EXPECT_EQ(lines[0],
+              QStringLiteral("Data Set\tFlight\tLaunch (s)\tDuration\tStart Height\tPenalty\tHighest\tClimbs"));
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Field, north\t1\t"))) << lines[1].toStdString();
 
     QTemporaryDir dir;

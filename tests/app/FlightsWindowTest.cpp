@@ -6,10 +6,10 @@
 #include "PageFixture.h"
 #include "WindowHarness.h"
 
-#include "app/session/DataFileActions.h"
-#include "app/session/OutputActions.h"
 #include "app/plotview/FlightsPanel.h"
 #include "app/plotview/FlightsTableModel.h"
+#include "app/session/DataFileActions.h"
+#include "app/session/OutputActions.h"
 #include "plot/DataEditor.h"
 #include "plot/LaunchEndDrag.h"
 #include "plot/PlotRenderer.h"

@@ -1,13 +1,13 @@
 // The hidden "Log Data" page, the About page's links, and the settings across two runs of the window.
 
-#include "WindowHarness.h"
 #include "PageControls.h"
-#include "app/pages/AboutPage.h"
+#include "WindowHarness.h"
 #include "app/Controls.h"
-#include "app/pages/LogPage.h"
 #include "app/controllers/ConnectionController.h"
-#include "app/pages/ConnectPage.h"
 #include "app/controllers/ModuleController.h"
+#include "app/pages/AboutPage.h"
+#include "app/pages/ConnectPage.h"
+#include "app/pages/LogPage.h"
 #include "data/Plot.h"
 #include "support/SimFixture.h"
 

@@ -1,9 +1,9 @@
 // The Logbook page inside the window, against the simulated module: downloads show up at once, Open loads into the
 // plot, Delete and its undo go through the Logbook menu, and "Erase Data" tells how many sets are safely archived.
 
-#include "WindowHarness.h"
 #include "ModalScript.h"
 #include "PageControls.h"
+#include "WindowHarness.h"
 #include "app/controllers/ConnectionController.h"
 #include "app/pages/ConnectPage.h"
 #include "app/pages/DataPage.h"
@@ -59,8 +59,7 @@ protected:
         QItemSelectionModel* selection = table()->selectionModel();
         selection->clearSelection();
         for (int row = 0; row < count; ++row)
-            selection->select(table()->model()->index(row, 0),
-                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            selection->select(table()->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 
     QAction* logbookAction(const char* name) const

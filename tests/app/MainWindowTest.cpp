@@ -1,29 +1,29 @@
-#include "app/pages/AboutPage.h"
+#include "app/MainWindow.h"
 #include "PageControls.h"
+#include "app/AppSettings.h"
+#include "app/Controls.h"
 #include "app/GuardedApplication.h"
 #include "app/dialogs/Prompts.h"
-#include "app/AppSettings.h"
+#include "app/pages/AboutPage.h"
 #include "app/pages/ConfigurePage.h"
-#include "app/Controls.h"
 #include "app/pages/ConnectPage.h"
 #include "app/pages/DataPage.h"
 #include "app/pages/LogPage.h"
-#include "app/MainWindow.h"
 #include "data/Plot.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QCheckBox>
-#include <QLabel>
 #include <QProgressBar>
-#include <QSlider>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -163,7 +163,7 @@ TEST_F(MainWindowTest, restoredPrintSize_showsInTheOutputDialogFromTheStart)
 {
     {
         QSettings s = store();
-        s.setValue(QStringLiteral("Settings/PrtWidth"), QByteArray("\x00\x00\x00\x00\x00\x00\x22\x40", 8)); // 9.0
+        s.setValue(QStringLiteral("Settings/PrtWidth"), QByteArray("\x00\x00\x00\x00\x00\x00\x22\x40", 8));  // 9.0
         s.setValue(QStringLiteral("Settings/PrtHeight"), QByteArray("\x00\x00\x00\x00\x00\x00\x12\x40", 8)); // 4.5
         s.setValue(QStringLiteral("Settings/PrtColor"), 1);
         s.setValue(QStringLiteral("Settings/ExportType"), 3);
@@ -186,8 +186,8 @@ TEST_F(MainWindowTest, configureChoices_areStoredAsTheProgramReadsThem)
         QSettings s = store();
         s.setValue(QStringLiteral("Settings/AutoStart"), 9); // beyond the last row: the last row
         s.setValue(QStringLiteral("Settings/AutoZero"), 3);
-        s.setValue(QStringLiteral("Settings/ZT1"), 12);      // between two steps: the next step
-        s.setValue(QStringLiteral("Settings/ZCut"), 99999);  // beyond the bar: its end
+        s.setValue(QStringLiteral("Settings/ZT1"), 12);     // between two steps: the next step
+        s.setValue(QStringLiteral("Settings/ZCut"), 99999); // beyond the bar: its end
     }
     {
         MainWindow window;

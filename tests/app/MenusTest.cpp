@@ -4,10 +4,10 @@
 #include "WindowHarness.h"
 
 #include "app/RecentFiles.h"
-#include "app/session/DataFileActions.h"
-#include "app/session/OutputActions.h"
 #include "app/pages/DataPage.h"
 #include "app/plotview/PlotBox.h"
+#include "app/session/DataFileActions.h"
+#include "app/session/OutputActions.h"
 #include "data/DataFile.h"
 
 #include <QAction>
@@ -66,7 +66,8 @@ TEST_F(MenusTest, theMenuBarOffersEveryCommandWithShortcutAndTooltip)
             // aside.
             if (a->objectName() == QStringLiteral("LogbookUndoDelete"))
                 continue;
-            EXPECT_FALSE(shortcuts.contains(a->shortcut())) << "shared shortcut " << a->text().toStdString() << " " << a->shortcut().toString().toStdString();
+            EXPECT_FALSE(shortcuts.contains(a->shortcut()))
+                << "shared shortcut " << a->text().toStdString() << " " << a->shortcut().toString().toStdString();
             shortcuts.insert(a->shortcut());
         }
     }

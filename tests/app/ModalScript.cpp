@@ -54,7 +54,7 @@ void ModalScript::poll()
     QWidget* modal = QApplication::activeModalWidget();
     const QMetaObject* type = m_steps.front().type;
     const bool wanted = modal && modal->isVisible() && !(m_lastSet && modal == m_last.data())
-        && (!type || modal->inherits(type->className()));
+                        && (!type || modal->inherits(type->className()));
     if (!wanted) {
         if (m_waiting.elapsed() > 30000) {
             ADD_FAILURE() << "a dialog step waited 30 s; closing the dialogs";

@@ -5,8 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 #include <deque>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace vimo::test {
 

@@ -1,17 +1,17 @@
 #include "PageFixture.h"
 
 #include "ModalScript.h"
+#include "app/dialogs/OutputDialog.h"
 #include "app/pages/DataPage.h"
 #include "app/session/OutputActions.h"
-#include "app/dialogs/OutputDialog.h"
 #include "plot/PrintSettings.h"
 #include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QImageReader>
-#include <QFile>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -122,9 +122,7 @@ TEST_F(PrintTest, printsToAPdfFileThroughBothDialogsAndClearsTheOffsets)
             EXPECT_EQ(child<QLineEdit>(dialog, "WidthEdit")->text(), QStringLiteral("7"));
             click(child<QPushButton>(dialog, "OKBtn"));
         })
-        .thenOn(QPrintDialog::staticMetaObject, [&](QWidget* dialog) {
-            qobject_cast<QDialog*>(dialog)->accept();
-        });
+        .thenOn(QPrintDialog::staticMetaObject, [&](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
     click(child<QPushButton>(page.get(), "PrtBtn"));
     const QByteArray bytes = readFile(pdf);
     EXPECT_TRUE(bytes.startsWith("%PDF")) << bytes.left(20).toStdString();
@@ -235,7 +233,8 @@ TEST_F(PrintTest, cancellingEitherExportDialogWritesNothing)
     const QString path = dir.filePath(QStringLiteral("never.bmp"));
     ModalScript atSize;
     atSize.thenFileDialog([&](QWidget* dialog) { chooseFiles(dialog, {path}); })
-        .thenOn(OutputDialog::staticMetaObject, [](QWidget* dialog) { click(child<QPushButton>(dialog, "CancelBtn")); });
+        .thenOn(OutputDialog::staticMetaObject,
+                [](QWidget* dialog) { click(child<QPushButton>(dialog, "CancelBtn")); });
     click(child<QPushButton>(page.get(), "ExportBtn"));
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(print.leftInches, 0);
@@ -261,4 +260,3 @@ TEST_F(PrintTest, cancellingEitherPrintDialogPrintsNothingAndClearsTheOffsets)
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(print.leftInches, 0);
 }
-

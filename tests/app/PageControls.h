@@ -39,7 +39,10 @@ struct ConnectControls {
     QPushButton* eraseButton = child<QPushButton>(w, "EraseDataBtn");
     QCheckBox* sizeableBox = child<QCheckBox>(w, "SizeChk");
 };
-inline ConnectControls controls(ConnectPage* page) { return ConnectControls(page); }
+inline ConnectControls controls(ConnectPage* page)
+{
+    return ConnectControls(page);
+}
 
 struct ConfigureControls {
     explicit ConfigureControls(QWidget* widget) : w(widget) {}
@@ -86,7 +89,10 @@ struct ConfigureControls {
     QCheckBox* forceUpdateBox = child<QCheckBox>(w, "ForceChk");
     QCheckBox* manualEntryBox = child<QCheckBox>(w, "CompatChk");
 };
-inline ConfigureControls controls(ConfigurePage* page) { return ConfigureControls(page); }
+inline ConfigureControls controls(ConfigurePage* page)
+{
+    return ConfigureControls(page);
+}
 
 struct LogControls {
     explicit LogControls(QWidget* widget) : w(widget) {}
@@ -101,7 +107,10 @@ struct LogControls {
     QPushButton* startButton = child<QPushButton>(w, "StartBtn");
     QPushButton* clearButton = child<QPushButton>(w, "ClearBtn");
 };
-inline LogControls controls(LogPage* page) { return LogControls(page); }
+inline LogControls controls(LogPage* page)
+{
+    return LogControls(page);
+}
 
 struct AboutControls {
     explicit AboutControls(QWidget* widget) : w(widget) {}
@@ -114,7 +123,10 @@ struct AboutControls {
     LinkLabel* webSite = child<LinkLabel>(w, "AboutWebSite");
     QPushButton* manualButton = child<QPushButton>(w, "ManualBtn");
 };
-inline AboutControls controls(AboutPage* page) { return AboutControls(page); }
+inline AboutControls controls(AboutPage* page)
+{
+    return AboutControls(page);
+}
 
 struct ModuleSetupControls {
     explicit ModuleSetupControls(QWidget* widget) : w(widget) {}
@@ -124,7 +136,10 @@ struct ModuleSetupControls {
     QComboBox* memoryBox = child<QComboBox>(w, "MemList");
     QPushButton* closeButton = child<QPushButton>(w, "BitBtn1");
 };
-inline ModuleSetupControls controls(ModuleSetupDialog* page) { return ModuleSetupControls(page); }
+inline ModuleSetupControls controls(ModuleSetupDialog* page)
+{
+    return ModuleSetupControls(page);
+}
 
 struct WindowControls {
     explicit WindowControls(QWidget* widget) : w(widget) {}
@@ -140,6 +155,9 @@ struct WindowControls {
     QLabel* climbReadout = child<QLabel>(w, "ROCDisp");
     QTimer* startupTimer = child<QTimer>(w, "Timer3");
 };
-inline WindowControls controls(MainWindow* window) { return WindowControls(window); }
+inline WindowControls controls(MainWindow* window)
+{
+    return WindowControls(window);
+}
 
 } // namespace vimo::test

@@ -22,7 +22,10 @@ struct EditInfoFormTest : ::testing::Test {
     QSignalSpy changed{&form, &PlotInfoDialog::plotChanged};
 
     template <typename T>
-    T* get(const char* name) { return child<T>(&form, name); }
+    T* get(const char* name)
+    {
+        return child<T>(&form, name);
+    }
 
     // Clicks a colour panel and confirms `colour` in its colour dialog.
     void pickColour(const char* panel, const QColor& colour, ModalScript& script)

@@ -81,14 +81,15 @@ TEST_F(ScaleFormTest, refusesAReversedOrEndlessRangeAndStaysOpen)
             EXPECT_EQ(box->windowTitle(), QStringLiteral("Error"));
             acceptMessage(box);
         })
-        .thenOn(ScaleDialog::staticMetaObject, [&](QWidget* dialog) {
-            EXPECT_EQ(dialog, &form); // still open
-            EXPECT_EQ(plot.range(), (PlotRange{0, 20, 0, 20}));
-            typeInto(edit("XMinEdit"), QStringLiteral("0"));
-            typeInto(edit("YMinEdit"), QStringLiteral("-1e308"));
-            typeInto(edit("YMaxEdit"), QStringLiteral("1e308"));
-            click(button("OkBtn"));
-        })
+        .thenOn(ScaleDialog::staticMetaObject,
+                [&](QWidget* dialog) {
+                    EXPECT_EQ(dialog, &form); // still open
+                    EXPECT_EQ(plot.range(), (PlotRange{0, 20, 0, 20}));
+                    typeInto(edit("XMinEdit"), QStringLiteral("0"));
+                    typeInto(edit("YMinEdit"), QStringLiteral("-1e308"));
+                    typeInto(edit("YMaxEdit"), QStringLiteral("1e308"));
+                    click(button("OkBtn"));
+                })
         .thenMessage([&](QWidget* box) {
             EXPECT_EQ(messageText(box), QStringLiteral("Altitude range is too large."));
             acceptMessage(box);

@@ -1,7 +1,7 @@
 // `vimo --version` and `vimo --help` are answered before any window (or display) is needed.
 
-#include "app/AppInfo.h"
 #include "app/StartOptions.h"
+#include "app/AppInfo.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -13,8 +13,7 @@ TEST(StartOptions, versionAndHelpAreAnsweredWithoutAWindow)
     const char* version[] = {"vimo", "--version"};
     EXPECT_EQ(answerStartOption(2, version), QString("vimo " + vimo::appinfo::versionText() + "\n"));
     const QRegularExpression release(QStringLiteral("^\\d+\\.\\d+\\.\\d+( \\(git [0-9a-f]+\\))?$"));
-    EXPECT_TRUE(release.match(vimo::appinfo::versionText()).hasMatch())
-        << vimo::appinfo::versionText().toStdString();
+    EXPECT_TRUE(release.match(vimo::appinfo::versionText()).hasMatch()) << vimo::appinfo::versionText().toStdString();
 
     const char* help[] = {"vimo", "-h"};
     const auto text = answerStartOption(2, help);

@@ -70,8 +70,8 @@ TEST(StyleRows, pointSymbolsSitAroundTheCentreSizedByTheRowHeight)
     EXPECT_EQ(dot.front(), QPoint(30, 10));
 
     const auto square = blackPixels(StyleKind::Point, 3);
-    const auto [minX, maxX] = std::minmax_element(square.begin(), square.end(),
-                                                  [](QPoint a, QPoint b) { return a.x() < b.x(); });
+    const auto [minX, maxX] =
+        std::minmax_element(square.begin(), square.end(), [](QPoint a, QPoint b) { return a.x() < b.x(); });
     EXPECT_EQ(minX->x(), 26);
     EXPECT_EQ(maxX->x(), 34);
 

@@ -4,9 +4,9 @@
 #include "WindowHarness.h"
 
 #include "ModalScript.h"
+#include "app/pages/DataPage.h"
 #include "app/session/DataFileActions.h"
 #include "app/session/UnsavedDataSets.h"
-#include "app/pages/DataPage.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
 #include "plot/DataEditor.h"

@@ -1,8 +1,8 @@
 #include "WindowHarness.h"
 #include "PageControls.h"
 
-#include "app/pages/ConnectPage.h"
 #include "app/controllers/ModuleController.h"
+#include "app/pages/ConnectPage.h"
 #include "support/ShortTiming.h"
 
 #include <QPushButton>

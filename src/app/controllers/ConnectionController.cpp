@@ -28,8 +28,8 @@ using Finish = ModuleController::Finish;
 ConnectionController::ConnectionController(ModuleController& module, ConnectPage& connectPage,
                                            ConfigurePage& configurePage, PlotSession& session, LogPage& logPage,
                                            Logbook& logbook, QObject* parent)
-    : QObject(parent), m_module(module), m_connectPage(connectPage), m_configurePage(configurePage),
-      m_session(session), m_logPage(logPage), m_liveTimer(new QTimer(this)), m_portScan(new QTimer(this)),
+    : QObject(parent), m_module(module), m_connectPage(connectPage), m_configurePage(configurePage), m_session(session),
+      m_logPage(logPage), m_liveTimer(new QTimer(this)), m_portScan(new QTimer(this)),
       m_listPorts(enumerateSerialPorts), m_speedIndex(ConnectPage::kDefaultSpeedIndex), m_logbook(logbook)
 {
     // An adapter plugged in after the start shows up without a restart; the open connection is left alone.
@@ -53,9 +53,8 @@ ConnectionController::ConnectionController(ModuleController& module, ConnectPage
     connect(&connectPage, &ConnectPage::eraseRequested, this, &ConnectionController::eraseModuleData);
     connect(&logPage, &LogPage::startStopRequested, this, &ConnectionController::toggleLiveView);
     connect(&logPage, &LogPage::clearRequested, this, &ConnectionController::clearLiveView);
-    logPage.setStripPainter([this](QPainter& painter, int width, int height) {
-        paintLiveView(painter, width, height, m_live.buffer);
-    });
+    logPage.setStripPainter(
+        [this](QPainter& painter, int width, int height) { paintLiveView(painter, width, height, m_live.buffer); });
     connect(&module, &ModuleController::busyChanged, this, &ConnectionController::setBusy);
     connect(&module, &ModuleController::memoCleared, &connectPage, &ConnectPage::clearMemo);
     connect(&module, &ModuleController::memoLine, &connectPage, &ConnectPage::addMemoLine);

@@ -18,8 +18,8 @@ QString FirmwareController::updateFailedText(int result)
         .arg(firmwareUpdateFailureText(result));
 }
 
-FirmwareController::FirmwareController(ModuleController& module, ConnectionController& connection,
-                                       ConfigurePage& page, Prompts& prompts, QWidget* dialogParent)
+FirmwareController::FirmwareController(ModuleController& module, ConnectionController& connection, ConfigurePage& page,
+                                       Prompts& prompts, QWidget* dialogParent)
     : QObject(dialogParent), m_module(module), m_connection(connection), m_page(page), m_prompts(prompts),
       m_dialogParent(dialogParent)
 {
@@ -38,9 +38,9 @@ void FirmwareController::updateFirmware()
     if (!m_prompts.okCancel(parent, QString::fromLatin1(kUpdateCaption), QString::fromLatin1(kUpdateWarning),
                             MessageIcon::Warning))
         return;
-    const QString hexPath = m_prompts.openFile(parent, QStringLiteral("Select Firmware Update File"),
-                                               QStringLiteral("Firmware Update (*.hex);;All Files (*)"),
-                                               QStringLiteral("hex"));
+    const QString hexPath =
+        m_prompts.openFile(parent, QStringLiteral("Select Firmware Update File"),
+                           QStringLiteral("Firmware Update (*.hex);;All Files (*)"), QStringLiteral("hex"));
     if (hexPath.isEmpty())
         return;
 

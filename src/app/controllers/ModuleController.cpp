@@ -8,8 +8,7 @@
 
 namespace vimo {
 
-ModuleController::ModuleController(QWidget* dialogParent, Prompts& prompts, LinkFactory makeLink,
-                                   const Timing& timing)
+ModuleController::ModuleController(QWidget* dialogParent, Prompts& prompts, LinkFactory makeLink, const Timing& timing)
     : m_dialogParent(dialogParent), m_prompts(prompts), m_thread(new QThread)
 {
     if (!makeLink)
@@ -19,7 +18,8 @@ ModuleController::ModuleController(QWidget* dialogParent, Prompts& prompts, Link
     m_worker = new ModuleWorker(*this, std::move(makeLink), timing);
     m_worker->moveToThread(m_thread);
     m_thread->start();
-    QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->setUp(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker] { w->setUp(); }, Qt::QueuedConnection);
 }
 
 ModuleController::~ModuleController()
@@ -28,7 +28,8 @@ ModuleController::~ModuleController()
     // the thread that owns it, and the thread ends.
     m_shutdown = true;
     m_cancel = true;
-    QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->tearDown(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker] { w->tearDown(); }, Qt::BlockingQueuedConnection);
     m_thread->quit();
     m_thread->wait();
     delete m_worker;

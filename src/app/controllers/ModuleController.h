@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/ModuleReporter.h"
 #include "module/IntervalEditor.h"
 #include "module/ModuleConfig.h"
-#include "base/ModuleReporter.h"
 #include "module/ModuleSession.h"
 
 #include <QObject>

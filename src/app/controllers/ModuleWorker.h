@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/controllers/ModuleController.h"
-#include "link/SerialLink.h"
 #include "base/ModuleReporter.h"
+#include "link/SerialLink.h"
 
 #include <QObject>
 #include <future>

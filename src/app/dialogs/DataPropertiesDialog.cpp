@@ -1,13 +1,13 @@
 #include "app/dialogs/DataPropertiesDialog.h"
 
-#include "app/plotview/ColourPanel.h"
-#include "plot/DataEditor.h"
 #include "app/dialogs/DialogSupport.h"
+#include "app/plotview/ColourPanel.h"
 #include "app/plotview/StyleComboDelegate.h"
 #include "data/Corrections.h"
 #include "data/PhotoList.h"
 #include "data/Plot.h"
 #include "data/TextRules.h"
+#include "plot/DataEditor.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -65,8 +65,8 @@ DataPropertiesDialog::DataPropertiesDialog(Plot& plot, DataEditor& editor, QWidg
       m_deleteButton(makeButton("DelSetBtn", QStringLiteral("Delete Data Set"), this)),
       m_driftButton(makeButton("DriftBtn", QStringLiteral("Fix Drift"), this, "Adjust for pressure drift over time")),
       m_offsetButton(makeButton("OffsetBtn", QStringLiteral("Fix Offset"), this, "Adjust for offset")),
-      m_photoButton(makeButton("PhotoBtn", QStringLiteral("Export Photo Info"), this,
-                          "Export list of triggers with altitudes")),
+      m_photoButton(
+          makeButton("PhotoBtn", QStringLiteral("Export Photo Info"), this, "Export list of triggers with altitudes")),
       m_okButton(makeButton("OKBtn", QStringLiteral("OK"), this))
 {
     setObjectName(QStringLiteral("DataPropForm"));
@@ -231,9 +231,8 @@ void DataPropertiesDialog::applyProperties()
     if (k < 0)
         return;
     const DataSetProperties p = editedProperties(k);
-    m_editor.changeDataSet(k, QStringLiteral("Apply"), [p](Plot& plot, int set) {
-        return applyDataSetProperties(plot.signals, set, p);
-    });
+    m_editor.changeDataSet(k, QStringLiteral("Apply"),
+                           [p](Plot& plot, int set) { return applyDataSetProperties(plot.signals, set, p); });
     // The samples now carry the shift: the offset boxes start again from none, so that a second Apply (or one
     // made only to rename) does not shift once more.
     const DataSetProperties shown = dataSetProperties(m_plot.signals, k);

@@ -24,8 +24,8 @@ void centreOnScreen(QWidget* window)
     if (!screen)
         return;
     window->adjustSize();
-    window->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(),
-                                            screen->availableGeometry()));
+    window->setGeometry(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->size(), screen->availableGeometry()));
 }
 
 void showError(QWidget* parent, const QString& text)

@@ -15,8 +15,7 @@ namespace vimo {
 ModuleSetupDialog::ModuleSetupDialog(QWidget* parent)
     : QDialog(parent),
       m_versionReadout(makeReadout(QStringLiteral("ModDisp"), QStringLiteral("1"), readoutLime(), this)),
-      m_versionArrows(new SpinButtons(QStringLiteral("CSpinButton1"), this)),
-      m_memoryBox(new QComboBox(this)),
+      m_versionArrows(new SpinButtons(QStringLiteral("CSpinButton1"), this)), m_memoryBox(new QComboBox(this)),
       m_closeButton(new QPushButton(QStringLiteral("Close"), this))
 {
     setObjectName(QStringLiteral("ModSetForm"));

@@ -1,7 +1,7 @@
 #include "app/dialogs/PlotInfoDialog.h"
 
-#include "app/plotview/ColourPanel.h"
 #include "app/dialogs/DialogSupport.h"
+#include "app/plotview/ColourPanel.h"
 #include "data/Plot.h"
 #include "data/TextRules.h"
 
@@ -65,8 +65,8 @@ PlotInfoDialog::PlotInfoDialog(Plot& plot, QWidget* parent)
     auto* colours = new QGroupBox(QStringLiteral("Plot Colors"), this);
     auto* colourRows = new QFormLayout(colours);
     for (std::size_t i = 0; i < m_panels.size(); ++i) {
-        m_panels[i] = new ColourPanel(QLatin1String(kColourRows[i].panel), QLatin1String(kColourRows[i].dialog),
-                                      colours);
+        m_panels[i] =
+            new ColourPanel(QLatin1String(kColourRows[i].panel), QLatin1String(kColourRows[i].dialog), colours);
         colourRows->addRow(QLatin1String(kColourRows[i].label), m_panels[i]);
         connect(m_panels[i], &ColourPanel::colourPicked, this, [this, i](Colour c) {
             *plotColours()[i] = c;

@@ -39,8 +39,8 @@ private:
     std::array<Colour*, 5> plotColours();
 
     Plot& m_plot;
-    std::array<QLineEdit*, 6> m_texts;     // TitleText .. Info3Text
-    std::array<ColourPanel*, 5> m_panels;  // BGColorPanel .. InfoColorPanel
+    std::array<QLineEdit*, 6> m_texts;    // TitleText .. Info3Text
+    std::array<ColourPanel*, 5> m_panels; // BGColorPanel .. InfoColorPanel
     std::array<Colour, 5> m_openedColours{};
     QCheckBox* m_showInfoBox;
     QCheckBox* m_showBackgroundBox;

@@ -45,8 +45,8 @@ bool DialogPrompts::okCancel(QWidget* parent, const QString& caption, const QStr
 
 SaveAnswer DialogPrompts::saveDiscardCancel(QWidget* parent, const QString& caption, const QString& text)
 {
-    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::SaveAll | QMessageBox::Discard
-                                                                  | QMessageBox::Cancel, parent);
+    QMessageBox box(QMessageBox::Warning, caption, text,
+                    QMessageBox::SaveAll | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::SaveAll);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

@@ -56,7 +56,8 @@ void ScaleDialog::scaleAutomatically()
 
 void ScaleDialog::applyScale()
 {
-    const ScaleTexts texts{m_timeMinEdit->text(), m_timeMaxEdit->text(), m_altitudeMinEdit->text(), m_altitudeMaxEdit->text()};
+    const ScaleTexts texts{m_timeMinEdit->text(), m_timeMaxEdit->text(), m_altitudeMinEdit->text(),
+                           m_altitudeMaxEdit->text()};
     const QString problem = acceptScaleTexts(m_plot, texts, ScaleCheck::RefuseInvalid);
     if (!problem.isEmpty()) {
         showError(this, problem);

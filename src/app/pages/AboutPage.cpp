@@ -20,11 +20,8 @@ void IconLabel::mousePressEvent(QMouseEvent* event)
 }
 
 AboutPage::AboutPage(QWidget* parent)
-    : QWidget(parent),
-      m_appName(new QLabel(QString::fromLatin1(appinfo::kName), this)),
-      m_icon(new IconLabel(this)),
-      m_version(new QLabel(this)),
-      m_build(new QLabel(this)),
+    : QWidget(parent), m_appName(new QLabel(QString::fromLatin1(appinfo::kName), this)), m_icon(new IconLabel(this)),
+      m_version(new QLabel(this)), m_build(new QLabel(this)),
       m_email(new LinkLabel(QStringLiteral("AboutEmail"), QString::fromLatin1(appinfo::kEmail), this)),
       m_webSite(new LinkLabel(QStringLiteral("AboutWebSite"), appinfo::webSite(), this)),
       m_manualButton(new QPushButton(QStringLiteral("Manual"), this))

@@ -82,14 +82,38 @@ QPushButton* commandButton(const char* name, const QString& caption, const QStri
 }
 
 // How each kind of control shows a field of the configuration controls.
-bool valueOf(const QCheckBox* box) { return box->isChecked(); }
-void showValue(QCheckBox* box, bool on) { box->setChecked(on); }
-int valueOf(const RadioGroup* group) { return group->itemIndex(); }
-void showValue(RadioGroup* group, int row) { group->setItemIndex(row); }
-int valueOf(const QSlider* bar) { return bar->value(); }
-void showValue(QSlider* bar, int position) { bar->setValue(position); }
-QString valueOf(const QLineEdit* edit) { return edit->text(); }
-void showValue(QLineEdit* edit, const QString& text) { edit->setText(text); }
+bool valueOf(const QCheckBox* box)
+{
+    return box->isChecked();
+}
+void showValue(QCheckBox* box, bool on)
+{
+    box->setChecked(on);
+}
+int valueOf(const RadioGroup* group)
+{
+    return group->itemIndex();
+}
+void showValue(RadioGroup* group, int row)
+{
+    group->setItemIndex(row);
+}
+int valueOf(const QSlider* bar)
+{
+    return bar->value();
+}
+void showValue(QSlider* bar, int position)
+{
+    bar->setValue(position);
+}
+QString valueOf(const QLineEdit* edit)
+{
+    return edit->text();
+}
+void showValue(QLineEdit* edit, const QString& text)
+{
+    edit->setText(text);
+}
 
 } // namespace
 
@@ -108,7 +132,8 @@ void ConfigurePage::layOut()
 {
     auto* left = new QVBoxLayout;
     left->addWidget(buildIntervalGroup());
-    m_unitsGroup = new RadioGroup(QStringLiteral("UnitsGrp"), QStringLiteral("Altitude Units"), names(unitNames), this, 3);
+    m_unitsGroup =
+        new RadioGroup(QStringLiteral("UnitsGrp"), QStringLiteral("Altitude Units"), names(unitNames), this, 3);
     m_unitsGroup->setItemIndex(0);
     left->addWidget(m_unitsGroup);
     left->addWidget(buildOptionsGroup());
@@ -130,8 +155,7 @@ void ConfigurePage::layOut()
     for (QWidget* group : {static_cast<QWidget*>(m_autoStartGroup), static_cast<QWidget*>(m_autoStopGroup),
                            static_cast<QWidget*>(m_autoZeroGroup), buildF5jGroup()})
         middle->addWidget(group);
-    m_autoZeroOnPowerupBox =
-        named(new QCheckBox(QStringLiteral("Auto Zero Altitude on Powerup"), this), "AutoZeroChk");
+    m_autoZeroOnPowerupBox = named(new QCheckBox(QStringLiteral("Auto Zero Altitude on Powerup"), this), "AutoZeroChk");
     middle->addWidget(m_autoZeroOnPowerupBox);
     middle->addStretch(1);
 
@@ -360,7 +384,8 @@ void ConfigurePage::connectControls()
                                             IntervalEditor::Milliseconds};
     for (int i = 0; i < 4; ++i) {
         const IntervalEditor::Field field = fields[i];
-        connect(m_intervalArrows[i], &SpinButtons::up, this, [this, field] { Q_EMIT intervalStepRequested(field, true); });
+        connect(m_intervalArrows[i], &SpinButtons::up, this,
+                [this, field] { Q_EMIT intervalStepRequested(field, true); });
         connect(m_intervalArrows[i], &SpinButtons::down, this,
                 [this, field] { Q_EMIT intervalStepRequested(field, false); });
     }

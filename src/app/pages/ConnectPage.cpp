@@ -39,22 +39,20 @@ const QList<int>& ConnectPage::speeds()
 }
 
 ConnectPage::ConnectPage(QWidget* parent)
-    : QWidget(parent),
-      m_portBox(new PortBox(this)),
-      m_speedBox(new QComboBox(this)),
-      m_connectButton(new QPushButton(QStringLiteral("Connect"), this)),
-      m_memo(new QPlainTextEdit(this)),
-      m_downloadInfoButton(new QPushButton(QStringLiteral("Download Info"), this)),
-      m_setBox(new QComboBox(this)),
+    : QWidget(parent), m_portBox(new PortBox(this)), m_speedBox(new QComboBox(this)),
+      m_connectButton(new QPushButton(QStringLiteral("Connect"), this)), m_memo(new QPlainTextEdit(this)),
+      m_downloadInfoButton(new QPushButton(QStringLiteral("Download Info"), this)), m_setBox(new QComboBox(this)),
       m_downloadDataButton(new QPushButton(QStringLiteral("Download Data"), this)),
       m_eraseButton(new QPushButton(QStringLiteral("Erase Data"), this)),
       m_sizeableBox(new QCheckBox(QStringLiteral("Sizeable Window"), this))
 {
     setObjectName(QStringLiteral("ConnectPage"));
     const std::pair<QWidget*, const char*> names[] = {
-        {m_portBox, "CommPortBox"}, {m_speedBox, "SpeedBox"}, {m_connectButton, "ConnectBtn"},
-        {m_memo, "InfoText"},       {m_downloadInfoButton, "DLInfoBtn"}, {m_setBox, "SetList"},
-        {m_downloadDataButton, "DLDataBtn"}, {m_eraseButton, "EraseDataBtn"}, {m_sizeableBox, "SizeChk"}};
+        {m_portBox, "CommPortBox"},          {m_speedBox, "SpeedBox"},
+        {m_connectButton, "ConnectBtn"},     {m_memo, "InfoText"},
+        {m_downloadInfoButton, "DLInfoBtn"}, {m_setBox, "SetList"},
+        {m_downloadDataButton, "DLDataBtn"}, {m_eraseButton, "EraseDataBtn"},
+        {m_sizeableBox, "SizeChk"}};
     for (const auto& [widget, name] : names)
         widget->setObjectName(QLatin1String(name));
     setUpControls();
@@ -110,8 +108,8 @@ void ConnectPage::setUpControls()
     m_setBox->setMinimumContentsLength(8);
     m_downloadDataButton->setToolTip(QStringLiteral("Download specified data set."));
     m_eraseButton->setToolTip(QStringLiteral("Erase all module data"));
-    m_sizeableBox->setToolTip(QStringLiteral(
-        "Check/uncheck to make main window sizeable/unsizeable.  Restart program to take effect."));
+    m_sizeableBox->setToolTip(
+        QStringLiteral("Check/uncheck to make main window sizeable/unsizeable.  Restart program to take effect."));
 }
 
 QWidget* ConnectPage::buildConnectionGroup()
@@ -240,8 +238,8 @@ int ConnectPage::selectedSet() const
 
 void ConnectPage::setExchangeRunning(bool running, bool downloading)
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{m_portBox, m_speedBox, m_connectButton, m_downloadInfoButton, m_setBox,
-                                                      m_eraseButton})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_portBox, m_speedBox, m_connectButton, m_downloadInfoButton,
+                                                      m_setBox, m_eraseButton})
         w->setEnabled(!running);
     m_downloadDataButton->setEnabled(!running || downloading);
     m_downloadDataButton->setText(downloading ? QStringLiteral("Cancel Download") : QStringLiteral("Download Data"));

@@ -59,8 +59,7 @@ QToolButton* makeArrow(const char* name, Qt::ArrowType arrow, QWidget* parent)
 } // namespace
 
 DataPage::DataPage(PlotSession& session, QWidget* parent)
-    : QWidget(parent), m_session(session),
-      m_plotBox(new PlotBox(session.plot(), session.editor(), this)),
+    : QWidget(parent), m_session(session), m_plotBox(new PlotBox(session.plot(), session.editor(), this)),
       m_flightsPanel(new FlightsPanel(session.flights(), this)),
       m_flightsTable(new QAction(QStringLiteral("&Flights Table"), this))
 {

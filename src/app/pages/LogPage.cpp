@@ -27,15 +27,12 @@ void LiveStrip::paintEvent(QPaintEvent*)
 }
 
 LogPage::LogPage(QWidget* parent)
-    : QWidget(parent),
-      m_timeLabel(new QLabel(QStringLiteral("Time"), this)),
+    : QWidget(parent), m_timeLabel(new QLabel(QStringLiteral("Time"), this)),
       m_elapsedTime(makeReadout(QStringLiteral("Panel3"), QStringLiteral("0d 00:00:00.00"), readoutLime(), this)),
       m_altitudeLabel(new QLabel(QStringLiteral("Altitude (feet)"), this)),
       m_altitude(makeReadout(QStringLiteral("AltDisp"), QStringLiteral("10000"), Qt::red, this)),
-      m_stripTop(new QLabel(QStringLiteral("10000"), this)),
-      m_stripBottom(new QLabel(QStringLiteral("0"), this)),
-      m_strip(new LiveStrip(this)),
-      m_startButton(new QPushButton(QStringLiteral("Start"), this)),
+      m_stripTop(new QLabel(QStringLiteral("10000"), this)), m_stripBottom(new QLabel(QStringLiteral("0"), this)),
+      m_strip(new LiveStrip(this)), m_startButton(new QPushButton(QStringLiteral("Start"), this)),
       m_clearButton(new QPushButton(QStringLiteral("Clear"), this))
 {
     setObjectName(QStringLiteral("LogPage"));

@@ -52,13 +52,8 @@ QDateEdit* dateEdit(const char* name, QWidget* parent)
 } // namespace
 
 LogbookPage::LogbookPage(Logbook& logbook, QWidget* parent)
-    : QWidget(parent),
-      m_logbook(logbook),
-      m_model(new LogbookModel(this)),
-      m_proxy(new LogbookFilter(this)),
-      m_filter(new QLineEdit(this)),
-      m_from(dateEdit("LogbookFrom", this)),
-      m_to(dateEdit("LogbookTo", this)),
+    : QWidget(parent), m_logbook(logbook), m_model(new LogbookModel(this)), m_proxy(new LogbookFilter(this)),
+      m_filter(new QLineEdit(this)), m_from(dateEdit("LogbookFrom", this)), m_to(dateEdit("LogbookTo", this)),
       m_table(new QTableView(this))
 {
     setObjectName(QStringLiteral("LogbookPage"));
@@ -67,7 +62,8 @@ LogbookPage::LogbookPage(Logbook& logbook, QWidget* parent)
     m_filter->setClearButtonEnabled(true);
     m_table->setObjectName(QStringLiteral("LogbookTable"));
 
-    m_open = makeAction(this, "LogbookOpen", QStringLiteral("Open"), QStringLiteral("Add the selected flights to the plot"));
+    m_open =
+        makeAction(this, "LogbookOpen", QStringLiteral("Open"), QStringLiteral("Add the selected flights to the plot"));
     m_showInFolder = makeAction(this, "LogbookShowInFolder", QStringLiteral("Show in folder"),
                                 QStringLiteral("Show the folder of the selected flight"));
     m_rename = makeAction(this, "LogbookRename", QStringLiteral("Rename..."),

@@ -20,12 +20,9 @@
 namespace vimo {
 
 FlightsPanel::FlightsPanel(FlightsTableModel& model, QWidget* parent)
-    : QWidget(parent),
-      m_model(model),
-      m_table(new QTableView(this)),
+    : QWidget(parent), m_model(model), m_table(new QTableView(this)),
       m_copyButton(new QPushButton(QStringLiteral("Copy"), this)),
-      m_exportButton(new QPushButton(QStringLiteral("Export CSV..."), this)),
-      m_windowBox(new QDoubleSpinBox(this))
+      m_exportButton(new QPushButton(QStringLiteral("Export CSV..."), this)), m_windowBox(new QDoubleSpinBox(this))
 {
     setObjectName(QStringLiteral("FlightsPanel"));
     m_table->setObjectName(QStringLiteral("FlightsTable"));
@@ -75,8 +72,7 @@ FlightsPanel::FlightsPanel(FlightsTableModel& model, QWidget* parent)
     // A click, the keyboard or a double click: whichever way the current row changes, the plot follows.
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { chooseRow(current.row()); });
-    connect(m_table, &QTableView::activated, this,
-            [this](const QModelIndex& index) { chooseRow(index.row()); });
+    connect(m_table, &QTableView::activated, this, [this](const QModelIndex& index) { chooseRow(index.row()); });
 }
 
 double FlightsPanel::window() const

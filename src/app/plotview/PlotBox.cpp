@@ -154,8 +154,8 @@ QRect PlotBox::overlayRect() const
 {
     QRect r;
     if (m_circle != kNoCircle)
-        r = QRect(m_circle, m_circle).adjusted(-kCircleRadius - 2, -kCircleRadius - 2, kCircleRadius + 2,
-                                               kCircleRadius + 2);
+        r = QRect(m_circle, m_circle)
+                .adjusted(-kCircleRadius - 2, -kCircleRadius - 2, kCircleRadius + 2, kCircleRadius + 2);
     if (m_zoomDrag)
         r |= QRect(m_anchor.pixel, m_current.pixel).normalized().adjusted(-2, -2, 2, 2);
     if (m_climbDrag) {

@@ -9,8 +9,8 @@
 namespace vimo {
 namespace {
 
-constexpr Qt::PenStyle kLinePens[] = {Qt::NoPen, Qt::SolidLine, Qt::DotLine, Qt::DashLine, Qt::DashDotLine,
-                                      Qt::DashDotDotLine};
+constexpr Qt::PenStyle kLinePens[] = {Qt::NoPen,    Qt::SolidLine,   Qt::DotLine,
+                                      Qt::DashLine, Qt::DashDotLine, Qt::DashDotDotLine};
 
 void closedPath(QPainter& p, std::initializer_list<QPoint> points)
 {
@@ -30,9 +30,15 @@ void paintPoint(QPainter& p, int cx, int cy, int h, int row)
     const int f = h / 5;
     const int s = h / 6;
     switch (row) {
-    case 1: p.drawPoint(cx, cy); break;
-    case 2: p.drawEllipse(QRect(cx - q, cy - q, 2 * q, 2 * q)); break;
-    case 3: p.drawRect(QRect(cx - f, cy - f, 2 * f, 2 * f)); break;
+    case 1:
+        p.drawPoint(cx, cy);
+        break;
+    case 2:
+        p.drawEllipse(QRect(cx - q, cy - q, 2 * q, 2 * q));
+        break;
+    case 3:
+        p.drawRect(QRect(cx - f, cy - f, 2 * f, 2 * f));
+        break;
     case 4:
         p.drawLine(cx - f, cy, cx + f, cy);
         p.drawLine(cx, cy - f, cx, cy + f);
@@ -41,9 +47,14 @@ void paintPoint(QPainter& p, int cx, int cy, int h, int row)
         p.drawLine(cx - f, cy - f, cx + f, cy + f);
         p.drawLine(cx - f, cy + f, cx + f, cy - f);
         break;
-    case 6: closedPath(p, {{cx, cy - q}, {cx - q, cy}, {cx, cy + q}, {cx + q, cy}}); break;
-    case 7: closedPath(p, {{cx, cy - q}, {cx - f, cy + s}, {cx + f, cy + s}}); break;
-    default: break;
+    case 6:
+        closedPath(p, {{cx, cy - q}, {cx - q, cy}, {cx, cy + q}, {cx + q, cy}});
+        break;
+    case 7:
+        closedPath(p, {{cx, cy - q}, {cx - f, cy + s}, {cx + f, cy + s}});
+        break;
+    default:
+        break;
     }
 }
 
@@ -52,10 +63,10 @@ void paintPoint(QPainter& p, int cx, int cy, int h, int row)
 QStringList styleRowNames(StyleKind kind)
 {
     if (kind == StyleKind::Line)
-        return {QStringLiteral("-none-"), QStringLiteral("Solid"), QStringLiteral("Dot"), QStringLiteral("Dash"),
-                QStringLiteral("Dash Dot"), QStringLiteral("Dash Dot Dot")};
-    return {QStringLiteral("-none-"), QStringLiteral("Dot"), QStringLiteral("Circle"), QStringLiteral("Square"),
-            QStringLiteral("Cross"), QStringLiteral("X"), QStringLiteral("Diamond"), QStringLiteral("Triangle")};
+        return {QStringLiteral("-none-"), QStringLiteral("Solid"),    QStringLiteral("Dot"),
+                QStringLiteral("Dash"),   QStringLiteral("Dash Dot"), QStringLiteral("Dash Dot Dot")};
+    return {QStringLiteral("-none-"), QStringLiteral("Dot"), QStringLiteral("Circle"),  QStringLiteral("Square"),
+            QStringLiteral("Cross"),  QStringLiteral("X"),   QStringLiteral("Diamond"), QStringLiteral("Triangle")};
 }
 
 void paintStyleRow(QPainter& painter, const QRect& rect, StyleKind kind, int row)
@@ -77,9 +88,7 @@ void paintStyleRow(QPainter& painter, const QRect& rect, StyleKind kind, int row
     painter.restore();
 }
 
-StyleComboDelegate::StyleComboDelegate(StyleKind kind, QObject* parent) : QStyledItemDelegate(parent), m_kind(kind)
-{
-}
+StyleComboDelegate::StyleComboDelegate(StyleKind kind, QObject* parent) : QStyledItemDelegate(parent), m_kind(kind) {}
 
 void StyleComboDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {

@@ -70,9 +70,9 @@ bool DataFileActions::saveChosen(bool wholePlot, int activeSet)
     }
     // A downloaded data set is offered under its own set number; any other under the set last chosen.
     const int ownSet = wholePlot ? -1 : m_plot.signals.at(activeSet).moduleSet;
-    const QString path = chooseSavePath(wholePlot ? datafile::suggestedPlotFileName(today)
-                                                  : datafile::suggestedDataSetFileName(
-                                                        today, ownSet >= 0 ? ownSet : m_selectedSet));
+    const QString path =
+        chooseSavePath(wholePlot ? datafile::suggestedPlotFileName(today)
+                                 : datafile::suggestedDataSetFileName(today, ownSet >= 0 ? ownSet : m_selectedSet));
     if (path.isEmpty())
         return false;
     if (wholePlot)

@@ -2,9 +2,9 @@
 
 #include "app/dialogs/DialogSupport.h"
 #include "app/dialogs/OutputDialog.h"
+#include "app/session/PlotPrinter.h"
 #include "data/Plot.h"
 #include "plot/PlotExport.h"
-#include "app/session/PlotPrinter.h"
 #include "plot/PrintSettings.h"
 
 #include <QApplication>
@@ -154,8 +154,7 @@ void OutputActions::exportPlot()
     clearOffsets();
     if (!accepted)
         return;
-    const ExportResult result =
-        vimo::exportPlot(m_plot, m_settings, path, kindOf(written).format, renderOptions());
+    const ExportResult result = vimo::exportPlot(m_plot, m_settings, path, kindOf(written).format, renderOptions());
     if (!result.ok)
         showError(m_parent, result.message);
 }

@@ -63,15 +63,15 @@ void addViewCommands(PlotCommands& c, QObject* parent)
                           QStringLiteral("Zoom back to original size"));
     c.legend = command(parent, "LegendAction", QStringLiteral("&Legend"), keys("Ctrl+L"),
                        QStringLiteral("Show the name, line colour and style of each data set on the plot"), true);
-    c.legendInOutput = command(parent, "LegendInOutputAction", QStringLiteral("Legend in E&xports and Prints"),
-                               keys("Ctrl+Shift+L"),
-                               QStringLiteral("Draw the legend on exported and printed plots as well"), true);
-    c.flightMarks = command(parent, "FlightMarksAction", QStringLiteral("Flight &Marks"), keys("Ctrl+M"),
-                            QStringLiteral("Mark the start height, launch, landing and climbs of the active data set"),
-                            true);
-    c.flightMarksInOutput = command(parent, "FlightMarksInOutputAction",
-                                    QStringLiteral("Flight Marks in Exports and Pr&ints"), keys("Ctrl+Shift+M"),
-                                    QStringLiteral("Draw the flight marks on exported and printed plots as well"), true);
+    c.legendInOutput =
+        command(parent, "LegendInOutputAction", QStringLiteral("Legend in E&xports and Prints"), keys("Ctrl+Shift+L"),
+                QStringLiteral("Draw the legend on exported and printed plots as well"), true);
+    c.flightMarks =
+        command(parent, "FlightMarksAction", QStringLiteral("Flight &Marks"), keys("Ctrl+M"),
+                QStringLiteral("Mark the start height, launch, landing and climbs of the active data set"), true);
+    c.flightMarksInOutput = command(
+        parent, "FlightMarksInOutputAction", QStringLiteral("Flight Marks in Exports and Pr&ints"),
+        keys("Ctrl+Shift+M"), QStringLiteral("Draw the flight marks on exported and printed plots as well"), true);
 }
 
 QKeySequence with(Qt::KeyboardModifiers modifiers, Qt::Key key)
@@ -108,14 +108,26 @@ void addPlotKeys(PlotCommands& c, QObject* parent,
     const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
     const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
     const PlotKey table[] = {
-        {"StretchTimeAction", "Widen Time Span", {with(ctrl, Qt::Key_Left), with(ctrlShift, Qt::Key_Left)},
-         Qt::Key_Left, ctrl},
-        {"ShrinkTimeAction", "Narrow Time Span", {with(ctrl, Qt::Key_Right), with(ctrlShift, Qt::Key_Right)},
-         Qt::Key_Right, ctrl},
-        {"ShrinkAltitudeAction", "Narrow Altitude Span", {with(ctrl, Qt::Key_Up), with(ctrlShift, Qt::Key_Up)},
-         Qt::Key_Up, ctrl},
-        {"StretchAltitudeAction", "Widen Altitude Span", {with(ctrl, Qt::Key_Down), with(ctrlShift, Qt::Key_Down)},
-         Qt::Key_Down, ctrl},
+        {"StretchTimeAction",
+         "Widen Time Span",
+         {with(ctrl, Qt::Key_Left), with(ctrlShift, Qt::Key_Left)},
+         Qt::Key_Left,
+         ctrl},
+        {"ShrinkTimeAction",
+         "Narrow Time Span",
+         {with(ctrl, Qt::Key_Right), with(ctrlShift, Qt::Key_Right)},
+         Qt::Key_Right,
+         ctrl},
+        {"ShrinkAltitudeAction",
+         "Narrow Altitude Span",
+         {with(ctrl, Qt::Key_Up), with(ctrlShift, Qt::Key_Up)},
+         Qt::Key_Up,
+         ctrl},
+        {"StretchAltitudeAction",
+         "Widen Altitude Span",
+         {with(ctrl, Qt::Key_Down), with(ctrlShift, Qt::Key_Down)},
+         Qt::Key_Down,
+         ctrl},
         {"PanLeftAction", "Pan Left", {with(shift, Qt::Key_Left)}, Qt::Key_Left, shift},
         {"PanRightAction", "Pan Right", {with(shift, Qt::Key_Right)}, Qt::Key_Right, shift},
         {"PanUpAction", "Pan Up", {with(shift, Qt::Key_Up)}, Qt::Key_Up, shift},
@@ -138,9 +150,23 @@ void addPlotKeys(PlotCommands& c, QObject* parent,
 
 QList<QAction*> PlotCommands::all() const
 {
-    return QList<QAction*>{load,    save,   exportPlot, print,  undo,      redo,   scale,
-                           dataProperties, plotProperties, zoomIn, zoomOut, zoomReset, crop, legend,
-                           legendInOutput, flightMarks, flightMarksInOutput}
+    return QList<QAction*>{load,
+                           save,
+                           exportPlot,
+                           print,
+                           undo,
+                           redo,
+                           scale,
+                           dataProperties,
+                           plotProperties,
+                           zoomIn,
+                           zoomOut,
+                           zoomReset,
+                           crop,
+                           legend,
+                           legendInOutput,
+                           flightMarks,
+                           flightMarksInOutput}
            + plotKeys;
 }
 

@@ -1,6 +1,5 @@
 #include "app/session/PlotPrinter.h"
 
-
 #include <QPainter>
 #include <QPrinter>
 

@@ -17,11 +17,10 @@ UnsavedDataSets::UnsavedDataSets(DataSetList& sets, QObject* parent) : QObject(p
         }
     });
     // A data set that leaves the list takes its work along; the pointer may name another data set later.
-    connect(&sets, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-            [this](const QModelIndex&, int first, int last) {
-                for (int k = first; k <= last; ++k)
-                    m_unsaved.erase(&m_sets.at(k));
-            });
+    connect(&sets, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this](const QModelIndex&, int first, int last) {
+        for (int k = first; k <= last; ++k)
+            m_unsaved.erase(&m_sets.at(k));
+    });
     connect(&sets, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_unsaved.clear(); });
 }
 

@@ -38,8 +38,12 @@ struct ArchiveWithFlights {
             for (int s = 0; s <= 10 * (i + 1); ++s)
                 set.altitude.series.append(s * 0.5, 10.0 * s);
             plot.signals.rename(0, QString::fromLatin1(names[i]));
-            const DownloadFacts facts{QDateTime(QDate(2026, 3, 1 + i), QTime(12, 0)).toUTC(), i + 1,
-                                      QStringLiteral("VIMO"), QStringLiteral("MOD2"), QStringLiteral("1.07"), false};
+            const DownloadFacts facts{QDateTime(QDate(2026, 3, 1 + i), QTime(12, 0)).toUTC(),
+                                      i + 1,
+                                      QStringLiteral("VIMO"),
+                                      QStringLiteral("MOD2"),
+                                      QStringLiteral("1.07"),
+                                      false};
             EXPECT_TRUE(logbook.archive(plot, 0, facts).archived);
         }
     }
