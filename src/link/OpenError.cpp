@@ -1,6 +1,7 @@
 #include "link/OpenError.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -72,7 +73,11 @@ void explainOpenFailure(OpenError& error)
     if (!S_ISCHR(info.st_mode) || error.reason == QString::fromLocal8Bit(std::strerror(ENOTTY)))
         error.reason = QString::fromLatin1(kNotASerialPortText);
 #else
-    Q_UNUSED(error);
+    // Without POSIX device nodes the group that owns a device is unknown; a path to a plain file or a folder is
+    // still no serial port.
+    const QFileInfo info(error.path);
+    if (info.exists() && (info.isFile() || info.isDir()))
+        error.reason = QString::fromLatin1(kNotASerialPortText);
 #endif
 }
 
