@@ -4,12 +4,15 @@
 #include "data/Plot.h"
 #include "data/TextRules.h"
 
+#include <QStringDecoder>
 #include <string_view>
 
 namespace vimo::datafile {
 namespace {
 
 constexpr QByteArrayView kUtf8Bom = "\xEF\xBB\xBF";
+constexpr QByteArrayView kUtf16LeBom = "\xFF\xFE";
+constexpr QByteArrayView kUtf16BeBom = "\xFE\xFF";
 
 std::string_view view(QByteArrayView bytes)
 {
@@ -57,6 +60,36 @@ bool isBlank(QByteArrayView line)
             return false;
     }
     return true;
+}
+
+// Whether the bytes are a data file at all: one line is a sample (its time and altitude read), or the file is a
+// plot file by its first line, or a block header is complete up to its range line (a data set without samples).
+// An empty file, random bytes or text of another kind is none; the search stops at the first sign.
+bool isDataFile(QByteArrayView bytes)
+{
+    LineReader lines(bytes);
+    QByteArrayView line;
+    if (lines.next(line) && line.trimmed() == "Vimo Plot")
+        return true;
+    lines.seek({});
+    while (lines.next(line)) {
+        if (startsWith(line, '#')) {
+            double range[4] = {};
+            if (cformat::scan(afterFirst(line), "%lf,%lf,%lf,%lf", {&range[0], &range[1], &range[2], &range[3]}) == 4)
+                return true;
+            continue;
+        }
+        if (startsWith(line, '!') || isBlank(line))
+            continue;
+        double time = 0;
+        double altitude = 0;
+        std::int32_t mark = 0;
+        std::int32_t tag = 0;
+        bool whole = false;
+        if (scanSample(view(line), false, time, altitude, mark, tag, whole) >= 2)
+            return true;
+    }
+    return false;
 }
 
 class Reader {
@@ -253,12 +286,28 @@ void Reader::readSamples(DataSet& set, bool withMarks)
 
 int readDataFile(QByteArrayView bytes, Plot& plot, ReadReport* report)
 {
-    if (bytes.startsWith(kUtf8Bom))
-        bytes = bytes.sliced(kUtf8Bom.size());
     ReadReport unused;
     ReadReport& into = report ? *report : unused;
     into = {};
+    // A file with a UTF-16 byte order mark is read as the UTF-8 text it holds.
+    QByteArray fromUtf16;
+    if (bytes.startsWith(kUtf16LeBom) || bytes.startsWith(kUtf16BeBom)) {
+        QStringDecoder decode(bytes.startsWith(kUtf16LeBom) ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        fromUtf16 = QString(decode(bytes.sliced(2))).toUtf8();
+        bytes = fromUtf16;
+    } else if (bytes.startsWith(kUtf8Bom)) {
+        bytes = bytes.sliced(kUtf8Bom.size());
+    }
+    if (!isDataFile(bytes)) {
+        into.notDataFile = true;
+        return -1;
+    }
     return Reader(bytes, plot, into).read();
+}
+
+QString notDataFileReason()
+{
+    return QStringLiteral("not a Vimo data file");
 }
 
 QStringList ReadReport::warnings() const

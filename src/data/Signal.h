@@ -61,6 +61,9 @@ struct DataSet {
     // The module's data set (0-based) a download filled this data set from, for the name its file is offered
     // under; -1 for a data set that did not come from a download. Not stored in files.
     int moduleSet = -1;
+    // The file a load read this data set from (absolute, clean), to find a file that is on the plot already; empty
+    // for a data set that came from elsewhere. Not stored in files.
+    QString sourceFile;
     // Launch ends the user moved on the plot, by flight number (seconds on the time axis). They belong to this
     // session only and are never saved; they travel with the data set through delete and undo.
     std::map<int, double> launchEnds;
