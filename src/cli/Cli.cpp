@@ -49,6 +49,10 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err, const 
         return kOk;
     }
     if (command == QLatin1String("--version")) {
+        if (arguments.size() > 1) {
+            err << "vimo-cli: --version takes no further word, not '" << arguments.at(1) << "'\n\n" << usage();
+            return kUsage;
+        }
         out << "vimo-cli " << VIMO_VERSION_TEXT << '\n';
         return kOk;
     }

@@ -1,12 +1,12 @@
 #include "cli/StatsCommand.h"
 
 #include "cli/Cli.h"
+#include "cli/CommandLine.h"
 #include "cli/DataFiles.h"
 #include "data/CFormat.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
 
-#include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -116,24 +116,12 @@ void printJson(const std::vector<Summary>& summaries, QTextStream& out)
 
 int statsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    QCommandLineParser parser;
+    CommandLine line("stats", help(), CommandLine::kDataFiles);
     const QCommandLineOption json(QStringLiteral("json"));
-    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOption(json);
-    parser.addOption(helpOption);
-    if (!parser.parse(arguments)) {
-        err << "vimo-cli stats: " << parser.errorText() << "\n\n" << help();
-        return kUsage;
-    }
-    if (parser.isSet(helpOption)) {
-        out << help();
-        return kOk;
-    }
-    const QStringList files = parser.positionalArguments();
-    if (files.isEmpty()) {
-        err << "vimo-cli stats: no file given\n\n" << help();
-        return kUsage;
-    }
+    line.parser.addOption(json);
+    if (const int code = line.parse(arguments, out, err); code >= 0)
+        return code;
+    const QStringList files = line.words();
 
     Plot plot; // no start-up data set: only what the files hold
     std::vector<Summary> summaries;
@@ -146,7 +134,7 @@ int statsCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     if (!loadDataFilesReporting("stats", files, plot, err, each))
         return kFailed;
 
-    if (parser.isSet(json))
+    if (line.parser.isSet(json))
         printJson(summaries, out);
     else
         printText(summaries, out);

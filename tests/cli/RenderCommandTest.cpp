@@ -128,7 +128,7 @@ TEST_F(RenderCommand, badUseAndFailures_giveTheirExitCodeAndReason)
 
     EXPECT_EQ(run({flight, QStringLiteral("--out"), path(QStringLiteral("x.png")), QStringLiteral("--width"),
                    QStringLiteral("0")}),
-              1);
+              2);
     EXPECT_TRUE(errors.contains(QStringLiteral("cannot be exported"))) << errors.toStdString();
     EXPECT_EQ(run({flight, path(QStringLiteral("missing.csv")), QStringLiteral("--out"), path(QStringLiteral("x.png"))}),
               1);
