@@ -48,6 +48,9 @@ static void registerResources()
 namespace vimo {
 namespace {
 
+// How long a passing note stays in the status bar.
+constexpr int kStatusMessageMs = 5000;
+
 QLabel* statusPanel(const char* name, int minimumWidth, QWidget* parent)
 {
     auto* panel = new QLabel(parent);
@@ -536,11 +539,27 @@ void MainWindow::buildLogbookMenu()
 }
 
 // Adds archived flights to the plot through Load's own path, so its warnings and limits hold, and shows them.
+// A flight that is on the plot already is selected, not added a second time.
 void MainWindow::openArchivedFlights(const QStringList& files)
 {
     if (dataPage->exchangeRunning())
         return;
-    if (dataPage->files().loadFiles(files) > 0)
+    QStringList fresh;
+    int onPlot = -1;
+    for (const QString& file : files) {
+        const QString source = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
+        const int k = m_plot.signals.indexOfSource(source);
+        if (k < 0)
+            fresh << file;
+        else
+            onPlot = k;
+    }
+    if (onPlot >= 0) {
+        dataPage->setActiveSet(onPlot);
+        statusBar()->showMessage(QStringLiteral("%1 is already on the plot: selected").arg(m_plot.signals.at(onPlot).name()),
+                                 kStatusMessageMs);
+    }
+    if ((!fresh.isEmpty() && dataPage->files().loadFiles(fresh) > 0) || onPlot >= 0)
         PageControl->setCurrentWidget(dataPage);
 }
 

@@ -400,6 +400,11 @@ int DataPage::activeSet() const
     return ActiveSetCombo->currentIndex();
 }
 
+void DataPage::setActiveSet(int k)
+{
+    ActiveSetCombo->setCurrentIndex(k);
+}
+
 void DataPage::repaintPlot()
 {
     m_plotBox->refresh();

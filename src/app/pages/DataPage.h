@@ -74,6 +74,8 @@ public:
 
     // The active data set: the selected row of "Active Data Set", -1 for none.
     int activeSet() const;
+    // Makes data set k the active one.
+    void setActiveSet(int k);
 
     // Repaints the plot after a change made elsewhere (a download added data sets).
     void repaintPlot();
