@@ -26,9 +26,9 @@ std::optional<QString> archiveFolderProblem(const QString& root)
     const QFileInfo info(root);
     if (!info.exists() || info.isDir())
         return std::nullopt;
-    return QStringLiteral("The archive of flights should be in %1, but that is a file, not a folder: choose another "
-                          "archive folder (--archive, %2 or the setting).")
-        .arg(QDir::toNativeSeparators(root), QLatin1String(kArchiveEnvironment));
+    return QStringLiteral("The archive of flights should be in %1, but that is a file, not a folder. Choose another "
+                          "folder for it: the %2 setting, the %3 environment variable, or vimo-cli's --archive DIR.")
+        .arg(QDir::toNativeSeparators(root), QLatin1String(kArchiveFolderKey), QLatin1String(kArchiveEnvironment));
 }
 
 } // namespace vimo
