@@ -556,8 +556,9 @@ void MainWindow::openArchivedFlights(const QStringList& files)
     }
     if (onPlot >= 0) {
         dataPage->setActiveSet(onPlot);
-        statusBar()->showMessage(QStringLiteral("%1 is already on the plot: selected").arg(m_plot.signals.at(onPlot).name()),
-                                 kStatusMessageMs);
+        statusBar()->showMessage(
+            QStringLiteral("%1 is already on the plot: selected").arg(m_plot.signals.at(onPlot).name()),
+            kStatusMessageMs);
     }
     if ((!fresh.isEmpty() && dataPage->files().loadFiles(fresh) > 0) || onPlot >= 0)
         PageControl->setCurrentWidget(dataPage);

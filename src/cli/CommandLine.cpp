@@ -7,12 +7,8 @@
 namespace vimo::cli {
 
 CommandLine::CommandLine(const char* command, QString help, CommandWords words)
-    : minWords(words.min),
-      maxWords(words.max),
-      wordKind(QString::fromLatin1(words.kind)),
-      m_command(command),
-      m_help(std::move(help)),
-      m_helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")})
+    : minWords(words.min), maxWords(words.max), wordKind(QString::fromLatin1(words.kind)), m_command(command),
+      m_help(std::move(help)), m_helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")})
 {
     parser.addOption(m_helpOption);
 }

@@ -16,8 +16,9 @@ bool loadDataFileReporting(const char* command, const QString& file, Plot& plot,
     const QString shown = nativename::shown(file);
     if (sets < 0) {
         err << "vimo-cli " << command << ": "
-            << (report.notDataFile ? QString(shown + QStringLiteral(": ") + reason)
-                                   : QString(unableToOpenMessage(shown) + QStringLiteral(" (") + reason + QLatin1Char(')')))
+            << (report.notDataFile
+                    ? QString(shown + QStringLiteral(": ") + reason)
+                    : QString(unableToOpenMessage(shown) + QStringLiteral(" (") + reason + QLatin1Char(')')))
             << '\n';
         return false;
     }

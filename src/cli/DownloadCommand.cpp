@@ -5,11 +5,11 @@
 #include "data/DataFile.h"
 #include "data/FreeName.h"
 #include "data/Plot.h"
+#include "link/OpenError.h"
 #include "logbook/ArchiveFolder.h"
 #include "logbook/DownloadArchive.h"
 #include "module/Download.h"
 #include "module/DownloadInfo.h"
-#include "link/OpenError.h"
 
 #include <QDir>
 #include <QFile>

@@ -203,7 +203,8 @@ int flightsCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     if (line.parser.isSet(launchEnd)) {
         if (!parseSeconds(line.parser.value(launchEnd), seconds))
             return line.usageError(
-                err, QStringLiteral("--launch-end needs a time in seconds, not '%1'").arg(line.parser.value(launchEnd)));
+                err,
+                QStringLiteral("--launch-end needs a time in seconds, not '%1'").arg(line.parser.value(launchEnd)));
         options.launchEnds[0] = seconds;
     }
 

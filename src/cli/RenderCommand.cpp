@@ -88,8 +88,8 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
     const QString picture = line.parser.value(output);
     const auto format = exportFormatOf(picture);
     if (!format)
-        return line.usageError(err, QStringLiteral("unknown picture type '%1': use .bmp, .jpg, .gif, .png or .pdf")
-                                        .arg(picture));
+        return line.usageError(
+            err, QStringLiteral("unknown picture type '%1': use .bmp, .jpg, .gif, .png or .pdf").arg(picture));
     PrintSettings settings;
     settings.inColor = !line.parser.isSet(mono);
     for (const auto& [option, field] : {std::pair{&width, &settings.widthInches}, {&height, &settings.heightInches}}) {

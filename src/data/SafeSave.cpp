@@ -58,8 +58,9 @@ bool openTemporary(const QString& target, QFile& file, QString& error)
     const QFileInfo info(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
         // The name is kept to plain text: a byte of the target's name that is not UTF-8 appears as \xNN.
-        file.setFileName(info.absolutePath() + QStringLiteral("/.") + nativename::shown(info.fileName()) + QStringLiteral(".")
-                         + QString::number(QRandomGenerator::global()->generate(), 36) + QStringLiteral(".tmp"));
+        file.setFileName(info.absolutePath() + QStringLiteral("/.") + nativename::shown(info.fileName())
+                         + QStringLiteral(".") + QString::number(QRandomGenerator::global()->generate(), 36)
+                         + QStringLiteral(".tmp"));
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return true;
         if (file.exists())

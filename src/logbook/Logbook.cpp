@@ -134,19 +134,20 @@ ImportOutcome Logbook::importFolder(const QString& folder)
             reason = datafile::notDataFileReason();
         if (!reason.isEmpty()) {
             outcome.failed << QStringLiteral("%1: %2").arg(nativename::shown(QDir(folder).absoluteFilePath(file.path)),
-                                                          reason);
+                                                           reason);
             continue;
         }
         DownloadFacts facts;
         facts.downloaded = QDateTime::fromMSecsSinceEpoch(file.modified, Qt::UTC);
         facts.set = setNumberOfFileName(file.path);
         // The copy's name is plain text: a byte of the source's name that is not UTF-8 appears as \xNN in it.
-        const ArchiveOutcome stored = store(target, nativename::shown(QFileInfo(file.path).completeBaseName()), bytes, facts);
+        const ArchiveOutcome stored =
+            store(target, nativename::shown(QFileInfo(file.path).completeBaseName()), bytes, facts);
         if (stored.archived)
             outcome.imported << stored.path;
         else
             outcome.failed << QStringLiteral("%1: %2").arg(nativename::shown(QDir(folder).absoluteFilePath(file.path)),
-                                                          stored.reason);
+                                                           stored.reason);
     }
     return outcome;
 }

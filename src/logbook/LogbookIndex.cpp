@@ -6,9 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QRandomGenerator>
 #include <QUuid>
 #include <QVariant>
 #include <filesystem>
@@ -187,7 +187,7 @@ private:
 };
 
 // SQLite's primary result codes that decide what becomes of an index file.
-constexpr int kSqliteError = 1;   // also: the table is not the one this program reads
+constexpr int kSqliteError = 1; // also: the table is not the one this program reads
 constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
 constexpr int kSqliteCorrupt = 11;
@@ -223,7 +223,8 @@ bool renameOver(const QString& from, const QString& to)
 } // namespace
 
 LogbookIndex::LogbookIndex(const QString& root, int busyTimeoutMs)
-    : m_root(root), m_busyTimeoutMs(busyTimeoutMs), m_connection(QStringLiteral("vimo-logbook-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+    : m_root(root), m_busyTimeoutMs(busyTimeoutMs),
+      m_connection(QStringLiteral("vimo-logbook-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
     open();
 }
@@ -256,8 +257,9 @@ bool LogbookIndex::open()
         }
         m_busy = result == OpenResult::Busy;
     } else {
-        m_error = QFileInfo(m_root).exists() ? QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(m_root))
-                                             : QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(m_root));
+        m_error = QFileInfo(m_root).exists()
+                      ? QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(m_root))
+                      : QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(m_root));
     }
     return useMemory();
 }

@@ -50,20 +50,13 @@ std::optional<FieldRange> controlRange(int field)
 {
     const auto rows = [](const auto& names) { return FieldRange{0, qsizetype(names.size()) - 1}; };
     const std::pair<const char*, FieldRange> ranges[] = {
-        {"intervalTicks", {1, 0xFFFF}},
-        {"units", rows(unitNames)},
-        {"blankDisplay", {0, 1}},
-        {"reverseTrigger", {0, 1}},
-        {"recordTrigger", {0, 1}},
-        {"startSeconds", {0, 0xFFFF}},
-        {"stopSeconds", {0, 0xFFFF}},
-        {"startAltitude", {0, 0xFFFF}},
-        {"stopAltitude", {0, 0xFFFF}},
-        {"autoStart", rows(autoStartNames)},
-        {"autoStop", rows(autoStopNames)},
-        {"autoZero", rows(autoZeroNames)},
-        {"moduleVersion", {0, 0xFF}},
-        {"memorySize", {1, qsizetype(memorySizeItems.size())}},
+        {"intervalTicks", {1, 0xFFFF}},    {"units", rows(unitNames)},
+        {"blankDisplay", {0, 1}},          {"reverseTrigger", {0, 1}},
+        {"recordTrigger", {0, 1}},         {"startSeconds", {0, 0xFFFF}},
+        {"stopSeconds", {0, 0xFFFF}},      {"startAltitude", {0, 0xFFFF}},
+        {"stopAltitude", {0, 0xFFFF}},     {"autoStart", rows(autoStartNames)},
+        {"autoStop", rows(autoStopNames)}, {"autoZero", rows(autoZeroNames)},
+        {"moduleVersion", {0, 0xFF}},      {"memorySize", {1, qsizetype(memorySizeItems.size())}},
     };
     for (const auto& [name, range] : ranges) {
         if (configFieldName(field) == name)

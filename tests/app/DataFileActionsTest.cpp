@@ -164,7 +164,8 @@ TEST_F(DataFileActionsTest, aFileThatIsNoDataFileIsRefusedWithTheReasonAndNotRem
 {
     writeFile(path("notes.csv"), "shopping list\nmilk\n");
     QStringList remembered;
-    QObject::connect(&page->files(), &DataFileActions::fileUsed, [&remembered](const QString& file) { remembered << file; });
+    QObject::connect(&page->files(), &DataFileActions::fileUsed,
+                     [&remembered](const QString& file) { remembered << file; });
     ModalScript script;
     QString refusal;
     script.thenMessage([&refusal](QWidget* box) {

@@ -1,9 +1,9 @@
 // The Logbook page inside the window, against the simulated module: downloads show up at once, Open loads into the
 // plot, Delete and its undo go through the Logbook menu, and "Erase Data" tells how many sets are safely archived.
 
-#include "WindowHarness.h"
 #include "ModalScript.h"
 #include "PageControls.h"
+#include "WindowHarness.h"
 #include "app/controllers/ConnectionController.h"
 #include "app/dialogs/Prompts.h"
 #include "app/pages/ConnectPage.h"

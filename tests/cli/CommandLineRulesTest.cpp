@@ -1,10 +1,10 @@
 // The rules every vimo-cli command line keeps, and what the data-file commands refuse: usage errors exit 2 with
 // the command's own usage, files that are no data files exit 1 and say so.
 
-#include "support/CliRun.h"
 #include "data/DataFile.h"
 #include "data/NativeName.h"
 #include "data/Plot.h"
+#include "support/CliRun.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -22,7 +22,8 @@ QString flightFile(const QTemporaryDir& dir, const QString& name = QStringLitera
     DataSet& set = plot.signals.createDataSet();
     set.clearSamples();
     for (int i = 0; i <= 300; ++i)
-        set.altitude.series.append(i, i < 50 ? 0 : (i < 100 ? 2.0 * (i - 50) : (i < 250 ? 100 : 100 - 2.0 * (i - 250))));
+        set.altitude.series.append(i,
+                                   i < 50 ? 0 : (i < 100 ? 2.0 * (i - 50) : (i < 250 ? 100 : 100 - 2.0 * (i - 250))));
     plot.yLabel = QStringLiteral("Altitude (meters)");
     const QString path = dir.filePath(name);
     writeFile(path, datafile::dataSetFileBytes(plot, 0));

@@ -379,7 +379,7 @@ TEST(DataFileRead, unreadableLinesAreCountedWithTheFirstLineNumber)
     const Case cases[] = {
         {"decimal_comma_line_8.csv", 2, 8},
         {"unparsable_samples.csv", 4, 10}, // text, nan, inf, 1e999
-        {"rate_marks.csv", 1, 10}, // "#C 5"
+        {"rate_marks.csv", 1, 10},         // "#C 5"
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);

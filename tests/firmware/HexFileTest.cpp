@@ -93,7 +93,10 @@ TEST(LoadHexFile, lineEndsCaseByteOrderMarkAndNonRecordLines)
     EXPECT_EQ(image.highestAddress, 1);
 
     // UTF-16 text says what it is instead of failing on its first byte.
-    const HexLoadResult utf16 = loadHexText(QByteArray("\xFF\xFE:\0" "0\0", 6), image);
+    const HexLoadResult utf16 = loadHexText(QByteArray("\xFF\xFE:\0"
+                                                       "0\0",
+                                                       6),
+                                            image);
     EXPECT_FALSE(utf16.loaded());
     EXPECT_TRUE(utf16.message.contains("UTF-16")) << utf16.message.toStdString();
 

@@ -99,7 +99,9 @@ TEST(HostileArchive, indexHeldByAnotherWriter_isWaitedForThenLeftAloneAndTheFile
 TEST(HostileArchive, brokenIndexWithItsWal_isReplacedByANewFileAndKeptAsideNotDeleted)
 {
     QTemporaryDir dir;
-    { Logbook logbook(dir.path()); }
+    {
+        Logbook logbook(dir.path());
+    }
     QByteArray garbage(8192, '\x5a');
     garbage.replace(0, 16, "SQLite format 3");
     writeFile(indexPath(dir.path()), garbage);

@@ -308,9 +308,8 @@ TEST(CliDownloadSignals, downloadStoppedBySignal_keepsWhatArrivedAndExitsAsTheSi
         QTemporaryDir out;
         QTemporaryDir archive;
         QProcess cli;
-        cli.start(QStringLiteral(VIMO_CLI_PATH),
-                  {"download", "--port", sim.path(), "--baud", "9600", "--set", "1", "--out", out.path(), "--archive",
-                   archive.path()});
+        cli.start(QStringLiteral(VIMO_CLI_PATH), {"download", "--port", sim.path(), "--baud", "9600", "--set", "1",
+                                                  "--out", out.path(), "--archive", archive.path()});
         ASSERT_TRUE(cli.waitForStarted());
         QElapsedTimer waited;
         waited.start();

@@ -1,8 +1,8 @@
 #include "app/controllers/DataFileActions.h"
 
+#include "app/controllers/UnsavedDataSets.h"
 #include "app/dialogs/DialogSupport.h"
 #include "app/dialogs/SaveChoiceDialog.h"
-#include "app/controllers/UnsavedDataSets.h"
 #include "data/AutoScale.h"
 #include "data/DataFile.h"
 #include "data/NativeName.h"

@@ -54,15 +54,9 @@ QDateEdit* dateEdit(const char* name, QWidget* parent)
 } // namespace
 
 LogbookPage::LogbookPage(Logbook& logbook, QWidget* parent)
-    : QWidget(parent),
-      m_logbook(logbook),
-      m_model(new LogbookModel(this)),
-      m_proxy(new LogbookFilter(this)),
-      m_filter(new QLineEdit(this)),
-      m_from(dateEdit("LogbookFrom", this)),
-      m_to(dateEdit("LogbookTo", this)),
-      m_table(new QTableView(this)),
-      m_problem(new QLabel(this))
+    : QWidget(parent), m_logbook(logbook), m_model(new LogbookModel(this)), m_proxy(new LogbookFilter(this)),
+      m_filter(new QLineEdit(this)), m_from(dateEdit("LogbookFrom", this)), m_to(dateEdit("LogbookTo", this)),
+      m_table(new QTableView(this)), m_problem(new QLabel(this))
 {
     setObjectName(QStringLiteral("LogbookPage"));
     m_filter->setObjectName(QStringLiteral("LogbookFilter"));
