@@ -18,10 +18,11 @@ const char* const kHelp =
     "what was read back is printed, and the exit status is 1 when it differs from what was written.\n"
     "Fields: signature intervalTicks units blankDisplay baseInterval reserved1 reserved2 reverseTrigger\n"
     "recordTrigger startSeconds stopSeconds startAltitude stopAltitude autoStart autoStop autoZero moduleVersion\n"
-    "memorySize reserved3. --set takes the values the window's controls give: intervalTicks 1-65535, units 0-2,\n"
-    "blankDisplay, reverseTrigger and recordTrigger 0-1, the seconds and altitudes 0-65535, autoStart 0-3,\n"
-    "autoStop 0-2, autoZero 0-3, moduleVersion 0-255, memorySize 1-8; signature, baseInterval and the reserved\n"
-    "fields go back as read.\n";
+    "memorySize reserved3.\n"
+    "--set takes the values the window's controls give: intervalTicks 1-65535, units 0-2, blankDisplay,\n"
+    "reverseTrigger and recordTrigger 0-1, the seconds and altitudes 0-65535, autoStart 0-3, autoStop 0-2,\n"
+    "autoZero 0-3, moduleVersion 0-255, memorySize 1-8; signature, baseInterval and the reserved fields go back\n"
+    "as read.\n";
 
 using Change = std::pair<int, long long>;
 
