@@ -1,18 +1,15 @@
 #include "cli/RenderCommand.h"
 
 #include "cli/Cli.h"
-#include "cli/DataFiles.h"
-#include "data/AutoScale.h"
+#include "cli/PlotFiles.h"
 #include "data/CFormat.h"
-#include "data/DataFile.h"
 #include "data/Plot.h"
 #include "plot/PlotExport.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QTextStream>
-#include <cmath>
-#include <limits>
+#include <optional>
 #include <string>
 
 namespace vimo::cli {
@@ -28,30 +25,14 @@ bool parseInches(const QString& text, double& value)
     return in.real(value) && in.onlyBlanksLeft();
 }
 
-// Loads the files in order. A plot file sets the visible range; an axis that no file gave a range (data set files
-// alone) is scaled automatically, as after a download, so that the flights fill the picture.
-bool loadFiles(const QStringList& files, Plot& plot, QTextStream& err)
+// "--unit m|ft": the altitude axis in metres or feet, whatever the files were recorded in.
+std::optional<AltitudeAxisChoice> axisChoiceOf(const QString& text)
 {
-    const double unset = std::numeric_limits<double>::quiet_NaN();
-    plot.setRange({unset, unset, unset, unset});
-    if (!loadDataFilesReporting("render", files, plot, err))
-        return false;
-    const PlotRange defaults;
-    if (std::isnan(plot.xMin) || std::isnan(plot.xMax)) {
-        autoScaleTime(plot);
-        if (std::isnan(plot.xMin) || std::isnan(plot.xMax)) { // no sample anywhere
-            plot.xMin = defaults.xMin;
-            plot.xMax = defaults.xMax;
-        }
-    }
-    if (std::isnan(plot.yMin) || std::isnan(plot.yMax)) {
-        autoScaleAltitude(plot);
-        if (std::isnan(plot.yMin) || std::isnan(plot.yMax)) {
-            plot.yMin = defaults.yMin;
-            plot.yMax = defaults.yMax;
-        }
-    }
-    return true;
+    if (text == QLatin1String("m"))
+        return AltitudeAxisChoice::Meters;
+    if (text == QLatin1String("ft"))
+        return AltitudeAxisChoice::Feet;
+    return std::nullopt;
 }
 
 } // namespace
@@ -70,9 +51,12 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
     const QCommandLineOption height(QStringLiteral("height"), QStringLiteral("Height in inches (default 3.5)."),
                                     QStringLiteral("INCHES"));
     const QCommandLineOption mono(QStringLiteral("mono"), QStringLiteral("Black and white."));
+    const QCommandLineOption unit(QStringLiteral("unit"),
+                                  QStringLiteral("The altitude axis in m or ft (default: the unit of the first file)."),
+                                  QStringLiteral("m|ft"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
-    parser.addOptions({output, width, height, mono, help});
+    parser.addOptions({output, width, height, mono, unit, help});
 
     if (!parser.parse(arguments)) {
         err << kName << parser.errorText() << "\n\n" << parser.helpText();
@@ -103,6 +87,15 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
             return kUsage;
         }
     }
+    Plot plot;
+    if (parser.isSet(unit)) {
+        const std::optional<AltitudeAxisChoice> choice = axisChoiceOf(parser.value(unit));
+        if (!choice) {
+            err << kName << "--unit takes m or ft, not '" << parser.value(unit) << "'\n";
+            return kUsage;
+        }
+        plot.altitudeAxis = *choice;
+    }
     if (const auto problem = exportSizeProblem(settings.widthInches, settings.heightInches)) {
         err << kName << *problem << '\n';
         return kFailed;
@@ -112,8 +105,7 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
         return kFailed;
     }
 
-    Plot plot;
-    if (!loadFiles(files, plot, err))
+    if (!loadPlotFiles("render", files, plot, err))
         return kFailed;
     const ExportResult result = exportPlot(plot, settings, picture, *format);
     if (!result.ok) {
