@@ -79,6 +79,9 @@ _vimo_cli()
             compopt -o filenames 2>/dev/null
             mapfile -t COMPREPLY < <(compgen -d -- "$cur")
             return 0 ;;
+        --unit)
+            mapfile -t COMPREPLY < <(compgen -W "m ft" -- "$cur")
+            return 0 ;;
         --width | --height | --window | --launch-end)
             return 0 ;;
     esac
@@ -90,7 +93,7 @@ _vimo_cli()
 
     # The files a command works on.
     case $command in
-        render | stats | flights)
+        render | join | stats | flights)
             compopt -o filenames 2>/dev/null
             mapfile -t COMPREPLY < <(compgen -d -- "$cur"; compgen -f -X '!*.[cC][sS][vV]' -- "$cur") ;;
         flash)

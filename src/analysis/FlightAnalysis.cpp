@@ -122,11 +122,11 @@ double f5jPenalty(double startHeightMeters)
     return 0.5 * std::min(h, 200.0) + 3.0 * std::max(h - 200.0, 0.0);
 }
 
-FlightReport analyseFlights(const Signal& altitude, const QString& altitudeLabel, const AnalysisOptions& options)
+FlightReport analyseFlights(const Signal& altitude, AltitudeUnit unit, const AnalysisOptions& options)
 {
     const SampleSeries& series = altitude.series;
     FlightReport report;
-    report.unit = unitFromLabel(altitudeLabel);
+    report.unit = unitForAnalysis(unit);
     const analysis::SampleTransform transform{altitude.timeScale, altitude.timeOffset, altitude.altitudeScale,
                                               altitude.altitudeOffset, metresPer(report.unit.unit)};
     analysePrepared(analysis::prepareSamples(series.times().data(), series.altitudes().data(),
@@ -135,15 +135,26 @@ FlightReport analyseFlights(const Signal& altitude, const QString& altitudeLabel
     return report;
 }
 
-FlightReport analyseFlights(const double* times, const double* altitudes, std::size_t n,
-                            const QString& altitudeLabel, const AnalysisOptions& options)
+FlightReport analyseFlights(const double* times, const double* altitudes, std::size_t n, AltitudeUnit unit,
+                            const AnalysisOptions& options)
 {
     FlightReport report;
-    report.unit = unitFromLabel(altitudeLabel);
+    report.unit = unitForAnalysis(unit);
     analysis::SampleTransform transform;
     transform.metresPerUnit = metresPer(report.unit.unit);
     analysePrepared(analysis::prepareSamples(times, altitudes, n, transform), report, options);
     return report;
+}
+
+FlightReport analyseFlights(const Signal& altitude, const QString& altitudeLabel, const AnalysisOptions& options)
+{
+    return analyseFlights(altitude, unitNamedBy(altitudeLabel), options);
+}
+
+FlightReport analyseFlights(const double* times, const double* altitudes, std::size_t n,
+                            const QString& altitudeLabel, const AnalysisOptions& options)
+{
+    return analyseFlights(times, altitudes, n, unitNamedBy(altitudeLabel), options);
 }
 
 } // namespace vimo

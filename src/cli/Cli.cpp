@@ -27,6 +27,8 @@ QString usage()
         "  reset-module   --port DEV\n"
         "  flash          --port DEV [--baud N] [--blank] [--force] [--dry-run] FILE.hex\n"
         "  render         FILE.csv [FILE.csv ...] --out IMAGE [--width INCHES] [--height INCHES] [--mono]\n"
+        "                 [--unit m|ft]\n"
+        "  join           FILE.csv [FILE.csv ...] --out PLOT.csv\n"
         "  stats          FILE.csv [FILE.csv ...] [--json]\n"
         "  flights        FILE.csv [FILE.csv ...] [--json] [--window SECONDS] [--launch-end SECONDS]\n"
         "  logbook        [--json] [--archive DIR] | import DIR | rebuild\n"

@@ -213,7 +213,7 @@ int flightsCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     const auto each = [&](const QString& file, int first, int count) {
         for (int k = first; k < first + count; ++k) {
             const DataSet& set = plot.signals.at(k);
-            sets.push_back({file, set.name(), analyseFlights(set.altitude, set.altitudeLabel, options)});
+            sets.push_back({file, set.name(), analyseFlights(set.altitude, set.unit, options)});
         }
     };
     if (!loadDataFilesReporting("flights", line.words(), plot, err, each))

@@ -2,17 +2,14 @@
 
 #include "cli/Cli.h"
 #include "cli/CommandLine.h"
-#include "cli/DataFiles.h"
-#include "data/AutoScale.h"
+#include "cli/PlotFiles.h"
 #include "data/CFormat.h"
-#include "data/DataFile.h"
 #include "data/Plot.h"
 #include "plot/PlotExport.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
-#include <cmath>
-#include <limits>
+#include <optional>
 #include <string>
 
 namespace vimo::cli {
@@ -24,6 +21,7 @@ QString help()
 {
     return QStringLiteral(
         "Usage: vimo-cli render FILE.csv [FILE.csv ...] --out IMAGE [--width INCHES] [--height INCHES] [--mono]\n"
+        "       [--unit m|ft]\n"
         "Loads data set files and plot files as Load does and draws the plot into a picture as Export does, at 100\n"
         "pixels per inch. The visible range is that of the last plot file; with data set files alone both axes are\n"
         "scaled to the data.\n"
@@ -33,6 +31,7 @@ QString help()
         "  --width INCHES    width in inches (default 7)\n"
         "  --height INCHES   height in inches (default 3.5)\n"
         "  --mono            black and white\n"
+        "  --unit m|ft       the altitude axis in metres or feet (default: the unit of the first file)\n"
         "  -h, --help        show this help\n");
 }
 
@@ -44,30 +43,14 @@ bool parseInches(const QString& text, double& value)
     return in.real(value) && in.onlyBlanksLeft();
 }
 
-// Loads the files in order. A plot file sets the visible range; an axis that no file gave a range (data set files
-// alone) is scaled automatically, as after a download, so that the flights fill the picture.
-bool loadFiles(const QStringList& files, Plot& plot, QTextStream& err)
+// "--unit m|ft": the altitude axis in metres or feet, whatever the files were recorded in.
+std::optional<AltitudeAxisChoice> axisChoiceOf(const QString& text)
 {
-    const double unset = std::numeric_limits<double>::quiet_NaN();
-    plot.setRange({unset, unset, unset, unset});
-    if (!loadDataFilesReporting("render", files, plot, err))
-        return false;
-    const PlotRange defaults;
-    if (std::isnan(plot.xMin) || std::isnan(plot.xMax)) {
-        autoScaleTime(plot);
-        if (std::isnan(plot.xMin) || std::isnan(plot.xMax)) { // no sample anywhere
-            plot.xMin = defaults.xMin;
-            plot.xMax = defaults.xMax;
-        }
-    }
-    if (std::isnan(plot.yMin) || std::isnan(plot.yMax)) {
-        autoScaleAltitude(plot);
-        if (std::isnan(plot.yMin) || std::isnan(plot.yMax)) {
-            plot.yMin = defaults.yMin;
-            plot.yMax = defaults.yMax;
-        }
-    }
-    return true;
+    if (text == QLatin1String("m"))
+        return AltitudeAxisChoice::Meters;
+    if (text == QLatin1String("ft"))
+        return AltitudeAxisChoice::Feet;
+    return std::nullopt;
 }
 
 } // namespace
@@ -79,7 +62,8 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
     const QCommandLineOption width(QStringLiteral("width"), QString(), QStringLiteral("INCHES"));
     const QCommandLineOption height(QStringLiteral("height"), QString(), QStringLiteral("INCHES"));
     const QCommandLineOption mono(QStringLiteral("mono"));
-    line.parser.addOptions({output, width, height, mono});
+    const QCommandLineOption unit(QStringLiteral("unit"), QString(), QStringLiteral("m|ft"));
+    line.parser.addOptions({output, width, height, mono, unit});
     if (const int code = line.parse(arguments, out, err); code >= 0)
         return code;
     const QStringList files = line.words();
@@ -99,13 +83,19 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
     }
     if (const auto problem = exportSizeProblem(settings.widthInches, settings.heightInches))
         return line.usageError(err, *problem);
+    Plot plot;
+    if (line.parser.isSet(unit)) {
+        const std::optional<AltitudeAxisChoice> choice = axisChoiceOf(line.parser.value(unit));
+        if (!choice)
+            return line.usageError(err, QStringLiteral("--unit takes m or ft, not '%1'").arg(line.parser.value(unit)));
+        plot.altitudeAxis = *choice;
+    }
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         err << kName << "drawing needs a graphical application instance\n";
         return kFailed;
     }
 
-    Plot plot;
-    if (!loadFiles(files, plot, err))
+    if (!loadPlotFiles("render", files, plot, err))
         return kFailed;
     const ExportResult result = exportPlot(plot, settings, picture, *format);
     if (!result.ok) {

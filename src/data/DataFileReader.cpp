@@ -1,3 +1,4 @@
+#include "data/AltitudeAxis.h"
 #include "data/CFormat.h"
 #include "data/DataFile.h"
 #include "data/LineReader.h"
@@ -104,6 +105,7 @@ public:
 private:
     QString text(QByteArrayView line, int maxChars) const;
     void readPlotHeader();
+    void headerAltitudesIntoAxisUnit();
     DataSet& readBlock();
     bool readHeader(int k, DataSet& set);
     void readSamples(DataSet& set, bool withMarks);
@@ -113,6 +115,9 @@ private:
     Plot& m_plot;
     ReadReport& m_report;
     bool m_utf8;
+    AltitudeUnit m_headerUnit = AltitudeUnit::Unknown; // the unit a plot file's header label names
+    bool m_yMinRead = false; // which altitudes of the visible range the plot file's header set
+    bool m_yMaxRead = false;
 };
 
 // The text of a header line after its first character, decoded and cut to its field.
@@ -156,6 +161,7 @@ int Reader::read()
                 *styles[i] = v[i];
         }
     }
+    headerAltitudesIntoAxisUnit();
     return m_plot.signals.size() - before;
 }
 
@@ -172,6 +178,20 @@ void Reader::readPlotHeader()
     double* targets[] = {&m_plot.xMin, &m_plot.yMin, &m_plot.xMax, &m_plot.yMax};
     for (int i = 0; i < parsed; ++i)
         *targets[i] = values[i];
+    m_headerUnit = unitNamedBy(m_plot.yLabel);
+    m_yMinRead = parsed >= 2;
+    m_yMaxRead = parsed >= 4;
+}
+
+// The header's altitudes are in the unit its label names; the axis may show another one (that of data sets loaded
+// before, or the one chosen).
+void Reader::headerAltitudesIntoAxisUnit()
+{
+    const double factor = unitFactor(m_headerUnit, axisUnit(m_plot));
+    if (m_yMinRead)
+        m_plot.yMin *= factor;
+    if (m_yMaxRead)
+        m_plot.yMax *= factor;
 }
 
 DataSet& Reader::readBlock()
@@ -201,7 +221,8 @@ bool Reader::readHeader(int k, DataSet& set)
     }
     m_plot.signals.rename(k, text(line, text::kNameChars));
     m_lines.nextOrEmpty(); // time-axis label: the plot's labels are not changed by a block
-    set.altitudeLabel = text(m_lines.nextOrEmpty(), text::kLineChars); // kept for the set's unit only
+    set.altitudeLabel = text(m_lines.nextOrEmpty(), text::kLineChars);
+    set.unit = unitNamedBy(set.altitudeLabel);
     for (QString& note : set.notes)
         note = text(m_lines.nextOrEmpty(), text::kLineChars);
 

@@ -44,30 +44,6 @@ QByteArray readAll(const QString& path, qint64 maxBytes, bool* ok)
     return bytes;
 }
 
-// The altitude axis label of a data file: a plot file carries it in its header (the reader sets it on the plot),
-// a data set file in its third line.
-QString altitudeLabel(const QByteArray& bytes, const Plot& plot)
-{
-    QByteArrayView rest(bytes);
-    if (rest.startsWith("\xEF\xBB\xBF"))
-        rest = rest.sliced(3);
-    if (rest.startsWith("Vimo Plot"))
-        return plot.yLabel;
-    for (int line = 0; line < 2; ++line) {
-        const qsizetype end = rest.indexOf('\n');
-        if (end < 0)
-            return QString();
-        rest = rest.sliced(end + 1);
-    }
-    const qsizetype end = rest.indexOf('\n');
-    QByteArrayView label = end < 0 ? rest : rest.first(end);
-    if (label.endsWith('\r'))
-        label.chop(1);
-    if (label.startsWith('#'))
-        label = label.sliced(1);
-    return QString::fromUtf8(label);
-}
-
 } // namespace
 
 #ifdef Q_OS_UNIX
@@ -178,7 +154,7 @@ std::optional<FlightRecord> readFlight(const QString& root, const FoundFile& fil
     if (facts.set == 0)
         facts.set = setNumberOfFileName(QFileInfo(file.path).fileName());
 
-    FlightRecord record = describeFlight(plot.signals.at(0), altitudeLabel(bytes, plot), facts);
+    FlightRecord record = describeFlight(plot.signals.at(0), facts);
     record.path = file.path;
     record.fileSize = file.size;
     record.fileModified = file.modified;

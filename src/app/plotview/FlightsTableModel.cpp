@@ -4,6 +4,7 @@
 #include "analysis/FlightText.h"
 #include "data/CFormat.h"
 #include "data/Plot.h"
+#include "plot/AltitudeDisplay.h"
 
 #include <cmath>
 
@@ -73,9 +74,7 @@ void FlightsTableModel::refresh()
         AnalysisOptions options;
         options.window = m_window;
         options.launchEnds = set.launchEnds;
-        // A data set read from a file names its own unit; the others are in the unit of the plot's label.
-        const QString& label = set.altitudeLabel.isEmpty() ? m_plot.yLabel : set.altitudeLabel;
-        m_reports.push_back(analyseFlights(set.altitude, label, options));
+        m_reports.push_back(analyseFlights(set.altitude, analysisUnit(m_plot, set), options));
         for (int f = 0; f < int(m_reports.back().flights.size()); ++f)
             m_rows.push_back({k, f});
     }
