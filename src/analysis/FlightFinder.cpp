@@ -1,13 +1,34 @@
 #include "analysis/FlightFinder.h"
 
-#include "analysis/TimeBlocks.h"
-
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
 namespace vimo::analysis {
 namespace {
+
+// The mean sample interval, at least a millisecond.
+double meanInterval(const PreparedSamples& s)
+{
+    const int n = s.count();
+    if (n < 2)
+        return 1.0;
+    return std::max((s.t.back() - s.t.front()) / (n - 1), 0.001);
+}
+
+// The first index in lo..hi-1 whose time is at least `limit`, or hi when there is none.
+int firstTimeAtLeast(const double* t, int lo, int hi, double limit)
+{
+    return int(std::lower_bound(t + lo, t + hi, limit) - t);
+}
+
+// The lowest and highest of a[begin..end), begin < end.
+void lowestAndHighest(const double* a, int begin, int end, double& low, double& high)
+{
+    const auto [lowest, highest] = std::minmax_element(a + begin, a + end);
+    low = *lowest;
+    high = *highest;
+}
 
 // A launch from a slope: the model left a rest by falling away from it.
 struct DownhillLaunch {
@@ -68,10 +89,8 @@ LaunchSearch searchLaunch(const PreparedSamples& s, int from, bool atRecordingSt
     int previousEnd = from + 1;
     double previousLowest = a[from];
     bool watchFall = true; // the first fall below the first sample is still to be judged
-    int size = 0;
     for (int begin = from; begin < n;) {
-        const int end = firstTimeAtLeast(t, begin + 1, n, t[begin] + kBlock, begin + size);
-        size = end - begin;
+        const int end = firstTimeAtLeast(t, begin + 1, n, t[begin] + kBlock);
         double lowest = 0;
         double highest = 0;
         lowestAndHighest(a, begin, end, lowest, highest);
