@@ -35,13 +35,14 @@ double rate(const PreparedSamples& s, const Departure& d, double change)
 }
 
 // A climb to `crossing` from the lowest sample `low` before it: launched from the last sample at ground level, the
-// level of the few seconds before the climb.
+// level of the few seconds before the steep part of the climb (a model carried back to the launch point and held up
+// for the throw is launched from the hand).
 Departure climb(const PreparedSamples& s, int from, int crossing, int low)
 {
     Departure d;
     d.kind = Departure::Climb;
     d.crossing = crossing;
-    const int rough = lastAtLevel(s, from, crossing, s.a[std::size_t(low)], 0.5 * kRestBand);
+    const int rough = lastAtLevel(s, from, crossing, s.a[std::size_t(low)], 0.5 * kLaunchRise);
     d.ground = groundLevel(s, from, rough);
     d.launch = lastAtLevel(s, from, crossing, d.ground, 1.0);
     d.rate = rate(s, d, s.a[std::size_t(crossing)] - d.ground);

@@ -92,7 +92,7 @@ double trend(const PreparedSamples& s, const Run& r)
 
 int landingIn(const PreparedSamples& s, const Run& r, int from)
 {
-    constexpr double kSettled = 0.75; // metres from the resting level
+    constexpr double kSettled = 1.0; // metres from the resting level: a metre-quantized altimeter reads it within one
     const double level = arrivalLevel(s, r);
     int landing = r.first;
     while (landing > from && std::abs(s.a[std::size_t(landing - 1)] - level) <= 0.5 * kRestBand)
