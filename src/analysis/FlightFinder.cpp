@@ -83,7 +83,7 @@ int findLanding(const PreparedSamples& s, int from, double ground)
 {
     for (int i = from; i < s.count();) {
         const Run r = runFrom(s, i);
-        if (onGround(s, r, ground))
+        if (r.samples() >= kShortRestSamples && onGround(s, r, ground))
             return landingIn(s, r, from);
         i = r.last + 1;
     }
@@ -200,6 +200,8 @@ std::vector<FlightSpan> findFlights(const PreparedSamples& s)
     }
     for (FlightSpan& f : flights)
         f.last = f.landing >= 0 ? f.landing : n - 1;
+    // Samples that share one time (a recording edited by hand) could give a flight that takes no time: none is one.
+    std::erase_if(flights, [&s](const FlightSpan& f) { return s.t[std::size_t(f.last)] <= s.t[std::size_t(f.launch)]; });
     return flights;
 }
 

@@ -3,7 +3,7 @@
 #include "analysis/Rests.h"
 
 #include <algorithm>
-#include <cmath>
+#include <limits>
 #include <vector>
 
 namespace vimo::analysis {
@@ -18,11 +18,14 @@ int lastAtLevel(const PreparedSamples& s, int from, int crossing, double level, 
     return k;
 }
 
-// The median altitude of the few seconds up to sample k.
+// The median altitude of the few seconds before sample k (k's own when there are none): sample k may already lie a
+// few metres up the climb.
 double groundLevel(const PreparedSamples& s, int from, int k)
 {
     constexpr double kSeconds = 5.0;
-    return medianAltitude(s, std::max(firstAtOrAfter(s, s.t[std::size_t(k)] - kSeconds), from), k);
+    if (k <= from)
+        return s.a[std::size_t(k)];
+    return medianAltitude(s, std::max(firstAtOrAfter(s, s.t[std::size_t(k)] - kSeconds), from), k - 1);
 }
 
 // How fast the departure left the ground: the change from the launch to the crossing over the time between them,
@@ -30,7 +33,7 @@ double groundLevel(const PreparedSamples& s, int from, int k)
 double rate(const PreparedSamples& s, const Departure& d, double change)
 {
     if (d.crossing == d.launch + 1)
-        return INFINITY;
+        return std::numeric_limits<double>::infinity();
     return change / std::max(s.t[std::size_t(d.crossing)] - s.t[std::size_t(d.launch)], 1e-9);
 }
 
