@@ -24,11 +24,18 @@ std::vector<ClimbSpan> findClimbs(const PreparedSamples& s, int first, int last)
     // The altitude is smoothed as the means of consecutive blocks of a few seconds, each taken at its middle
     // time: enough resolution for climbs of 20 s and more.
     int i = first;
-    // The mean of the block from sample i on, and its middle time; i moves past the block.
-    const auto nextBlock = [&i, &s, last](double& middle) {
+    int size = 1;
+    // The mean of the block from sample i on, and its middle time; i moves past the block. The block's end is looked
+    // for first among the few samples beyond the size of the block before: the blocks of an even recording are alike.
+    const auto nextBlock = [&i, &size, &s, last](double& middle) {
         const int from = i;
         const double blockStart = s.t[std::size_t(from)];
-        i = int(std::lower_bound(s.t.begin() + from + 1, s.t.begin() + last + 1, blockStart + kBlock) - s.t.begin());
+        const auto begin = s.t.begin() + from + 1;
+        const auto near = s.t.begin() + std::min(from + 2 * size + 1, last + 1);
+        const auto end = near < s.t.begin() + last + 1 && *(near - 1) >= blockStart + kBlock ? near
+                                                                                              : s.t.begin() + last + 1;
+        i = int(std::lower_bound(begin, end, blockStart + kBlock) - s.t.begin());
+        size = i - from;
         double sum = 0;
         for (int k = from; k < i; ++k)
             sum += s.a[std::size_t(k)];

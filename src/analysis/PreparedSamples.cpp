@@ -17,20 +17,63 @@ double median3(double x, double y, double z)
     return std::max(std::min(x, y), std::min(std::max(x, y), z));
 }
 
-// Each sample between the first and the last is judged against its neighbours as they were read, not as already
-// mended, so that the order of the mends does not matter. Samples within a few metres of a neighbour are kept, so
-// that a real peak between two samples is not cut.
-std::vector<double> mended(const std::vector<double>& t, const std::vector<double>& a)
+// x * scale + offset for each of in[0..n).
+std::vector<double> transformed(std::span<const double> in, std::size_t n, double scale, double offset)
 {
-    std::vector<double> out = a;
+    std::vector<double> out(in.begin(), in.begin() + std::ptrdiff_t(n));
+    for (double& x : out)
+        x = x * scale + offset;
+    return out;
+}
+
+// Whether every time and altitude is finite and no time goes back: then the samples need no repair. The loops have
+// no early exit and no branch, so that they stay quick passes over long recordings.
+bool wellFormed(const std::vector<double>& t, const std::vector<double>& a)
+{
+    int faults = 0;
+    for (std::size_t i = 0; i < t.size(); ++i)
+        faults |= int(!((t[i] - t[i]) == 0.0)) | int(!((a[i] - a[i]) == 0.0)); // not a number unless finite
+    for (std::size_t i = 1; i < t.size(); ++i)
+        faults |= int(t[i] < t[i - 1]);
+    return faults == 0;
+}
+
+// Repairs what wellFormed() rejects: a time that is not finite or goes back repeats the latest one, an altitude that
+// is not finite repeats the previous one. Returns how often a time went back.
+int repaired(std::vector<double>& t, std::vector<double>& a)
+{
+    int backward = 0;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const double latest = i > 0 ? t[i - 1] : 0.0;
+        if (!std::isfinite(t[i]))
+            t[i] = latest;
+        if (!std::isfinite(a[i]))
+            a[i] = i > 0 ? a[i - 1] : 0.0;
+        if (i > 0 && t[i] < latest) {
+            ++backward;
+            t[i] = latest;
+        }
+    }
+    return backward;
+}
+
+// Mends single bad readings in place. Each sample between the first and the last is judged against its neighbours as
+// they were read, not as already mended (the sample before is kept as read in `before`), so that the order of the
+// mends does not matter. Samples within a few metres of a neighbour are kept, so that a real peak between two samples
+// is not cut.
+void mend(const std::vector<double>& t, std::vector<double>& a)
+{
+    if (a.size() < 3)
+        return;
+    double before = a[0];
     for (std::size_t i = 1; i + 1 < a.size(); ++i) {
-        const double median = median3(a[i - 1], a[i], a[i + 1]);
+        const double v = a[i];
+        const double median = median3(before, v, a[i + 1]);
         const double closest = std::min(t[i] - t[i - 1], t[i + 1] - t[i]);
         const double limit = kOutlier + kFastest * std::max(closest - 1.0, 0.0);
-        if (std::abs(a[i] - median) > limit)
-            out[i] = median;
+        a[i] = std::abs(v - median) > limit ? median : v;
+        before = v;
     }
-    return out;
 }
 
 // The median step between samples, from at most about a thousand steps spread over the recording.
@@ -54,27 +97,12 @@ PreparedSamples prepareSamples(std::span<const double> times, std::span<const do
                                const SampleTransform& tr)
 {
     const std::size_t n = std::min(times.size(), altitudes.size());
-    const double altitudeScale = tr.altitudeScale * tr.metresPerUnit;
-    const double altitudeOffset = tr.altitudeOffset * tr.metresPerUnit;
     PreparedSamples s;
-    s.t.resize(n);
-    std::vector<double> a(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        double t = times[i] * tr.timeScale + tr.timeOffset;
-        double v = altitudes[i] * altitudeScale + altitudeOffset;
-        const double latest = i > 0 ? s.t[i - 1] : 0.0;
-        if (!std::isfinite(t))
-            t = latest;
-        if (!std::isfinite(v))
-            v = i > 0 ? a[i - 1] : 0.0;
-        if (i > 0 && t < latest) {
-            ++s.backwardSteps;
-            t = latest;
-        }
-        s.t[i] = t;
-        a[i] = v;
-    }
-    s.a = mended(s.t, a);
+    s.t = transformed(times, n, tr.timeScale, tr.timeOffset);
+    s.a = transformed(altitudes, n, tr.altitudeScale * tr.metresPerUnit, tr.altitudeOffset * tr.metresPerUnit);
+    if (!wellFormed(s.t, s.a))
+        s.backwardSteps = repaired(s.t, s.a);
+    mend(s.t, s.a);
     s.interval = usualInterval(s.t);
     return s;
 }

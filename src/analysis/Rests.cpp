@@ -4,6 +4,12 @@
 #include <cmath>
 
 namespace vimo::analysis {
+namespace {
+
+// How long the levels of a run are measured over, at most.
+constexpr double kLevelSeconds = 10.0;
+
+} // namespace
 
 Run runFrom(const PreparedSamples& s, int first)
 {
@@ -22,29 +28,11 @@ Run runFrom(const PreparedSamples& s, int first)
     return {first, last};
 }
 
-double seconds(const PreparedSamples& s, const Run& r)
-{
-    return s.t[std::size_t(r.last)] - s.t[std::size_t(r.first)];
-}
-
 Run firstHalf(const PreparedSamples& s, const Run& r)
 {
     const double half = s.t[std::size_t(r.first)] + 0.5 * seconds(s, r);
     return {r.first, std::max(lastAtOrBefore(s, half), r.first)};
 }
-
-Run secondHalf(const PreparedSamples& s, const Run& r)
-{
-    const double half = s.t[std::size_t(r.first)] + 0.5 * seconds(s, r);
-    return {std::min(firstAtOrAfter(s, half), r.last), r.last};
-}
-
-namespace {
-
-// How long the levels of a run are measured over, at most.
-constexpr double kLevelSeconds = 10.0;
-
-} // namespace
 
 double arrivalLevel(const PreparedSamples& s, const Run& r)
 {

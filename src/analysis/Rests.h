@@ -19,11 +19,13 @@ struct Run {
 // The run that begins at sample `first`.
 Run runFrom(const PreparedSamples& s, int first);
 
-double seconds(const PreparedSamples& s, const Run& r);
+inline double seconds(const PreparedSamples& s, const Run& r)
+{
+    return s.t[std::size_t(r.last)] - s.t[std::size_t(r.first)];
+}
 
-// The first and second halves of a run in time.
+// The first half of a run in time.
 Run firstHalf(const PreparedSamples& s, const Run& r);
-Run secondHalf(const PreparedSamples& s, const Run& r);
 
 // The level at which the aircraft comes to rest in the run, and the one it leaves the run from: the medians of the
 // samples after its first few seconds, and of its last few. A long rest on the ground drifts with the weather.
