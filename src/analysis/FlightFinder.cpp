@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace vimo::analysis {
 namespace {
@@ -26,6 +27,8 @@ constexpr double kRelaunchClimb = 3.0;
 constexpr double kRelaunchFall = 2.0;
 constexpr double kRelaunchFallRest = 30.0; // seconds: before a glider is launched down a slope again, and more than a
                                            // soaring one flies level before it dives
+constexpr double kLookAhead = 600.0; // seconds: a flight that goes on leaves its level sooner; looking no further keeps
+                                     // the search short where many brief rests follow one another
 
 bool lasts(const PreparedSamples& s, const Run& r, double least, int samples)
 {
@@ -54,14 +57,15 @@ bool restAtStart(const PreparedSamples& s, const Run& r)
     return lasts(s, r, kShortRest, kShortRestSamples) && std::abs(trend(s, firstHalf(s, r))) < kStill;
 }
 
-Departure findLaunch(const PreparedSamples& s, int from, double level, int walks = 0);
+Departure findLaunch(const PreparedSamples& s, int from, double level, int walks = 0,
+                     double until = std::numeric_limits<double>::infinity());
 
 // Whether the aircraft was on the ground during the run, when the ground lies at `ground`. Holding an altitude for a
 // while proves little: gliders soar level with a slope for many seconds, and in smooth lift for a minute and more. A
 // long rest that lies still is on the ground, and so is a rest at the end of the recording; a shorter one only at
-// ground level, once it lies still, and when nothing but a launch leaves it: no flight follows at all, or a throw, a
-// motor climb, a winch or a fall down a slope does, maybe after a walk. A flight that goes on leaves it by a gentle
-// climb or a glide. `walks` counts the walks already followed to come here.
+// ground level, once it lies still, and when nothing but a launch leaves it: no flight follows within kLookAhead,
+// or a throw, a motor climb, a winch or a fall down a slope does, maybe after a walk. A flight that goes on leaves it
+// by a gentle climb or a glide. `walks` counts the walks already followed to come here.
 bool onGround(const PreparedSamples& s, const Run& r, double ground, int walks = 0)
 {
     if (r.last == s.count() - 1)
@@ -72,7 +76,8 @@ bool onGround(const PreparedSamples& s, const Run& r, double ground, int walks =
         return true;
     if (std::abs(arrivalLevel(s, r) - ground) > kNearGround)
         return false;
-    const Departure next = findLaunch(s, r.last, departureLevel(s, r), walks);
+    const double until = s.t[std::size_t(r.last)] + kLookAhead;
+    const Departure next = findLaunch(s, r.last, departureLevel(s, r), walks, until);
     if (next.kind == Departure::Fall)
         return seconds(s, r) >= kRelaunchFallRest && next.rate >= kRelaunchFall;
     return !next || next.rate >= kRelaunchClimb;
@@ -94,13 +99,13 @@ int findLanding(const PreparedSamples& s, int from, double ground)
 // with the aircraft when it ends within a couple of minutes in another rest on the ground; otherwise it is a glide
 // away from a slope. A chain of more than a few walks is taken for a glide, which keeps the search short. A fall slower
 // than the weather moves the altimeter is no departure: the ground level drifted.
-Departure findLaunch(const PreparedSamples& s, int from, double level, int walks)
+Departure findLaunch(const PreparedSamples& s, int from, double level, int walks, double until)
 {
     constexpr double kWalk = 120.0;
     constexpr int kWalks = 3;
     constexpr double kDrift = 0.05; // m/s: the weather moves a resting altimeter no faster than this
     for (;; ++walks) {
-        const Departure d = nextDeparture(s, from, level);
+        const Departure d = nextDeparture(s, from, level, until);
         if (d.kind == Departure::Fall && d.rate < kDrift) {
             from = d.crossing;
             level = s.a[std::size_t(from)];

@@ -68,9 +68,9 @@ Departure fall(const PreparedSamples& s, int from, int crossing, double level)
 
 } // namespace
 
-Departure nextDeparture(const PreparedSamples& s, int from, double level)
+Departure nextDeparture(const PreparedSamples& s, int from, double level, double until)
 {
-    const int n = s.count();
+    const int n = std::min(s.count(), lastAtOrBefore(s, until) + 2);
     // The samples of the ground window that may still become its lowest, oldest first: each lies lower than the
     // ones before it, so the first is the lowest.
     std::vector<int> window;

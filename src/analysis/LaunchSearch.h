@@ -2,6 +2,8 @@
 
 #include "analysis/PreparedSamples.h"
 
+#include <limits>
+
 namespace vimo::analysis {
 
 // Thresholds of the launch search, in metres and seconds.
@@ -20,9 +22,10 @@ struct Departure {
     explicit operator bool() const { return kind != None; }
 };
 
-// The first departure from `from` on: a climb more than kLaunchRise above the lowest sample of the kGroundWindow
-// before it (not before `from`), or a fall more than kLaunchRise below `level`. A single sample beyond the rise that
-// the next sample leaves again is a bad reading, not a departure.
-Departure nextDeparture(const PreparedSamples& s, int from, double level);
+// The first departure from `from` on, up to the time `until`: a climb more than kLaunchRise above the lowest sample
+// of the kGroundWindow before it (not before `from`), or a fall more than kLaunchRise below `level`. A single sample
+// beyond the rise that the next sample leaves again is a bad reading, not a departure.
+Departure nextDeparture(const PreparedSamples& s, int from, double level,
+                        double until = std::numeric_limits<double>::infinity());
 
 } // namespace vimo::analysis
