@@ -57,23 +57,19 @@ int repaired(std::vector<double>& t, std::vector<double>& a)
     return backward;
 }
 
-// Mends single bad readings in place. Each sample between the first and the last is judged against its neighbours as
-// they were read, not as already mended (the sample before is kept as read in `before`), so that the order of the
-// mends does not matter. Samples within a few metres of a neighbour are kept, so that a real peak between two samples
-// is not cut.
-void mend(const std::vector<double>& t, std::vector<double>& a)
+// The altitudes with single bad readings mended. Each sample between the first and the last is judged against its
+// neighbours as they were read, not as already mended, so that the order of the mends does not matter. Samples within
+// a few metres of a neighbour are kept, so that a real peak between two samples is not cut.
+std::vector<double> mended(const std::vector<double>& t, const std::vector<double>& a)
 {
-    if (a.size() < 3)
-        return;
-    double before = a[0];
+    std::vector<double> out = a;
     for (std::size_t i = 1; i + 1 < a.size(); ++i) {
-        const double v = a[i];
-        const double median = median3(before, v, a[i + 1]);
+        const double median = median3(a[i - 1], a[i], a[i + 1]);
         const double closest = std::min(t[i] - t[i - 1], t[i + 1] - t[i]);
         const double limit = kOutlier + kFastest * std::max(closest - 1.0, 0.0);
-        a[i] = std::abs(v - median) > limit ? median : v;
-        before = v;
+        out[i] = std::abs(a[i] - median) > limit ? median : a[i];
     }
+    return out;
 }
 
 // The median step between samples, from at most about a thousand steps spread over the recording.
@@ -102,7 +98,7 @@ PreparedSamples prepareSamples(std::span<const double> times, std::span<const do
     s.a = transformed(altitudes, n, tr.altitudeScale * tr.metresPerUnit, tr.altitudeOffset * tr.metresPerUnit);
     if (!wellFormed(s.t, s.a))
         s.backwardSteps = repaired(s.t, s.a);
-    mend(s.t, s.a);
+    s.a = mended(s.t, s.a);
     s.interval = usualInterval(s.t);
     return s;
 }
