@@ -3,7 +3,6 @@
 #include "analysis/ClimbFinder.h"
 #include "analysis/FlightFinder.h"
 #include "analysis/PreparedSamples.h"
-#include "analysis/TimeBlocks.h"
 #include "data/Signal.h"
 
 #include <algorithm>
@@ -14,15 +13,13 @@ namespace {
 
 using analysis::FlightSpan;
 using analysis::PreparedSamples;
+using analysis::firstAtOrAfter;
+using analysis::lastAtOrBefore;
 
-int firstAtOrAfter(const PreparedSamples& s, double t)
+// The highest of samples first..last, the first of equal ones.
+int highestIndex(const PreparedSamples& s, int first, int last)
 {
-    return int(std::lower_bound(s.t.begin(), s.t.end(), t) - s.t.begin());
-}
-
-int lastAtOrBefore(const PreparedSamples& s, double t)
-{
-    return int(std::upper_bound(s.t.begin(), s.t.end(), t) - s.t.begin()) - 1;
+    return int(std::max_element(s.a.begin() + first, s.a.begin() + last + 1) - s.a.begin());
 }
 
 Flight measure(const PreparedSamples& s, const FlightSpan& span, int number, const AnalysisOptions& options,
@@ -39,7 +36,7 @@ Flight measure(const PreparedSamples& s, const FlightSpan& span, int number, con
         f.landing = s.t[std::size_t(span.landing)];
     f.duration = lastTime - f.launch;
 
-    const int top = analysis::highestIndex(s.a.data(), span.launch, span.last);
+    const int top = highestIndex(s, span.launch, span.last);
     f.maxAltitude = unit(s.a[std::size_t(top)] - span.ground);
     f.maxAltitudeTime = s.t[std::size_t(top)];
     if (f.maxAltitude < 0) {
@@ -63,7 +60,7 @@ Flight measure(const PreparedSamples& s, const FlightSpan& span, int number, con
         f.launchEnd = end;
         f.windowEnd = windowEnd;
         const int windowLast = std::max(lastAtOrBefore(s, windowEnd), span.launch);
-        const int highest = analysis::highestIndex(s.a.data(), span.launch, windowLast);
+        const int highest = highestIndex(s, span.launch, windowLast);
         const double metres = s.a[std::size_t(highest)] - span.ground + 0.0; // never -0, as in unit()
         f.startHeight = unit(metres);
         f.startHeightMeters = metres;
@@ -129,9 +126,7 @@ FlightReport analyseFlights(const Signal& altitude, AltitudeUnit unit, const Ana
     report.unit = unitForAnalysis(unit);
     const analysis::SampleTransform transform{altitude.timeScale, altitude.timeOffset, altitude.altitudeScale,
                                               altitude.altitudeOffset, metresPer(report.unit.unit)};
-    analysePrepared(analysis::prepareSamples(series.times().data(), series.altitudes().data(),
-                                             std::size_t(series.count()), transform),
-                    report, options);
+    analysePrepared(analysis::prepareSamples(series.times(), series.altitudes(), transform), report, options);
     return report;
 }
 
@@ -142,7 +137,7 @@ FlightReport analyseFlights(const double* times, const double* altitudes, std::s
     report.unit = unitForAnalysis(unit);
     analysis::SampleTransform transform;
     transform.metresPerUnit = metresPer(report.unit.unit);
-    analysePrepared(analysis::prepareSamples(times, altitudes, n, transform), report, options);
+    analysePrepared(analysis::prepareSamples({times, n}, {altitudes, n}, transform), report, options);
     return report;
 }
 
