@@ -94,7 +94,9 @@ void analysePrepared(const PreparedSamples& s, FlightReport& report, const Analy
                                        "order.")
                             .arg(s.backwardSteps);
     if (!(s.t.back() > s.t.front())) {
-        report.notes << QStringLiteral("All samples share one time.");
+        // A recording whose time only runs backwards has been named as such above; it does not share one time.
+        if (s.backwardSteps == 0)
+            report.notes << QStringLiteral("All samples share one time.");
         return;
     }
     const double metresPerUnit = metresPer(report.unit.unit);
