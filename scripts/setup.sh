@@ -12,6 +12,7 @@ packages=(
   xvfb xauth x11-apps imagemagick xdotool
   locales
   dpkg-dev file lintian desktop-file-utils appstream man-db
+  python3 # tests/analysis/tools/realcorpus.py, which makes the real-recording corpus again
 )
 
 missing=()

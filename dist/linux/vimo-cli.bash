@@ -25,6 +25,13 @@ _vimo_cli_fields()
         | grep -x '[A-Za-z0-9]\+'
 }
 
+# The fields --set accepts: all but the signature, the base interval and the reserved words, which the module
+# gets back as read (config --set refuses them).
+_vimo_cli_settable_fields()
+{
+    _vimo_cli_fields "$1" | grep -vx 'signature\|baseInterval\|reserved[0-9]*'
+}
+
 # The port names: the first column of `vimo-cli ports` (columns are separated by three blanks).
 _vimo_cli_ports()
 {
@@ -62,7 +69,7 @@ _vimo_cli()
         --set)
             if [[ $command == config ]]; then
                 compopt -o nospace 2>/dev/null
-                mapfile -t COMPREPLY < <(compgen -W "$(_vimo_cli_fields "$program" | sed 's/$/=/')" -- "$cur")
+                mapfile -t COMPREPLY < <(compgen -W "$(_vimo_cli_settable_fields "$program" | sed 's/$/=/')" -- "$cur")
             else
                 mapfile -t COMPREPLY < <(compgen -W "all" -- "$cur")
             fi
@@ -79,6 +86,9 @@ _vimo_cli()
             compopt -o filenames 2>/dev/null
             mapfile -t COMPREPLY < <(compgen -d -- "$cur")
             return 0 ;;
+        --unit)
+            mapfile -t COMPREPLY < <(compgen -W "m ft" -- "$cur")
+            return 0 ;;
         --width | --height | --window | --launch-end)
             return 0 ;;
     esac
@@ -90,7 +100,7 @@ _vimo_cli()
 
     # The files a command works on.
     case $command in
-        render | stats | flights)
+        render | join | stats | flights)
             compopt -o filenames 2>/dev/null
             mapfile -t COMPREPLY < <(compgen -d -- "$cur"; compgen -f -X '!*.[cC][sS][vV]' -- "$cur") ;;
         flash)

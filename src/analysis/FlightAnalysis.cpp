@@ -3,7 +3,6 @@
 #include "analysis/ClimbFinder.h"
 #include "analysis/FlightFinder.h"
 #include "analysis/PreparedSamples.h"
-#include "analysis/TimeBlocks.h"
 #include "data/Signal.h"
 
 #include <algorithm>
@@ -14,15 +13,13 @@ namespace {
 
 using analysis::FlightSpan;
 using analysis::PreparedSamples;
+using analysis::firstAtOrAfter;
+using analysis::lastAtOrBefore;
 
-int firstAtOrAfter(const PreparedSamples& s, double t)
+// The highest of samples first..last, the first of equal ones.
+int highestIndex(const PreparedSamples& s, int first, int last)
 {
-    return int(std::lower_bound(s.t.begin(), s.t.end(), t) - s.t.begin());
-}
-
-int lastAtOrBefore(const PreparedSamples& s, double t)
-{
-    return int(std::upper_bound(s.t.begin(), s.t.end(), t) - s.t.begin()) - 1;
+    return int(std::max_element(s.a.begin() + first, s.a.begin() + last + 1) - s.a.begin());
 }
 
 Flight measure(const PreparedSamples& s, const FlightSpan& span, int number, const AnalysisOptions& options,
@@ -39,7 +36,7 @@ Flight measure(const PreparedSamples& s, const FlightSpan& span, int number, con
         f.landing = s.t[std::size_t(span.landing)];
     f.duration = lastTime - f.launch;
 
-    const int top = analysis::highestIndex(s.a.data(), span.launch, span.last);
+    const int top = highestIndex(s, span.launch, span.last);
     f.maxAltitude = unit(s.a[std::size_t(top)] - span.ground);
     f.maxAltitudeTime = s.t[std::size_t(top)];
     if (f.maxAltitude < 0) {
@@ -63,7 +60,7 @@ Flight measure(const PreparedSamples& s, const FlightSpan& span, int number, con
         f.launchEnd = end;
         f.windowEnd = windowEnd;
         const int windowLast = std::max(lastAtOrBefore(s, windowEnd), span.launch);
-        const int highest = analysis::highestIndex(s.a.data(), span.launch, windowLast);
+        const int highest = highestIndex(s, span.launch, windowLast);
         const double metres = s.a[std::size_t(highest)] - span.ground + 0.0; // never -0, as in unit()
         f.startHeight = unit(metres);
         f.startHeightMeters = metres;
@@ -97,7 +94,9 @@ void analysePrepared(const PreparedSamples& s, FlightReport& report, const Analy
                                        "order.")
                             .arg(s.backwardSteps);
     if (!(s.t.back() > s.t.front())) {
-        report.notes << QStringLiteral("All samples share one time.");
+        // A recording whose time only runs backwards has been named as such above; it does not share one time.
+        if (s.backwardSteps == 0)
+            report.notes << QStringLiteral("All samples share one time.");
         return;
     }
     const double metresPerUnit = metresPer(report.unit.unit);
@@ -122,28 +121,37 @@ double f5jPenalty(double startHeightMeters)
     return 0.5 * std::min(h, 200.0) + 3.0 * std::max(h - 200.0, 0.0);
 }
 
-FlightReport analyseFlights(const Signal& altitude, const QString& altitudeLabel, const AnalysisOptions& options)
+FlightReport analyseFlights(const Signal& altitude, AltitudeUnit unit, const AnalysisOptions& options)
 {
     const SampleSeries& series = altitude.series;
     FlightReport report;
-    report.unit = unitFromLabel(altitudeLabel);
+    report.unit = unitForAnalysis(unit);
     const analysis::SampleTransform transform{altitude.timeScale, altitude.timeOffset, altitude.altitudeScale,
                                               altitude.altitudeOffset, metresPer(report.unit.unit)};
-    analysePrepared(analysis::prepareSamples(series.times().data(), series.altitudes().data(),
-                                             std::size_t(series.count()), transform),
-                    report, options);
+    analysePrepared(analysis::prepareSamples(series.times(), series.altitudes(), transform), report, options);
     return report;
+}
+
+FlightReport analyseFlights(const double* times, const double* altitudes, std::size_t n, AltitudeUnit unit,
+                            const AnalysisOptions& options)
+{
+    FlightReport report;
+    report.unit = unitForAnalysis(unit);
+    analysis::SampleTransform transform;
+    transform.metresPerUnit = metresPer(report.unit.unit);
+    analysePrepared(analysis::prepareSamples({times, n}, {altitudes, n}, transform), report, options);
+    return report;
+}
+
+FlightReport analyseFlights(const Signal& altitude, const QString& altitudeLabel, const AnalysisOptions& options)
+{
+    return analyseFlights(altitude, unitNamedBy(altitudeLabel), options);
 }
 
 FlightReport analyseFlights(const double* times, const double* altitudes, std::size_t n,
                             const QString& altitudeLabel, const AnalysisOptions& options)
 {
-    FlightReport report;
-    report.unit = unitFromLabel(altitudeLabel);
-    analysis::SampleTransform transform;
-    transform.metresPerUnit = metresPer(report.unit.unit);
-    analysePrepared(analysis::prepareSamples(times, altitudes, n, transform), report, options);
-    return report;
+    return analyseFlights(times, altitudes, n, unitNamedBy(altitudeLabel), options);
 }
 
 } // namespace vimo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/AltitudeUnit.h"
+#include "data/AltitudeUnit.h"
 
 #include <QStringList>
 #include <map>

@@ -5,19 +5,6 @@
 
 namespace vimo {
 
-QString unitSymbol(AltitudeUnit unit)
-{
-    switch (unit) {
-    case AltitudeUnit::Feet:
-        return QStringLiteral("ft");
-    case AltitudeUnit::Yards:
-        return QStringLiteral("yd");
-    case AltitudeUnit::Meters:
-        break;
-    }
-    return QStringLiteral("m");
-}
-
 QString durationText(double seconds)
 {
     const double clamped = std::isfinite(seconds) ? std::clamp(seconds, 0.0, 1e12) : 0.0;

@@ -1,9 +1,7 @@
 #include "analysis/PreparedSamples.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <vector>
 
 namespace vimo::analysis {
 namespace {
@@ -19,221 +17,90 @@ double median3(double x, double y, double z)
     return std::max(std::min(x, y), std::min(std::max(x, y), z));
 }
 
-// What a pass over the samples found.
-struct MendCheck {
-    bool usable = false; // the altitudes are all finite, the times never decrease and are all finite
-    bool close = false;  // no step between the times is longer than a second
-};
-
-// What the mending loop found, kept as sums so that the compiler keeps them in vector lanes (the file is built to
-// allow that): it does not vectorise a count in integers of comparisons of doubles, nor a running highest double.
-struct Tally {
-    double backward = 0; // steps between times that go back, or are not a number
-    double longer = 0;   // steps longer than a second (counted when judged close)
-    double sum = 0;      // the altitudes (and the first and last times) added up: not finite when one is not
-    double beyond = 0;   // how far the samples that need mending lie beyond their limits (when not written)
-
-    bool usable() const { return backward == 0.0 && std::isfinite(sum); }
-    bool close() const { return longer == 0.0; }
-    bool anyMend() const { return beyond > 0.0; }
-};
-
-// The samples of `in` * scale + offset, judged and mended one at a time. Each sample is judged against its neighbours
-// as they were read, not as already mended, so the order of the mends does not matter. Samples within a few metres
-// are kept, so that a real peak between two samples is not cut, nor are peaks between neighbours far apart in time.
-// `Close` judges every sample as if its neighbours were less than a second away and leaves the steps between the
-// times out of the mends, which is right only when no step is longer. `Plain` (scale 1, offset 0) reads the altitudes
-// as they are.
-template <bool Plain, bool Close>
-struct Mender {
-    const double* __restrict t;
-    const double* __restrict in;
-    double scale;
-    double offset;
-
-    double at(std::size_t i) const { return Plain ? in[i] : in[i] * scale + offset; }
-    double step(std::size_t i) const { return t[i] - t[i - 1]; }
-    // How far sample i (not the first or last) may lie from the median of it and its neighbours before it is
-    // mended. The median differs from the sample only when the sample lies beyond both neighbours, on the same side.
-    double limit(std::size_t i) const
-    {
-        return Close ? kOutlier : kOutlier + kFastest * std::max(std::min(step(i), step(i + 1)) - 1.0, 0.0);
-    }
-};
-
-// Judges the samples begin..end-1 (none of them the first or last), reading each sample and its neighbours by index
-// without branches, so that the compiler runs the loop on two samples at once (the library is built without trapping
-// floating-point compares for this) and the samples are read from memory once; a noisy recording would mispredict a
-// branch at almost every sample. `Write` writes each sample, mended where it needs it, to out, which must not overlap
-// in; otherwise how far the samples that need it lie beyond their limits is added up. A NaN fails every comparison
-// of the steps and makes the sum of the altitudes NaN, as an infinite altitude makes it infinite or NaN.
-template <bool Plain, bool Close, bool Write>
-void mendRange(const Mender<Plain, Close>& m, double* __restrict out, std::size_t begin, std::size_t end, Tally& tally)
+// x * scale + offset for each of in[0..n).
+std::vector<double> transformed(std::span<const double> in, std::size_t n, double scale, double offset)
 {
-    double backward = tally.backward;
-    double longer = tally.longer;
-    double sum = tally.sum;
-    double beyondAll = tally.beyond;
-    for (std::size_t i = begin; i < end; ++i) {
-        const double v = m.at(i);
-        const double median = median3(m.at(i - 1), v, m.at(i + 1));
-        const double beyond = std::abs(v - median) - m.limit(i);
-        if constexpr (Write)
-            out[i] = beyond > 0.0 ? median : v;
-        else
-            beyondAll += std::max(beyond, 0.0);
-        const double step = m.step(i);
-        backward += step >= 0.0 ? 0.0 : 1.0;
-        if constexpr (Close)
-            longer += step > 1.0 ? 1.0 : 0.0;
-        sum += v;
-    }
-    tally = {backward, longer, sum, beyondAll};
-}
-
-// A plain recording is judged a piece at a time, so that the copy begins only where the first mend is needed.
-constexpr std::size_t kPiece = 1024;
-
-// Prepares the altitudes in[0..n), n > 0, into `copy`, and points `altitudes` at the result. Plain samples that need
-// no mend are read where they lie, without a copy: the check stops at the first piece with a mend, which is then
-// written from there on. The first and last samples are never mended. A result that is not `usable` must not be
-// used; one that is not `close` (only returned when judged Close) must be made again without Close. Both stop the
-// pass early.
-template <bool Plain, bool Close>
-MendCheck mendAltitudes(const Mender<Plain, Close>& m, std::size_t n, std::unique_ptr<double[]>& copy,
-                        const double*& altitudes)
-{
-    // The first and last samples are never mended, only checked; a finite first and last time bound every time
-    // between when none goes back.
-    Tally tally;
-    tally.sum = m.t[0] + m.at(0) + m.t[n - 1] + m.at(n - 1);
-    if (n > 1) {
-        const double step = m.step(n - 1);
-        tally.backward = step >= 0.0 ? 0.0 : 1.0;
-        tally.longer = Close && step > 1.0 ? 1.0 : 0.0;
-    }
-    const std::size_t last = std::max<std::size_t>(n - 1, 1); // one past the samples that may be mended
-    const auto outcome = [&tally] { return MendCheck{tally.usable(), tally.close()}; };
-    std::size_t from = 1;
-    if constexpr (Plain) {
-        for (; from < last; from += kPiece) {
-            Tally piece = tally;
-            mendRange<Plain, Close, false>(m, nullptr, from, std::min(from + kPiece, last), piece);
-            if (!piece.usable() || !piece.close())
-                return {piece.usable(), piece.close()};
-            if (piece.anyMend())
-                break;
-            tally = piece;
-        }
-        if (from >= last && outcome().usable) {
-            altitudes = m.in;
-            return outcome();
-        }
-    }
-    copy = std::make_unique_for_overwrite<double[]>(n);
-    double* out = copy.get();
-    std::copy(m.in, m.in + from, out); // a plain piece that needs no mend, or the first sample
-    if constexpr (!Plain)
-        out[0] = m.at(0);
-    mendRange<Plain, Close, true>(m, out, from, last, tally);
-    if (n > 1)
-        out[n - 1] = m.at(n - 1);
-    altitudes = out;
-    return outcome();
-}
-
-// mendAltitudes with the variant the transform allows; the times are first taken to be close, and the altitudes are
-// prepared again with each sample's own limit when they are not. False when the samples are not usable.
-bool mendAltitudes(const double* t, const double* in, std::size_t n, double scale, double offset,
-                   std::unique_ptr<double[]>& copy, const double*& altitudes)
-{
-    if (n == 0) {
-        altitudes = in;
-        return true;
-    }
-    const bool plain = scale == 1.0 && offset == 0.0;
-    const MendCheck close = plain ? mendAltitudes(Mender<true, true>{t, in, scale, offset}, n, copy, altitudes)
-                                  : mendAltitudes(Mender<false, true>{t, in, scale, offset}, n, copy, altitudes);
-    if (!close.usable || close.close)
-        return close.usable;
-    return plain ? mendAltitudes(Mender<true, false>{t, in, scale, offset}, n, copy, altitudes).usable
-                 : mendAltitudes(Mender<false, false>{t, in, scale, offset}, n, copy, altitudes).usable;
-}
-
-// The general preparation, for samples with times that go back or values that are not finite: a time that is not
-// finite or goes back repeats the latest one, an altitude that is not finite repeats the previous one.
-PreparedSamples prepareAnyway(const double* times, const double* altitudes, std::size_t n, const SampleTransform& tr)
-{
-    PreparedSamples s;
-    s.ownTimes = std::make_unique_for_overwrite<double[]>(n);
-    s.ownAltitudes = std::make_unique_for_overwrite<double[]>(n);
-    double* outT = s.ownTimes.get();
-    double* outA = s.ownAltitudes.get();
-    const double altitudeScale = tr.altitudeScale * tr.metresPerUnit;
-    const double altitudeOffset = tr.altitudeOffset * tr.metresPerUnit;
-    double lastTime = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        double t = times[i] * tr.timeScale + tr.timeOffset;
-        double a = altitudes[i] * altitudeScale + altitudeOffset;
-        if (!std::isfinite(t))
-            t = lastTime;
-        if (!std::isfinite(a))
-            a = i > 0 ? outA[i - 1] : 0.0;
-        if (i > 0 && t < lastTime) {
-            ++s.backwardSteps;
-            t = lastTime;
-        }
-        lastTime = t;
-        outT[i] = t;
-        outA[i] = a;
-    }
-    std::unique_ptr<double[]> mended;
-    const double* a = outA;
-    mendAltitudes(outT, outA, n, 1.0, 0.0, mended, a);
-    if (mended)
-        s.ownAltitudes = std::move(mended);
-    s.t = SampleArray(outT, n);
-    s.a = SampleArray(a, n);
-    return s;
-}
-
-// x * scale + offset for each of in[0..n), into a fresh array.
-std::unique_ptr<double[]> transformed(const double* in, std::size_t n, double scale, double offset)
-{
-    auto out = std::make_unique_for_overwrite<double[]>(n);
-    double* o = out.get();
-    for (std::size_t i = 0; i < n; ++i)
-        o[i] = in[i] * scale + offset;
+    std::vector<double> out(in.begin(), in.begin() + std::ptrdiff_t(n));
+    for (double& x : out)
+        x = x * scale + offset;
     return out;
+}
+
+// Whether every time and altitude is finite and no time goes back: then the samples need no repair. The loops have
+// no early exit and no branch, so that they stay quick passes over long recordings.
+bool wellFormed(const std::vector<double>& t, const std::vector<double>& a)
+{
+    int faults = 0;
+    for (std::size_t i = 0; i < t.size(); ++i)
+        faults |= int(!((t[i] - t[i]) == 0.0)) | int(!((a[i] - a[i]) == 0.0)); // not a number unless finite
+    for (std::size_t i = 1; i < t.size(); ++i)
+        faults |= int(t[i] < t[i - 1]);
+    return faults == 0;
+}
+
+// Repairs what wellFormed() rejects: a time that is not finite or goes back repeats the latest one, an altitude that
+// is not finite repeats the previous one. Returns how often a time went back.
+int repaired(std::vector<double>& t, std::vector<double>& a)
+{
+    int backward = 0;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const double latest = i > 0 ? t[i - 1] : 0.0;
+        if (!std::isfinite(t[i]))
+            t[i] = latest;
+        if (!std::isfinite(a[i]))
+            a[i] = i > 0 ? a[i - 1] : 0.0;
+        if (i > 0 && t[i] < latest) {
+            ++backward;
+            t[i] = latest;
+        }
+    }
+    return backward;
+}
+
+// The altitudes with single bad readings mended. Each sample between the first and the last is judged against its
+// neighbours as they were read, not as already mended, so that the order of the mends does not matter. Samples within
+// a few metres of a neighbour are kept, so that a real peak between two samples is not cut.
+std::vector<double> mended(const std::vector<double>& t, const std::vector<double>& a)
+{
+    std::vector<double> out = a;
+    for (std::size_t i = 1; i + 1 < a.size(); ++i) {
+        const double median = median3(a[i - 1], a[i], a[i + 1]);
+        const double closest = std::min(t[i] - t[i - 1], t[i + 1] - t[i]);
+        const double limit = kOutlier + kFastest * std::max(closest - 1.0, 0.0);
+        out[i] = std::abs(a[i] - median) > limit ? median : a[i];
+    }
+    return out;
+}
+
+// The median step between samples, from at most about a thousand steps spread over the recording.
+double usualInterval(const std::vector<double>& t)
+{
+    if (t.size() < 2)
+        return 1.0;
+    const std::size_t steps = t.size() - 1;
+    const std::size_t stride = std::max<std::size_t>(1, steps / 1000);
+    std::vector<double> sample;
+    for (std::size_t i = 0; i < steps; i += stride)
+        sample.push_back(t[i + 1] - t[i]);
+    auto middle = sample.begin() + std::ptrdiff_t(sample.size() / 2);
+    std::nth_element(sample.begin(), middle, sample.end());
+    return std::max(*middle, 0.001);
 }
 
 } // namespace
 
-PreparedSamples prepareSamples(const double* times, const double* altitudes, std::size_t n,
+PreparedSamples prepareSamples(std::span<const double> times, std::span<const double> altitudes,
                                const SampleTransform& tr)
 {
+    const std::size_t n = std::min(times.size(), altitudes.size());
     PreparedSamples s;
-    const double* t = times;
-    if (tr.timeScale != 1.0 || tr.timeOffset != 0.0) {
-        s.ownTimes = transformed(times, n, tr.timeScale, tr.timeOffset);
-        t = s.ownTimes.get();
-    }
-    const double scale = tr.altitudeScale * tr.metresPerUnit;
-    const double offset = tr.altitudeOffset * tr.metresPerUnit;
-    const double* a = nullptr;
-    if (!mendAltitudes(t, altitudes, n, scale, offset, s.ownAltitudes, a))
-        return prepareAnyway(times, altitudes, n, tr);
-    s.t = SampleArray(t, n);
-    s.a = SampleArray(a, n);
+    s.t = transformed(times, n, tr.timeScale, tr.timeOffset);
+    s.a = transformed(altitudes, n, tr.altitudeScale * tr.metresPerUnit, tr.altitudeOffset * tr.metresPerUnit);
+    if (!wellFormed(s.t, s.a))
+        s.backwardSteps = repaired(s.t, s.a);
+    s.a = mended(s.t, s.a);
+    s.interval = usualInterval(s.t);
     return s;
-}
-
-double meanInterval(const PreparedSamples& s)
-{
-    const int n = s.count();
-    if (n < 2)
-        return 1.0;
-    return std::max((s.t.back() - s.t.front()) / (n - 1), 0.001);
 }
 
 double medianAltitude(const PreparedSamples& s, int first, int last, int limit)
@@ -242,18 +109,23 @@ double medianAltitude(const PreparedSamples& s, int first, int last, int limit)
     last = std::min(last, s.count() - 1);
     if (last < first)
         return first < s.count() ? s.a[std::size_t(first)] : 0.0;
-    const int count = last - first + 1;
-    const int step = std::max(1, count / limit);
-    // The usual few hundred values are taken on the stack: this runs for every ground level and landing.
-    const std::size_t size = std::size_t((count - 1) / step + 1);
-    std::array<double, 1024> onStack;
-    std::vector<double> onHeap(size > onStack.size() ? size : 0);
-    double* values = size > onStack.size() ? onHeap.data() : onStack.data();
-    for (std::size_t k = 0; k < size; ++k)
-        values[k] = s.a[std::size_t(first) + k * std::size_t(step)];
-    double* middle = values + size / 2;
-    std::nth_element(values, middle, values + size);
+    const int step = std::max(1, (last - first + 1) / limit);
+    std::vector<double> values;
+    for (int i = first; i <= last; i += step)
+        values.push_back(s.a[std::size_t(i)]);
+    auto middle = values.begin() + std::ptrdiff_t(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
     return *middle;
+}
+
+int firstAtOrAfter(const PreparedSamples& s, double seconds)
+{
+    return int(std::lower_bound(s.t.begin(), s.t.end(), seconds) - s.t.begin());
+}
+
+int lastAtOrBefore(const PreparedSamples& s, double seconds)
+{
+    return int(std::upper_bound(s.t.begin(), s.t.end(), seconds) - s.t.begin()) - 1;
 }
 
 } // namespace vimo::analysis

@@ -52,6 +52,9 @@ static void registerResources()
 namespace vimo {
 namespace {
 
+// How long a passing note stays in the status bar.
+constexpr int kStatusMessageMs = 5000;
+
 QLabel* statusPanel(const char* name, int minimumWidth, QWidget* parent)
 {
     auto* panel = new QLabel(parent);
@@ -514,11 +517,28 @@ void MainWindow::buildLogbookMenu()
 }
 
 // Adds archived flights to the plot through Load's own path, so its warnings and limits hold, and shows them.
+// A flight that is on the plot already is selected, not added a second time.
 void MainWindow::openArchivedFlights(const QStringList& files)
 {
     if (m_session->exchangeRunning())
         return;
-    if (m_session->files().loadFiles(files) > 0)
+    QStringList fresh;
+    int onPlot = -1;
+    for (const QString& file : files) {
+        const QString source = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
+        const int k = m_session->plot().signals.indexOfSource(source);
+        if (k < 0)
+            fresh << file;
+        else
+            onPlot = k;
+    }
+    if (onPlot >= 0) {
+        m_session->setActiveSet(onPlot);
+        statusBar()->showMessage(
+            QStringLiteral("%1 is already on the plot: selected").arg(m_session->plot().signals.at(onPlot).name()),
+            kStatusMessageMs);
+    }
+    if ((!fresh.isEmpty() && m_session->files().loadFiles(fresh) > 0) || onPlot >= 0)
         m_pages->setCurrentWidget(m_dataPage);
 }
 

@@ -28,6 +28,9 @@ public:
 
     // A modal question with the buttons Yes and No and no icon; true for Yes.
     virtual bool confirm(const QString& caption, const QString& text) = 0;
+    // The same for a question whose Yes cannot be undone (erasing the module): No is the default button, so that
+    // Enter never says Yes.
+    virtual bool confirmNoByDefault(const QString& caption, const QString& text) { return confirm(caption, text); }
 
     // Shows the progress bar at `value` of `total`; progressDone() hides it again and clears the Progress panel.
     virtual void progress(int value, int total) = 0;

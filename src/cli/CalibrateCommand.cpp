@@ -21,14 +21,18 @@ int calibrateCommand(const QStringList& arguments, QTextStream& out, QTextStream
                            "Calibrates the module to the actual current altitude from a known standard, a whole\n"
                            "number in the unit the module is set to, and reads the configuration again. A negative\n"
                            "altitude follows --, as in: vimo-cli calibrate --port DEV -- -10\n");
-    line.maxPositionals = 1;
+    line.minWords = 1;
+    line.maxWords = 1;
+    line.wordKind = QStringLiteral("altitude");
     if (const int code = line.parse(arguments, out, err); code >= 0)
         return code;
-    const QStringList positional = line.parser.positionalArguments();
+    const QStringList positional = line.words();
     bool whole = false;
-    const int altitude = positional.size() == 1 ? positional.first().toInt(&whole) : 0;
-    if (positional.size() != 1 || !whole || altitude < kLowestAltitude || altitude > kHighestAltitude)
-        return line.usageError(err, QStringLiteral("give the altitude as one whole number"));
+    const int altitude = positional.first().toInt(&whole);
+    if (!whole || altitude < kLowestAltitude || altitude > kHighestAltitude)
+        return line.usageError(err, QStringLiteral("give the altitude as one whole number from %1 to %2")
+                                        .arg(kLowestAltitude)
+                                        .arg(kHighestAltitude));
     ModuleConnection module(out, err, timing);
     if (!module.open(line, false) || !calibrate(module.session, positional.first()))
         return kFailed;

@@ -27,6 +27,8 @@ QString usage()
         "  reset-module   --port DEV\n"
         "  flash          --port DEV [--baud N] [--blank] [--force] [--dry-run] FILE.hex\n"
         "  render         FILE.csv [FILE.csv ...] --out IMAGE [--width INCHES] [--height INCHES] [--mono]\n"
+        "                 [--unit m|ft]\n"
+        "  join           FILE.csv [FILE.csv ...] --out PLOT.csv\n"
         "  stats          FILE.csv [FILE.csv ...] [--json]\n"
         "  flights        FILE.csv [FILE.csv ...] [--json] [--window SECONDS] [--launch-end SECONDS]\n"
         "  logbook        [--json] [--archive DIR] | import DIR | rebuild\n"
@@ -49,6 +51,10 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err, const 
         return kOk;
     }
     if (command == QLatin1String("--version")) {
+        if (arguments.size() > 1) {
+            err << "vimo-cli: --version takes no further word, not '" << arguments.at(1) << "'\n\n" << usage();
+            return kUsage;
+        }
         out << "vimo-cli " << VIMO_VERSION_TEXT << '\n';
         return kOk;
     }

@@ -1,5 +1,7 @@
 #include "cli/CliReporter.h"
 
+#include "cli/StopSignals.h"
+
 #include <QFileDevice>
 #include <QTextStream>
 
@@ -34,6 +36,11 @@ void CliReporter::message(const QString& caption, const QString& text, MessageIc
     if (icon == MessageIcon::Warning)
         m_failed = true;
     drawProgress(true);
+}
+
+bool CliReporter::cancelRequested()
+{
+    return StopSignals::caught() != 0;
 }
 
 bool CliReporter::confirm(const QString&, const QString&)

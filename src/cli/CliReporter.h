@@ -31,6 +31,8 @@ public:
     void progress(int value, int total) override;
     void progressDone() override;
     void status(StatusPanel panel, const QString& text) override;
+    // True once SIGINT, SIGTERM or SIGHUP arrived while StopSignals listens for them.
+    bool cancelRequested() override;
 
 private:
     // Writes the progress line when its text changed; with `force` also when it did not.

@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/FlightsCommand.h"
+#include "cli/JoinCommand.h"
 #include "cli/LogbookCommand.h"
 #include "cli/ModuleCommands.h"
 #include "cli/RenderCommand.h"
@@ -34,6 +35,7 @@ const std::vector<Command>& commands()
         {"reset-module", resetModuleCommand},
         {"flash", flashCommand},
         {"render", withoutModule<renderCommand>},
+        {"join", withoutModule<joinCommand>},
         {"stats", withoutModule<statsCommand>},
         {"flights", withoutModule<flightsCommand>},
         {"logbook", withoutModule<logbookCommand>},

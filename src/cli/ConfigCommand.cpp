@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 #include "cli/ModuleCommandLine.h"
 #include "cli/ModuleCommands.h"
+#include "module/ConfigControls.h"
 #include "module/Configuration.h"
 
 #include <QTextStream>
@@ -17,27 +18,40 @@ const char* const kHelp =
     "what was read back is printed, and the exit status is 1 when it differs from what was written.\n"
     "Fields: signature intervalTicks units blankDisplay baseInterval reserved1 reserved2 reverseTrigger\n"
     "recordTrigger startSeconds stopSeconds startAltitude stopAltitude autoStart autoStop autoZero moduleVersion\n"
-    "memorySize reserved3.\n";
+    "memorySize reserved3.\n"
+    "--set takes the values the window's controls give: intervalTicks 1-65535, units 0-2, blankDisplay,\n"
+    "reverseTrigger and recordTrigger 0-1, the seconds and altitudes 0-65535, autoStart 0-3, autoStop 0-2,\n"
+    "autoZero 0-3, moduleVersion 0-255, memorySize 1-8; signature, baseInterval and the reserved fields go back\n"
+    "as read.\n";
 
 using Change = std::pair<int, long long>;
-
-// FIELD=VALUE with a field of the record and a decimal value that fits it; false when it is not.
-bool parseChange(const QString& text, Change& change)
-{
-    const qsizetype eq = text.indexOf(QLatin1Char('='));
-    if (eq <= 0)
-        return false;
-    change.first = findConfigField(text.left(eq).toStdString());
-    bool ok = false;
-    change.second = text.mid(eq + 1).toLongLong(&ok);
-    ModuleConfig probe;
-    return ok && change.first >= 0 && setConfigField(probe, change.first, change.second);
-}
 
 QString fieldName(int field)
 {
     const std::string_view name = configFieldName(field);
     return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+// FIELD=VALUE with a field of the record and a decimal value that the window's controls could give it. Returns
+// what is wrong with it, or an empty text.
+QString parseChange(const QString& text, Change& change)
+{
+    const qsizetype eq = text.indexOf(QLatin1Char('='));
+    change.first = eq > 0 ? findConfigField(text.left(eq).toStdString()) : -1;
+    if (change.first < 0)
+        return QStringLiteral("--set %1: no such field").arg(text);
+    const std::optional<FieldRange> range = controlRange(change.first);
+    if (!range)
+        return QStringLiteral("--set %1: %2 is not set from here; it goes back as the module sent it")
+            .arg(text, fieldName(change.first));
+    bool ok = false;
+    change.second = text.mid(eq + 1).toLongLong(&ok);
+    if (!ok || change.second < range->lowest || change.second > range->highest)
+        return QStringLiteral("--set %1: %2 takes a whole number from %3 to %4")
+            .arg(text, fieldName(change.first))
+            .arg(range->lowest)
+            .arg(range->highest);
+    return QString();
 }
 
 void print(ModuleSession& session, QTextStream& out)
@@ -55,17 +69,18 @@ int configCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
     ModuleCommandLine line("config", kHelp);
     const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("Change a field."), QStringLiteral("FIELD=VALUE"));
     line.parser.addOption(set);
-    line.maxPositionals = -1; // "--set FIELD=VALUE ...": the words after --set are further assignments
+    line.maxWords = -1; // "--set FIELD=VALUE ...": the words after --set are further assignments
+    line.allowRepeated(QStringLiteral("set"));
     if (const int code = line.parse(arguments, out, err); code >= 0)
         return code;
-    const QStringList extra = line.parser.positionalArguments();
+    const QStringList extra = line.words();
     if (!extra.isEmpty() && !line.parser.isSet(set))
         return line.usageError(err, QStringLiteral("unexpected word: %1").arg(extra.first()));
     std::vector<Change> changes;
     for (const QString& text : line.parser.values(set) + extra) {
         Change change;
-        if (!parseChange(text, change))
-            return line.usageError(err, QStringLiteral("--set %1: no such field, or a value it cannot hold").arg(text));
+        if (const QString problem = parseChange(text, change); !problem.isEmpty())
+            return line.usageError(err, problem);
         changes.push_back(change);
     }
 

@@ -1,6 +1,7 @@
 #include "cli/DataFiles.h"
 
 #include "data/DataFile.h"
+#include "data/NativeName.h"
 #include "data/Plot.h"
 
 #include <QTextStream>
@@ -12,12 +13,17 @@ bool loadDataFileReporting(const char* command, const QString& file, Plot& plot,
     QString reason;
     datafile::ReadReport report;
     const int sets = datafile::loadDataFile(file, plot, &reason, &report);
+    const QString shown = nativename::shown(file);
     if (sets < 0) {
-        err << "vimo-cli " << command << ": " << unableToOpenMessage(file) << " (" << reason << ")\n";
+        err << "vimo-cli " << command << ": "
+            << (report.notDataFile
+                    ? QString(shown + QStringLiteral(": ") + reason)
+                    : QString(unableToOpenMessage(shown) + QStringLiteral(" (") + reason + QLatin1Char(')')))
+            << '\n';
         return false;
     }
     for (const QString& warning : report.warnings())
-        err << "vimo-cli " << command << ": warning: " << file << ": " << warning << '\n';
+        err << "vimo-cli " << command << ": warning: " << shown << ": " << warning << '\n';
     if (added)
         *added = sets;
     return true;
@@ -32,7 +38,7 @@ bool loadDataFilesReporting(const char* command, const QStringList& files, Plot&
         if (!loadDataFileReporting(command, file, plot, err, &added))
             return false;
         if (loaded)
-            loaded(file, first, added);
+            loaded(nativename::shown(file), first, added);
     }
     return true;
 }

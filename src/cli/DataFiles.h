@@ -21,7 +21,8 @@ bool loadDataFileReporting(const char* command, const QString& file, Plot& plot,
                            int* added = nullptr);
 
 // Loads the files in order into the plot, each as loadDataFileReporting does, and calls `loaded` (when set) after
-// each file with its name and the plot indices first..first+count-1 of the data sets it added. Stops at the first
+// each file with its name as shown (a byte that is not UTF-8 as \xNN) and the plot indices first..first+count-1 of
+// the data sets it added. Stops at the first
 // file that cannot be read and returns false.
 bool loadDataFilesReporting(const char* command, const QStringList& files, Plot& plot, QTextStream& err,
                             const std::function<void(const QString& file, int first, int count)>& loaded = {});

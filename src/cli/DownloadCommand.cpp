@@ -1,19 +1,44 @@
 #include "cli/Cli.h"
 #include "cli/ModuleCommandLine.h"
 #include "cli/ModuleCommands.h"
+#include "cli/StopSignals.h"
 #include "data/DataFile.h"
+#include "data/FreeName.h"
 #include "data/Plot.h"
+#include "link/OpenError.h"
 #include "logbook/ArchiveFolder.h"
 #include "logbook/DownloadArchive.h"
 #include "module/Download.h"
 #include "module/DownloadInfo.h"
-#include "link/OpenError.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 #include <memory>
 
 namespace vimo::cli {
+namespace {
+
+// Saves data set k into the folder under the next free name "Alt_<date>_<n>[-m].csv": a file that is there already
+// (an earlier download, another module's, another program's writing at the same moment) is never written over.
+bool saveIntoFolder(const QDir& dir, const Plot& plot, int k, int setNumber, const QDate& today, QTextStream& out,
+                    QTextStream& err)
+{
+    const QString stem = QFileInfo(datafile::suggestedDataSetFileName(today, setNumber)).completeBaseName();
+    QString reason;
+    const std::optional<QString> path = claimFreeName(dir, stem, QStringLiteral(".csv"), {}, &reason);
+    if (path && datafile::saveDataSetFile(*path, plot, k, &reason) == SaveStatus::Saved) {
+        out << "Saved " << *path << '\n';
+        return true;
+    }
+    if (path)
+        QFile::remove(*path); // the empty file that claimed the name
+    err << "vimo-cli download: cannot save set " << setNumber + 1 << " in " << dir.path() << ": " << reason << '\n';
+    return false;
+}
+
+} // namespace
 
 int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const Timing& timing)
 {
@@ -21,9 +46,11 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
                            "Usage: vimo-cli download --port DEV [--baud N] --set N|all --out DIR\n"
                            "                         [--archive DIR | --no-archive]\n"
                            "Downloads data set N (counted from 1) or all of them, as \"Download Data\" does, and\n"
-                           "saves each set that arrives as DIR/Alt_<yyyy-mm-dd>_<n>.csv. The memo lines go to\n"
+                           "saves each set that arrives as DIR/Alt_<yyyy-mm-dd>_<n>.csv; a file already there is\n"
+                           "kept, and the set takes the next free name (_<n>-2.csv, ...). The memo lines go to\n"
                            "stdout. Each set is first kept in the archive of flights (--archive names its folder,\n"
-                           "--no-archive leaves it out for this run).\n");
+                           "--no-archive leaves it out for this run). Ctrl+C, SIGTERM or SIGHUP stop the download\n"
+                           "as Cancel Download does: the samples received are archived and saved first.\n");
     const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("The data set."), QStringLiteral("N|all"));
     const QCommandLineOption outDir(QStringLiteral("out"), QStringLiteral("The folder."), QStringLiteral("DIR"));
     const QCommandLineOption archiveDir(QStringLiteral("archive"), QStringLiteral("The archive folder."),
@@ -39,8 +66,6 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         return line.usageError(err, QStringLiteral("--archive and --no-archive exclude each other"));
     if (!line.parser.isSet(set) || !line.parser.isSet(outDir))
         return line.usageError(err, QStringLiteral("--set and --out are needed"));
-    if (line.parser.value(outDir).isEmpty())
-        return line.usageError(err, QStringLiteral("--out is empty"));
     const bool all = line.parser.value(set).compare(QLatin1String("all"), Qt::CaseInsensitive) == 0;
     bool ok = all;
     const int number = all ? 0 : line.parser.value(set).toInt(&ok);
@@ -52,9 +77,11 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         return kFailed;
     }
 
+    // From here on Ctrl+C, SIGTERM and SIGHUP stop the download the way Cancel Download does.
+    const StopSignals stopSignals;
     ModuleConnection module(out, err, timing);
     if (!module.open(line, true) || !downloadInfo(module.session, false))
-        return kFailed;
+        return StopSignals::caught() ? StopSignals::exitCode(StopSignals::caught()) : kFailed;
     const int setCount = module.session.state.setCount;
     if (!all && number > setCount) {
         err << "vimo-cli download: the module holds " << setCount << " data sets\n";
@@ -62,8 +89,13 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     }
 
     std::unique_ptr<Logbook> logbook;
-    if (!line.parser.isSet(noArchive))
+    if (!line.parser.isSet(noArchive)) {
         logbook = std::make_unique<Logbook>(archiveFolder(line.parser.value(archiveDir)));
+        if (logbook->index().inMemory())
+            err << "vimo-cli download: the index in " << QDir::toNativeSeparators(logbook->root())
+                << " cannot be used (" << logbook->index().lastError()
+                << "); the flights are archived as files and indexed at the next start\n";
+    }
 
     Plot plot;
     const QDate today = QDate::currentDate();
@@ -73,7 +105,7 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     const DownloadResult result = downloadDataSets(
         module.session, all ? setCount : number - 1,
         [&](DownloadedSet&& downloaded) {
-            if (downloaded.endedEarly) {
+            if (downloaded.endedEarly && !downloaded.cancelled) {
                 err << "vimo-cli download: set " << downloaded.number + 1 << " ended early after "
                     << downloaded.received << " samples\n";
                 ++endedEarly;
@@ -88,16 +120,14 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
                 else
                     err << "vimo-cli download: " << notArchivedText(downloaded, *logbook, archived.reason) << '\n';
             }
-            const QString path = dir.filePath(datafile::suggestedDataSetFileName(today, downloaded.number));
-            QString reason;
-            if (datafile::saveDataSetFile(path, plot, k, &reason) == SaveStatus::Saved) {
-                out << "Saved " << path << '\n';
-            } else {
-                err << "vimo-cli download: cannot save " << path << ": " << reason << '\n';
-                saved = false;
-            }
+            saved = saveIntoFolder(dir, plot, k, downloaded.number, today, out, err) && saved;
         },
         today);
+    if (const int signal = StopSignals::caught()) {
+        // Stopped like Cancel Download: what arrived is archived and saved above; the exit tells the signal.
+        err << "vimo-cli download: stopped by signal " << signal << "; the samples received are kept\n";
+        return StopSignals::exitCode(signal);
+    }
     if (result.delivered < result.requested)
         err << "vimo-cli download: " << result.requested - result.delivered << " of " << result.requested
             << " data sets did not arrive\n";

@@ -66,12 +66,14 @@ int flashCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     const QCommandLineOption force(QStringLiteral("force"), QStringLiteral("Send the break all the same."));
     const QCommandLineOption dry(QStringLiteral("dry-run"), QStringLiteral("Send nothing."));
     line.parser.addOptions({blank, force, dry});
-    line.maxPositionals = 1;
+    line.minWords = 1;
+    line.maxWords = 1;
+    line.wordKind = QStringLiteral("HEX file");
     if (const int code = line.parse(arguments, out, err, false); code >= 0)
         return code;
-    const QStringList positional = line.parser.positionalArguments();
-    if (positional.size() != 1)
-        return line.usageError(err, QStringLiteral("give one HEX file"));
+    const QStringList positional = line.words();
+    if (line.parser.isSet(force) && !line.parser.isSet(blank))
+        return line.usageError(err, QStringLiteral("--force goes with --blank only"));
     if (line.parser.isSet(dry))
         return dryRun(positional.first(), out, err);
     if (line.device.isEmpty())

@@ -3,23 +3,27 @@
 #include "analysis/FlightAnalysis.h"
 #include "analysis/FlightText.h"
 #include "cli/Cli.h"
+#include "cli/CommandLine.h"
 #include "cli/DataFiles.h"
 #include "data/CFormat.h"
 #include "data/Plot.h"
 
-#include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
 #include <QTextStream>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace vimo::cli {
 namespace {
 
 const char* const kName = "vimo-cli flights: ";
+
+// The longest start-height window, as the Flights panel's window box takes it.
+constexpr double kMaxWindowSeconds = 600.0;
 
 QString help()
 {
@@ -31,8 +35,9 @@ QString help()
         "\n"
         "Options:\n"
         "  --json                 print the report as JSON\n"
-        "  --window SECONDS       start-height window after the launch end (default 10)\n"
-        "  --launch-end SECONDS   the launch end of the first flight of each data set, instead of the estimate\n"
+        "  --window SECONDS       start-height window after the launch end, 0 to 600 (default 10)\n"
+        "  --launch-end SECONDS   the launch end of the first flight of each data set, instead of the estimate;\n"
+        "                         it must lie inside that flight\n"
         "  -h, --help             show this help\n");
 }
 
@@ -51,9 +56,13 @@ bool parseSeconds(const QString& text, double& value)
     return ok && std::isfinite(value);
 }
 
+// A number with a fixed count of decimals; one too large for that (an altitude of 1e308 in a broken file) in the
+// exponent form, never as hundreds of digits.
 QString fixed(double value, int decimals)
 {
-    return QString::fromLatin1(cformat::fixed(value, decimals));
+    constexpr double kLargestFixed = 1e15;
+    return QString::fromLatin1(std::abs(value) < kLargestFixed ? cformat::fixed(value, decimals)
+                                                               : cformat::general(value, 15));
 }
 
 QString flightLine(int number, const Flight& f, const QString& u)
@@ -158,40 +167,44 @@ void printJson(const std::vector<SetReport>& sets, QTextStream& out, QTextStream
     out << QString::fromUtf8(QJsonDocument(array).toJson());
 }
 
+// The --launch-end that the analysis had to move into a flight: it lay outside the first flight of a data set.
+std::optional<QString> launchEndOutside(const std::vector<SetReport>& sets, double seconds)
+{
+    for (const SetReport& s : sets) {
+        const std::vector<Flight>& flights = s.report.flights;
+        if (flights.empty() || !flights.front().launchEnd || *flights.front().launchEnd == seconds)
+            continue;
+        const Flight& f = flights.front();
+        return QStringLiteral("--launch-end %1 s lies outside the first flight of %2: %3 (launch %4 s, end %5 s)")
+            .arg(fixed(seconds, 1), s.file, s.name, fixed(f.launch, 1), fixed(f.launch + f.duration, 1));
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int flightsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    QCommandLineParser parser;
+    CommandLine line("flights", help(), CommandLine::kDataFiles);
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption window(QStringLiteral("window"), QString(), QStringLiteral("SECONDS"));
     const QCommandLineOption launchEnd(QStringLiteral("launch-end"), QString(), QStringLiteral("SECONDS"));
-    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({json, window, launchEnd, helpOption});
-    if (!parser.parse(arguments)) {
-        err << kName << parser.errorText() << "\n\n" << help();
-        return kUsage;
-    }
-    if (parser.isSet(helpOption)) {
-        out << help();
-        return kOk;
-    }
-    const QStringList files = parser.positionalArguments();
-    if (files.isEmpty()) {
-        err << kName << "no file given\n\n" << help();
-        return kUsage;
-    }
+    line.parser.addOptions({json, window, launchEnd});
+    if (const int code = line.parse(arguments, out, err); code >= 0)
+        return code;
     AnalysisOptions options;
-    if (parser.isSet(window) && (!parseSeconds(parser.value(window), options.window) || options.window < 0)) {
-        err << kName << "--window needs a number of seconds, 0 or more, not '" << parser.value(window) << "'\n";
-        return kUsage;
-    }
-    if (parser.isSet(launchEnd)) {
-        double seconds = 0;
-        if (!parseSeconds(parser.value(launchEnd), seconds)) {
-            err << kName << "--launch-end needs a time in seconds, not '" << parser.value(launchEnd) << "'\n";
-            return kUsage;
-        }
+    if (line.parser.isSet(window)
+        && (!parseSeconds(line.parser.value(window), options.window) || options.window < 0
+            || options.window > kMaxWindowSeconds))
+        return line.usageError(err, QStringLiteral("--window needs a number of seconds from 0 to %1, not '%2'")
+                                        .arg(kMaxWindowSeconds)
+                                        .arg(line.parser.value(window)));
+    double seconds = 0;
+    if (line.parser.isSet(launchEnd)) {
+        if (!parseSeconds(line.parser.value(launchEnd), seconds))
+            return line.usageError(
+                err,
+                QStringLiteral("--launch-end needs a time in seconds, not '%1'").arg(line.parser.value(launchEnd)));
         options.launchEnds[0] = seconds;
     }
 
@@ -200,12 +213,16 @@ int flightsCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     const auto each = [&](const QString& file, int first, int count) {
         for (int k = first; k < first + count; ++k) {
             const DataSet& set = plot.signals.at(k);
-            sets.push_back({file, set.name(), analyseFlights(set.altitude, set.altitudeLabel, options)});
+            sets.push_back({file, set.name(), analyseFlights(set.altitude, set.unit, options)});
         }
     };
-    if (!loadDataFilesReporting("flights", files, plot, err, each))
+    if (!loadDataFilesReporting("flights", line.words(), plot, err, each))
         return kFailed;
-    if (parser.isSet(json))
+    if (line.parser.isSet(launchEnd)) {
+        if (const std::optional<QString> outside = launchEndOutside(sets, seconds))
+            return line.usageError(err, *outside);
+    }
+    if (line.parser.isSet(json))
         printJson(sets, out, err);
     else
         printText(sets, out);

@@ -1,11 +1,11 @@
 #include "cli/LogbookCommand.h"
 
 #include "cli/Cli.h"
+#include "cli/CommandLine.h"
 #include "data/CFormat.h"
 #include "logbook/ArchiveFolder.h"
 #include "logbook/Logbook.h"
 
-#include <QCommandLineParser>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -28,12 +28,6 @@ QString help()
         "  --json          print the list as JSON\n"
         "  --archive DIR   the archive folder (default: VIMO_ARCHIVE, the setting, or the program's data folder)\n"
         "  -h, --help      show this help\n");
-}
-
-int usageError(QTextStream& err, const QString& problem)
-{
-    err << "vimo-cli logbook: " << problem << "\n\n" << help();
-    return kUsage;
 }
 
 QJsonValue jsonNumber(const std::optional<double>& value)
@@ -89,66 +83,74 @@ void printText(const std::vector<FlightRecord>& flights, QTextStream& out)
     }
 }
 
-// Tells that the index could not be kept in the archive folder (the list then comes from the files alone).
+// Tells that the index in the archive folder could not be used (the list then comes from the files alone).
 void noteIndexInMemory(Logbook& logbook, QTextStream& err)
 {
     if (logbook.index().inMemory())
-        err << "vimo-cli logbook: the index cannot be kept in " << QDir::toNativeSeparators(logbook.root()) << " ("
+        err << "vimo-cli logbook: the index in " << QDir::toNativeSeparators(logbook.root()) << " cannot be used ("
             << logbook.index().lastError() << "); the flights were read from the files\n";
+}
+
+int importFolder(Logbook& logbook, const QString& folder, QTextStream& out, QTextStream& err)
+{
+    if (!QFileInfo(folder).isDir()) {
+        err << "vimo-cli logbook: " << folder << " is not a folder\n";
+        return kFailed;
+    }
+    const ImportOutcome imported = logbook.importFolder(folder);
+    for (const QString& path : imported.imported)
+        out << "Imported " << QDir::toNativeSeparators(path) << '\n';
+    for (const QString& failure : imported.failed)
+        err << "vimo-cli logbook: not imported: " << failure << '\n';
+    return imported.failed.isEmpty() ? kOk : kFailed;
+}
+
+int rebuild(Logbook& logbook, QTextStream& out, QTextStream& err)
+{
+    // An index in memory would be rebuilt without a word while the file stays as it was.
+    if (logbook.index().inMemory() || !logbook.index().rebuild()) {
+        err << "vimo-cli logbook: cannot rebuild the index: " << logbook.index().lastError() << '\n';
+        return kFailed;
+    }
+    out << logbook.index().flights().size() << " flights indexed\n";
+    return kOk;
 }
 
 } // namespace
 
 int logbookCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    QCommandLineParser parser;
+    CommandLine line("logbook", help(), {0, 2, "folder"});
     const QCommandLineOption json(QStringLiteral("json"));
     const QCommandLineOption archive(QStringLiteral("archive"), QStringLiteral("The archive folder."),
                                      QStringLiteral("DIR"));
-    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOption(json);
-    parser.addOption(archive);
-    parser.addOption(helpOption);
-    if (!parser.parse(arguments))
-        return usageError(err, parser.errorText());
-    if (parser.isSet(helpOption)) {
-        out << help();
-        return kOk;
-    }
-    const QStringList words = parser.positionalArguments();
+    line.parser.addOptions({json, archive});
+    if (const int code = line.parse(arguments, out, err); code >= 0)
+        return code;
+    const QStringList words = line.words();
     const QString action = words.value(0);
     if (!action.isEmpty() && action != QLatin1String("import") && action != QLatin1String("rebuild"))
-        return usageError(err, QStringLiteral("unknown word '%1'").arg(action));
+        return line.usageError(err, QStringLiteral("unknown word '%1'").arg(action));
     if (action == QLatin1String("import") ? words.size() != 2 : words.size() > 1)
-        return usageError(err, action == QLatin1String("import") ? QStringLiteral("import takes one folder")
-                                                                  : QStringLiteral("stray word '%1'").arg(words.last()));
-    if (!action.isEmpty() && parser.isSet(json))
-        return usageError(err, QStringLiteral("--json lists the flights; it does not go with %1").arg(action));
+        return line.usageError(err, action == QLatin1String("import")
+                                        ? QStringLiteral("import takes one folder")
+                                        : QStringLiteral("stray word '%1'").arg(words.last()));
+    if (!action.isEmpty() && line.parser.isSet(json))
+        return line.usageError(err, QStringLiteral("--json lists the flights; it does not go with %1").arg(action));
 
-    Logbook logbook(archiveFolder(parser.value(archive)));
+    const QString root = archiveFolder(line.parser.value(archive));
+    if (const std::optional<QString> problem = archiveFolderProblem(root)) {
+        err << "vimo-cli logbook: " << *problem << '\n';
+        return kFailed;
+    }
+    Logbook logbook(root);
+    if (action == QLatin1String("rebuild"))
+        return rebuild(logbook, out, err);
     noteIndexInMemory(logbook, err);
-    if (action == QLatin1String("import")) {
-        if (!QFileInfo(words[1]).isDir()) {
-            err << "vimo-cli logbook: " << words[1] << " is not a folder\n";
-            return kFailed;
-        }
-        const ImportOutcome imported = logbook.importFolder(words[1]);
-        for (const QString& path : imported.imported)
-            out << "Imported " << QDir::toNativeSeparators(path) << '\n';
-        for (const QString& failure : imported.failed)
-            err << "vimo-cli logbook: not imported: " << failure << '\n';
-        return imported.failed.isEmpty() ? kOk : kFailed;
-    }
-    if (action == QLatin1String("rebuild")) {
-        if (!logbook.index().rebuild()) {
-            err << "vimo-cli logbook: cannot rebuild the index: " << logbook.index().lastError() << '\n';
-            return kFailed;
-        }
-        out << logbook.index().flights().size() << " flights indexed\n";
-        return kOk;
-    }
+    if (action == QLatin1String("import"))
+        return importFolder(logbook, words[1], out, err);
     const std::vector<FlightRecord> flights = logbook.index().flights();
-    if (parser.isSet(json))
+    if (line.parser.isSet(json))
         printJson(logbook, flights, out);
     else
         printText(flights, out);

@@ -14,36 +14,18 @@ constexpr std::array<qint32, 6> kBauds = {2400, 4800, 9600, 19200, 38400, 115200
 } // namespace
 
 ModuleCommandLine::ModuleCommandLine(const char* command, const char* help)
-    : m_command(command),
-      m_help(help),
+    : CommandLine(command, QString::fromUtf8(help)),
       m_port(QStringLiteral("port"), QStringLiteral("The module's port."), QStringLiteral("DEV")),
-      m_baud(QStringLiteral("baud"), QStringLiteral("The line speed."), QStringLiteral("N")),
-      m_helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")})
+      m_baud(QStringLiteral("baud"), QStringLiteral("The line speed."), QStringLiteral("N"))
 {
     parser.addOption(m_port);
     parser.addOption(m_baud);
-    parser.addOption(m_helpOption);
-}
-
-int ModuleCommandLine::usageError(QTextStream& err, const QString& problem) const
-{
-    err << "vimo-cli " << m_command << ": " << problem << "\n\n" << m_help;
-    return kUsage;
 }
 
 int ModuleCommandLine::parse(const QStringList& arguments, QTextStream& out, QTextStream& err, bool portRequired)
 {
-    if (!parser.parse(arguments))
-        return usageError(err, parser.errorText());
-    if (parser.isSet(m_helpOption)) {
-        out << m_help;
-        return kOk;
-    }
-    const QStringList words = parser.positionalArguments();
-    if (maxPositionals >= 0 && words.size() > maxPositionals)
-        return usageError(err, QStringLiteral("unexpected word: %1").arg(words.at(maxPositionals)));
-    if (parser.isSet(m_port) && parser.value(m_port).isEmpty())
-        return usageError(err, QStringLiteral("--port is empty"));
+    if (const int code = CommandLine::parse(arguments, out, err); code >= 0)
+        return code;
     if (parser.isSet(m_port))
         device = devicePath(parser.value(m_port));
     else if (portRequired)

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "cli/CliReporter.h"
+#include "cli/CommandLine.h"
 #include "link/SerialLink.h"
 #include "module/ModuleSession.h"
 
-#include <QCommandLineParser>
 #include <QStringList>
 #include <functional>
 
@@ -12,33 +12,24 @@ class QTextStream;
 
 namespace vimo::cli {
 
-// The command line of a module command: --port DEV, --baud N and --help, plus the command's own options.
-class ModuleCommandLine {
+// The command line of a module command: --port DEV and --baud N besides the rules of every command line.
+class ModuleCommandLine : public CommandLine {
 public:
     static constexpr qint32 kDefaultBaud = 115200;
 
-    // `help` is the command's usage text.
+    // `help` is the command's usage text. A module command takes no words unless it says so (maxWords).
     ModuleCommandLine(const char* command, const char* help);
 
-    QCommandLineParser parser;
     QString device; // the device path to open (a port name is turned into its path)
     qint32 baud = kDefaultBaud;
-    // How many words besides the options the command takes; any further word is a usage error.
-    int maxPositionals = 0;
 
     // Parses. Returns -1 when the command should go on, else the exit code (help shown, or a usage error
     // reported). With `portRequired`, --port must be given.
     int parse(const QStringList& arguments, QTextStream& out, QTextStream& err, bool portRequired = true);
 
-    // Reports a usage error with the help text; returns kUsage.
-    int usageError(QTextStream& err, const QString& problem) const;
-
 private:
-    const char* m_command;
-    const char* m_help;
     QCommandLineOption m_port;
     QCommandLineOption m_baud;
-    QCommandLineOption m_helpOption;
 };
 
 // A module session for one command: the link, the reporter and the session over them.

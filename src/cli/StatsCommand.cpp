@@ -1,12 +1,12 @@
 #include "cli/StatsCommand.h"
 
 #include "cli/Cli.h"
+#include "cli/CommandLine.h"
 #include "cli/DataFiles.h"
 #include "data/CFormat.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
 
-#include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -43,13 +43,14 @@ struct Summary {
     std::optional<double> lowestAltitude;
     std::optional<double> highestAltitude;
     std::array<QString, 3> notes;
+    AltitudeUnit unit = AltitudeUnit::Unknown; // the altitudes are in it
 };
 
 Summary summarize(const QString& file, const DataSet& set)
 {
     const SampleSeries& samples = set.altitude.series;
     Summary s{file, set.name(), samples.count(), set.trigger.series.count(), set.rateMarkCount(), {}, {}, {}, {},
-              set.notes};
+              set.notes, set.unit};
     if (!samples.isEmpty()) {
         const auto [low, high] = std::minmax_element(samples.altitudes().begin(), samples.altitudes().end());
         s.firstTime = samples.time(0);
@@ -106,6 +107,8 @@ void printJson(const std::vector<Summary>& summaries, QTextStream& out)
             {QStringLiteral("lastTime"), value(s.lastTime)},
             {QStringLiteral("lowestAltitude"), value(s.lowestAltitude)},
             {QStringLiteral("highestAltitude"), value(s.highestAltitude)},
+            {QStringLiteral("unit"), s.unit == AltitudeUnit::Unknown ? QJsonValue(QJsonValue::Null)
+                                                                     : QJsonValue(unitName(s.unit))},
             {QStringLiteral("notes"), notes},
         });
     }
@@ -116,24 +119,12 @@ void printJson(const std::vector<Summary>& summaries, QTextStream& out)
 
 int statsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    QCommandLineParser parser;
+    CommandLine line("stats", help(), CommandLine::kDataFiles);
     const QCommandLineOption json(QStringLiteral("json"));
-    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOption(json);
-    parser.addOption(helpOption);
-    if (!parser.parse(arguments)) {
-        err << "vimo-cli stats: " << parser.errorText() << "\n\n" << help();
-        return kUsage;
-    }
-    if (parser.isSet(helpOption)) {
-        out << help();
-        return kOk;
-    }
-    const QStringList files = parser.positionalArguments();
-    if (files.isEmpty()) {
-        err << "vimo-cli stats: no file given\n\n" << help();
-        return kUsage;
-    }
+    line.parser.addOption(json);
+    if (const int code = line.parse(arguments, out, err); code >= 0)
+        return code;
+    const QStringList files = line.words();
 
     Plot plot; // no start-up data set: only what the files hold
     std::vector<Summary> summaries;
@@ -146,7 +137,7 @@ int statsCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     if (!loadDataFilesReporting("stats", files, plot, err, each))
         return kFailed;
 
-    if (parser.isSet(json))
+    if (line.parser.isSet(json))
         printJson(summaries, out);
     else
         printText(summaries, out);

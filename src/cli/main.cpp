@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "data/NativeName.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -36,8 +37,10 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("Vimo"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
+    // The words as given, byte for byte: a file name that is not UTF-8 must still open.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << vimo::nativename::decode(argv[i]);
     const int code = vimo::cli::run(arguments, out, err);
     out.flush();
     err.flush();

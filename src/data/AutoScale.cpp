@@ -1,28 +1,39 @@
 #include "data/AutoScale.h"
 
+#include "data/AltitudeAxis.h"
 #include "data/Plot.h"
 
 #include <cmath>
+#include <limits>
 
 namespace vimo {
 namespace {
 
-// Scans every altitude Signal's times (or altitudes) from the start values 99999 / -99999 as the rule says.
-// Returns false when no sample exists.
+// Scans every altitude Signal's times (or altitudes, in the axis unit) from the start values 99999 / -99999 as the
+// rule says. Returns false when no sample exists.
 bool scanValues(const Plot& plot, bool times, double& min, double& max)
 {
     min = 99999;
     max = -99999;
     bool any = false;
     for (int k = 0; k < plot.signals.size(); ++k) {
-        const SampleSeries& series = plot.signals.at(k).altitude.series;
+        const DataSet& set = plot.signals.at(k);
+        const SampleSeries& series = set.altitude.series;
         const auto& values = times ? series.times() : series.altitudes();
+        double low = std::numeric_limits<double>::infinity();
+        double high = -low;
         for (const double v : values) {
-            if (v < min)
-                min = v;
-            if (v > max)
-                max = v;
+            if (v < low)
+                low = v;
+            if (v > high)
+                high = v;
         }
+        // A positive factor keeps the order, so the set's own extremes converted are its extremes on the axis.
+        const double factor = times ? 1.0 : toAxisFactor(plot, set);
+        if (low * factor < min)
+            min = low * factor;
+        if (high * factor > max)
+            max = high * factor;
         any = any || !values.empty();
     }
     return any;

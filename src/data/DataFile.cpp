@@ -4,6 +4,9 @@
 
 #include "data/UserFile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace vimo::datafile {
 
 SaveStatus saveDataSetFile(const QString& path, const Plot& plot, int k, QString* reason)
@@ -30,7 +33,16 @@ int loadDataFile(const QString& path, Plot& plot, QString* reason, ReadReport* r
             *reason = problem;
         return -1;
     }
-    return readDataFile(bytes, plot, report);
+    ReadReport unused;
+    ReadReport& into = report ? *report : unused;
+    const int before = plot.signals.size();
+    const int sets = readDataFile(bytes, plot, &into);
+    if (sets < 0 && reason)
+        *reason = notDataFileReason();
+    const QString source = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    for (int k = before; k < plot.signals.size(); ++k)
+        plot.signals.at(k).sourceFile = source;
+    return sets;
 }
 
 QString suggestedDataSetFileName(const QDate& date, int selectedSet)

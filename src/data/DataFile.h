@@ -33,6 +33,7 @@ struct ReadReport {
     int firstUnreadableLine = 0; // 1-based number of the first of them, 0 when there is none
     int cutDataSets = 0;         // data sets whose samples beyond SampleSeries::kCapacity were not loaded
     bool dataSetsRefused = false; // the file held more than kMaxDataSetsPerFile data sets; the rest was not loaded
+    bool notDataFile = false;     // no line of the file is a sample, and it is no Vimo file otherwise: nothing loaded
 
     bool clean() const { return unreadableLines == 0 && cutDataSets == 0 && !dataSetsRefused; }
     // One sentence for each thing passed over, for a warning.
@@ -40,10 +41,15 @@ struct ReadReport {
 };
 
 // Reads either form and appends its data sets to the plot (none is removed); a plot file also sets the plot's
-// texts and visible range. Returns how many data sets were added. Never fails: what does not parse keeps a
-// sensible value, and an empty input adds one data set without samples. Lines that hold nothing but blanks are
-// no samples. `report`, when given, receives what was passed over.
+// texts and visible range. Returns how many data sets were added. What does not parse keeps a sensible value, and
+// lines that hold nothing but blanks are no samples. Bytes that are no data file at all (no line is a sample, and
+// neither a plot file's first line nor a complete block header is there: an empty file, random bytes, another
+// kind of text) are refused: -1, nothing changed and `report.notDataFile` set. Text with a UTF-16 byte order mark
+// is read as what it is. `report`, when given, receives what was passed over.
 int readDataFile(QByteArrayView bytes, Plot& plot, ReadReport* report = nullptr);
+
+// The reason given for bytes that readDataFile() refuses: "not a Vimo data file".
+QString notDataFileReason();
 
 // Writes data set k as a data set file. A k that is no data set (none selected) writes nothing and answers
 // SaveStatus::NoDataSet.
@@ -53,7 +59,7 @@ SaveStatus saveDataSetFile(const QString& path, const Plot& plot, int k, QString
 SaveStatus savePlotFile(const QString& path, const Plot& plot, QString* reason = nullptr);
 
 // Loads a data file as readDataFile() does. Returns how many data sets were added, or -1 when the file cannot be
-// opened or is no regular file (then nothing changed and `reason`, when given, says why).
+// opened, is no regular file or is no data file (then nothing changed and `reason`, when given, says why).
 int loadDataFile(const QString& path, Plot& plot, QString* reason = nullptr, ReadReport* report = nullptr);
 
 // Suggested names: "Alt_<yyyy-mm-dd>_<n>.csv" with n = selectedSet + 1 (the 1-based module data set last chosen

@@ -1,15 +1,19 @@
+#include "data/AltitudeAxis.h"
 #include "data/CFormat.h"
 #include "data/DataFile.h"
 #include "data/LineReader.h"
 #include "data/Plot.h"
 #include "data/TextRules.h"
 
+#include <QStringDecoder>
 #include <string_view>
 
 namespace vimo::datafile {
 namespace {
 
 constexpr QByteArrayView kUtf8Bom = "\xEF\xBB\xBF";
+constexpr QByteArrayView kUtf16LeBom = "\xFF\xFE";
+constexpr QByteArrayView kUtf16BeBom = "\xFE\xFF";
 
 std::string_view view(QByteArrayView bytes)
 {
@@ -59,6 +63,36 @@ bool isBlank(QByteArrayView line)
     return true;
 }
 
+// Whether the bytes are a data file at all: one line is a sample (its time and altitude read), or the file is a
+// plot file by its first line, or a block header is complete up to its range line (a data set without samples).
+// An empty file, random bytes or text of another kind is none; the search stops at the first sign.
+bool isDataFile(QByteArrayView bytes)
+{
+    LineReader lines(bytes);
+    QByteArrayView line;
+    if (lines.next(line) && line.trimmed() == "Vimo Plot")
+        return true;
+    lines.seek({});
+    while (lines.next(line)) {
+        if (startsWith(line, '#')) {
+            double range[4] = {};
+            if (cformat::scan(afterFirst(line), "%lf,%lf,%lf,%lf", {&range[0], &range[1], &range[2], &range[3]}) == 4)
+                return true;
+            continue;
+        }
+        if (startsWith(line, '!') || isBlank(line))
+            continue;
+        double time = 0;
+        double altitude = 0;
+        std::int32_t mark = 0;
+        std::int32_t tag = 0;
+        bool whole = false;
+        if (scanSample(view(line), false, time, altitude, mark, tag, whole) >= 2)
+            return true;
+    }
+    return false;
+}
+
 class Reader {
 public:
     explicit Reader(QByteArrayView bytes, Plot& plot, ReadReport& report)
@@ -71,6 +105,7 @@ public:
 private:
     QString text(QByteArrayView line, int maxChars) const;
     void readPlotHeader();
+    void headerAltitudesIntoAxisUnit();
     DataSet& readBlock();
     bool readHeader(int k, DataSet& set);
     void readSamples(DataSet& set, bool withMarks);
@@ -80,6 +115,9 @@ private:
     Plot& m_plot;
     ReadReport& m_report;
     bool m_utf8;
+    AltitudeUnit m_headerUnit = AltitudeUnit::Unknown; // the unit a plot file's header label names
+    bool m_yMinRead = false; // which altitudes of the visible range the plot file's header set
+    bool m_yMaxRead = false;
 };
 
 // The text of a header line after its first character, decoded and cut to its field.
@@ -123,6 +161,7 @@ int Reader::read()
                 *styles[i] = v[i];
         }
     }
+    headerAltitudesIntoAxisUnit();
     return m_plot.signals.size() - before;
 }
 
@@ -139,6 +178,20 @@ void Reader::readPlotHeader()
     double* targets[] = {&m_plot.xMin, &m_plot.yMin, &m_plot.xMax, &m_plot.yMax};
     for (int i = 0; i < parsed; ++i)
         *targets[i] = values[i];
+    m_headerUnit = unitNamedBy(m_plot.yLabel);
+    m_yMinRead = parsed >= 2;
+    m_yMaxRead = parsed >= 4;
+}
+
+// The header's altitudes are in the unit its label names; the axis may show another one (that of data sets loaded
+// before, or the one chosen).
+void Reader::headerAltitudesIntoAxisUnit()
+{
+    const double factor = unitFactor(m_headerUnit, axisUnit(m_plot));
+    if (m_yMinRead)
+        m_plot.yMin *= factor;
+    if (m_yMaxRead)
+        m_plot.yMax *= factor;
 }
 
 DataSet& Reader::readBlock()
@@ -168,7 +221,8 @@ bool Reader::readHeader(int k, DataSet& set)
     }
     m_plot.signals.rename(k, text(line, text::kNameChars));
     m_lines.nextOrEmpty(); // time-axis label: the plot's labels are not changed by a block
-    set.altitudeLabel = text(m_lines.nextOrEmpty(), text::kLineChars); // kept for the set's unit only
+    set.altitudeLabel = text(m_lines.nextOrEmpty(), text::kLineChars);
+    set.unit = unitNamedBy(set.altitudeLabel);
     for (QString& note : set.notes)
         note = text(m_lines.nextOrEmpty(), text::kLineChars);
 
@@ -253,12 +307,28 @@ void Reader::readSamples(DataSet& set, bool withMarks)
 
 int readDataFile(QByteArrayView bytes, Plot& plot, ReadReport* report)
 {
-    if (bytes.startsWith(kUtf8Bom))
-        bytes = bytes.sliced(kUtf8Bom.size());
     ReadReport unused;
     ReadReport& into = report ? *report : unused;
     into = {};
+    // A file with a UTF-16 byte order mark is read as the UTF-8 text it holds.
+    QByteArray fromUtf16;
+    if (bytes.startsWith(kUtf16LeBom) || bytes.startsWith(kUtf16BeBom)) {
+        QStringDecoder decode(bytes.startsWith(kUtf16LeBom) ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        fromUtf16 = QString(decode(bytes.sliced(2))).toUtf8();
+        bytes = fromUtf16;
+    } else if (bytes.startsWith(kUtf8Bom)) {
+        bytes = bytes.sliced(kUtf8Bom.size());
+    }
+    if (!isDataFile(bytes)) {
+        into.notDataFile = true;
+        return -1;
+    }
     return Reader(bytes, plot, into).read();
+}
+
+QString notDataFileReason()
+{
+    return QStringLiteral("not a Vimo data file");
 }
 
 QStringList ReadReport::warnings() const

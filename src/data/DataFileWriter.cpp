@@ -1,3 +1,4 @@
+#include "data/AltitudeAxis.h"
 #include "data/CFormat.h"
 #include "data/DataFile.h"
 #include "data/FileLines.h"
@@ -100,7 +101,7 @@ void appendBlock(QByteArray& out, const Plot& plot, const DataSet& set)
 {
     appendTextLine(out, set.name(), text::kNameChars);
     appendTextLine(out, plot.xLabel, text::kLineChars);
-    appendTextLine(out, plot.yLabel, text::kLineChars);
+    appendTextLine(out, dataSetAltitudeLabel(plot, set), text::kLineChars);
     for (const QString& note : set.notes)
         appendTextLine(out, note, text::kLineChars);
 
@@ -168,7 +169,8 @@ QByteArray plotFileBytes(const Plot& plot)
 
     out += "Vimo Plot";
     out += kLineEnd;
-    for (const QString* text : {&plot.title, &plot.xLabel, &plot.yLabel, &plot.info1, &plot.info2, &plot.info3})
+    const QString yLabel = axisLabel(plot);
+    for (const QString* text : {&plot.title, &plot.xLabel, &yLabel, &plot.info1, &plot.info2, &plot.info3})
         appendTextLine(out, *text, text::kLineChars);
     out += '#';
     appendRange(out, plot);

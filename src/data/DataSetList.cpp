@@ -86,6 +86,15 @@ int DataSetList::indexOf(const DataSet* set) const
     return -1;
 }
 
+int DataSetList::indexOfSource(const QString& sourceFile) const
+{
+    for (int k = 0; k < size(); ++k) {
+        if (!sourceFile.isEmpty() && m_sets[std::size_t(k)]->sourceFile == sourceFile)
+            return k;
+    }
+    return -1;
+}
+
 void DataSetList::clear()
 {
     if (m_sets.empty())

@@ -54,6 +54,8 @@ public:
 
     // Position of a data set held by this list, or -1.
     int indexOf(const DataSet* set) const;
+    // Position of the first data set loaded from the file `sourceFile` (DataSet::sourceFile), or -1.
+    int indexOfSource(const QString& sourceFile) const;
 
     // Removes every data set (program end, tests).
     void clear();

@@ -4,10 +4,9 @@
 
 namespace vimo {
 
-// Splits bytes into lines, each read whole however long it is. A line ends at LF; a CR right before that LF (or at
-// the very end of the bytes) belongs to the line end, so CR LF and LF files read alike. Bytes without any LF but
-// with a CR are a file with CR-only line ends: there each CR ends a line. (In a file with LF line ends a lone CR
-// stays inside its line.) The lines are views into the bytes, which must outlive the reader.
+// Splits bytes into lines, each read whole however long it is. A line ends at LF, at CR LF or at a lone CR, so
+// files with CR LF, LF or CR-only line ends, and files that mix them, read alike. The lines are views into the
+// bytes, which must outlive the reader.
 class LineReader {
 public:
     explicit LineReader(QByteArrayView bytes);
@@ -33,8 +32,12 @@ public:
 
 private:
     QByteArrayView m_bytes;
-    char m_end = '\n';
     Position m_pos;
+    // The first LF at or after `from` (the size of the bytes when there is none).
+    struct {
+        qsizetype from = 0;
+        qsizetype at = -1;
+    } m_lf;
 };
 
 } // namespace vimo

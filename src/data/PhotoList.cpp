@@ -1,5 +1,6 @@
 #include "data/PhotoList.h"
 
+#include "data/AltitudeAxis.h"
 #include "data/CFormat.h"
 #include "data/FileLines.h"
 #include "data/Plot.h"
@@ -13,7 +14,9 @@ QByteArray photoListBytes(const Plot& plot, int k)
     if (!plot.signals.isValidIndex(k))
         return out;
     const DataSet& set = plot.signals.at(k);
-    for (const QString* text : {&plot.title, &plot.xLabel, &plot.yLabel, &set.notes[0], &set.notes[1], &set.notes[2]})
+    // The altitudes are the data set's own, so the header names its unit.
+    const QString yLabel = dataSetAltitudeLabel(plot, set);
+    for (const QString* text : {&plot.title, &plot.xLabel, &yLabel, &set.notes[0], &set.notes[1], &set.notes[2]})
         filelines::appendTextLine(out, *text, text::kLineChars);
     out += "# pic    time   altitude";
     out += filelines::kLineEnd;

@@ -7,7 +7,7 @@
 
 namespace vimo {
 
-// A visible (or home) range: time xMin..xMax in seconds, altitude yMin..yMax in the module's unit.
+// A visible (or home) range: time xMin..xMax in seconds, altitude yMin..yMax in the altitude axis's unit.
 struct PlotRange {
     double xMin = 0;
     double xMax = 20;
@@ -15,6 +15,10 @@ struct PlotRange {
     double yMax = 20;
     friend bool operator==(const PlotRange&, const PlotRange&) = default;
 };
+
+// The unit the altitude axis shows: that of the first data set that knows its unit, or metres or feet whatever the
+// data sets were recorded in.
+enum class AltitudeAxisChoice { AsRecorded, Meters, Feet };
 
 // The single plot record: colours, the data sets (the signal list), the visible range and the text lines, with the
 // view state kept beside it (home range and the three view flags). Nothing keeps xMin below xMax or yMin below
@@ -48,6 +52,8 @@ struct Plot {
 
     QString title = QString::fromLatin1(kDefaultTitle);
     QString xLabel = QString::fromLatin1(kDefaultXLabel);
+    // The altitude-axis label as set by a download, a plot file or the user. The axis is drawn and saved with
+    // axisLabel(), which puts the axis unit's own label in its place when it names another unit.
     QString yLabel = QString::fromLatin1(kDefaultYLabel);
     QString info1;
     QString info2;
@@ -60,6 +66,7 @@ struct Plot {
     bool showInfo = true;
     bool showBackground = false;
     bool showAvgClimb = false;
+    AltitudeAxisChoice altitudeAxis = AltitudeAxisChoice::AsRecorded;
 
     PlotRange range() const { return {xMin, xMax, yMin, yMax}; }
     void setRange(const PlotRange& r)

@@ -1,5 +1,8 @@
 #include "data/SafeSave.h"
 
+#include "data/NativeName.h"
+#include "data/UserFile.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +15,7 @@
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -26,7 +30,7 @@ std::filesystem::path nativePath(const QString& path)
 #ifdef Q_OS_WIN
     return std::filesystem::path(path.toStdWString());
 #else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    return std::filesystem::path(nativename::encode(path).toStdString());
 #endif
 }
 
@@ -53,8 +57,10 @@ bool openTemporary(const QString& target, QFile& file, QString& error)
 {
     const QFileInfo info(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        file.setFileName(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".")
-                         + QString::number(QRandomGenerator::global()->generate(), 36) + QStringLiteral(".tmp"));
+        // The name is kept to plain text: a byte of the target's name that is not UTF-8 appears as \xNN.
+        file.setFileName(info.absolutePath() + QStringLiteral("/.") + nativename::shown(info.fileName())
+                         + QStringLiteral(".") + QString::number(QRandomGenerator::global()->generate(), 36)
+                         + QStringLiteral(".tmp"));
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return true;
         if (file.exists())
@@ -102,13 +108,74 @@ bool writeAndClose(QFile& file, const QByteArray& bytes, QString& error)
     return true;
 }
 
-bool replaceTarget(const QString& temporary, const QString& target, QString& error)
+// What a save replaces: the named file, or the file a symbolic link names (so that the link stays a link), with
+// the permissions and owner the new file takes over from it.
+struct Target {
+    QString path;
+    bool existed = false;
+#ifndef Q_OS_WIN
+    struct stat old {};
+#endif
+};
+
+// Finds what the save would replace and refuses what it must not: something that is not a regular file (a device,
+// a FIFO, a folder: replacing it by a file would change what the name is, and writing into it cannot be undone)
+// and a file without write permission.
+bool findTarget(const QString& path, Target& target, QString& error)
 {
-    const QFileInfo old(target);
-    if (old.exists())
-        QFile::setPermissions(temporary, old.permissions());
+    const QFileInfo info(path);
+    target.path = info.absoluteFilePath();
+#ifdef Q_OS_WIN
+    target.existed = info.exists();
+    if (target.existed && !info.isFile())
+        error = notRegularFileReason();
+    else if (target.existed && !info.isWritable())
+        error = systemReason(EACCES);
+    return error.isEmpty();
+#else
+    const QByteArray native = nativename::encode(path);
+    if (::stat(native.constData(), &target.old) != 0) {
+        const int failure = errno;
+        struct stat link {};
+        if (failure != ENOENT || ::lstat(native.constData(), &link) == 0) {
+            error = systemReason(failure); // also a link that leads nowhere: it is not replaced by a file
+            return false;
+        }
+        return true; // a new file
+    }
+    target.existed = true;
+    if (!S_ISREG(target.old.st_mode)) {
+        error = notRegularFileReason();
+        return false;
+    }
+    // Write permission counts even for a user whom the system would let write anyway: a file made read-only is
+    // meant to stay as it is.
+    if ((target.old.st_mode & 0222) == 0 || ::access(native.constData(), W_OK) != 0) {
+        error = systemReason(EACCES);
+        return false;
+    }
+    if (info.isSymLink())
+        target.path = info.canonicalFilePath();
+    return true;
+#endif
+}
+
+bool replaceTarget(const QString& temporary, const Target& target, QString& error)
+{
+#ifdef Q_OS_WIN
+    if (target.existed)
+        QFile::setPermissions(temporary, QFileInfo(target.path).permissions());
+#else
+    if (target.existed) {
+        const QByteArray native = nativename::encode(temporary);
+        // The owner is kept where the system allows it (else the file stays the caller's); the permissions are the
+        // old file's, never wider.
+        [[maybe_unused]] const int owned = ::chown(native.constData(), target.old.st_uid, target.old.st_gid);
+        ::chmod(native.constData(), target.old.st_mode & 0777);
+    }
+#endif
     std::error_code code;
-    std::filesystem::rename(nativePath(temporary), nativePath(old.absoluteFilePath()), code);
+    std::filesystem::rename(nativePath(temporary), nativePath(target.path), code);
     if (code)
         error = QString::fromStdString(code.message());
     return !code;
@@ -135,13 +202,14 @@ SaveStatus saveBytes(const QString& path, const QByteArray& bytes, QString* reas
 {
     QFile file;
     QString error;
-    if (!openTemporary(path, file, error)) {
+    Target target;
+    if (!findTarget(path, target, error) || !openTemporary(target.path, file, error)) {
         if (reason)
             *reason = error;
         return SaveStatus::Failed;
     }
     const QString temporary = file.fileName();
-    if (writeAndClose(file, bytes, error) && replaceTarget(temporary, path, error))
+    if (writeAndClose(file, bytes, error) && replaceTarget(temporary, target, error))
         return SaveStatus::Saved;
     file.close();
     QFile::remove(temporary);

@@ -17,8 +17,11 @@ enum class SaveStatus {
 
 // Writes the bytes to a temporary file in the target's folder; every write, an fsync and the close are checked, and
 // only then is the temporary file renamed over the target. A failed save leaves the file that was there untouched
-// and no temporary file behind. The new file gets the old file's permissions, or those of any new file under the
-// user's umask. On failure `reason` (when given) receives the system's explanation ("No space left on device").
+// and no temporary file behind. The new file gets the old file's permissions (and owner, where the system allows),
+// or those of any new file under the user's umask. A symbolic link to a file stays a link: the file it names is
+// replaced. Refused, with nothing touched: a target that is no regular file (a device, a FIFO, a folder, also
+// through a link) and a read-only file. On failure `reason` (when given) receives the system's explanation ("No
+// space left on device", "Permission denied").
 SaveStatus saveBytes(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
 
 // saveBytes() for content that `write` puts into a device; `write` answers false, with its own reason in `error`,

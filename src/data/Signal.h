@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/AltitudeUnit.h"
 #include "data/Colour.h"
 #include "data/SampleSeries.h"
 
@@ -55,12 +56,19 @@ struct DataSet {
     Signal trigger;
     std::array<RateMark, kRateMarkSlots> rateMarks{};
     std::array<QString, 3> notes; // "Note 1" .. "Note 3", at most 255 characters each
-    // The altitude-axis label of the file block the data set was read from (it names the unit the samples are
-    // in); empty for a data set not read from a file or read from a block without one.
+    // The unit the samples were recorded in: the module's unit at download, the unit its block's altitude label
+    // names when read from a file. The samples are kept in it, saved in it and analysed in it; the plot converts
+    // them for display only.
+    AltitudeUnit unit = AltitudeUnit::Unknown;
+    // The altitude label the data set came with (its file block's, or the module unit's at download); empty for a
+    // data set nobody filled or read from a block without one. A data set of unknown unit is saved with it.
     QString altitudeLabel;
     // The module's data set (0-based) a download filled this data set from, for the name its file is offered
     // under; -1 for a data set that did not come from a download. Not stored in files.
     int moduleSet = -1;
+    // The file a load read this data set from (absolute, clean), to find a file that is on the plot already; empty
+    // for a data set that came from elsewhere. Not stored in files.
+    QString sourceFile;
     // Launch ends the user moved on the plot, by flight number (seconds on the time axis). They belong to this
     // session only and are never saved; they travel with the data set through delete and undo.
     std::map<int, double> launchEnds;

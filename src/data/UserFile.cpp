@@ -1,5 +1,7 @@
 #include "data/UserFile.h"
 
+#include "data/NativeName.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -14,11 +16,6 @@
 namespace vimo {
 namespace {
 
-QString notRegular()
-{
-    return QStringLiteral("Not a regular file");
-}
-
 QString tooLarge(qint64 maxBytes)
 {
     return QStringLiteral("The file is larger than %1 bytes").arg(maxBytes);
@@ -29,14 +26,14 @@ QString tooLarge(qint64 maxBytes)
 bool openRegular(const QString& path, qint64 maxBytes, QFile& file, QString& reason)
 {
 #ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(nativename::encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         reason = QString::fromStdString(std::system_category().message(errno));
         return false;
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || (maxBytes >= 0 && info.st_size > maxBytes)) {
-        reason = S_ISREG(info.st_mode) ? tooLarge(maxBytes) : notRegular();
+        reason = S_ISREG(info.st_mode) ? tooLarge(maxBytes) : notRegularFileReason();
         ::close(fd);
         return false;
     }
@@ -50,7 +47,7 @@ bool openRegular(const QString& path, qint64 maxBytes, QFile& file, QString& rea
 #else
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
-        reason = notRegular();
+        reason = notRegularFileReason();
         return false;
     }
     file.setFileName(path);
@@ -59,7 +56,7 @@ bool openRegular(const QString& path, qint64 maxBytes, QFile& file, QString& rea
         return false;
     }
     if (file.isSequential()) {
-        reason = notRegular();
+        reason = notRegularFileReason();
         return false;
     }
     if (maxBytes >= 0 && file.size() > maxBytes) {
@@ -71,6 +68,11 @@ bool openRegular(const QString& path, qint64 maxBytes, QFile& file, QString& rea
 }
 
 } // namespace
+
+QString notRegularFileReason()
+{
+    return QStringLiteral("Not a regular file");
+}
 
 bool readUserFile(const QString& path, qint64 maxBytes, QByteArray& bytes, QString& reason)
 {

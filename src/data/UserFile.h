@@ -10,4 +10,7 @@ namespace vimo {
 // (no limit when negative). Returns false with the reason when the file cannot be read.
 bool readUserFile(const QString& path, qint64 maxBytes, QByteArray& bytes, QString& reason);
 
+// The reason given for a name that is not a regular file (a FIFO, a device, a folder).
+QString notRegularFileReason();
+
 } // namespace vimo

@@ -1,5 +1,6 @@
 #include "firmware/FirmwareUpdate.h"
 
+#include "data/SafeSave.h"
 #include "firmware/FirmwareImage.h"
 #include "firmware/HexFile.h"
 #include "firmware/IspProtocol.h"
@@ -33,7 +34,7 @@ int checkHexFile(const QString& path, FirmwareImage& image, ModuleReporter& repo
             reporter.memoLine(loaded.note);
         return kUpdateOk;
     case HexLoadStatus::FileNotOpened:
-        reporter.message(caption, QStringLiteral("Unable to open %1!").arg(path), MessageIcon::Warning);
+        reporter.message(caption, unableToOpenMessage(path, loaded.reason), MessageIcon::Warning);
         return kUpdateHexNotOpened;
     case HexLoadStatus::BeyondCodeSpace:
         reporter.message(caption, loaded.message, MessageIcon::Warning);

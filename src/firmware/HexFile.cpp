@@ -28,6 +28,9 @@ HexLoadResult loadHexText(const QByteArray& text, FirmwareImage& image)
     std::string_view rest(text.constData(), std::size_t(text.size()));
     if (rest.starts_with("\xEF\xBB\xBF"))
         rest.remove_prefix(3);
+    if (rest.starts_with("\xFF\xFE") || rest.starts_with("\xFE\xFF"))
+        return refuse(image, HexLoadStatus::BadRecord, 1,
+                      QStringLiteral("Hex file line 1: the file is UTF-16 text; a HEX file is ASCII text."));
 
     int lineNumber = 0;
     int endOfFileLine = 0;

@@ -70,8 +70,15 @@ void explainOpenFailure(OpenError& error)
     }
     // A plain file, a folder or a device that is no terminal: the system's "Inappropriate ioctl for device" says
     // nothing to a user who typed the wrong path.
-    if (!S_ISCHR(info.st_mode) || error.reason == QString::fromLocal8Bit(std::strerror(ENOTTY)))
+    if (!S_ISCHR(info.st_mode) || error.reason == QString::fromLocal8Bit(std::strerror(ENOTTY))) {
         error.reason = QString::fromLatin1(kNotASerialPortText);
+        return;
+    }
+    // The serial port library reports another program's lock file as a permission error, though this process may
+    // use the device: the port is taken, which is what the user must hear.
+    if (error.reason == QLatin1String("Permission error while locking the device")
+        || error.reason == QString::fromLocal8Bit(std::strerror(EBUSY)))
+        error.reason = QString::fromLatin1(kPortInUseText);
 #else
     // Without POSIX device nodes the group that owns a device is unknown; a path to a plain file or a folder is
     // still no serial port.

@@ -31,8 +31,12 @@ QString portLostMessage(const QString& path);
 // The reason given for a path that exists but is no serial port (a file, a folder, a device that is no terminal).
 inline constexpr const char* kNotASerialPortText = "not a serial port";
 
+// The reason given for a port that another program holds open (its lock file, or the device kept exclusive).
+inline constexpr const char* kPortInUseText = "the port is in use by another program";
+
 // Fills `accessDenied` and `deviceGroup` of `error` from the device node: access is denied when the node exists but
-// this process may not read and write it. A node that is no serial port gets the reason "not a serial port".
+// this process may not read and write it. A node that is no serial port gets the reason "not a serial port", a
+// port that another program holds the reason kPortInUseText.
 // Called after an open failed.
 void explainOpenFailure(OpenError& error);
 

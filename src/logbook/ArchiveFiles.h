@@ -20,6 +20,11 @@ struct FoundFile {
     friend bool operator==(const FoundFile&, const FoundFile&) = default;
 };
 
+// The regular files "*.csv" (any case) in `folder`, with `recursive` also in its subfolders (links to folders are
+// not followed), sorted by path. A link to a device or a FIFO is no file here. Names that are not UTF-8 are found
+// too (see nativename).
+std::vector<FoundFile> listCsvFiles(const QString& folder, bool recursive);
+
 // Every "*.csv" below the archive folder (any depth), except those in the "deleted" folder, sorted by path.
 std::vector<FoundFile> scan(const QString& root);
 

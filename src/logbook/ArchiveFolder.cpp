@@ -1,6 +1,7 @@
 #include "logbook/ArchiveFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -18,6 +19,16 @@ QString archiveFolder(const QString& chosen)
     if (!setting.isEmpty())
         return QDir::cleanPath(setting);
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("flights"));
+}
+
+std::optional<QString> archiveFolderProblem(const QString& root)
+{
+    const QFileInfo info(root);
+    if (!info.exists() || info.isDir())
+        return std::nullopt;
+    return QStringLiteral("The archive of flights should be in %1, but that is a file, not a folder. Choose another "
+                          "folder for it: the %2 setting, the %3 environment variable, or vimo-cli's --archive DIR.")
+        .arg(QDir::toNativeSeparators(root), QLatin1String(kArchiveFolderKey), QLatin1String(kArchiveEnvironment));
 }
 
 } // namespace vimo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace vimo {
 
@@ -13,5 +14,9 @@ inline constexpr char kArchiveEnvironment[] = "VIMO_ARCHIVE";
 // --archive), the VIMO_ARCHIVE environment variable, the "ArchiveFolder" setting, and else the application data
 // folder's "flights".
 QString archiveFolder(const QString& chosen = QString());
+
+// Why the archive cannot be kept in `root`, or nothing when it can: a name that is there but is no folder (a file,
+// a device). The text says where the archive should be and why it cannot be used there.
+std::optional<QString> archiveFolderProblem(const QString& root);
 
 } // namespace vimo

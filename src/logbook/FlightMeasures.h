@@ -7,8 +7,8 @@ namespace vimo {
 
 struct DataSet;
 
-// The measures of a file's first flight that the logbook shows beside the file's own figures, in the unit of the
-// altitude label; heights are above the ground level of the launch. Each is unknown (empty) when the flight
+// The measures of a file's first flight that the logbook shows beside the file's own figures, in the data set's
+// unit; heights are above the ground level of the launch. Each is unknown (empty) when the flight
 // analysis cannot tell it.
 struct FlightMeasures {
     std::optional<double> launch;          // time of the launch, seconds
@@ -20,7 +20,7 @@ struct FlightMeasures {
 };
 
 // The one place where a flight's measures are worked out for the logbook. Everything that fills the index goes
-// through here, so the flight analysis is plugged in at this point alone. `yLabel` names the altitude unit.
-FlightMeasures measureFlight(const DataSet& set, const QString& yLabel);
+// through here, so the flight analysis is plugged in at this point alone.
+FlightMeasures measureFlight(const DataSet& set);
 
 } // namespace vimo

@@ -9,7 +9,7 @@
 
 namespace vimo {
 
-FlightRecord describeFlight(const DataSet& set, const QString& yLabel, const DownloadFacts& facts)
+FlightRecord describeFlight(const DataSet& set, const DownloadFacts& facts)
 {
     FlightRecord r;
     r.downloaded = facts.downloaded;
@@ -32,13 +32,13 @@ FlightRecord describeFlight(const DataSet& set, const QString& yLabel, const Dow
         if (last > 0)
             r.interval = (samples.time(last) - samples.time(0)) / last;
     }
-    r.unit = unitOfLabel(yLabel);
+    r.unit = unitOfLabel(set.altitudeLabel);
     r.name = set.name();
     QStringList notes(set.notes.begin(), set.notes.end());
     while (!notes.isEmpty() && notes.last().isEmpty())
         notes.removeLast();
     r.notes = notes.join(QLatin1Char('\n'));
-    r.measures = measureFlight(set, yLabel);
+    r.measures = measureFlight(set);
     return r;
 }
 

@@ -21,7 +21,7 @@ struct FlightRecord {
     QString softwareVersion;
     int samples = 0;
     std::optional<double> interval; // seconds between samples
-    QString unit;          // "feet", "meters", ... from the altitude label
+    QString unit;          // "feet", "meters", ... from the data set's altitude label
     int triggerCount = 0;
     std::optional<double> firstTime;
     std::optional<double> lastTime;
@@ -38,9 +38,9 @@ struct FlightRecord {
     friend bool operator==(const FlightRecord&, const FlightRecord&) = default;
 };
 
-// The record of a data set: its figures, its measures and the facts of its download. Path and file stamps are
-// left for the caller.
-FlightRecord describeFlight(const DataSet& set, const QString& yLabel, const DownloadFacts& facts);
+// The record of a data set: its figures, its measures (in its own unit) and the facts of its download. Path and
+// file stamps are left for the caller.
+FlightRecord describeFlight(const DataSet& set, const DownloadFacts& facts);
 
 // The unit named in an altitude label: the word in its parentheses, in lower case ("Altitude (Feet)" -> "feet").
 QString unitOfLabel(const QString& yLabel);

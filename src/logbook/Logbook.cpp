@@ -1,8 +1,11 @@
 #include "logbook/Logbook.h"
 
 #include "data/DataFile.h"
+#include "data/FreeName.h"
+#include "data/NativeName.h"
 #include "data/Plot.h"
 #include "data/SafeSave.h"
+#include "data/UserFile.h"
 #include "logbook/ArchiveFiles.h"
 
 #include <QDir>
@@ -14,40 +17,18 @@ namespace {
 
 constexpr int kMaxNameTries = 100000;
 
-QString numbered(const QString& stem, int n)
-{
-    return n == 1 ? stem : QStringLiteral("%1-%2").arg(stem).arg(n);
-}
-
 // Claims a free name "<stem>[-n].csv" in `folder` by creating its facts file exclusively: two programs archiving
 // at the same moment never pick the same name. Returns the path of the data set file, or nothing (with the reason).
 std::optional<QString> claimName(const QDir& folder, const QString& stem, QString* reason)
 {
-    for (int n = 1; n <= kMaxNameTries; ++n) {
-        const QString csv = folder.filePath(numbered(stem, n) + QLatin1String(".csv"));
-        if (QFileInfo::exists(csv))
-            continue;
-        QFile facts(downloadfacts::pathFor(csv));
-        if (facts.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            if (!QFileInfo::exists(csv))
-                return csv;
-            facts.remove();
-            continue;
-        }
-        if (!facts.exists()) {
-            *reason = facts.errorString();
-            return std::nullopt;
-        }
-    }
-    *reason = QStringLiteral("no free file name");
-    return std::nullopt;
+    return claimFreeName(folder, stem, QStringLiteral(".csv"), downloadfacts::pathFor, reason);
 }
 
 // A free name "<stem>[-n].csv" in `folder` for a file moved there (neither it nor its facts file exists).
 QString freeName(const QDir& folder, const QString& stem)
 {
     for (int n = 1;; ++n) {
-        const QString csv = folder.filePath(numbered(stem, n) + QLatin1String(".csv"));
+        const QString csv = folder.filePath(numberedName(stem, n) + QLatin1String(".csv"));
         if (n == kMaxNameTries || (!QFileInfo::exists(csv) && !QFileInfo::exists(downloadfacts::pathFor(csv))))
             return csv;
     }
@@ -113,16 +94,18 @@ ArchiveOutcome Logbook::store(const QString& folder, const QString& stem, const 
     const std::optional<QString> path = claimName(dir, stem, &outcome.reason);
     if (!path)
         return outcome;
+    // The flight is archived only when both files are whole: a failure of either takes both away again (the facts
+    // file is the empty claim until its content is saved over it).
     const QString factsPath = downloadfacts::pathFor(*path);
-    if (saveBytes(*path, bytes, &outcome.reason) != SaveStatus::Saved) {
+    const bool saved = saveBytes(*path, bytes, &outcome.reason) == SaveStatus::Saved
+                       && saveBytes(factsPath, downloadfacts::toBytes(facts), &outcome.reason) == SaveStatus::Saved;
+    if (!saved) {
+        QFile::remove(*path);
         QFile::remove(factsPath);
         return outcome;
     }
     outcome.archived = true;
     outcome.path = *path;
-    // The flight is safe once its data set file is written; facts that cannot be written are read from the file
-    // and its name instead.
-    saveBytes(factsPath, downloadfacts::toBytes(facts));
     indexFile(QDir(m_root).relativeFilePath(*path));
     return outcome;
 }
@@ -142,23 +125,29 @@ ImportOutcome Logbook::importFolder(const QString& folder)
     ImportOutcome outcome;
     const QString target =
         QStringLiteral("imported/") + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
-    const QDir source(folder);
-    const QFileInfoList files = source.entryInfoList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
-    for (const QFileInfo& info : files) {
-        QFile file(info.absoluteFilePath());
-        if (!file.open(QIODevice::ReadOnly)) {
-            outcome.failed << QStringLiteral("%1: %2").arg(info.absoluteFilePath(), file.errorString());
+    for (const archivefiles::FoundFile& file : archivefiles::listCsvFiles(folder, false)) {
+        const QString path = QDir(folder).filePath(file.path);
+        QByteArray bytes;
+        QString reason;
+        Plot plot;
+        if (readUserFile(path, -1, bytes, reason) && datafile::readDataFile(bytes, plot) < 0)
+            reason = datafile::notDataFileReason();
+        if (!reason.isEmpty()) {
+            outcome.failed << QStringLiteral("%1: %2").arg(nativename::shown(QDir(folder).absoluteFilePath(file.path)),
+                                                           reason);
             continue;
         }
-        const QByteArray bytes = file.readAll();
         DownloadFacts facts;
-        facts.downloaded = info.lastModified().toUTC();
-        facts.set = setNumberOfFileName(info.fileName());
-        const ArchiveOutcome stored = store(target, info.completeBaseName(), bytes, facts);
+        facts.downloaded = QDateTime::fromMSecsSinceEpoch(file.modified, Qt::UTC);
+        facts.set = setNumberOfFileName(file.path);
+        // The copy's name is plain text: a byte of the source's name that is not UTF-8 appears as \xNN in it.
+        const ArchiveOutcome stored =
+            store(target, nativename::shown(QFileInfo(file.path).completeBaseName()), bytes, facts);
         if (stored.archived)
             outcome.imported << stored.path;
         else
-            outcome.failed << QStringLiteral("%1: %2").arg(info.absoluteFilePath(), stored.reason);
+            outcome.failed << QStringLiteral("%1: %2").arg(nativename::shown(QDir(folder).absoluteFilePath(file.path)),
+                                                           stored.reason);
     }
     return outcome;
 }
@@ -166,19 +155,21 @@ ImportOutcome Logbook::importFolder(const QString& folder)
 bool Logbook::rename(const QString& relativePath, const QString& name, QString* reason)
 {
     const QString path = absolutePath(relativePath);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setReason(reason, file.errorString());
+    QByteArray bytes;
+    QString why;
+    if (!readUserFile(path, -1, bytes, why)) {
+        setReason(reason, why);
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    file.close();
     Plot plot;
     const int sets = datafile::readDataFile(bytes, plot);
+    if (sets < 1) {
+        setReason(reason, datafile::notDataFileReason());
+        return false;
+    }
     plot.signals.rename(0, name);
     // A plot file put into the archive by hand keeps all its data sets; only the first is renamed.
     const bool plotFile = bytes.startsWith("Vimo Plot") || bytes.startsWith("\xEF\xBB\xBFVimo Plot") || sets > 1;
-    QString why;
     const SaveStatus saved = plotFile ? datafile::savePlotFile(path, plot, &why)
                                       : datafile::saveDataSetFile(path, plot, 0, &why);
     if (saved != SaveStatus::Saved) {

@@ -1,13 +1,17 @@
 #include "logbook/LogbookIndex.h"
 
+#include "data/NativeName.h"
 #include "logbook/ArchiveFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 #include <QVariant>
+#include <filesystem>
 #include <map>
 
 namespace vimo {
@@ -153,7 +157,9 @@ class WriteTransaction {
 public:
     explicit WriteTransaction(QSqlDatabase& db) : m_db(db)
     {
-        m_open = QSqlQuery(m_db).exec(QStringLiteral("BEGIN IMMEDIATE"));
+        QSqlQuery q(m_db);
+        m_open = q.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        m_error = q.lastError();
     }
     ~WriteTransaction()
     {
@@ -166,19 +172,59 @@ public:
     bool isOpen() const { return m_open; }
     bool commit()
     {
-        m_open = !QSqlQuery(m_db).exec(QStringLiteral("COMMIT"));
+        QSqlQuery q(m_db);
+        m_open = !q.exec(QStringLiteral("COMMIT"));
+        m_error = q.lastError();
         return !m_open;
     }
+    // Why BEGIN or COMMIT failed.
+    QSqlError error() const { return m_error; }
 
 private:
     QSqlDatabase& m_db;
     bool m_open = false;
+    QSqlError m_error;
 };
+
+// SQLite's primary result codes that decide what becomes of an index file.
+constexpr int kSqliteError = 1; // also: the table is not the one this program reads
+constexpr int kSqliteBusy = 5;
+constexpr int kSqliteLocked = 6;
+constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteNotADatabase = 26;
+
+int primaryCode(const QSqlError& error)
+{
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
+bool isBusy(const QSqlError& error)
+{
+    return primaryCode(error) == kSqliteBusy || primaryCode(error) == kSqliteLocked;
+}
+
+// The error's text, never empty.
+QString errorText(const QSqlError& error)
+{
+    const QString text = error.text().trimmed();
+    if (!text.isEmpty())
+        return text;
+    return error.nativeErrorCode().isEmpty() ? QStringLiteral("unknown error")
+                                             : QStringLiteral("error %1").arg(error.nativeErrorCode());
+}
+
+bool renameOver(const QString& from, const QString& to)
+{
+    std::error_code code;
+    std::filesystem::rename(QFile::encodeName(from).toStdString(), QFile::encodeName(to).toStdString(), code);
+    return !code;
+}
 
 } // namespace
 
-LogbookIndex::LogbookIndex(const QString& root)
-    : m_root(root), m_connection(QStringLiteral("vimo-logbook-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+LogbookIndex::LogbookIndex(const QString& root, int busyTimeoutMs)
+    : m_root(root), m_busyTimeoutMs(busyTimeoutMs),
+      m_connection(QStringLiteral("vimo-logbook-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
     open();
 }
@@ -199,76 +245,126 @@ bool LogbookIndex::open()
 {
     const QString file = QDir(m_root).filePath(QLatin1String(kFileName));
     if (QDir().mkpath(m_root)) {
-        if (openAt(file))
-            return true;
-        // Not a database, failed its check or could not be set up: made anew from the files.
-        discard();
-        QFile::remove(file);
-        QFile::remove(file + QLatin1String("-wal"));
-        QFile::remove(file + QLatin1String("-shm"));
-        if (openAt(file))
+        OpenResult result = openAt(file);
+        if (result == OpenResult::Opened)
             return true;
         discard();
+        if (result == OpenResult::Broken && replaceBroken(file)) {
+            result = openAt(file);
+            if (result == OpenResult::Opened)
+                return true;
+            discard();
+        }
+        m_busy = result == OpenResult::Busy;
+    } else {
+        m_error = QFileInfo(m_root).exists()
+                      ? QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(m_root))
+                      : QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(m_root));
     }
-    m_inMemory = true;
-    return openAt(QStringLiteral(":memory:"));
+    return useMemory();
 }
 
-bool LogbookIndex::openAt(const QString& fileName)
+LogbookIndex::OpenResult LogbookIndex::failure(const QSqlError& error)
+{
+    m_error = errorText(error);
+    if (isBusy(error)) {
+        m_error = QStringLiteral("another program keeps the index busy (%1)").arg(m_error);
+        return OpenResult::Busy;
+    }
+    const int code = primaryCode(error);
+    return code == kSqliteCorrupt || code == kSqliteNotADatabase || code == kSqliteError ? OpenResult::Broken
+                                                                                         : OpenResult::Failed;
+}
+
+LogbookIndex::OpenResult LogbookIndex::openAt(const QString& fileName)
 {
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     m_db.setDatabaseName(fileName);
-    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-    if (!m_db.open()) {
-        m_error = m_db.lastError().text();
-        return false;
-    }
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
+    if (!m_db.open())
+        return failure(m_db.lastError());
     QSqlQuery q(m_db);
     if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !q.exec(QStringLiteral("PRAGMA quick_check"))
-        || !q.next() || q.value(0).toString() != QLatin1String("ok")) {
-        m_error = q.lastError().text();
-        return false;
+        || !q.next())
+        return failure(q.lastError());
+    if (q.value(0).toString() != QLatin1String("ok")) {
+        m_error = QStringLiteral("the index failed its check: %1").arg(q.value(0).toString());
+        return OpenResult::Broken;
     }
+    q.finish();
     return prepareSchema();
 }
 
 // Creates the table in a new index, migrates an older one forward where a step exists, and makes any other
-// version anew (its rows are then read again from the files by sync()).
-bool LogbookIndex::prepareSchema()
+// version anew (its rows are then read again from the files by sync()). An index of this program's version is
+// only read, so that another program writing it meanwhile does not keep it from opening.
+LogbookIndex::OpenResult LogbookIndex::prepareSchema()
 {
-    WriteTransaction t(m_db);
+    const QString check = QStringLiteral("SELECT %1 FROM flights LIMIT 1").arg(QLatin1String(kColumns));
     QSqlQuery q(m_db);
-    if (!t.isOpen() || !q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
-        m_error = q.lastError().text();
-        return false;
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        return failure(q.lastError());
+    if (q.value(0).toInt() == kSchemaVersion) {
+        q.finish();
+        return q.exec(check) ? OpenResult::Opened : failure(q.lastError());
     }
+    q.finish();
+    WriteTransaction t(m_db);
+    if (!t.isOpen())
+        return failure(t.error());
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) // another program may have moved it meanwhile
+        return failure(q.lastError());
     int version = q.value(0).toInt();
     while (version > 0 && version < kSchemaVersion) {
         const std::vector<const char*> steps = migrationFrom(version);
         if (steps.empty())
             break;
         for (const char* step : steps) {
-            if (!q.exec(QLatin1String(step))) {
-                m_error = q.lastError().text();
-                return false;
-            }
+            if (!q.exec(QLatin1String(step)))
+                return failure(q.lastError());
         }
         ++version;
     }
-    if (version != kSchemaVersion && !q.exec(QStringLiteral("DROP TABLE IF EXISTS flights"))) {
-        m_error = q.lastError().text();
-        return false;
-    }
+    if (version != kSchemaVersion && !q.exec(QStringLiteral("DROP TABLE IF EXISTS flights")))
+        return failure(q.lastError());
     const bool ok = q.exec(QLatin1String(kCreateTable))
                     && q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS flights_by_download ON flights (downloaded)"))
-                    && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion))
-                    && q.exec(QStringLiteral("SELECT %1 FROM flights LIMIT 1").arg(QLatin1String(kColumns)));
-    if (!ok) {
-        m_error = q.lastError().text();
+                    && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) && q.exec(check);
+    if (!ok)
+        return failure(q.lastError());
+    q.finish();
+    return t.commit() ? OpenResult::Opened : failure(t.error());
+}
+
+// Makes a new, empty index in a file beside the broken one and renames it into place. The broken file and its
+// -wal and -shm are kept as "logbook.sqlite.broken" (and "-wal", "-shm"): nothing is deleted outright, and a
+// stale -wal is never applied to the new index.
+bool LogbookIndex::replaceBroken(const QString& fileName)
+{
+    const QString reason = m_error;
+    const QString fresh =
+        fileName + QStringLiteral(".new-") + QString::number(QRandomGenerator::global()->generate(), 36);
+    const auto removeFresh = [&] {
+        for (const char* suffix : {"", "-wal", "-shm"})
+            QFile::remove(fresh + QLatin1String(suffix));
+    };
+    bool made = openAt(fresh) == OpenResult::Opened;
+    // One file without a -wal beside it, so that it can be moved whole.
+    made = made && QSqlQuery(m_db).exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    discard();
+    const QString broken = fileName + QStringLiteral(".broken");
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        const QString from = fileName + QLatin1String(suffix);
+        made = made && (!QFileInfo::exists(from) || renameOver(from, broken + QLatin1String(suffix)));
+    }
+    made = made && renameOver(fresh, fileName);
+    if (!made) {
+        removeFresh();
+        if (m_error == reason)
+            m_error = reason + QStringLiteral("; a new index could not be made beside it");
         return false;
     }
-    q.finish();
-    return t.commit();
+    return true;
 }
 
 void LogbookIndex::discard()
@@ -291,7 +387,8 @@ bool LogbookIndex::sync()
             return false;
         }
         while (q.next())
-            indexed.emplace(q.value(0).toString(), std::pair(q.value(1).toLongLong(), q.value(2).toLongLong()));
+            indexed.emplace(nativename::fromText(q.value(0).toString()),
+                            std::pair(q.value(1).toLongLong(), q.value(2).toLongLong()));
     }
     std::vector<FlightRecord> fresh;
     for (const archivefiles::FoundFile& file : archivefiles::scan(m_root)) {
@@ -309,7 +406,21 @@ bool LogbookIndex::sync()
         gone.push_back(path);
     if (gone.empty() && fresh.empty())
         return true;
-    return writeRows(gone, fresh, false);
+    if (writeRows(gone, fresh, false))
+        return true;
+    // Another program keeps the index busy past the time-out: it is left alone, and this run lists the files from
+    // an index in memory.
+    return m_busy && useMemory() && rebuild();
+}
+
+bool LogbookIndex::useMemory()
+{
+    const QString reason = m_error;
+    discard();
+    m_inMemory = true;
+    const bool opened = openAt(QStringLiteral(":memory:")) == OpenResult::Opened;
+    m_error = reason;
+    return opened;
 }
 
 bool LogbookIndex::rebuild()
@@ -335,7 +446,7 @@ bool LogbookIndex::writeRows(const std::vector<QString>& gone, const std::vector
     if (ok && !gone.empty()) {
         ok = q.prepare(QStringLiteral("DELETE FROM flights WHERE path = ?"));
         for (std::size_t i = 0; ok && i < gone.size(); ++i) {
-            q.bindValue(0, gone[i]);
+            q.bindValue(0, nativename::toText(gone[i]));
             ok = q.exec();
         }
     }
@@ -343,11 +454,17 @@ bool LogbookIndex::writeRows(const std::vector<QString>& gone, const std::vector
         ok = q.prepare(insertStatement());
         for (std::size_t i = 0; ok && i < fresh.size(); ++i) {
             bindRecord(q, fresh[i]);
+            q.bindValue(0, nativename::toText(fresh[i].path)); // the database keeps text only
             ok = q.exec();
         }
     }
-    if (!ok || !t.commit()) {
-        m_error = ok ? m_db.lastError().text() : q.lastError().text();
+    if (!t.isOpen() || (ok && !t.commit())) {
+        failure(t.error());
+        m_busy = m_busy || (!m_inMemory && isBusy(t.error()));
+        return false;
+    }
+    if (!ok) {
+        failure(q.lastError());
         return false;
     }
     return true;
@@ -377,8 +494,10 @@ std::vector<FlightRecord> LogbookIndex::flights()
         m_error = q.lastError().text();
         return rows;
     }
-    while (q.next())
+    while (q.next()) {
         rows.push_back(recordOf(q));
+        rows.back().path = nativename::fromText(rows.back().path);
+    }
     return rows;
 }
 

@@ -9,10 +9,12 @@
 namespace vimo {
 
 // The SQLite index of the archive ("logbook.sqlite" in the archive folder): one row per data set file. The files
-// are the truth; the index only makes them quick to list. An index that cannot be opened, is not a database, fails
-// its check or has another schema version than this program's is thrown away and made anew, without a question
-// and without touching the files. When none can be kept in the archive folder (read-only, full), the index lives in
-// memory for this run. WAL mode and a busy time-out let two programs use it at once.
+// are the truth; the index only makes them quick to list. An index that another program is writing is waited for
+// (the busy time-out) and, when it stays busy, left alone: this run keeps its index in memory. Only an index that
+// is broken (not a database, fails its check, no readable table) is made anew: in a new file that is renamed into
+// place, the broken one kept beside it as "logbook.sqlite.broken". Another schema version than this program's is
+// migrated or made anew inside the file. When no index can be kept in the archive folder (read-only, full), the
+// index lives in memory for this run. WAL mode and a busy time-out let two programs use it at once.
 class LogbookIndex {
 public:
     static constexpr int kSchemaVersion = 2;
@@ -20,7 +22,8 @@ public:
     static constexpr const char* kFileName = "logbook.sqlite";
 
     // Opens (or makes) the index of the archive folder `root`; call sync() to bring it in line with the files.
-    explicit LogbookIndex(const QString& root);
+    // Another program's write transaction is waited for up to `busyTimeoutMs`.
+    explicit LogbookIndex(const QString& root, int busyTimeoutMs = kBusyTimeoutMs);
     ~LogbookIndex();
     LogbookIndex(const LogbookIndex&) = delete;
     LogbookIndex& operator=(const LogbookIndex&) = delete;
@@ -29,6 +32,8 @@ public:
     bool isOpen() const;
     // True when the index could not be kept in the archive folder and lives in memory.
     bool inMemory() const { return m_inMemory; }
+    // True when the index file was left alone because another program kept writing it past the busy time-out.
+    bool busy() const { return m_busy; }
     // The last failure, for messages.
     QString lastError() const { return m_error; }
 
@@ -51,16 +56,25 @@ public:
     QString connectionName() const { return m_connection; }
 
 private:
+    // How opening an index file ended.
+    enum class OpenResult { Opened, Busy, Broken, Failed };
+
     bool open();
-    bool openAt(const QString& fileName);
-    bool prepareSchema();
+    OpenResult openAt(const QString& fileName);
+    OpenResult prepareSchema();
+    OpenResult failure(const QSqlError& error);
+    bool replaceBroken(const QString& fileName);
+    // Goes on with an index in memory, keeping the reason the file could not be used.
+    bool useMemory();
     void discard();
     bool writeRows(const std::vector<QString>& gone, const std::vector<FlightRecord>& fresh, bool everything);
 
     QString m_root;
+    int m_busyTimeoutMs;
     QString m_connection;
     QSqlDatabase m_db;
     bool m_inMemory = false;
+    bool m_busy = false;
     QString m_error;
 };
 

@@ -2,6 +2,7 @@
 
 #include "data/CFormat.h"
 #include "module/IntervalEditor.h"
+#include "module/ModuleSetup.h"
 
 #include <algorithm>
 
@@ -43,6 +44,25 @@ QString unitName(int row)
 QString blankCaption(std::uint8_t moduleVersion)
 {
     return moduleVersion >= 3 ? QStringLiteral("Enable LCD backlight") : QStringLiteral("Blank display after 30 seconds");
+}
+
+std::optional<FieldRange> controlRange(int field)
+{
+    const auto rows = [](const auto& names) { return FieldRange{0, qsizetype(names.size()) - 1}; };
+    const std::pair<const char*, FieldRange> ranges[] = {
+        {"intervalTicks", {1, 0xFFFF}},    {"units", rows(unitNames)},
+        {"blankDisplay", {0, 1}},          {"reverseTrigger", {0, 1}},
+        {"recordTrigger", {0, 1}},         {"startSeconds", {0, 0xFFFF}},
+        {"stopSeconds", {0, 0xFFFF}},      {"startAltitude", {0, 0xFFFF}},
+        {"stopAltitude", {0, 0xFFFF}},     {"autoStart", rows(autoStartNames)},
+        {"autoStop", rows(autoStopNames)}, {"autoZero", rows(autoZeroNames)},
+        {"moduleVersion", {0, 0xFF}},      {"memorySize", {1, qsizetype(memorySizeItems.size())}},
+    };
+    for (const auto& [name, range] : ranges) {
+        if (configFieldName(field) == name)
+            return range;
+    }
+    return std::nullopt;
 }
 
 int snapTrackBar(int position, const TrackBarSpec& bar)

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace vimo {
 
@@ -42,6 +43,15 @@ inline constexpr TrackBarSpec kT2Bar{10, 300, 5};      // throttle re-enable del
 
 // Where a track bar settles: kept within its range, and a position between two steps moves up to the next step.
 int snapTrackBar(int position, const TrackBarSpec& bar);
+
+// The values the window's controls can give a field of the record (the Configure page, the module setup dialog):
+// groups their rows, check boxes 0 and 1, edits what they store, the interval editor one base interval or more.
+// A field without a control (signature, baseInterval, the reserved ones) has none: it goes back as it was read.
+struct FieldRange {
+    long long lowest;
+    long long highest;
+};
+std::optional<FieldRange> controlRange(int field);
 
 // What the Configure page shows of the configuration record (everything but the interval editor).
 struct ConfigControls {

@@ -1,9 +1,12 @@
 #include "module/Download.h"
 
+#include "data/AltitudeUnit.h"
 #include "data/AutoScale.h"
 #include "data/CFormat.h"
 #include "data/Plot.h"
 #include "module/ModuleProtocol.h"
+
+#include <iterator>
 
 namespace vimo {
 namespace {
@@ -11,18 +14,13 @@ namespace {
 QString num(std::int64_t value) { return QString::fromLatin1(cformat::integer(value)); }
 QString general(double value) { return QString::fromLatin1(cformat::general(value)); }
 
+// The altitude label of the module's unit code (0 feet, 1 yards, 2 meters); none for a code without a name.
 std::optional<QString> altitudeLabel(std::uint8_t units)
 {
-    switch (units) {
-    case 0:
-        return QStringLiteral("Altitude (feet)");
-    case 1:
-        return QStringLiteral("Altitude (yards)");
-    case 2:
-        return QStringLiteral("Altitude (meters)");
-    default:
+    static constexpr AltitudeUnit kUnits[] = {AltitudeUnit::Feet, AltitudeUnit::Yards, AltitudeUnit::Meters};
+    if (units >= std::size(kUnits))
         return std::nullopt;
-    }
+    return unitLabel(kUnits[units]);
 }
 
 void annotate(DownloadedSet& set, const ModuleConfig& config, const QDate& today)
@@ -137,6 +135,9 @@ int addDownloadedSet(Plot& plot, const DownloadedSet& set)
     std::copy(set.triggerAltitudes.begin(), set.triggerAltitudes.end(), trigger.altitudes().begin());
     data.clearRateMarks();
     data.moduleSet = set.number;
+    // The samples stay in the module's unit; a unit code without a name leaves the unit unknown.
+    data.altitudeLabel = set.yLabel.value_or(QString());
+    data.unit = unitNamedBy(data.altitudeLabel);
 
     autoScaleTime(plot);
     autoScaleAltitude(plot);

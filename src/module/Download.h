@@ -26,8 +26,8 @@ struct DownloadResult {
 DownloadResult downloadDataSets(ModuleSession& session, int selectedRow, const SetSink& sink,
                                 const QDate& today = QDate::currentDate());
 
-// Adds a downloaded set to the plot as a new data set (createDataSet), scales both axes to the data and sets the
-// axis labels. Returns the new data set's index.
+// Adds a downloaded set to the plot as a new data set (createDataSet) in the module's unit, scales both axes to the
+// data and sets the axis labels. Returns the new data set's index.
 int addDownloadedSet(Plot& plot, const DownloadedSet& set);
 
 } // namespace vimo

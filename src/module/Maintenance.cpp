@@ -33,7 +33,7 @@ bool eraseDataAfter(ModuleSession& session, const QString& before)
         return false;
     const QString question = before.isEmpty() ? QString::fromLatin1(kEraseQuestion)
                                                : before + QLatin1String("\n\n") + QLatin1String(kEraseQuestion);
-    if (!session.reporter.confirm(QString::fromLatin1(kConfirmCaption), question))
+    if (!session.reporter.confirmNoByDefault(QString::fromLatin1(kConfirmCaption), question))
         return false;
     ExchangeScope scope(session);
     session.sendCommand(protocol::kErase);

@@ -1,5 +1,6 @@
 #include "plot/AxisTicks.h"
 
+#include "data/AltitudeAxis.h"
 #include "data/CFormat.h"
 #include "data/Plot.h"
 #include "plot/PlotLayout.h"
@@ -55,7 +56,8 @@ QString averageClimbText(const Plot& plot)
 {
     if (plot.signals.signalCount() == 0)
         return {};
-    const double rate = averageClimb(plot.signals.signalAt(0).series, plot.xMin, plot.xMax);
+    const DataSet& first = plot.signals.at(0);
+    const double rate = averageClimb(first.altitude.series, plot.xMin, plot.xMax) * toAxisFactor(plot, first);
     return QStringLiteral("Avg Climb = ") + QString::fromLatin1(cformat::general(rate, 3));
 }
 

@@ -21,7 +21,7 @@ std::vector<AxisTick> timeAxisTicks(const Plot& plot, const PlotLayout& layout);
 std::vector<AxisTick> altitudeAxisTicks(const Plot& plot, const PlotLayout& layout);
 
 // The average climb line, "Avg Climb = " and the rate of the first data set over the visible time range in three
-// significant digits: from its first raw sample not before xMin to its last one not after xMax, 0 when either is
+// significant digits, in the axis unit: from its first raw sample not before xMin to its last one not after xMax, 0 when either is
 // missing or both have one time. Empty when there is no data set.
 QString averageClimbText(const Plot& plot);
 

@@ -1,6 +1,8 @@
 #include "plot/PlotRenderer.h"
 
+#include "analysis/FlightReport.h"
 #include "data/Plot.h"
+#include "plot/AltitudeDisplay.h"
 #include "plot/AxisTicks.h"
 #include "plot/BackgroundPicture.h"
 #include "plot/FlightOverlay.h"
@@ -44,8 +46,8 @@ public:
         drawZeroLine();
         drawTexts();
         drawSignals();
-        if (options.flights)
-            paintFlightOverlay(p, l, map, *options.flights, inColor, ppiX); // still clipped to the data area
+        if (options.flights) // still clipped to the data area
+            paintFlightOverlay(p, l, map, reportInAxisUnit(plot, *options.flights), inColor, ppiX);
         drawFrame();
         if (options.legend)
             drawPlotLegend(p, ppiX, ppiY, plot, l, inColor, inColor ? paintColour(plot.labelColor) : QColor(Qt::black),
@@ -161,8 +163,9 @@ private:
             centredText(int(std::trunc(1.5 * textHeight() + l.xLabelTop)), averageClimbText(plot));
 
         // The altitude label in the footer's font, running upwards, centred on the data area's height.
-        drawUpwardTextCell(p, l.yLabelLeft, l.plotTop + (l.plotBottom - l.plotTop) / 2 + textWidth(plot.yLabel) / 2,
-                           plot.yLabel, textColour, paper);
+        const QString yLabel = axisLabel(plot);
+        drawUpwardTextCell(p, l.yLabelLeft, l.plotTop + (l.plotBottom - l.plotTop) / 2 + textWidth(yLabel) / 2,
+                           yLabel, textColour, paper);
     }
 
     QRect dataArea() const { return QRect(l.plotLeft, l.plotTop, l.plotRight + 1 - l.plotLeft, l.plotBottom + 1 - l.plotTop); }
@@ -176,10 +179,11 @@ private:
         const DataSetList& sets = plot.signals;
         for (int k = 0; k < sets.size(); ++k) {
             const DataSet& set = sets.at(k);
+            const double toAxis = toAxisFactor(plot, set);
             if (set.altitude.visible)
-                signalPainter.paint(set.altitude, &set.rateMarks);
+                signalPainter.paint(set.altitude, &set.rateMarks, toAxis);
             if (set.trigger.visible)
-                signalPainter.paint(set.trigger, nullptr);
+                signalPainter.paint(set.trigger, nullptr, toAxis);
         }
     }
 

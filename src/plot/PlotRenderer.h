@@ -18,8 +18,9 @@ struct RenderOptions {
     // screen shows it when the user asks; exports and prints only when asked for as well.
     bool legend = false;
 
-    // The flights of one data set to mark over the data area (start-height band, launch and landing, climbs);
-    // null draws none, as in prints and exports unless asked for.
+    // The flights of one data set to mark over the data area (start-height band, launch and landing, climbs), in
+    // the report's own unit (they are drawn converted into the axis unit); null draws none, as in prints and
+    // exports unless asked for.
     const FlightReport* flights = nullptr;
 };
 

@@ -7,7 +7,7 @@
 
 namespace vimo {
 
-std::optional<RangeStats> visibleRangeStats(const SampleSeries& series, double tMin, double tMax)
+std::optional<RangeStats> visibleRangeStats(const SampleSeries& series, double tMin, double tMax, double toAxis)
 {
     // The times are non-decreasing, so the visible samples are one run found by two binary searches.
     const std::vector<double>& times = series.times();
@@ -23,12 +23,12 @@ std::optional<RangeStats> visibleRangeStats(const SampleSeries& series, double t
 
     RangeStats stats;
     stats.samples = last - first + 1;
-    stats.lowest = *low;
-    stats.highest = *high;
+    stats.lowest = *low * toAxis; // a positive factor keeps the lowest the lowest
+    stats.highest = *high * toAxis;
     stats.firstTime = series.time(first);
     stats.lastTime = series.time(last);
     if (stats.timeSpan() > 0)
-        stats.averageClimb = (series.altitude(last) - series.altitude(first)) / stats.timeSpan();
+        stats.averageClimb = (series.altitude(last) - series.altitude(first)) * toAxis / stats.timeSpan();
     return stats;
 }
 

@@ -21,9 +21,10 @@ struct RangeStats {
     double timeSpan() const { return lastTime - firstTime; }
 };
 
-// The statistics of the samples with tMin <= time <= tMax (raw sample values, times non-decreasing); none when no
-// sample lies within the range (also for a reversed range).
-std::optional<RangeStats> visibleRangeStats(const SampleSeries& series, double tMin, double tMax);
+// The statistics of the samples with tMin <= time <= tMax (raw sample values, times non-decreasing), altitudes and
+// climb multiplied by `toAxis` (toAxisFactor) to be in the axis unit; none when no sample lies within the range
+// (also for a reversed range).
+std::optional<RangeStats> visibleRangeStats(const SampleSeries& series, double tMin, double tMax, double toAxis = 1.0);
 
 // The read-out: "Low 12.0  High 523.0  Span 412.0 s  Avg Climb 1.270 units/sec", the climb as "-" when it is
 // undefined, and "No samples in view" without statistics. Numbers in the same form in every locale.

@@ -27,24 +27,25 @@ QString positionText(double time, double altitude)
         + QLatin1String(cformat::integer(truncated32(altitude), 4));
 }
 
-std::optional<QString> rateOfClimbText(const SampleSeries& series, int i)
+std::optional<QString> rateOfClimbText(const SampleSeries& series, int i, double toAxis)
 {
     if (i <= 0 || i >= series.count())
         return std::nullopt;
     const double dt = series.time(i) - series.time(i - 1);
-    const double rate = (series.altitude(i) - series.altitude(i - 1)) / dt;
+    const double rate = (series.altitude(i) - series.altitude(i - 1)) * toAxis / dt;
     if (!std::isfinite(rate))
         return std::nullopt;
     return QString(QLatin1String("Rate of Climb = ") + QLatin1String(cformat::fixed(rate, 3, 8))
                    + QLatin1String(" units/sec"));
 }
 
-std::optional<CursorReadout> cursorReadout(const SampleSeries& series, double t)
+std::optional<CursorReadout> cursorReadout(const SampleSeries& series, double t, double toAxis)
 {
     const int i = series.nearestIndex(t);
     if (i < 0)
         return std::nullopt;
-    return CursorReadout{i, positionText(series.time(i), series.altitude(i)), rateOfClimbText(series, i)};
+    return CursorReadout{i, positionText(series.time(i), series.altitude(i) * toAxis),
+                         rateOfClimbText(series, i, toAxis)};
 }
 
 } // namespace vimo

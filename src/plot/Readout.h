@@ -7,7 +7,8 @@ namespace vimo {
 
 class SampleSeries;
 
-// The status bar read-outs while the mouse moves over the plot, for the sample nearest to the mouse's time.
+// The status bar read-outs while the mouse moves over the plot, for the sample nearest to the mouse's time. The
+// altitudes are the data set's own, multiplied by `toAxis` (toAxisFactor) to be read in the axis unit.
 struct CursorReadout {
     int sample = -1;          // the nearest sample of the active data set's altitude series
     QString position;         // "Time = %8.1lf, Altitude = %4d" (altitude truncated to a whole number)
@@ -19,9 +20,9 @@ QString positionText(double time, double altitude);
 
 // "Rate of Climb = %8.3lf units/sec" from sample i - 1 to sample i; none for the first sample, for a sample that
 // does not exist, and for two samples at the same time (the rate is undefined there).
-std::optional<QString> rateOfClimbText(const SampleSeries& series, int i);
+std::optional<QString> rateOfClimbText(const SampleSeries& series, int i, double toAxis = 1.0);
 
 // The read-outs for time t; none when the series holds no sample (the panels keep their texts).
-std::optional<CursorReadout> cursorReadout(const SampleSeries& series, double t);
+std::optional<CursorReadout> cursorReadout(const SampleSeries& series, double t, double toAxis = 1.0);
 
 } // namespace vimo

@@ -50,13 +50,15 @@ bool linePenStyle(std::int32_t lineStyle, Qt::PenStyle& style)
 
 void SignalPainter::computePositions(const Signal& signal)
 {
-    // Every sample through the Signal's display transform, then onto the data area. The hot loop of a rendering.
+    // Every sample through the Signal's display transform and into the axis unit, then onto the data area. The hot
+    // loop of a rendering. The unit factor is folded into the transform: with a factor of 1 the values are exactly
+    // the untransformed ones.
     const std::vector<double>& times = signal.series.times();
     const std::vector<double>& altitudes = signal.series.altitudes();
     const double timeScale = signal.timeScale;
     const double timeOffset = signal.timeOffset;
-    const double altitudeScale = signal.altitudeScale;
-    const double altitudeOffset = signal.altitudeOffset;
+    const double altitudeScale = signal.altitudeScale * m_toAxis;
+    const double altitudeOffset = signal.altitudeOffset * m_toAxis;
     const int left = m_c.layout.plotLeft;
     const int top = m_c.layout.plotTop;
     const PixelMapper& map = m_c.mapper;
@@ -68,8 +70,9 @@ void SignalPainter::computePositions(const Signal& signal)
                         top + map.altitudeToPixel(altitudes[i] * altitudeScale + altitudeOffset));
 }
 
-void SignalPainter::paint(const Signal& signal, const std::array<RateMark, kRateMarkSlots>* rateMarks)
+void SignalPainter::paint(const Signal& signal, const std::array<RateMark, kRateMarkSlots>* rateMarks, double toAxis)
 {
+    m_toAxis = toAxis;
     computePositions(signal);
     paintLine(signal);
     paintMarkers(signal);
@@ -208,7 +211,7 @@ void SignalPainter::paintTags(const Signal& signal)
         const QPoint at = m_points[std::size_t(i)];
         const int x = at.x();
         const int y = at.y();
-        const QString label = QString::fromLatin1(cformat::fixed(s.altitude(i), 2));
+        const QString label = QString::fromLatin1(cformat::fixed(s.altitude(i) * m_toAxis, 2));
         const int textWidth = metrics.horizontalAdvance(label);
         const int textTop = y - 3 * h - metrics.height();
         const QRect box = QRect(QPoint(x - 3 * w - penWidth, y - 3 * h - penWidth), QPoint(x + 3 * w + penWidth, y + 3 * h + penWidth))
@@ -251,7 +254,7 @@ void SignalPainter::paintRateMarks(const Signal& signal, const std::array<RateMa
         // Two samples of the same time have no rate: the bracket stands alone.
         if (t2 == t1)
             continue;
-        const double rate = (s.altitude(i2) - s.altitude(i1)) / (t2 - t1);
+        const double rate = (s.altitude(i2) - s.altitude(i1)) * m_toAxis / (t2 - t1);
         const QString label = QString::fromLatin1(cformat::fixed(rate, 2));
         const int textWidth = metrics.horizontalAdvance(label);
         const int textHeight = metrics.height();

@@ -39,7 +39,8 @@ public:
     explicit SignalPainter(const Context& context) : m_c(context) {}
 
     // One Signal; `rateMarks` is the data set's table for an altitude Signal and null for a trigger Signal.
-    void paint(const Signal& signal, const std::array<RateMark, kRateMarkSlots>* rateMarks);
+    // `toAxis` converts the data set's altitudes into the axis unit (toAxisFactor); the samples stay as they are.
+    void paint(const Signal& signal, const std::array<RateMark, kRateMarkSlots>* rateMarks, double toAxis = 1.0);
 
 private:
     void computePositions(const Signal& signal);
@@ -51,6 +52,7 @@ private:
     bool outsideClip(const QRect& box) const { return !box.intersects(m_c.clip); }
 
     Context m_c;
+    double m_toAxis = 1.0; // of the Signal being painted
     std::vector<QPoint> m_points;
     std::vector<QPoint> m_reduced;
     std::vector<QLine> m_segments;

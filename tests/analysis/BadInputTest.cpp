@@ -58,6 +58,10 @@ TEST(BadInput, timesGoingBackwardsAreNamedAndTheFlightIsStillFound)
     const FlightReport report = analyse(r);
     EXPECT_TRUE(notesMention(report, "backwards 2 times")) << report.notes.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(accuracyFaults(report, r, 0.5), "");
+
+    const FlightReport reversed = analyseArrays({30, 20, 10, 0}, {0, 50, 50, 0}); // the whole series runs backwards
+    EXPECT_TRUE(notesMention(reversed, "backwards 3 times"));
+    EXPECT_FALSE(notesMention(reversed, "share one time")) << "its samples have four different times";
 }
 
 TEST(BadInput, aFlatLineOfFullCapacityGivesNoFlight)

@@ -219,7 +219,7 @@ TEST_F(ConnectDownload, eraseData_no_sendsNothing_yes_sendsXAndEmptiesTheSetBox)
     click(page().eraseButton);
     ASSERT_TRUE(waitIdle());
     ASSERT_EQ(prompts.shown.size(), 1);
-    EXPECT_EQ(prompts.shown[0].kind, QStringLiteral("yesNo"));
+    EXPECT_EQ(prompts.shown[0].kind, QStringLiteral("yesNoDefaultNo")) << "Enter must not erase the module";
     EXPECT_EQ(prompts.shown[0].caption, QStringLiteral("Reset Config Defaults"));
     EXPECT_TRUE(prompts.shown[0].text.endsWith(
         QStringLiteral("\n\nThis will erase all altitude data in the device.  Are you sure?")))

@@ -153,11 +153,31 @@ TEST_F(DataFileActionsTest, aFileThatCannotBeOpenedIsReportedAndTheOthersStillLo
     ModalScript script;
     script.thenMessage([](QWidget* box) {
         EXPECT_TRUE(messageText(box).startsWith(QStringLiteral("Unable to open ")));
-        EXPECT_TRUE(messageText(box).endsWith(QStringLiteral("missing.csv!")));
+        EXPECT_TRUE(messageText(box).contains(QStringLiteral("missing.csv!\n\n"))) << "followed by the reason";
         acceptMessage(box);
     });
     EXPECT_EQ(session.files().loadFiles({path("missing.csv"), path("good.csv")}), 1);
     EXPECT_EQ(plot.signals.size(), 2);
+}
+
+// A file of which no line is a sample is refused with the reason: nothing is added and it is not remembered.
+TEST_F(DataFileActionsTest, aFileThatIsNoDataFileIsRefusedWithTheReasonAndNotRemembered)
+{
+    writeFile(path("notes.csv"), "shopping list\nmilk\n");
+    QStringList remembered;
+    QObject::connect(&session.files(), &DataFileActions::fileUsed,
+                     [&remembered](const QString& file) { remembered << file; });
+    ModalScript script;
+    QString refusal;
+    script.thenMessage([&refusal](QWidget* box) {
+        refusal = messageText(box);
+        acceptMessage(box);
+    });
+    const int before = plot.signals.size();
+    EXPECT_EQ(session.files().loadFiles({path("notes.csv")}), 0);
+    EXPECT_EQ(plot.signals.size(), before);
+    EXPECT_TRUE(remembered.isEmpty());
+    EXPECT_TRUE(refusal.endsWith(QStringLiteral("not a Vimo data file"))) << refusal.toStdString();
 }
 
 TEST_F(DataFileActionsTest, droppedDataFilesLoadUnlessAnExchangeRuns)

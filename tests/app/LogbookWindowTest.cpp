@@ -5,6 +5,7 @@
 #include "PageControls.h"
 #include "WindowHarness.h"
 #include "app/controllers/ConnectionController.h"
+#include "app/dialogs/Prompts.h"
 #include "app/pages/ConnectPage.h"
 #include "app/pages/DataPage.h"
 #include "app/pages/LogbookPage.h"
@@ -17,7 +18,9 @@
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -115,7 +118,8 @@ TEST_F(LogbookWindow, openLoadsTheSelectedFlightsIntoThePlotAndShowsThem)
 
     // A file that went missing is refused as Load refuses it, with nothing added.
     window->showPage(pageOf<LogbookPage>(*window));
-    selectLogbookRows(1);
+    table()->selectionModel()->select(table()->model()->index(2, 0),
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     const QStringList chosen = pageOf<LogbookPage>(*window)->selectedFiles();
     ASSERT_EQ(chosen.size(), 1);
     QFile::remove(chosen.first());
@@ -197,6 +201,57 @@ TEST_F(LogbookWindow, eraseQuestion_saysFirstWhatIsNotArchivedAndCountsOnlyWhole
     ASSERT_TRUE(waitIdle());
     connectAndListSets();
     EXPECT_TRUE(eraseQuestion().startsWith(QStringLiteral("3 of the 3 data sets in the device are NOT archived")));
+}
+
+} // namespace
+} // namespace vimo::test
+
+namespace vimo::test {
+namespace {
+
+// Opening a flight that is on the plot already selects that data set and says so; nothing is added twice.
+TEST_F(LogbookWindow, openingAFlightThatIsOnThePlot_selectsItAndSaysSoInTheStatusBar)
+{
+    connectAndListSets();
+    download(1);
+    ASSERT_EQ(logbookRows(), 1);
+    window->showPage(pageOf<LogbookPage>(*window));
+    selectLogbookRows(1);
+    logbookAction("LogbookOpen")->trigger();
+    const int sets = window->session().plot().signals.size();
+    const int opened = sets - 1;
+    window->session().setActiveSet(0);
+
+    window->showPage(pageOf<LogbookPage>(*window));
+    selectLogbookRows(1);
+    logbookAction("LogbookOpen")->trigger();
+    EXPECT_EQ(window->session().plot().signals.size(), sets) << "no second data set of the same flight";
+    EXPECT_EQ(window->session().activeSet(), opened);
+    EXPECT_EQ(window->currentPage(), pageOf<DataPage>(*window));
+    EXPECT_TRUE(window->statusBar()->currentMessage().contains("already on the plot"))
+        << window->statusBar()->currentMessage().toStdString();
+}
+
+// Enter must never erase the module: the question has No as its default button.
+TEST_F(LogbookWindow, eraseDataQuestion_hasNoAsItsDefaultButton)
+{
+    connectAndListSets();
+    eraseQuestion();
+    ASSERT_FALSE(prompts.shown.isEmpty());
+    EXPECT_EQ(prompts.shown.last().kind, QStringLiteral("yesNoDefaultNo"));
+
+    DialogPrompts real;
+    ModalScript script;
+    QString caption;
+    script.thenMessage([&caption](QWidget* box) {
+        auto* question = qobject_cast<QMessageBox*>(box);
+        ASSERT_NE(question, nullptr);
+        caption = question->windowTitle();
+        EXPECT_EQ(question->defaultButton(), question->button(QMessageBox::No));
+        QTest::keyClick(question, Qt::Key_Return);
+    });
+    EXPECT_FALSE(real.yesNoDefaultNo(window.get(), QStringLiteral("Confirm"), QString::fromLatin1(kQuestion)));
+    EXPECT_EQ(caption, QStringLiteral("Confirm"));
 }
 
 } // namespace

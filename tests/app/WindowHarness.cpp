@@ -24,6 +24,12 @@ bool ScriptedPrompts::yesNo(QWidget*, const QString& caption, const QString& tex
     return nextAnswer();
 }
 
+bool ScriptedPrompts::yesNoDefaultNo(QWidget*, const QString& caption, const QString& text)
+{
+    shown.append({QStringLiteral("yesNoDefaultNo"), caption, text, MessageIcon::None});
+    return nextAnswer();
+}
+
 bool ScriptedPrompts::okCancel(QWidget*, const QString& caption, const QString& text, MessageIcon icon)
 {
     shown.append({QStringLiteral("okCancel"), caption, text, icon});

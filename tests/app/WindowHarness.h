@@ -22,7 +22,7 @@ namespace vimo::test {
 class ScriptedPrompts : public Prompts {
 public:
     struct Shown {
-        QString kind; // "message", "yesNo", "okCancel", "openFile", "saveDiscardCancel"
+        QString kind; // "message", "yesNo", "yesNoDefaultNo", "okCancel", "openFile", "saveDiscardCancel"
         QString caption;
         QString text;
         MessageIcon icon = MessageIcon::None;
@@ -35,6 +35,7 @@ public:
 
     void message(QWidget*, const QString& caption, const QString& text, MessageIcon icon) override;
     bool yesNo(QWidget*, const QString& caption, const QString& text) override;
+    bool yesNoDefaultNo(QWidget*, const QString& caption, const QString& text) override;
     bool okCancel(QWidget*, const QString& caption, const QString& text, MessageIcon icon) override;
     QString openFile(QWidget*, const QString& title, const QString& filter, const QString& suffix) override;
     SaveAnswer saveDiscardCancel(QWidget*, const QString& caption, const QString& text) override;

@@ -61,9 +61,11 @@ protected:
     }
 
     // What the window would export after loading the same files.
-    static QImage expected(const QStringList& files, bool autoScale, PrintSettings settings = {})
+    static QImage expected(const QStringList& files, bool autoScale, PrintSettings settings = {},
+                           AltitudeAxisChoice axis = AltitudeAxisChoice::AsRecorded)
     {
         Plot plot;
+        plot.altitudeAxis = axis;
         for (const QString& file : files)
             datafile::readDataFile(test::readFile(file), plot);
         if (autoScale) {
@@ -97,6 +99,22 @@ TEST_F(RenderCommand, dataSetFilesAlone_areScaledToFillThePicture_aPlotFileGives
     EXPECT_EQ(read(path(QStringLiteral("b.png"))), expected({plot, flight}, false));
 }
 
+TEST_F(RenderCommand, unitOption_drawsTheAltitudeAxisInTheUnitAskedFor)
+{
+    const QString flight = flightFile(); // in feet
+    ASSERT_EQ(run({flight, QStringLiteral("--out"), path(QStringLiteral("m.png")), QStringLiteral("--unit"),
+                   QStringLiteral("m")}),
+              0)
+        << errors.toStdString();
+    const QImage metres = read(path(QStringLiteral("m.png")));
+    EXPECT_EQ(metres, expected({flight}, true, {}, AltitudeAxisChoice::Meters));
+    EXPECT_NE(metres, expected({flight}, true));
+    EXPECT_EQ(run({flight, QStringLiteral("--out"), path(QStringLiteral("y.png")), QStringLiteral("--unit"),
+                   QStringLiteral("yd")}),
+              2);
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("y.png"))));
+}
+
 TEST_F(RenderCommand, sizeAndMonoOptions_shapeThePicture)
 {
     const QString flight = flightFile();
@@ -128,7 +146,7 @@ TEST_F(RenderCommand, badUseAndFailures_giveTheirExitCodeAndReason)
 
     EXPECT_EQ(run({flight, QStringLiteral("--out"), path(QStringLiteral("x.png")), QStringLiteral("--width"),
                    QStringLiteral("0")}),
-              1);
+              2);
     EXPECT_TRUE(errors.contains(QStringLiteral("cannot be exported"))) << errors.toStdString();
     EXPECT_EQ(run({flight, path(QStringLiteral("missing.csv")), QStringLiteral("--out"), path(QStringLiteral("x.png"))}),
               1);

@@ -87,7 +87,7 @@ TEST(StatsCommand, jsonCarriesTheSameFieldsAndNullsForAnEmptyDataSet)
 {
     QTemporaryDir dir;
     const QString empty = dir.filePath(QStringLiteral("empty.csv"));
-    vimo::test::writeFile(empty, {});
+    vimo::test::writeFile(empty, "#Empty\r\n#T\r\n#A\r\n#\r\n#\r\n#\r\n#0,0,20,20,0\r\n"); // saved without samples
     const CliRun r = runCli(
         {QStringLiteral("stats"), fixturePath(QStringLiteral("handwritten_crlf.csv")), empty, QStringLiteral("--json")});
     ASSERT_EQ(r.code, cli::kOk) << r.err.toStdString();

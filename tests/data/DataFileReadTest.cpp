@@ -183,8 +183,6 @@ TEST(DataFileRead, textsAreUtf8OrWindows1252AndStayOnOneLine)
         {"windows1252.csv", QStringLiteral("H\u00F6he \u20AC"), QStringLiteral("\u201CQuote\u201D")},
         // UTF-8 after a byte order mark, which is skipped.
         {"utf8_bom.csv", QStringLiteral("H\u00F6he"), QStringLiteral("\u00DCber")},
-        // A bare CR inside a text becomes a blank.
-        {"bare_cr_in_text.csv", QStringLiteral("Name with CR"), QStringLiteral("note two")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
@@ -196,27 +194,60 @@ TEST(DataFileRead, textsAreUtf8OrWindows1252AndStayOnOneLine)
     }
 }
 
-TEST(DataFileRead, fileEndingInsideTheHeaderReadsTheMissingLinesAsEmpty)
+TEST(DataFileRead, plotFileEndingInsideItsHeaderReadsTheMissingLinesAsEmpty)
 {
     Plot plot;
-    ASSERT_EQ(readFixtureInto("truncated_header.csv", plot), 1);
-    const DataSet& set = plot.signals.at(0);
-    EXPECT_EQ(set.name(), QStringLiteral("Cut short"));
-    EXPECT_EQ(set.notes[0], QStringLiteral("First note"));
-    EXPECT_EQ(set.notes[1], QString());
-    EXPECT_FALSE(set.trigger.visible);
-    EXPECT_EQ(set.altitude.series.count(), 0);
+    plot.title = QStringLiteral("before");
+    ASSERT_EQ(datafile::readDataFile("Vimo Plot\n#Cut short\n#Time\n", plot), 0);
+    EXPECT_EQ(plot.title, QStringLiteral("Cut short"));
+    EXPECT_EQ(plot.yLabel, QString());
+    EXPECT_EQ(plot.info3, QString());
 }
 
-TEST(DataFileRead, emptyFileIsOneDataSetWithoutSamples)
+// Bytes of which no line is a sample are no data file: nothing is added, and the reason is "not a Vimo data
+// file". A complete block header without samples and a plot file without data sets are still Vimo files.
+TEST(DataFileRead, bytesWithoutASampleLineAreRefusedAsNoDataFile)
 {
+    QByteArray random(20000, '\0');
+    std::uint32_t x = 12345;
+    for (char& c : random)
+        c = char((x = x * 1103515245u + 12345u) >> 24);
+    QByteArray utf16;
+    for (const char c : QByteArray("#Name\n#T\n#A\n#\n#\n#\n#0,0,1,1,0\n0, 1, 0\n"))
+        utf16 += QByteArray(1, c) + '\0'; // UTF-16 without a byte order mark
+    const std::pair<const char*, QByteArray> refused[] = {
+        {"empty", readFixture(QStringLiteral("empty.csv"))},
+        {"random bytes", random},
+        {"UTF-16 without byte order mark", utf16},
+        {"status text", "Name:\tcat\nUmask:\t0022\nState:\tR (running)\nTgid:\t4242\n"},
+        {"NUL inside", QByteArray("abc\0def", 8)},
+        {"header cut short", readFixture(QStringLiteral("truncated_header.csv"))},
+        {"garbage fixture", readFixture(QStringLiteral("binary_garbage.csv"))},
+    };
+    for (const auto& [what, bytes] : refused) {
+        Plot plot;
+        datafile::ReadReport report;
+        EXPECT_EQ(datafile::readDataFile(bytes, plot, &report), -1) << what;
+        EXPECT_TRUE(report.notDataFile) << what;
+        EXPECT_EQ(plot.signals.size(), 0) << what;
+        EXPECT_EQ(plot.signals.nameCounter(), 0) << what << ": no name was used up";
+    }
+    const std::pair<const char*, QByteArray> accepted[] = {
+        {"block header without samples", "#Empty\n#T\n#A\n#\n#\n#\n#0,0,20,20,0\n"},
+        {"plot file without data sets", "Vimo Plot\n#\n#\n#\n#\n#\n#\n#0,0,20,20\n"},
+        {"one sample among garbage", "garbage\n\x01\x02\n5, 6\n"},
+    };
+    for (const auto& [what, bytes] : accepted) {
+        Plot plot;
+        EXPECT_GE(datafile::readDataFile(bytes, plot), 0) << what;
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("status.csv"));
+    test::writeFile(path, "Name:\tcat\n");
     Plot plot;
-    ASSERT_EQ(readFixtureInto("empty.csv", plot), 1);
-    const DataSet& set = plot.signals.at(0);
-    EXPECT_EQ(set.name(), QStringLiteral("Data000"));
-    EXPECT_EQ(set.altitude.series.count(), 0);
-    EXPECT_EQ(set.trigger.series.count(), 0);
-    EXPECT_FALSE(set.trigger.visible);
+    QString reason;
+    EXPECT_EQ(datafile::loadDataFile(path, plot, &reason), -1);
+    EXPECT_EQ(reason, QStringLiteral("not a Vimo data file"));
 }
 
 TEST(DataFileRead, unparsableSampleLinesKeepTheirIndexAndRepeatThePreviousSample)
@@ -347,9 +378,8 @@ TEST(DataFileRead, unreadableLinesAreCountedWithTheFirstLineNumber)
     };
     const Case cases[] = {
         {"decimal_comma_line_8.csv", 2, 8},
-        {"utf16_line_1.csv", 3, 1}, // the last line is the NUL after the final line feed
         {"unparsable_samples.csv", 4, 10}, // text, nan, inf, 1e999
-        {"rate_marks.csv", 1, 10}, // "#C 5"
+        {"rate_marks.csv", 1, 10},         // "#C 5"
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
@@ -365,17 +395,39 @@ TEST(DataFileRead, unreadableLinesAreCountedWithTheFirstLineNumber)
                                            .arg(c.first);
         EXPECT_EQ(report.warnings(), QStringList{expected});
     }
-    Plot garbage;
     datafile::ReadReport report;
-    datafile::readDataFile(test::readFixture(QStringLiteral("binary_garbage.csv")), garbage, &report);
-    EXPECT_GT(report.unreadableLines, 0);
-    EXPECT_FALSE(report.clean());
-
     for (const char* clean : {"dataset_crlf.csv", "plot_two_sets.csv", "handwritten.csv", "dataset_lf.csv"}) {
         Plot plot;
         datafile::readDataFile(test::readFixture(QString::fromLatin1(clean)), plot, &report);
         EXPECT_TRUE(report.clean()) << clean << ": first unreadable line " << report.firstUnreadableLine;
     }
+}
+
+// A lone CR ends a line wherever it stands, also between LF lines: a feet file with a few CR-only line ends reads
+// as the same file with LF line ends (its label is not swallowed, so its unit stays feet). A file with a UTF-16 byte
+// order mark is read as the text it is.
+TEST(DataFileRead, loneCrBetweenLfLinesIsALineEndAndUtf16WithAByteOrderMarkIsRead)
+{
+    const QByteArray lf = "#Feet\n#Time\n#Altitude (feet)\n#a\n#b\n#c\n#0,0,9,9,0\n0, 10, 0\n1, 20, 0\n2, 30, 0\n";
+    QByteArray mixed = lf;
+    mixed.replace("#Feet\n", "#Feet\r").replace("1, 20, 0\n", "1, 20, 0\r");
+    Plot plot;
+    ASSERT_EQ(datafile::readDataFile(mixed, plot), 1);
+    EXPECT_EQ(plot.signals.at(0).name(), QStringLiteral("Feet"));
+    EXPECT_EQ(plot.signals.at(0).altitudeLabel, QStringLiteral("Altitude (feet)"));
+    EXPECT_EQ(plot.signals.at(0).altitude.series.count(), 3);
+    EXPECT_EQ(plot.signals.at(0).altitude.series.altitude(2), 30);
+
+    Plot name;
+    ASSERT_EQ(readFixtureInto("bare_cr_in_text.csv", name), 1);
+    EXPECT_EQ(name.signals.at(0).name(), QStringLiteral("Name")) << "the CR ended the name's line";
+
+    Plot utf16;
+    datafile::ReadReport report;
+    ASSERT_EQ(datafile::readDataFile(readFixture(QStringLiteral("utf16_line_1.csv")), utf16, &report), 1);
+    EXPECT_TRUE(report.clean()) << report.warnings().join(' ').toStdString();
+    EXPECT_EQ(utf16.signals.at(0).altitude.series.count(), 2);
+    EXPECT_EQ(utf16.signals.at(0).altitude.series.altitude(1), 2);
 }
 
 TEST(DataFileRead, crOnlyLineEndsAreLineEndsAndBlankLinesAreNoSamples)

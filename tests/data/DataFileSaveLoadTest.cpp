@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "data/NativeName.h"
 #include "data/PhotoList.h"
 #include "support/WriteLimit.h"
 
@@ -283,3 +284,64 @@ TEST(DataFileSaveLoad, triggerMarksAmongSamplesOfEqualTimeStayOnTheirSamples)
     datafile::readDataFile(saved, reloaded);
     EXPECT_EQ(datafile::plotFileBytes(reloaded), saved);
 }
+
+#ifdef Q_OS_UNIX
+// The safe save replaces only a regular file it may write: a read-only file and anything that is no regular file
+// (a device, also through a link) are refused with the reason and left as they were; a link to a file stays a link
+// and the file it names is replaced; a new file is never wider than the umask allows.
+TEST(DataFileSaveLoad, safeSaveRefusesReadOnlyFilesAndDevicesAndKeepsLinksAndTheUmask)
+{
+    QTemporaryDir dir;
+    const auto path = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+    const auto native = [&](const char* name) { return QFile::encodeName(path(name)); };
+    QString reason;
+
+    writeFile(path("picture.png"), "old picture");
+    ::chmod(native("picture.png").constData(), 0444);
+    EXPECT_EQ(saveBytes(path("picture.png"), "new", &reason), SaveStatus::Failed);
+    EXPECT_EQ(reason, QString::fromStdString(std::system_category().message(EACCES)));
+    EXPECT_EQ(readFile(path("picture.png")), QByteArray("old picture"));
+
+    ASSERT_EQ(::symlink("/dev/null", native("out.csv").constData()), 0);
+    EXPECT_EQ(saveBytes(path("out.csv"), "new", &reason), SaveStatus::Failed);
+    EXPECT_EQ(reason, QStringLiteral("Not a regular file"));
+    EXPECT_TRUE(QFileInfo(path("out.csv")).isSymLink()) << "the link is not turned into a file";
+
+    writeFile(path("target.csv"), "old");
+    ::chmod(native("target.csv").constData(), 0640);
+    ASSERT_EQ(::symlink("target.csv", native("link.csv").constData()), 0);
+    ASSERT_EQ(saveBytes(path("link.csv"), "new", &reason), SaveStatus::Saved) << reason.toStdString();
+    EXPECT_TRUE(QFileInfo(path("link.csv")).isSymLink());
+    EXPECT_EQ(readFile(path("target.csv")), QByteArray("new"));
+    struct stat info {};
+    ASSERT_EQ(::stat(native("target.csv").constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+
+    const mode_t mask = ::umask(077);
+    const SaveStatus fresh = saveBytes(path("fresh.csv"), "new");
+    ::umask(mask);
+    ASSERT_EQ(fresh, SaveStatus::Saved);
+    ASSERT_EQ(::stat(native("fresh.csv").constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+// A file name that is not UTF-8 keeps its bytes from the system to the system, and is shown escaped.
+TEST(DataFileSaveLoad, fileNamesThatAreNotUtf8_openAndSaveUnderTheirOwnBytes)
+{
+    QTemporaryDir dir;
+    const QByteArray bytes = QFile::encodeName(dir.path()) + "/h\xf6he \\x.csv";
+    const QString name = nativename::decode(bytes);
+    EXPECT_EQ(nativename::encode(name), bytes);
+    EXPECT_TRUE(nativename::shown(name).endsWith(QStringLiteral("/h\\xf6he \\x.csv")));
+    EXPECT_EQ(nativename::fromText(nativename::toText(name)), name);
+    EXPECT_EQ(nativename::decode("plain \xc3\xa9.csv"), QStringLiteral("plain \u00e9.csv"));
+
+    Plot plot;
+    addRichDataSet(plot, QStringLiteral("Bytes"));
+    ASSERT_EQ(datafile::saveDataSetFile(name, plot, 0), SaveStatus::Saved);
+    struct stat info {};
+    EXPECT_EQ(::stat(bytes.constData(), &info), 0) << "written under the very bytes";
+    Plot loaded;
+    EXPECT_EQ(datafile::loadDataFile(name, loaded), 1);
+}
+#endif

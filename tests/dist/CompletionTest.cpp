@@ -79,6 +79,10 @@ TEST_F(Completion, optionValuesArePortsSpeedsAndConfigurationFields)
     EXPECT_EQ(complete({"info", "--baud", "1"}), QStringList({"115200", "19200"}));
     EXPECT_EQ(complete({"config", "--set", "auto"}), QStringList({"autoStart=", "autoStop=", "autoZero="}));
     EXPECT_EQ(complete({"config", "--set", "memory"}), QStringList({"memorySize="}));
+    // Fields that go back to the module as read are not offered: --set refuses them.
+    EXPECT_EQ(complete({"config", "--set", "re"}), QStringList({"recordTrigger=", "reverseTrigger="}));
+    EXPECT_EQ(complete({"config", "--set", "sig"}), QStringList());
+    EXPECT_EQ(complete({"config", "--set", "base"}), QStringList());
     EXPECT_EQ(complete({"download", "--set", ""}), QStringList({"all"}));
 }
 

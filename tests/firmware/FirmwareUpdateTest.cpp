@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
+#include <system_error>
 
 using namespace vimo;
 using namespace vimo::test;
@@ -128,7 +129,9 @@ TEST_F(FirmwareUpdateTest, unreadableFile_saysSoAndNeverTouchesThePort)
     ASSERT_EQ(update("no_such_file.hex"), kUpdateHexNotOpened);
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_EQ(reporter.messages[0].caption, "Error");
-    EXPECT_EQ(reporter.messages[0].text, "Unable to open " + fixturePath("no_such_file.hex") + "!");
+    EXPECT_EQ(reporter.messages[0].text, "Unable to open " + fixturePath("no_such_file.hex") + "!\n\n"
+                                             + QString::fromStdString(std::system_category().message(ENOENT)))
+        << "the reason, as --dry-run gives it";
     EXPECT_TRUE(w.events.isEmpty());
 }
 

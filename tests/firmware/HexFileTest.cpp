@@ -92,6 +92,14 @@ TEST(LoadHexFile, lineEndsCaseByteOrderMarkAndNonRecordLines)
     ASSERT_TRUE(loadFixture("comment_lines_ignored.hex", image).loaded());
     EXPECT_EQ(image.highestAddress, 1);
 
+    // UTF-16 text says what it is instead of failing on its first byte.
+    const HexLoadResult utf16 = loadHexText(QByteArray("\xFF\xFE:\0"
+                                                       "0\0",
+                                                       6),
+                                            image);
+    EXPECT_FALSE(utf16.loaded());
+    EXPECT_TRUE(utf16.message.contains("UTF-16")) << utf16.message.toStdString();
+
     // Old Mac line ends (CR alone) split lines too.
     ASSERT_TRUE(loadHexText(":01004000417E\r:00000001FF\r", image).loaded());
     EXPECT_EQ(image.bytes[0x40], 0x41);

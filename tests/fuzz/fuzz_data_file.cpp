@@ -1,5 +1,6 @@
-// Fuzzes the data file reader: a file chosen by the user may hold anything. Whatever it holds is loaded, saved as
-// a plot file and read again; the second save must give the same bytes as the first.
+// Fuzzes the data file reader: a file chosen by the user may hold anything. What is no data file is refused without
+// a change; whatever else it holds is loaded, saved as a plot file and read again; the second save must give the
+// same bytes as the first.
 #include "data/Corrections.h"
 #include "data/DataFile.h"
 #include "data/PhotoList.h"
@@ -30,6 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     vimo::Plot plot;
     const int added = vimo::datafile::readDataFile(bytes, plot);
+    if (added < 0) {
+        if (plot.signals.size() != 0)
+            std::abort(); // a refused file changes nothing
+        return 0;
+    }
     if (added != plot.signals.size())
         std::abort();
     for (int k = 0; k < plot.signals.size(); ++k) {

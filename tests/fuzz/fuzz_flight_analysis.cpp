@@ -2,7 +2,8 @@
 // the display transform and the start-height window; each following pair of bytes is one sample, as a step in time
 // and a step in altitude, where the highest codes stand for a time that goes back, a time or an altitude that is not
 // a number, an infinite altitude, a gap of two minutes and a single bad reading. Short inputs so make long recordings
-// with every kind of fault at any place. The flights found must follow one another in recording order.
+// with every kind of fault at any place. The flights found must follow one another in recording order, and each must
+// take time and land after its launch.
 #include "analysis/FlightAnalysis.h"
 #include "data/Signal.h"
 
@@ -21,7 +22,7 @@ void check(const vimo::FlightReport& report)
     double previousEnd = -std::numeric_limits<double>::infinity();
     for (const vimo::Flight& f : report.flights) {
         const double end = f.landing.value_or(f.launch + f.duration);
-        if (f.launch < previousEnd || f.duration < 0 || f.maxAltitude < 0)
+        if (f.launch < previousEnd || !(f.duration > 0) || f.maxAltitude < 0 || (f.landing && *f.landing <= f.launch))
             std::abort();
         for (const vimo::Climb& c : f.climbs) {
             if (c.start > c.end || c.gain < 0)

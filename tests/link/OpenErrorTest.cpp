@@ -39,6 +39,17 @@ TEST(OpenFailureMessage, accessDenied_namesTheGroupThatOwnsTheDevice)
     EXPECT_TRUE(vimo::openFailureMessage(error).contains(QStringLiteral("sudo adduser $USER dialout")));
 }
 
+// Another program's lock on the port reads as a permission error from the serial library: the user hears it is in use.
+TEST(ExplainOpenFailure, portHeldByAnotherProgramSaysItIsInUse)
+{
+    OpenError error;
+    error.path = QStringLiteral("/dev/null"); // a device this process may use
+    error.reason = QStringLiteral("Permission error while locking the device");
+    vimo::explainOpenFailure(error);
+    EXPECT_FALSE(error.accessDenied);
+    EXPECT_EQ(error.reason, QLatin1String(vimo::kPortInUseText));
+}
+
 TEST(ExplainOpenFailure, missingDeviceIsNotAnAccessProblem)
 {
     OpenError error;

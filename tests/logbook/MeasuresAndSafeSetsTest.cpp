@@ -77,6 +77,20 @@ TEST(FlightMeasures, archivedFlight_rowCarriesTheFirstFlightsMeasuresInTheFilesU
     }
 }
 
+TEST(FlightMeasures, setInMetresOnAPlotLabelledInFeet_isArchivedAndMeasuredInMetres)
+{
+    QTemporaryDir dir;
+    Logbook logbook(dir.path());
+    Plot plot;
+    makeLaunchedFlight(plot);
+    plot.signals.at(0).unit = AltitudeUnit::Meters;
+    plot.yLabel = QStringLiteral("Altitude (feet)"); // a feet download came after it
+    const FlightRecord row = archiveOne(logbook, plot);
+    EXPECT_EQ(row.unit, "meters");
+    ASSERT_TRUE(row.measures.startHeight);
+    EXPECT_NEAR(*row.measures.startHeight, 154.0, 8.0);
+}
+
 TEST(FlightMeasures, recordingWithoutAFlight_leavesTheMeasuresUnknown)
 {
     QTemporaryDir dir;

@@ -9,9 +9,18 @@
 
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
+#include <csignal>
 #include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace vimo;
 using namespace vimo::test;
@@ -232,3 +241,94 @@ TEST_F(CliOnSilentSim, download_setThatEndedEarlyFailsWithTheReason)
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains("set 1 ended early")) << r.err.toStdString();
 }
+
+// A file in --out is never written over: each download takes the next free name and prints it.
+TEST_F(CliOnSim, download_intoAFolderThatHoldsTheFileAlready_takesTheNextFreeNameAndKeepsTheOld)
+{
+    QTemporaryDir dir;
+    const QString date = QDate::currentDate().toString("yyyy-MM-dd");
+    const QString first = dir.filePath(QStringLiteral("Alt_%1_1.csv").arg(date));
+    writeFile(first, "a flight of another day\r\n");
+    for (int n = 2; n <= 3; ++n) {
+        const CliRun r = module({"download", "--set", "1", "--out", dir.path(), "--no-archive"});
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        const QString taken = dir.filePath(QStringLiteral("Alt_%1_1-%2.csv").arg(date).arg(n));
+        EXPECT_TRUE(r.out.contains("Saved " + taken)) << r.out.toStdString();
+        Plot plot;
+        EXPECT_EQ(datafile::loadDataFile(taken, plot), 1);
+    }
+    EXPECT_EQ(readFile(first), QByteArray("a flight of another day\r\n"));
+}
+
+// The module gets only values the window's controls could give it; the usage error names the field and its range.
+TEST_F(CliOnSim, configSetAndCalibrate_outsideWhatTheControlsGive_areUsageErrorsNamingTheRange)
+{
+    const std::pair<const char*, const char*> refused[] = {
+        {"units=9", "units takes a whole number from 0 to 2"},
+        {"intervalTicks=0", "intervalTicks takes a whole number from 1 to 65535"},
+        {"memorySize=255", "memorySize takes a whole number from 1 to 8"},
+        {"signature=1", "signature is not set from here"},
+    };
+    for (const auto& [assignment, reason] : refused) {
+        const CliRun r = module({"config", "--set", assignment});
+        EXPECT_EQ(r.code, 2) << assignment;
+        EXPECT_TRUE(r.err.contains(QLatin1String(reason))) << r.err.toStdString();
+    }
+    const CliRun calibrate = module({"calibrate", "40000"});
+    EXPECT_EQ(calibrate.code, 2);
+    EXPECT_TRUE(calibrate.err.contains("from -32768 to 32767")) << calibrate.err.toStdString();
+    EXPECT_TRUE(sim->received().isEmpty());
+}
+
+#ifdef Q_OS_UNIX
+// A real flash of a file that cannot be read gives the reason, as --dry-run does.
+TEST_F(CliOnSim, flash_ofAFolderOrFifo_givesTheSameReasonAsDryRun)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("image.hex");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& file : {dir.path(), fifo}) {
+        const CliRun dry = module({"flash", "--dry-run", file});
+        const CliRun real = module({"flash", file});
+        EXPECT_EQ(real.code, 1);
+        EXPECT_TRUE(dry.err.contains("Not a regular file")) << dry.err.toStdString();
+        EXPECT_TRUE(real.err.contains("Not a regular file")) << real.err.toStdString();
+    }
+}
+
+// Ctrl+C, SIGTERM and SIGHUP stop a download as Cancel Download does: what arrived is archived (incomplete) and
+// saved, and the exit status is that of the signal.
+TEST(CliDownloadSignals, downloadStoppedBySignal_keepsWhatArrivedAndExitsAsTheSignal)
+{
+    sim::SimOptions options = simWithSets(1, 20000);
+    options.pace = true;
+    options.baud = 9600; // about 40 s for the set: the signal lands inside it
+    for (const auto& [signal, code] : {std::pair{SIGTERM, 143}, {SIGINT, 130}, {SIGHUP, 129}}) {
+        SimFixture sim(options); // a module of its own: the last one still sends the set that was stopped
+        QTemporaryDir out;
+        QTemporaryDir archive;
+        QProcess cli;
+        cli.start(QStringLiteral(VIMO_CLI_PATH), {"download", "--port", sim.path(), "--baud", "9600", "--set", "1",
+                                                  "--out", out.path(), "--archive", archive.path()});
+        ASSERT_TRUE(cli.waitForStarted());
+        QElapsedTimer waited;
+        waited.start();
+        while (!sim->received().contains('a') && waited.elapsed() < 30000) // the set was asked for
+            QThread::msleep(20);
+        QThread::msleep(2000); // some 900 words on their way
+        ::kill(pid_t(cli.processId()), signal);
+        ASSERT_TRUE(cli.waitForFinished(60000));
+        EXPECT_EQ(cli.exitCode(), code) << cli.readAllStandardError().toStdString();
+        const QStringList saved = QDir(out.path()).entryList({"*.csv"}, QDir::Files);
+        ASSERT_EQ(saved.size(), 1);
+        Plot plot;
+        ASSERT_EQ(datafile::loadDataFile(out.filePath(saved.first()), plot), 1);
+        const int samples = plot.signals.at(0).altitude.series.count();
+        EXPECT_GT(samples, 0);
+        EXPECT_LT(samples, 20000);
+        const QString date = QDate::currentDate().toString("yyyy-MM-dd");
+        const QByteArray facts = readFile(QDir(archive.path()).filePath(date + "/Alt_" + date + "_1.json"));
+        EXPECT_TRUE(facts.contains("\"incomplete\": true")) << facts.toStdString();
+    }
+}
+#endif

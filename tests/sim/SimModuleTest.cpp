@@ -1,6 +1,5 @@
 #include "link/SerialLink.h"
 
-#include "FlightGenerator.h"
 #include "SimCommandLine.h"
 #include "support/SimFixture.h"
 #include "support/TestFiles.h"
@@ -252,32 +251,6 @@ TEST(SimCommandLine, faultsAndOptionsAreRead)
         EXPECT_FALSE(parseSimArguments(bad, ignored, &error)) << bad.join(' ').toStdString();
         EXPECT_FALSE(error.isEmpty());
     }
-}
-
-TEST(FlightGenerator, fillsTheWordBudgetWithMarksFollowedBySamples)
-{
-    for (const int words : {1, 2, 500, 65535}) {
-        const SimDataSet set = generateFlight(words, 7);
-        ASSERT_EQ(int(set.words.size()), words);
-        int marks = 0;
-        qint16 highest = 0;
-        for (size_t i = 0; i < set.words.size(); ++i) {
-            if ((set.words[i] >> 8) == 0x82) {
-                ++marks;
-                ASSERT_LT(i + 1, set.words.size()) << "a mark is always followed by its sample";
-                EXPECT_NE(set.words[i + 1] >> 8, 0x82);
-            } else {
-                highest = std::max(highest, qint16(set.words[i]));
-            }
-        }
-        if (words == 65535) {
-            EXPECT_GT(marks, 10);
-            EXPECT_GT(highest, 300); // it flew
-            EXPECT_LT(highest, 3100);
-        }
-    }
-    EXPECT_EQ(generateFlight(3000, 9).words, generateFlight(3000, 9).words);
-    EXPECT_NE(generateFlight(3000, 9).words, generateFlight(3000, 10).words);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 // The module exchanges end to end: the real SerialLink on a pseudo-terminal, the simulated module on the other side.
 
+#include "SimulatedFlights.h"
+#include "analysis/FlightAnalysis.h"
 #include "data/Plot.h"
 #include "module/Configuration.h"
 #include "module/Download.h"
@@ -157,6 +159,26 @@ TEST_F(SimSession, downloadAll_everySetArrivesWithItsSamples)
     }
     EXPECT_EQ(plot.yLabel, "Altitude (feet)");
     EXPECT_FALSE(reporter.progressVisible);
+}
+
+// The sets a new user downloads first from the simulator hold flights that the analysis finds as they were flown:
+// electric flights landed on the field, a hand-launch session, and a flight still in the air when the recording
+// stops.
+TEST_F(SimSession, downloadAll_theDefaultSetsHoldExactlyTheFlightsTheSimulatorFlew)
+{
+    connect();
+    ASSERT_TRUE(downloadInfo(session, false));
+    Plot plot;
+    downloadDataSets(session, 3, [&plot](DownloadedSet&& s) { addDownloadedSet(plot, s); });
+    ASSERT_EQ(plot.signals.size(), 3);
+    const sim::SimModel m = model();
+    for (int k = 0; k < 3; ++k) {
+        const std::vector<sim::SimFlight>& flown = m.sets[std::size_t(k)].flights;
+        EXPECT_FALSE(flown.empty()) << "set " << k;
+        const FlightReport report = analyseFlights(plot.signals.at(k).altitude, plot.yLabel);
+        EXPECT_EQ(simulatedFlightFaults(report, flown, 1.0), "") << "set " << k;
+    }
+    EXPECT_FALSE(m.sets[2].flights.back().landing) << "the third set ends in the air";
 }
 
 TEST_F(SimSession, liveView_startSendsL)

@@ -2,129 +2,118 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <random>
 
 namespace vimo::sim {
 namespace {
 
-enum class Phase { Ground, Launch, Glide, Thermal, Landing };
-
 constexpr quint16 kTriggerMark = 0x8200;
-constexpr double kCeilingFeet = 3000.0;
 
-class Flight {
+// A barometric altimeter as a model carries it: a reading jitters by a decimetre or so, the air in flight stirs it by
+// some more over seconds, and the weather moves it slowly over many minutes.
+class Altimeter {
 public:
-    Flight(quint32 seed, double stepSeconds) : m_random(seed), m_step(stepSeconds) { startGround(); }
-
-    // Advances one sample; returns the altitude and whether a trigger fired at it.
-    double next(bool& trigger)
+    Altimeter(quint32 seed, double step)
+        : m_random(seed), m_air(std::exp(-step / 3.0)), m_weather(std::exp(-step / 900.0))
     {
-        trigger = false;
-        m_phaseLeft -= m_step;
-        switch (m_phase) {
-        case Phase::Ground:
-            if (m_phaseLeft <= 0) {
-                m_phase = Phase::Launch;
-                m_rate = uniform(10.0, 20.0);
-                m_target = uniform(300.0, 900.0);
-            }
-            break;
-        case Phase::Launch:
-            m_altitude += m_rate * m_step;
-            if (m_altitude >= m_target) {
-                trigger = true; // release
-                startGlide();
-            }
-            break;
-        case Phase::Glide:
-            m_altitude -= m_rate * m_step;
-            trigger = chance(m_step / 300.0);
-            if (m_altitude < 30.0) {
-                m_phase = Phase::Landing;
-            } else if (chance(m_step / 90.0)) {
-                m_phase = Phase::Thermal;
-                m_phaseLeft = uniform(60.0, 300.0);
-                m_rate = uniform(2.0, 7.0);
-                m_swing = uniform(4.0, 12.0);
-                m_period = uniform(18.0, 30.0);
-                m_circleTime = 0;
-            }
-            break;
-        case Phase::Thermal: {
-            const double before = std::sin(2 * std::numbers::pi * m_circleTime / m_period);
-            m_circleTime += m_step;
-            const double after = std::sin(2 * std::numbers::pi * m_circleTime / m_period);
-            m_altitude = std::min(m_altitude + m_rate * m_step + m_swing * (after - before), kCeilingFeet);
-            trigger = chance(m_step / 300.0);
-            if (m_phaseLeft <= 0)
-                startGlide();
-            break;
-        }
-        case Phase::Landing:
-            m_altitude -= 3.0 * m_step;
-            if (m_altitude <= 0) {
-                m_altitude = 0;
-                startGround();
-            }
-            break;
-        }
-        return m_altitude + uniform(-1.0, 1.0);
+    }
+
+    double read(double altitude, bool flying)
+    {
+        m_stir = m_air * m_stir + 0.35 * std::sqrt(1 - m_air * m_air) * gauss();
+        m_drift = m_weather * m_drift + 0.8 * std::sqrt(1 - m_weather * m_weather) * gauss();
+        return altitude + m_drift + (flying ? m_stir : 0.0) + 0.12 * gauss();
     }
 
 private:
-    double uniform(double low, double high) { return std::uniform_real_distribution<double>(low, high)(m_random); }
-    bool chance(double p) { return uniform(0.0, 1.0) < p; }
-
-    void startGround()
-    {
-        m_phase = Phase::Ground;
-        m_phaseLeft = uniform(10.0, 40.0);
-    }
-    void startGlide()
-    {
-        m_phase = Phase::Glide;
-        m_rate = uniform(1.5, 3.0);
-    }
+    double gauss() { return m_normal(m_random); }
 
     std::mt19937 m_random;
-    double m_step;
-    Phase m_phase = Phase::Ground;
-    double m_phaseLeft = 0;
-    double m_altitude = 0;
-    double m_rate = 0;
-    double m_target = 0;
-    double m_swing = 0;
-    double m_period = 20;
-    double m_circleTime = 0;
+    std::normal_distribution<double> m_normal;
+    double m_air;     // how much of the stirring lasts from one sample to the next
+    double m_weather; // likewise of the weather's drift
+    double m_stir = 0;
+    double m_drift = 0;
 };
+
+// A recorded sample: the altitude in the unit, rounded, within what a sample word can hold.
+quint16 wordOf(double altitude)
+{
+    return quint16(qint16(std::clamp<long>(std::lround(altitude), -32000, 32767)));
+}
+
+// The flights of the plan as the samples show them, with the samples taken every `step` seconds.
+std::vector<SimFlight> flightsRecorded(const FlightPlan& plan, const std::vector<double>& samples, double step)
+{
+    std::vector<SimFlight> flights;
+    const auto last = std::ptrdiff_t(samples.size()) - 1;
+    for (const PlannedFlight& p : plan.flights) {
+        const auto launch = std::ptrdiff_t(std::floor(p.launch / step));
+        if (launch >= last)
+            break;
+        SimFlight f;
+        f.launch = double(launch) * step;
+        auto end = last;
+        if (std::isfinite(p.touchdown) && std::ceil(p.touchdown / step) <= double(last)) {
+            end = std::ptrdiff_t(std::ceil(p.touchdown / step));
+            f.landing = double(end) * step;
+        }
+        f.highest = *std::max_element(samples.begin() + launch, samples.begin() + end + 1);
+        flights.push_back(f);
+    }
+    return flights;
+}
 
 } // namespace
 
-SimDataSet generateFlight(int words, quint32 seed, quint16 interval, bool triggers)
+double Recording::step() const
+{
+    return std::clamp(double(interval) * baseIntervalMs / 1000.0, 0.01, 600.0);
+}
+
+double Recording::metresPerUnit() const
+{
+    return units == 1 ? 0.9144 : units == 2 ? 1.0 : 0.3048;
+}
+
+SimDataSet generateDataSet(int words, quint32 seed, Session session, const Recording& recording, bool triggers)
 {
     SimDataSet set;
-    set.interval = interval;
+    set.interval = recording.interval;
     set.triggerData = triggers;
-    set.words.reserve(size_t(std::max(words, 0)));
-    Flight flight(seed, std::max<int>(interval, 1) * 0.1);
+    set.words.reserve(std::size_t(std::max(words, 0)));
+    const double step = recording.step();
+    const FlightPlan plan = planSession(session, std::max(words, 0) * step, step, seed);
+    Altimeter altimeter(seed * 2654435761u + 1, step);
+    std::vector<double> samples;
+    std::size_t event = 0;
+    std::size_t flight = 0;
     quint8 markNumber = 0;
-    while (int(set.words.size()) < words) {
-        bool trigger = false;
-        const double altitude = flight.next(trigger);
+    for (int i = 0; int(set.words.size()) < words; ++i) {
+        const double t = i * step;
+        bool marked = false;
+        for (; event < plan.events.size() && plan.events[event] <= t; ++event)
+            marked = true;
         // A mark needs room for the sample that follows it.
-        if (triggers && trigger && int(set.words.size()) + 2 <= words)
+        if (triggers && marked && int(set.words.size()) + 2 <= words)
             set.words.push_back(quint16(kTriggerMark | markNumber++));
-        set.words.push_back(quint16(qint16(std::lround(altitude))));
+        while (flight < plan.flights.size() && plan.flights[flight].touchdown < t)
+            ++flight;
+        const bool flying = flight < plan.flights.size() && plan.flights[flight].launch < t;
+        const quint16 word = wordOf(altimeter.read(plan.path.at(t), flying) / recording.metresPerUnit());
+        set.words.push_back(word);
+        samples.push_back(qint16(word));
     }
+    set.flights = flightsRecorded(plan, samples, step);
     return set;
 }
 
-std::vector<SimDataSet> generateFlights(int count, int words, quint32 seed)
+std::vector<SimDataSet> generateDataSets(int count, int words, quint32 seed, const Recording& recording)
 {
+    constexpr Session kSessions[] = {Session::Electric, Session::HandLaunch, Session::EndsInAir};
     std::vector<SimDataSet> sets;
     for (int i = 0; i < count; ++i)
-        sets.push_back(generateFlight(words, seed + quint32(i), 10, i % 2 == 0));
+        sets.push_back(generateDataSet(words, seed + quint32(i), kSessions[i % 3], recording, i % 2 == 0));
     return sets;
 }
 

@@ -1,17 +1,28 @@
 #pragma once
 
+#include "FlightPlan.h"
 #include "SimTypes.h"
 
 namespace vimo::sim {
 
-// A recording of realistic flights in feet, one after another until `words` words are filled: a while on the
-// ground, a launch climb, a glide with sink, thermals (climbing circles that make the altitude swing), a landing.
-// With `triggers`, a trigger mark comes at each launch release and now and then during the flight (camera shots).
-// The same seed gives the same words. `interval` is the set's sampling interval in base intervals (10 = 1 s at
-// the usual 100 ms base).
-SimDataSet generateFlight(int words, quint32 seed, quint16 interval = 10, bool triggers = true);
+// How the module records: the sampling interval in multiples of the base interval (milliseconds), and the unit
+// (ModuleConfig units: 0 feet, 1 yards, 2 metres; any other value records feet).
+struct Recording {
+    quint16 interval = 10;
+    int baseIntervalMs = 100;
+    int units = 0;
 
-// `count` sets of `words` words each, with seeds seed, seed + 1, ...; the first, third, ... set carry trigger data.
-std::vector<SimDataSet> generateFlights(int count, int words, quint32 seed);
+    double step() const;          // seconds between samples
+    double metresPerUnit() const; // of the recorded altitudes
+};
+
+// The data set a module records of a session, `words` words long: samples of the session's true altitude with the
+// noise of a barometric altimeter, rounded to the unit, and with triggers a mark before the sample at each launch and
+// camera shot. Its flights say what the simulator flew. The same seed gives the same words.
+SimDataSet generateDataSet(int words, quint32 seed, Session session, const Recording& recording, bool triggers);
+
+// `count` data sets of `words` words each, with seeds seed, seed + 1, ...: electric flights, a hand-launch session and
+// electric flights that end in the air, in turn; the first, third, ... set carry trigger data.
+std::vector<SimDataSet> generateDataSets(int count, int words, quint32 seed, const Recording& recording);
 
 } // namespace vimo::sim

@@ -55,7 +55,11 @@ bool parseSimArguments(const QStringList& arguments, SimOptions& options, QStrin
         {QStringLiteral("pace"), QStringLiteral("Keep the timing of a real line (10 bits a byte).")},
         {QStringLiteral("baud"), QStringLiteral("Pace at <rate> instead of the rate the host sets."),
          QStringLiteral("rate")},
-        {QStringLiteral("sets"), QStringLiteral("Number of recorded data sets (default 3)."), QStringLiteral("n")},
+        {QStringLiteral("sets"),
+         QStringLiteral("Number of recorded data sets (default 3): electric flights, a hand-launch session and "
+                        "electric flights whose last one ends in the air, in turn, recorded at the configured interval "
+                        "and unit."),
+         QStringLiteral("n")},
         {QStringLiteral("words"), QStringLiteral("Words per data set, at most 65535 (default 1200)."),
          QStringLiteral("n")},
         {QStringLiteral("seed"), QStringLiteral("Random seed of the recorded flights (default 1)."),

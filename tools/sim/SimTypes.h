@@ -6,16 +6,27 @@
 #include <QtGlobal>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace vimo::sim {
 
+// A flight as the simulator flew it, seconds from the data set's first sample, altitudes in the data set's unit: what
+// an analysis of the downloaded data set should find.
+struct SimFlight {
+    double launch = 0;             // the last sample before the climb began
+    std::optional<double> landing; // the first sample after the touchdown; none when the recording ends in the air
+    double highest = 0;            // the highest sample between the two
+};
+
 // One recorded data set as the module holds it: the header fields and the 16-bit words that follow the header on
-// the wire (altitude samples, and trigger marks 0x82xx each followed by the sample taken at the trigger).
+// the wire (altitude samples, and trigger marks 0x82xx each followed by the sample taken at the trigger), and the
+// flights the samples hold.
 struct SimDataSet {
     quint16 interval = 10; // sampling interval in multiples of the base interval
     bool triggerData = false;
     std::vector<quint16> words;
+    std::vector<SimFlight> flights;
 };
 
 // The 28-byte configuration record exactly as the module stores and sends it (16-bit fields big-endian).

@@ -63,6 +63,12 @@ bool WorkerReporter::confirm(const QString& caption, const QString& text)
         [c = &m_controller, caption, text] { return c->m_prompts.yesNo(c->m_dialogParent, caption, text); });
 }
 
+bool WorkerReporter::confirmNoByDefault(const QString& caption, const QString& text)
+{
+    return askOnWindowThread(
+        [c = &m_controller, caption, text] { return c->m_prompts.yesNoDefaultNo(c->m_dialogParent, caption, text); });
+}
+
 bool WorkerReporter::askOnWindowThread(std::function<bool()> ask)
 {
     auto answer = std::make_shared<std::promise<bool>>();

@@ -20,6 +20,7 @@ public:
     void memoLine(const QString& line) override;
     void message(const QString& caption, const QString& text, MessageIcon icon) override;
     bool confirm(const QString& caption, const QString& text) override;
+    bool confirmNoByDefault(const QString& caption, const QString& text) override;
     void progress(int value, int total) override;
     void progressDone() override;
     void status(StatusPanel panel, const QString& text) override;

@@ -38,6 +38,13 @@ bool DialogPrompts::yesNo(QWidget* parent, const QString& caption, const QString
     return ask(parent, caption, text, MessageIcon::None, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool DialogPrompts::yesNoDefaultNo(QWidget* parent, const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 bool DialogPrompts::okCancel(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon)
 {
     return ask(parent, caption, text, icon, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;

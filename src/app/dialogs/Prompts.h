@@ -21,6 +21,11 @@ public:
     virtual void message(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon) = 0;
     // Yes and No, no icon; true for Yes.
     virtual bool yesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // The same with No as the default button, for a Yes that cannot be undone.
+    virtual bool yesNoDefaultNo(QWidget* parent, const QString& caption, const QString& text)
+    {
+        return yesNo(parent, caption, text);
+    }
     // OK and Cancel; true for OK.
     virtual bool okCancel(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon) = 0;
     // A file to open; empty when the user cancelled. `filter` is in the file dialog's form ("A (*.a);;B (*)").
@@ -35,6 +40,7 @@ class DialogPrompts : public Prompts {
 public:
     void message(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon) override;
     bool yesNo(QWidget* parent, const QString& caption, const QString& text) override;
+    bool yesNoDefaultNo(QWidget* parent, const QString& caption, const QString& text) override;
     bool okCancel(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon) override;
     QString openFile(QWidget* parent, const QString& title, const QString& filter,
                      const QString& defaultSuffix) override;

@@ -1,11 +1,13 @@
 #include "app/pages/LogbookPage.h"
 
+#include "logbook/ArchiveFolder.h"
 #include "logbook/Logbook.h"
 #include "logbook/LogbookModel.h"
 
 #include <QAction>
 #include <QDateEdit>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -54,13 +56,16 @@ QDateEdit* dateEdit(const char* name, QWidget* parent)
 LogbookPage::LogbookPage(Logbook& logbook, QWidget* parent)
     : QWidget(parent), m_logbook(logbook), m_model(new LogbookModel(this)), m_proxy(new LogbookFilter(this)),
       m_filter(new QLineEdit(this)), m_from(dateEdit("LogbookFrom", this)), m_to(dateEdit("LogbookTo", this)),
-      m_table(new QTableView(this))
+      m_table(new QTableView(this)), m_problem(new QLabel(this))
 {
     setObjectName(QStringLiteral("LogbookPage"));
     m_filter->setObjectName(QStringLiteral("LogbookFilter"));
     m_filter->setPlaceholderText(QStringLiteral("Filter"));
     m_filter->setClearButtonEnabled(true);
     m_table->setObjectName(QStringLiteral("LogbookTable"));
+    m_problem->setObjectName(QStringLiteral("LogbookProblem"));
+    m_problem->setWordWrap(true);
+    m_problem->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     m_open =
         makeAction(this, "LogbookOpen", QStringLiteral("Open"), QStringLiteral("Add the selected flights to the plot"));
@@ -113,6 +118,7 @@ LogbookPage::LogbookPage(Logbook& logbook, QWidget* parent)
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
+    layout->addWidget(m_problem);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
 
@@ -134,6 +140,13 @@ LogbookPage::~LogbookPage() = default;
 
 void LogbookPage::reload()
 {
+    QString problem = archiveFolderProblem(m_logbook.root()).value_or(QString());
+    if (problem.isEmpty() && m_logbook.index().inMemory())
+        problem = QStringLiteral("The index of the archive in %1 cannot be used (%2); the flights were read from the "
+                                 "files.")
+                      .arg(QDir::toNativeSeparators(m_logbook.root()), m_logbook.index().lastError());
+    m_problem->setText(problem);
+    m_problem->setVisible(!problem.isEmpty());
     m_model->reload(m_logbook.index());
     fitDateRange();
     applyFilter();

@@ -7,6 +7,7 @@
 
 class QAction;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QTableView;
 
@@ -69,6 +70,7 @@ private:
     QDateEdit* m_from;
     QDateEdit* m_to;
     QTableView* m_table;
+    QLabel* m_problem; // why the archive or its index cannot be used, when they cannot
     QAction* m_open;
     QAction* m_showInFolder;
     QAction* m_rename;

@@ -4,6 +4,7 @@
 #include "analysis/FlightText.h"
 #include "data/CFormat.h"
 #include "data/Plot.h"
+#include "plot/AltitudeDisplay.h"
 
 #include <algorithm>
 #include <cmath>
@@ -99,18 +100,18 @@ void FlightsTableModel::forgetRemovedSets()
 
 const FlightReport& FlightsTableModel::upToDate(const DataSet& set)
 {
-    // A data set read from a file names its own unit; the others are in the unit of the plot's label.
-    const QString& label = set.altitudeLabel.isEmpty() ? m_plot.yLabel : set.altitudeLabel;
+    // Each data set is analysed in its own unit; one of unknown unit in the unit the axis label names.
+    const AltitudeUnit unit = analysisUnit(m_plot, set);
     const std::uint64_t revision = m_revisions[&set];
     const auto known = m_analyses.find(&set);
     if (known != m_analyses.end() && known->second.revision == revision && known->second.window == m_window
-        && known->second.launchEnds == set.launchEnds && known->second.label == label)
+        && known->second.launchEnds == set.launchEnds && known->second.unit == unit)
         return known->second.report;
     AnalysisOptions options;
     options.window = m_window;
     options.launchEnds = set.launchEnds;
     Analysis& analysis = m_analyses[&set];
-    analysis = Analysis{revision, m_window, set.launchEnds, label, analyseFlights(set.altitude, label, options)};
+    analysis = Analysis{revision, m_window, set.launchEnds, unit, analyseFlights(set.altitude, unit, options)};
     ++m_analysisCount;
     return analysis.report;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/FlightReport.h"
+#include "data/AltitudeUnit.h"
 
 #include <QAbstractTableModel>
 #include <QByteArray>
@@ -18,7 +19,7 @@ struct Plot;
 // by the user are kept in their data set, by flight.
 //
 // Each data set's report is kept with what it was made from: the data set's revision (counted up by every change
-// the list announces for it), the start-height window, its launch ends and the altitude label that names its unit.
+// the list announces for it), the start-height window, its launch ends and the unit it was analysed in.
 // Only a data set whose report no longer matches is analysed again, so an edit of one data set costs the analysis
 // of that one.
 class FlightsTableModel : public QAbstractTableModel {
@@ -82,7 +83,7 @@ public:
 
 public Q_SLOTS:
     // Brings every report up to date, analysing only the data sets whose report no longer matches (also after the
-    // plot's altitude label changed), and shows the rows afresh.
+    // unit a data set is analysed in changed), and shows the rows afresh.
     void refresh();
 
 Q_SIGNALS:
@@ -95,7 +96,7 @@ private:
         std::uint64_t revision = 0;
         double window = 0;
         std::map<int, double> launchEnds;
-        QString label;
+        AltitudeUnit unit = AltitudeUnit::Unknown;
         FlightReport report;
     };
 

@@ -5,6 +5,7 @@
 #include "app/session/UnsavedDataSets.h"
 #include "data/AutoScale.h"
 #include "data/DataFile.h"
+#include "data/NativeName.h"
 #include "data/Plot.h"
 
 #include <QDate>
@@ -114,9 +115,11 @@ int DataFileActions::loadFiles(const QStringList& paths)
     for (const QString& path : paths) {
         datafile::ReadReport report;
         const int before = m_plot.signals.size();
-        const int sets = datafile::loadDataFile(path, m_plot, nullptr, &report);
+        QString reason;
+        const int sets = datafile::loadDataFile(path, m_plot, &reason, &report);
         if (sets < 0) {
-            showError(m_parent, unableToOpenMessage(path));
+            // Refused files (not readable, no data file) add nothing and stay out of Recent Files.
+            showError(m_parent, unableToOpenMessage(QDir::toNativeSeparators(nativename::shown(path)), reason));
             continue;
         }
         added += sets;
