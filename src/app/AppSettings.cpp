@@ -214,7 +214,7 @@ QString SettingKey::group() const
 
 TypedKey<QStringList> filesKey(const char* key, int most)
 {
-    TypedKey<QStringList> files = settingKey<SettingForm::Files>(key, QStringList());
+    TypedKey<QStringList> files = typedKey(key, SettingForm::Files, QStringList());
     files.key.fit = [most](const QVariant& v) -> std::optional<QVariant> {
         return QVariant::fromValue(v.toStringList().mid(0, most));
     };
