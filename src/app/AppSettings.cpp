@@ -97,6 +97,7 @@ std::optional<QVariant> storedValue(const QVariant& stored, SettingForm form)
     const auto integer = [&stored] { return storedInteger(stored); };
     switch (form) {
     case SettingForm::Integer:
+    case SettingForm::Count:
         if (const auto n = integer())
             return QVariant::fromValue(int(*n));
         break;
@@ -206,6 +207,7 @@ QString SettingKey::group() const
     case SettingForm::Folder:
     case SettingForm::Files:
     case SettingForm::Seconds:
+    case SettingForm::Count:
         return QStringLiteral("Session");
     default:
         return QStringLiteral("Settings");

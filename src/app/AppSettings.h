@@ -32,6 +32,7 @@ enum class SettingForm {
     Folder,  // Session: a string as it is; QString
     Files,   // Session: a list of strings, empty ones left out; QStringList
     Seconds, // Session: a number (written as text in the C locale); double
+    Count,   // Session: a whole number of 32 bits (a string of digits is read too); int
 };
 
 // One remembered value: its key, how it is kept, its default, and what makes a stored value usable. A value that
@@ -104,6 +105,10 @@ inline TypedKey<QString> folderKey(const char* key)
 inline TypedKey<double> secondsKey(const char* key, double value)
 {
     return typedKey(key, SettingForm::Seconds, value);
+}
+inline TypedKey<int> countKey(const char* key, int value)
+{
+    return typedKey(key, SettingForm::Count, value);
 }
 // A list of at most `most` files.
 TypedKey<QStringList> filesKey(const char* key, int most);
