@@ -97,6 +97,7 @@ std::optional<QVariant> storedValue(const QVariant& stored, SettingForm form)
     const auto integer = [&stored] { return storedInteger(stored); };
     switch (form) {
     case SettingForm::Integer:
+    case SettingForm::Count:
         if (const auto n = integer())
             return QVariant::fromValue(int(*n));
         break;
@@ -206,6 +207,7 @@ QString SettingKey::group() const
     case SettingForm::Folder:
     case SettingForm::Files:
     case SettingForm::Seconds:
+    case SettingForm::Count:
         return QStringLiteral("Session");
     default:
         return QStringLiteral("Settings");
@@ -214,7 +216,7 @@ QString SettingKey::group() const
 
 TypedKey<QStringList> filesKey(const char* key, int most)
 {
-    TypedKey<QStringList> files = settingKey<SettingForm::Files>(key, QStringList());
+    TypedKey<QStringList> files = typedKey(key, SettingForm::Files, QStringList());
     files.key.fit = [most](const QVariant& v) -> std::optional<QVariant> {
         return QVariant::fromValue(v.toStringList().mid(0, most));
     };

@@ -32,50 +32,7 @@ enum class SettingForm {
     Folder,  // Session: a string as it is; QString
     Files,   // Session: a list of strings, empty ones left out; QStringList
     Seconds, // Session: a number (written as text in the C locale); double
-};
-
-// The C++ type of a value of a form.
-template <SettingForm form>
-struct SettingType;
-template <>
-struct SettingType<SettingForm::Integer> {
-    using type = int;
-};
-template <>
-struct SettingType<SettingForm::Switch> {
-    using type = bool;
-};
-template <>
-struct SettingType<SettingForm::Colour> {
-    using type = Colour;
-};
-template <>
-struct SettingType<SettingForm::Word> {
-    using type = quint16;
-};
-template <>
-struct SettingType<SettingForm::Inches> {
-    using type = double;
-};
-template <>
-struct SettingType<SettingForm::Text> {
-    using type = QString;
-};
-template <>
-struct SettingType<SettingForm::Flag> {
-    using type = bool;
-};
-template <>
-struct SettingType<SettingForm::Folder> {
-    using type = QString;
-};
-template <>
-struct SettingType<SettingForm::Files> {
-    using type = QStringList;
-};
-template <>
-struct SettingType<SettingForm::Seconds> {
-    using type = double;
+    Count,   // Session: a whole number of 32 bits (a string of digits is read too); int
 };
 
 // One remembered value: its key, how it is kept, its default, and what makes a stored value usable. A value that
@@ -106,48 +63,52 @@ struct TypedKey {
     }
 };
 
-template <SettingForm form>
-TypedKey<typename SettingType<form>::type> settingKey(const char* key, typename SettingType<form>::type defaultValue)
+template <class T>
+TypedKey<T> typedKey(const char* key, SettingForm form, T defaultValue)
 {
     return {{key, form, QVariant::fromValue(defaultValue), {}}};
 }
 
 // A key of each form, with its default.
-inline auto integerKey(const char* key, int value)
+inline TypedKey<int> integerKey(const char* key, int value)
 {
-    return settingKey<SettingForm::Integer>(key, value);
+    return typedKey(key, SettingForm::Integer, value);
 }
-inline auto switchKey(const char* key, bool value)
+inline TypedKey<bool> switchKey(const char* key, bool value)
 {
-    return settingKey<SettingForm::Switch>(key, value);
+    return typedKey(key, SettingForm::Switch, value);
 }
-inline auto colourKey(const char* key, Colour value)
+inline TypedKey<Colour> colourKey(const char* key, Colour value)
 {
-    return settingKey<SettingForm::Colour>(key, value);
+    return typedKey(key, SettingForm::Colour, value);
 }
-inline auto wordKey(const char* key, quint16 value)
+inline TypedKey<quint16> wordKey(const char* key, quint16 value)
 {
-    return settingKey<SettingForm::Word>(key, value);
+    return typedKey(key, SettingForm::Word, value);
 }
-inline auto inchesKey(const char* key, double value)
+inline TypedKey<double> inchesKey(const char* key, double value)
 {
-    return settingKey<SettingForm::Inches>(key, value);
+    return typedKey(key, SettingForm::Inches, value);
 }
-inline auto textKey(const char* key)
+inline TypedKey<QString> textKey(const char* key)
 {
-    return settingKey<SettingForm::Text>(key, QString());
+    return typedKey(key, SettingForm::Text, QString());
 }
-inline auto flagKey(const char* key)
+inline TypedKey<bool> flagKey(const char* key)
 {
-    return settingKey<SettingForm::Flag>(key, false);
+    return typedKey(key, SettingForm::Flag, false);
 }
-inline auto folderKey(const char* key)
+inline TypedKey<QString> folderKey(const char* key)
 {
-    return settingKey<SettingForm::Folder>(key, QString());
+    return typedKey(key, SettingForm::Folder, QString());
 }
-inline auto secondsKey(const char* key, double value)
+inline TypedKey<double> secondsKey(const char* key, double value)
 {
-    return settingKey<SettingForm::Seconds>(key, value);
+    return typedKey(key, SettingForm::Seconds, value);
+}
+inline TypedKey<int> countKey(const char* key, int value)
+{
+    return typedKey(key, SettingForm::Count, value);
 }
 // A list of at most `most` files.
 TypedKey<QStringList> filesKey(const char* key, int most);

@@ -226,6 +226,30 @@ TEST_F(SettingsStore, startHeightWindow_thatIsNoUsableNumberOfSeconds_fallsBackT
     EXPECT_EQ(readBack(QStringLiteral("12.5")), 12.5);
 }
 
+// A whole number of the newer values: kept in the group "Session", read back from a number or a string of digits,
+// and anything else (or a number its row refuses) takes the default.
+TEST_F(SettingsStore, countValues_liveInTheSessionGroup_andFallBackToTheirDefault)
+{
+    const std::vector<SettingKey> keys{countKey("Count", 3).inRange(0, 9).key};
+    {
+        QSettings s = store();
+        AppSettings seven = AppSettings::defaults(keys);
+        seven.set("Count", 7);
+        writeSettings(s, keys, seven);
+        EXPECT_EQ(s.value(QStringLiteral("Session/Count")).toInt(), 7);
+    }
+    const auto readBack = [&](const QVariant& stored) {
+        QSettings s = store();
+        s.setValue(QStringLiteral("Session/Count"), stored);
+        return readSettings(s, keys).get<int>("Count");
+    };
+    EXPECT_EQ(readBack(QStringLiteral(" 5 ")), 5);
+    EXPECT_EQ(readBack(8), 8);
+    for (const QVariant& bad :
+         {QVariant(QStringLiteral("five")), QVariant(10), QVariant(-1), QVariant(2.5), QVariant(QByteArray("\x05", 1))})
+        EXPECT_EQ(readBack(bad), 3) << bad.toString().toStdString();
+}
+
 QPoint position(const AppSettings& s)
 {
     return {s.get<int>("Left"), s.get<int>("Top")};

@@ -2,9 +2,8 @@
 // altitude through the display transform; lowest, highest and mean altitude, mean time) in the same run. Half the
 // sets are one long flight each, half a day of F5J flights and throws with ground time between them. The ratio is
 // printed at the end.
-#include "../analysis/FlightScenarios.h"
 #include "../support/RatioReporter.h"
-#include "../support/SyntheticFlight.h"
+#include "EightFlightSets.h"
 #include "analysis/FlightAnalysis.h"
 #include "data/Plot.h"
 
@@ -19,30 +18,8 @@ namespace {
 
 struct Sets {
     Plot plot;
-    int flights = 0;
 
-    Sets()
-    {
-        for (int k = 0; k < 8; ++k) {
-            DataSet& set = plot.signals.createDataSet();
-            if (k < 4) {
-                test::fillFlight(set, SampleSeries::kCapacity, std::uint32_t(k + 1));
-                continue;
-            }
-            test::FlightScenarios scenarios{std::uint32_t(k)};
-            test::FlightPathBuilder path(100);
-            const double interval = 0.1 * (k - 3);
-            while (path.time() < interval * SampleSeries::kCapacity) {
-                scenarios.electricFlight(path);
-                scenarios.handLaunchSession(path, 2);
-            }
-            const test::SyntheticRecording r = path.sample(interval, 0.3, std::uint32_t(k));
-            set.clearSamples();
-            for (int i = 0; i < SampleSeries::kCapacity; ++i)
-                set.altitude.series.append(r.times[std::size_t(i)], r.altitudes[std::size_t(i)]);
-        }
-        plot.yLabel = QStringLiteral("Altitude (meters)");
-    }
+    Sets() { test::fillEightFlightSets(plot); }
 };
 
 Sets& sets()
