@@ -1,14 +1,18 @@
 #include "cli/StopSignals.h"
 
+#include <atomic>
+
 namespace vimo::cli {
 namespace {
 
-// Written by the signal handler, read by the exchange: the one place a handler may write.
-volatile std::sig_atomic_t g_caught = 0;
+// Written by the signal handler, read by the exchange on whichever thread polls it. A lock-free atomic is safe
+// to write from a handler and to read from another thread; a plain volatile is not (a data race).
+std::atomic<int> g_caught{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
 extern "C" void noteSignal(int signal)
 {
-    g_caught = signal;
+    g_caught.store(signal, std::memory_order_relaxed);
 }
 
 #ifdef Q_OS_UNIX
@@ -48,7 +52,7 @@ StopSignals::~StopSignals()
 
 int StopSignals::caught()
 {
-    return int(g_caught);
+    return g_caught.load(std::memory_order_relaxed);
 }
 
 } // namespace vimo::cli
