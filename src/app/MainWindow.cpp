@@ -444,6 +444,10 @@ void MainWindow::buildMenus()
     m_viewMenu->addSeparator();
     m_viewMenu->addActions({m_dataPage->flightsTableAction(), data.flightMarks, data.flightMarksInOutput});
     m_viewMenu->addSeparator();
+    QMenu* units = m_viewMenu->addMenu(QStringLiteral("Altitude &Unit"));
+    units->setObjectName(QStringLiteral("AltitudeUnitMenu"));
+    units->addActions(data.altitudeUnits());
+    m_viewMenu->addSeparator();
     m_viewMenu->addActions({data.zoomIn, data.zoomOut, data.zoomReset});
     m_viewMenu->addSeparator();
     m_viewMenu->addActions({data.scale, data.plotProperties});

@@ -173,6 +173,11 @@ std::vector<MainWindow::Setting> MainWindow::SettingRows::sessionGroup()
          [](W& w, bool on) { w.m_dataPage->flightsTableAction()->setChecked(on); }},
         {flagKey("FlightMarks"), toggle(&PlotCommands::flightMarks)},
         {flagKey("FlightMarksInOutput"), toggle(&PlotCommands::flightMarksInOutput)},
+        {countKey("AltitudeUnit", int(AltitudeAxisChoice::AsRecorded))
+             .inRange(int(AltitudeAxisChoice::AsRecorded),
+                   int(AltitudeAxisChoice::Feet)),
+         [](const W& w) { return int(w.m_session->altitudeAxis()); },
+         [](W& w, int choice) { w.m_session->setAltitudeAxis(AltitudeAxisChoice(choice)); }},
         {secondsKey("StartHeightWindow", AnalysisOptions{}.window).inRange(0.0, FlightsTableModel::kMaxWindow),
          [](const W& w) { return w.m_dataPage->flightsPanel()->window(); },
          [](W& w, double seconds) { w.m_dataPage->flightsPanel()->setWindow(seconds); }},

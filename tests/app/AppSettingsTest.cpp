@@ -1,5 +1,6 @@
 #include "app/AppSettings.h"
 #include "app/MainWindow.h"
+#include "data/Plot.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -81,6 +82,7 @@ AppSettings everythingChanged()
     for (const char* on : {"Legend", "LegendInOutput", "FlightsTable", "FlightMarks", "FlightMarksInOutput"})
         s.set(on, true);
     s.set("StartHeightWindow", 12.5);
+    s.set("AltitudeUnit", int(AltitudeAxisChoice::Feet));
     return s;
 }
 

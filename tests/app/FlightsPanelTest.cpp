@@ -69,7 +69,8 @@ TEST_F(FlightsTable, analysesAgainOnlyTheDataSetsWhoseReportNoLongerMatches)
     plot.signals.notifyChanged(1);
     DataSet& labelled = plot.signals.createDataSet();
     fillThrows(labelled, 1, 60);
-    labelled.altitudeLabel = QStringLiteral("Altitude (feet)");
+    labelled.altitudeLabel = QStringLiteral("Altitude (feet)"); // as a file names its unit
+    labelled.unit = AltitudeUnit::Feet;
     plot.signals.notifyChanged(2);
     const auto analysed = [this, before = model->analysisCount()] { return model->analysisCount() - before; };
 

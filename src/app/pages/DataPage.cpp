@@ -5,6 +5,7 @@
 #include "app/plotview/FlightsTableModel.h"
 #include "app/plotview/PlotBox.h"
 #include "app/session/PlotSession.h"
+#include "data/AltitudeAxis.h"
 #include "data/Plot.h"
 #include "plot/RangeStats.h"
 
@@ -262,8 +263,9 @@ void DataPage::updateStats()
         m_statsLine->setText(QStringLiteral("No data set"));
         return;
     }
-    const SampleSeries& series = plot.signals.at(k).altitude.series;
-    m_statsLine->setText(rangeStatsText(visibleRangeStats(series, plot.xMin, plot.xMax)));
+    const DataSet& set = plot.signals.at(k);
+    m_statsLine->setText(
+        rangeStatsText(visibleRangeStats(set.altitude.series, plot.xMin, plot.xMax, toAxisFactor(plot, set))));
 }
 
 } // namespace vimo

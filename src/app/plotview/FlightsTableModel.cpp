@@ -2,6 +2,7 @@
 
 #include "analysis/FlightAnalysis.h"
 #include "analysis/FlightText.h"
+#include "data/AltitudeAxis.h"
 #include "data/CFormat.h"
 #include "data/Plot.h"
 #include "plot/AltitudeDisplay.h"
@@ -25,6 +26,13 @@ QString csvCell(const QString& text, QChar separator)
     QString quoted = text;
     quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+// A height column's title names the unit of the axis its heights are shown in: "Start Height (m)".
+QString withUnit(const QString& title, AltitudeUnit unit)
+{
+    const QString symbol = unitSymbol(unit);
+    return symbol.isEmpty() ? title : title + QStringLiteral(" (") + symbol + QLatin1Char(')');
 }
 
 } // namespace
@@ -120,10 +128,12 @@ void FlightsTableModel::refresh()
 {
     beginResetModel();
     m_reports.clear();
+    m_shown.clear();
     m_rows.clear();
     for (int k = 0; k < m_plot.signals.size(); ++k) {
         const FlightReport& report = upToDate(m_plot.signals.at(k));
         m_reports.push_back(&report);
+        m_shown.push_back(reportInAxisUnit(m_plot, report));
         for (int f = 0; f < int(report.flights.size()); ++f)
             m_rows.push_back({k, f});
     }
@@ -163,7 +173,7 @@ QString FlightsTableModel::cellText(int row, int column) const
     const RowFlight r = rowFlight(row);
     if (r.dataSet < 0)
         return {};
-    const Flight& f = m_reports[std::size_t(r.dataSet)]->flights[std::size_t(r.flight)];
+    const Flight& f = m_shown[std::size_t(r.dataSet)].flights[std::size_t(r.flight)];
     switch (column) {
     case DataSetColumn:
         return m_plot.signals.at(r.dataSet).name();
@@ -242,11 +252,11 @@ QVariant FlightsTableModel::headerData(int section, Qt::Orientation orientation,
     case DurationColumn:
         return QStringLiteral("Duration");
     case StartHeightColumn:
-        return QStringLiteral("Start Height");
+        return withUnit(QStringLiteral("Start Height"), axisUnit(m_plot));
     case PenaltyColumn:
         return QStringLiteral("Penalty");
     case HighestColumn:
-        return QStringLiteral("Highest");
+        return withUnit(QStringLiteral("Highest"), axisUnit(m_plot));
     case ClimbsColumn:
         return QStringLiteral("Climbs");
     default:

@@ -111,6 +111,7 @@ private:
     std::unordered_map<const DataSet*, std::uint64_t> m_revisions;
     std::unordered_map<const DataSet*, Analysis> m_analyses;
     std::vector<const FlightReport*> m_reports; // one per data set, in list order
+    std::vector<FlightReport> m_shown;          // the same, with heights in the axis unit, for the cells
     std::vector<RowFlight> m_rows;
     std::uint64_t m_analysisCount = 0;
 };

@@ -1,6 +1,7 @@
 #include "app/plotview/PlotBox.h"
 
 #include "app/plotview/FlightsTableModel.h"
+#include "data/AltitudeAxis.h"
 #include "data/Plot.h"
 #include "plot/DataEditor.h"
 #include "plot/DragRules.h"
@@ -185,15 +186,17 @@ bool PlotBox::trackMouse(const QPoint& pos)
         m_current = here;
 
     // A data set without samples has no nearest sample: no read-out, no circle, nothing to tag or measure.
-    const SampleSeries& series = m_plot.signals.at(m_activeSet).altitude.series;
-    const std::optional<CursorReadout> cursor = cursorReadout(series, here.value.t);
+    const DataSet& set = m_plot.signals.at(m_activeSet);
+    const SampleSeries& series = set.altitude.series;
+    const double toAxis = toAxisFactor(m_plot, set);
+    const std::optional<CursorReadout> cursor = cursorReadout(series, here.value.t, toAxis);
     m_cursorSample = cursor ? cursor->sample : -1;
     m_climbEnd = m_cursorSample;
     if (cursor) {
         Q_EMIT readout(cursor->position, cursor->rate.value_or(QString()));
         const PixelMapper map(m_plot, m_layout);
         m_circle = {m_layout.plotLeft + map.timeToPixel(series.time(cursor->sample)),
-                    m_layout.plotTop + map.altitudeToPixel(series.altitude(cursor->sample))};
+                    m_layout.plotTop + map.altitudeToPixel(toAxis * series.altitude(cursor->sample))};
     } else {
         m_circle = kNoCircle;
     }

@@ -1,6 +1,9 @@
 #include "app/session/PlotCommands.h"
 
+#include "data/Plot.h"
+
 #include <QAction>
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QUndoStack>
 
@@ -72,6 +75,26 @@ void addViewCommands(PlotCommands& c, QObject* parent)
     c.flightMarksInOutput = command(
         parent, "FlightMarksInOutputAction", QStringLiteral("Flight Marks in Exports and Pr&ints"),
         keys("Ctrl+Shift+M"), QStringLiteral("Draw the flight marks on exported and printed plots as well"), true);
+}
+
+// Checkable and exclusive: one choice is always made.
+void addAltitudeUnitCommands(PlotCommands& c, QObject* parent)
+{
+    auto* group = new QActionGroup(parent);
+    const auto choice = [&](const char* name, const QString& text, const QString& tip, AltitudeAxisChoice value) {
+        QAction* action = command(parent, name, text, QKeySequence(), tip, true);
+        action->setData(int(value));
+        group->addAction(action);
+        return action;
+    };
+    c.unitAsRecorded = choice("UnitAsRecordedAction", QStringLiteral("As &Recorded"),
+                              QStringLiteral("Show altitudes in the unit of the first data set"),
+                              AltitudeAxisChoice::AsRecorded);
+    c.unitMeters = choice("UnitMetersAction", QStringLiteral("&Meters"), QStringLiteral("Show altitudes in meters"),
+                          AltitudeAxisChoice::Meters);
+    c.unitFeet = choice("UnitFeetAction", QStringLiteral("&Feet"), QStringLiteral("Show altitudes in feet"),
+                        AltitudeAxisChoice::Feet);
+    c.unitAsRecorded->setChecked(true);
 }
 
 QKeySequence with(Qt::KeyboardModifiers modifiers, Qt::Key key)
@@ -167,7 +190,7 @@ QList<QAction*> PlotCommands::all() const
                            legendInOutput,
                            flightMarks,
                            flightMarksInOutput}
-           + plotKeys;
+           + altitudeUnits() + plotKeys;
 }
 
 PlotCommands makePlotCommands(QObject* parent, QUndoStack& stack,
@@ -177,6 +200,7 @@ PlotCommands makePlotCommands(QObject* parent, QUndoStack& stack,
     addFileCommands(c, parent);
     addEditCommands(c, parent, stack);
     addViewCommands(c, parent);
+    addAltitudeUnitCommands(c, parent);
     addPlotKeys(c, parent, plotKey);
     return c;
 }

@@ -32,12 +32,19 @@ struct PlotCommands {
     QAction* legendInOutput = nullptr;
     QAction* flightMarks = nullptr;
     QAction* flightMarksInOutput = nullptr;
+    // The unit of the altitude axis, one of three: "As Recorded" (the unit of the first data set that knows its
+    // own), "Meters", "Feet". Each action's data is its AltitudeAxisChoice as an int.
+    QAction* unitAsRecorded = nullptr;
+    QAction* unitMeters = nullptr;
+    QAction* unitFeet = nullptr;
     // Ctrl+arrows stretch an axis (with Shift as well: Ctrl wins), Shift+arrows pan, Home with any modifiers shows
     // the start-up view. They are in no menu: only a view of the plot carries them.
     QList<QAction*> plotKeys;
 
     // Every command above, the plot keys last.
     QList<QAction*> all() const;
+    // The three altitude unit choices, in menu order.
+    QList<QAction*> altitudeUnits() const { return {unitAsRecorded, unitMeters, unitFeet}; }
 };
 
 // Creates the commands as children of `parent`; undo and redo are those of `stack`. Each plot key, when

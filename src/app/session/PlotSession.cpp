@@ -6,7 +6,9 @@
 #include "app/plotview/FlightsTableModel.h"
 #include "app/session/DataFileActions.h"
 #include "app/session/OutputActions.h"
+#include "data/AltitudeAxis.h"
 #include "data/AutoScale.h"
+#include "plot/AltitudeDisplay.h"
 #include "plot/DataEditor.h"
 #include "plot/PlotKeys.h"
 #include "plot/RangeStats.h"
@@ -82,9 +84,26 @@ void PlotSession::followDataSetList()
     connect(sets, &DataSetList::dataChanged, this, &PlotSession::notifyChanged);
 }
 
+// With "As Recorded" the axis shows the unit of the first data set that knows its own. When data sets come or go
+// (a delete, its undo, a load) and that unit changes, the view is converted into the new unit, so that it still
+// shows the same stretch of the flights.
+void PlotSession::followAxisUnit()
+{
+    const AltitudeUnit now = axisUnit(m_plot);
+    const double factor = unitFactor(m_axisUnit, now);
+    m_axisUnit = now;
+    if (factor == 1.0)
+        return;
+    m_plot.yMin *= factor;
+    m_plot.yMax *= factor;
+    m_plot.homeRange.yMin *= factor;
+    m_plot.homeRange.yMax *= factor;
+}
+
 // The data sets came or went: the views learn where the active one is now, then show the plot.
 void PlotSession::followActiveSet()
 {
+    followAxisUnit();
     const int k = activeSet();
     if (k != m_announcedActive) {
         m_announcedActive = k;
@@ -109,10 +128,25 @@ void PlotSession::connectCommands()
     connect(c.crop, &QAction::triggered, m_editor, &DataEditor::crop);
     connect(c.legendInOutput, &QAction::toggled, m_output, &OutputActions::setLegend);
     connect(c.flightMarksInOutput, &QAction::toggled, m_output, &OutputActions::setFlightMarks);
+    for (QAction* unit : c.altitudeUnits())
+        connect(unit, &QAction::triggered, this,
+                [this, unit] { setAltitudeAxis(AltitudeAxisChoice(unit->data().toInt())); });
     // The stack enables its actions by what it can do; while an exchange runs they stay off.
     QUndoStack& stack = m_editor->stack();
     connect(&stack, &QUndoStack::canUndoChanged, this, &PlotSession::updateUndoActions);
     connect(&stack, &QUndoStack::canRedoChanged, this, &PlotSession::updateUndoActions);
+}
+
+void PlotSession::setAltitudeAxis(AltitudeAxisChoice choice)
+{
+    for (QAction* unit : m_commands.altitudeUnits())
+        unit->setChecked(AltitudeAxisChoice(unit->data().toInt()) == choice);
+    if (choice == m_plot.altitudeAxis)
+        return;
+    setAltitudeAxisChoice(m_plot, choice);
+    m_axisUnit = axisUnit(m_plot);
+    m_flights->refresh(); // the heights are shown in the new unit; a set of unknown unit is analysed in it
+    notifyChanged();
 }
 
 int PlotSession::activeSet() const
@@ -195,7 +229,8 @@ void PlotSession::showFlight(int dataSet, double from, double to)
     PlotRange range = m_plot.range();
     range.xMin = from;
     range.xMax = to;
-    if (const auto stats = visibleRangeStats(m_plot.signals.at(dataSet).altitude.series, from, to))
+    const DataSet& set = m_plot.signals.at(dataSet);
+    if (const auto stats = visibleRangeStats(set.altitude.series, from, to, toAxisFactor(m_plot, set)))
         autoScaleRange(stats->lowest, stats->highest, range.yMin, range.yMax);
     m_plot.setRange(range);
     notifyChanged();

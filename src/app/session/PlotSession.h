@@ -54,6 +54,12 @@ public:
     int activeSet() const;
     void setActiveSet(int k);
 
+    // The unit of the altitude axis (View -> Altitude Unit). Every data set keeps its samples in its own unit; the
+    // plot, the read-outs, the statistics and the Flights table show them converted into the axis unit. The view
+    // keeps showing the same stretch of the flights.
+    void setAltitudeAxis(AltitudeAxisChoice choice);
+    AltitudeAxisChoice altitudeAxis() const { return m_plot.altitudeAxis; }
+
     // While a module exchange runs, nothing may change what it works on: Load, Data Properties, Crop, Scale, undo,
     // redo and dropped files are refused.
     void setExchangeRunning(bool running);
@@ -100,6 +106,7 @@ protected:
 private:
     void followDataSetList();
     void followActiveSet();
+    void followAxisUnit();
     void connectCommands();
     void updateUndoActions();
 
@@ -120,6 +127,7 @@ private:
     int m_announcedActive = -1;
     bool m_activeRemoved = false;
     bool m_exchangeRunning = false;
+    AltitudeUnit m_axisUnit = AltitudeUnit::Unknown; // the unit the view range is in
 };
 
 } // namespace vimo
