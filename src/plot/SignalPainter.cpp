@@ -90,23 +90,25 @@ void SignalPainter::paintLine(const Signal& signal)
     const QColor colour = m_c.inColor ? paintColour(signal.lineColor) : QColor(Qt::black);
     const int width = style == Qt::SolidLine ? std::max(m_c.ppiX / 150, 2) : 1;
     QPainter& p = m_c.painter;
-    // Dotted and dashed lines go through every sample: their pattern runs along the drawn length, which merging
-    // a column's samples would shorten. Their one-pixel pen is cheap to draw; the wide solid pen is what costs.
+    if (m_c.everySample) {
+        p.setPen(QPen(colour, width, style, width == 1 ? Qt::FlatCap : Qt::RoundCap,
+                      width == 1 ? Qt::MiterJoin : Qt::RoundJoin));
+        p.drawPolyline(m_points.data(), int(m_points.size()));
+        return;
+    }
+    reduceColumns(m_points, m_reduced);
+    // Dotted and dashed lines are one pixel wide. They are drawn as one polyline through the points that shape
+    // each pixel column, so that their pattern runs on along the whole drawn line, as it did through every sample,
+    // while the stroker dashes a few points per column instead of every sample.
     if (width == 1) {
         p.setPen(QPen(colour, width, style, Qt::FlatCap, Qt::MiterJoin));
-        p.drawPolyline(m_points.data(), int(m_points.size()));
+        p.drawPolyline(m_reduced.data(), int(m_reduced.size()));
         return;
     }
     // A wide line has round ends and joins: its outline is the same whether it bends at a sample or ends there.
-    if (m_c.everySample) {
-        p.setPen(QPen(colour, width, style, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(m_points.data(), int(m_points.size()));
-        return;
-    }
     // So it may be drawn as separate segments through the points that shape each pixel column, which the raster
     // engine fills one by one instead of as one long, self-overlapping outline. Two pixels wide, a square end
     // covers the same pixels as a round one and is far quicker to fill.
-    reduceColumns(m_points, m_reduced);
     m_segments.clear();
     for (std::size_t i = 1; i < m_reduced.size(); ++i) {
         if (m_reduced[i] != m_reduced[i - 1])
