@@ -50,15 +50,15 @@ bool linePenStyle(std::int32_t lineStyle, Qt::PenStyle& style)
 
 void SignalPainter::computePositions(const Signal& signal)
 {
-    // Every sample through the Signal's display transform and into the axis unit, then onto the data area. The hot
-    // loop of a rendering. The unit factor is folded into the transform: with a factor of 1 the values are exactly
-    // the untransformed ones.
+    // Every sample through the Signal's display transform, shifted in time and converted into the axis unit as the
+    // view places the data set, then onto the data area. The hot loop of a rendering. The view is folded into the
+    // transform: with no shift and a factor of 1 the values are exactly the untransformed ones.
     const std::vector<double>& times = signal.series.times();
     const std::vector<double>& altitudes = signal.series.altitudes();
     const double timeScale = signal.timeScale;
-    const double timeOffset = signal.timeOffset;
-    const double altitudeScale = signal.altitudeScale * m_toAxis;
-    const double altitudeOffset = signal.altitudeOffset * m_toAxis;
+    const double timeOffset = signal.timeOffset + m_view.timeShift;
+    const double altitudeScale = signal.altitudeScale * m_view.toAxis;
+    const double altitudeOffset = signal.altitudeOffset * m_view.toAxis;
     const int left = m_c.layout.plotLeft;
     const int top = m_c.layout.plotTop;
     const PixelMapper& map = m_c.mapper;
@@ -70,9 +70,10 @@ void SignalPainter::computePositions(const Signal& signal)
                         top + map.altitudeToPixel(altitudes[i] * altitudeScale + altitudeOffset));
 }
 
-void SignalPainter::paint(const Signal& signal, const std::array<RateMark, kRateMarkSlots>* rateMarks, double toAxis)
+void SignalPainter::paint(const Signal& signal, const std::array<RateMark, kRateMarkSlots>* rateMarks,
+                          const SetView& view)
 {
-    m_toAxis = toAxis;
+    m_view = view;
     computePositions(signal);
     paintLine(signal);
     paintMarkers(signal);
@@ -213,7 +214,7 @@ void SignalPainter::paintTags(const Signal& signal)
         const QPoint at = m_points[std::size_t(i)];
         const int x = at.x();
         const int y = at.y();
-        const QString label = QString::fromLatin1(cformat::fixed(s.altitude(i) * m_toAxis, 2));
+        const QString label = QString::fromLatin1(cformat::fixed(m_view.axisAltitude(s.altitude(i)), 2));
         const int textWidth = metrics.horizontalAdvance(label);
         const int textTop = y - 3 * h - metrics.height();
         const QRect box = QRect(QPoint(x - 3 * w - penWidth, y - 3 * h - penWidth), QPoint(x + 3 * w + penWidth, y + 3 * h + penWidth))
@@ -247,7 +248,9 @@ void SignalPainter::paintRateMarks(const Signal& signal, const std::array<RateMa
             continue;
         const double t1 = s.time(i1);
         const double t2 = s.time(i2);
-        if (!(t1 >= m_c.plot.xMin && t1 <= m_c.plot.xMax && t2 >= m_c.plot.xMin && t2 <= m_c.plot.xMax))
+        const double x1 = m_view.axisTime(t1);
+        const double x2 = m_view.axisTime(t2);
+        if (!(x1 >= m_c.plot.xMin && x1 <= m_c.plot.xMax && x2 >= m_c.plot.xMin && x2 <= m_c.plot.xMax))
             continue;
         const QPoint a = m_points[std::size_t(i1)];
         const QPoint b = m_points[std::size_t(i2)];
@@ -256,7 +259,7 @@ void SignalPainter::paintRateMarks(const Signal& signal, const std::array<RateMa
         // Two samples of the same time have no rate: the bracket stands alone.
         if (t2 == t1)
             continue;
-        const double rate = (s.altitude(i2) - s.altitude(i1)) * m_toAxis / (t2 - t1);
+        const double rate = (s.altitude(i2) - s.altitude(i1)) * m_view.toAxis / (t2 - t1);
         const QString label = QString::fromLatin1(cformat::fixed(rate, 2));
         const int textWidth = metrics.horizontalAdvance(label);
         const int textHeight = metrics.height();
