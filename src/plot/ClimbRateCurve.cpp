@@ -69,7 +69,9 @@ void ClimbRateCurve::computePoints(const Plot& plot, int dataSet)
     // The samples in view, and one either side so that the curve enters and leaves the data area.
     int first = 0;
     int last = -1;
-    if (!samplesAround(series, view.setTime(plot.xMin), view.setTime(plot.xMax), first, last) || last <= first)
+    const double from = view.ownTime(signal, plot.xMin);
+    const double to = view.ownTime(signal, plot.xMax);
+    if (!samplesAround(series, std::min(from, to), std::max(from, to), first, last) || last <= first)
         return;
     std::vector<double> times;
     std::vector<double> rates;
@@ -79,8 +81,10 @@ void ClimbRateCurve::computePoints(const Plot& plot, int dataSet)
         const auto rate = smoothedClimbRate(series, i);
         if (!rate)
             continue;
-        const double r = view.axisAltitude(*rate);
-        const double t = view.axisTime(series.time(i) * signal.timeScale + signal.timeOffset);
+        const double r = view.drawnRate(signal, *rate);
+        const double t = view.drawnTime(signal, series.time(i));
+        if (!std::isfinite(r))
+            continue;
         times.push_back(t);
         rates.push_back(r);
         if (t >= plot.xMin && t <= plot.xMax) {

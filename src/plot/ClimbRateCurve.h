@@ -31,7 +31,8 @@ struct ClimbAxis {
 ClimbAxis climbAxisFor(double lowest, double highest);
 
 // The smoothed climb rate (ClimbRate.h) of one data set drawn over the data area against an axis on its right, in
-// the axis unit per second, for the data set as the view shows it (its time shift, its altitudes converted). The
+// the axis unit per second, for the data set's line as it is drawn (its display transform, the view's time shift,
+// its altitudes converted). The
 // axis spans the rates of the samples in view. Build it once per rendering, after the layout that left room for the
 // axis (computePlotLayout with climbAxis).
 class ClimbRateCurve {

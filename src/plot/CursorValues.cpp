@@ -7,6 +7,8 @@
 #include "plot/AltitudeDisplay.h"
 #include "plot/ClimbRate.h"
 
+#include <cmath>
+
 namespace vimo {
 namespace {
 
@@ -17,6 +19,11 @@ QString number(double v, int decimals)
     if (text.startsWith(QLatin1Char('-')) && text.count(QLatin1Char('0')) + 2 == text.size() && text.contains('.'))
         text.remove(0, 1);
     return text;
+}
+
+std::optional<double> finite(double v)
+{
+    return std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
 }
 
 QString unitOf(const CursorValues& values)
@@ -40,11 +47,12 @@ CursorValues cursorValues(const Plot& plot, double t)
         value.dataSet = k;
         value.name = legendText(plot, k);
         value.colour = set.altitude.lineColor;
-        const double own = view.setTime(t);
-        if (const auto a = altitudeAt(set.altitude.series, own))
-            value.altitude = view.axisAltitude(*a);
-        if (const auto r = climbRateAt(set.altitude.series, own))
-            value.climbRate = view.axisAltitude(*r);
+        const Signal& line = set.altitude;
+        const double own = view.ownTime(line, t);
+        if (const auto a = altitudeAt(line.series, own))
+            value.altitude = finite(view.drawnAltitude(line, *a));
+        if (const auto r = climbRateAt(line.series, own))
+            value.climbRate = finite(view.drawnRate(line, *r));
         values.sets.push_back(value);
     }
     return values;

@@ -28,8 +28,8 @@ struct CursorValues {
     std::vector<CursorValue> sets; // the visible data sets in the plot's order
 };
 
-// The read-out at time t of the time axis: each visible data set as the view shows it (its time shift, its
-// altitudes in the axis unit).
+// The read-out at time t of the time axis: each visible data set as its line is drawn (the Signal's display
+// transform, the view's time shift, altitudes in the axis unit), so that the values are those under the cursor.
 CursorValues cursorValues(const Plot& plot, double t);
 
 // The lines of the read-out, numbers in the same form in every locale:

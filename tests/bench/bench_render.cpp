@@ -84,8 +84,10 @@ int main(int argc, char** argv)
          {std::tuple{"solid", "BM_RenderPixelColumns", "BM_RenderEverySample"},
           std::tuple{"dashed", "BM_RenderDashed", "BM_RenderDashedEverySample"},
           std::tuple{"dotted", "BM_RenderDotted", ""}}) {
-        if (figure(columns) > 0)
+        if (figure(columns) > 0 && figure(every) > 0)
             std::printf("  %-30s %13.2f   %12.2f\n", what, figure(columns), figure(every));
+        else if (figure(columns) > 0)
+            std::printf("  %-30s %13.2f   %12s\n", what, figure(columns), "-");
     }
     std::printf("\n");
     reporter.printRatio("BM_RenderPixelColumns", "BM_RenderEverySample");

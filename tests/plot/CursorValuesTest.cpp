@@ -59,6 +59,19 @@ TEST_F(CursorValuesTest, listsEachVisibleSetInterpolatedAtTheTime_asTheViewShows
     ASSERT_TRUE(early.sets[1].altitude) << "the aligned set starts at -40 s";
 }
 
+TEST_F(CursorValuesTest, followsTheLineAsDrawn_throughTheDataSetsDisplayTransform)
+{
+    Signal& line = plot.signals.at(0).altitude;
+    line.timeScale = 2;
+    line.timeOffset = 4;
+    line.altitudeOffset = 10;
+    const CursorValues values = cursorValues(plot, 15); // its own 5.5 s
+    EXPECT_DOUBLE_EQ(*values.sets[0].altitude, 115.5);
+    EXPECT_NEAR(*values.sets[0].climbRate, 0.5, 1e-9) << "its time runs twice as long";
+    line.timeScale = 0;
+    EXPECT_FALSE(cursorValues(plot, 15).sets[0].altitude) << "a time scale of 0 draws no line to read";
+}
+
 TEST_F(CursorValuesTest, convertsIntoTheAxisUnit_andNeverWritesMinusZero)
 {
     plot.altitudeAxis = AltitudeAxisChoice::Meters;
