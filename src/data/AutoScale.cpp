@@ -9,8 +9,8 @@
 namespace vimo {
 namespace {
 
-// Scans every altitude Signal's times (shifted as the view shows them) or altitudes (in the axis unit) from the start values 99999 / -99999 as the
-// rule says. Returns false when no sample exists.
+// Scans every altitude Signal's times (shifted as the view shows them) or altitudes (in the axis unit) from the
+// start values 99999 / -99999 as the rule says. Returns false when no sample exists.
 bool scanValues(const Plot& plot, bool times, double& min, double& max)
 {
     min = 99999;

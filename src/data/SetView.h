@@ -21,7 +21,10 @@ struct SetView {
 
     // Where a sample of `signal` is drawn: through the Signal's display transform (time and altitude offsets and
     // scales), then as above. The cursor read-out and the climb-rate curve follow the drawn line with these.
-    double drawnTime(const Signal& signal, double t) const { return axisTime(t * signal.timeScale + signal.timeOffset); }
+    double drawnTime(const Signal& signal, double t) const
+    {
+        return axisTime(t * signal.timeScale + signal.timeOffset);
+    }
     double drawnAltitude(const Signal& signal, double a) const
     {
         return axisAltitude(a * signal.altitudeScale + signal.altitudeOffset);

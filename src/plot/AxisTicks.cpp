@@ -58,8 +58,8 @@ QString averageClimbText(const Plot& plot)
         return {};
     const DataSet& first = plot.signals.at(0);
     const SetView view = setView(plot, first);
-    const double rate = view.axisAltitude(
-        averageClimb(first.altitude.series, view.setTime(plot.xMin), view.setTime(plot.xMax)));
+    const double rate =
+        view.axisAltitude(averageClimb(first.altitude.series, view.setTime(plot.xMin), view.setTime(plot.xMax)));
     return QStringLiteral("Avg Climb = ") + QString::fromLatin1(cformat::general(rate, 3));
 }
 

@@ -101,8 +101,8 @@ std::optional<double> altitudeAt(const SampleSeries& series, double t)
     int after = 0;
     if (!bracket(series, t, before, after))
         return std::nullopt;
-    const double a = interpolate(t, series.time(before), series.altitude(before), series.time(after),
-                                 series.altitude(after));
+    const double a =
+        interpolate(t, series.time(before), series.altitude(before), series.time(after), series.altitude(after));
     if (!std::isfinite(a))
         return std::nullopt;
     return a;

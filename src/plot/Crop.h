@@ -11,10 +11,10 @@ struct Plot;
 // marks are gone.
 void cropToView(Plot& plot);
 
-// The cut of one data set to the samples whose times lie within tMin..tMax. The kept samples take the first times
-// of the series (time[0], time[1], ...), so the set still starts where it started; its kept triggers move back by
-// the same amount, time[first] - time[0], so they stay on their samples, and so does its first launch. Rate marks within the kept samples follow
-// them; the others are freed. Returns false (nothing changed) when no sample lies within the range.
+// The cut of one data set to the samples whose times lie within tMin..tMax. The kept samples take the first times of
+// the series (time[0], time[1], ...), so the set still starts where it started; its kept triggers move back by the same
+// amount, time[first] - time[0], so they stay on their samples, and so does its first launch. Rate marks within the
+// kept samples follow them; the others are freed. Returns false (nothing changed) when no sample lies within the range.
 bool cropDataSet(DataSet& set, double tMin, double tMax);
 
 } // namespace vimo

@@ -76,7 +76,7 @@ QString cursorClimbText(const CursorValues& values, const CursorValue& value)
         return QStringLiteral("-");
     const QString rate = number(*value.climbRate, 2);
     return (rate.startsWith(QLatin1Char('-')) ? rate : QLatin1Char('+') + rate) + QLatin1Char(' ') + unitOf(values)
-        + QStringLiteral("/s");
+           + QStringLiteral("/s");
 }
 
 } // namespace vimo

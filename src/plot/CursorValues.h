@@ -16,15 +16,15 @@ struct Plot;
 // the climb-rate curve (ClimbRate.h), interpolated the same way.
 struct CursorValue {
     int dataSet = -1;
-    QString name;      // as the legend names it (legendText)
-    Colour colour = 0; // the data set's line colour
+    QString name;                    // as the legend names it (legendText)
+    Colour colour = 0;               // the data set's line colour
     std::optional<double> altitude;  // in the axis unit; none outside the data set's recording
     std::optional<double> climbRate; // in the axis unit per second; none where it is undefined
 };
 
 struct CursorValues {
-    double time = 0; // on the time axis
-    QString unit;    // the axis unit's symbol ("m", "ft", "yd"), empty when it is unknown
+    double time = 0;               // on the time axis
+    QString unit;                  // the axis unit's symbol ("m", "ft", "yd"), empty when it is unknown
     std::vector<CursorValue> sets; // the visible data sets in the plot's order
 };
 

@@ -12,11 +12,11 @@ class DataCommand;
 struct DataSet;
 struct Plot;
 
-// Every change that the "Recorded Data" page makes to the data sets goes through here, so that Ctrl+Z can take it
-// back and Ctrl+Shift+Z do it again: crop, the Data Properties dialog's Apply, Fix Drift, Fix Offset and
-// "Delete Data Set", peak tags and rate marks, and showing or hiding a data set. The operations themselves are the plot's own; undo only adds a way
-// back. A command keeps its data set by identity, not by position, so data sets added later (a download, a load)
-// never confuse it. A change that changes nothing is not recorded.
+// Every change that the "Recorded Data" page makes to the data sets goes through here, so that Ctrl+Z can take it back
+// and Ctrl+Shift+Z do it again: crop, the Data Properties dialog's Apply, Fix Drift, Fix Offset and "Delete Data Set",
+// peak tags and rate marks, and showing or hiding a data set. The operations themselves are the plot's own; undo only
+// adds a way back. A command keeps its data set by identity, not by position, so data sets added later (a download, a
+// load) never confuse it. A change that changes nothing is not recorded.
 class DataEditor : public QObject {
     Q_OBJECT
 public:

@@ -32,10 +32,7 @@ public:
         return right > left ? QRect(left, l.plotTop, right - left, l.plotBottom - l.plotTop) : QRect();
     }
 
-    void band(const QRect& rect)
-    {
-        p.fillRect(rect, inColor ? QColor(255, 200, 80, 60) : QColor(0, 0, 0, 28));
-    }
+    void band(const QRect& rect) { p.fillRect(rect, inColor ? QColor(255, 200, 80, 60) : QColor(0, 0, 0, 28)); }
 
     void dashedLine(double t)
     {

@@ -27,6 +27,8 @@ void findFirstLaunches(Plot& plot)
 
 void setAlignAtLaunch(Plot& plot, bool on)
 {
+    if (on)
+        findFirstLaunches(plot);
     plot.alignAtLaunch = on;
     autoScaleTime(plot);
 }

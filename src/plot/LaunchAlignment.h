@@ -15,10 +15,12 @@ struct Plot;
 void recordFirstLaunch(DataSet& set, const FlightReport& report);
 
 // Analyses every data set (in its analysis unit, with the launch ends the user moved) and records its first launch.
+// While aligned, call it again when data sets come or change (a download, a load, a correction); a crop moves the
+// launches itself.
 void findFirstLaunches(Plot& plot);
 
-// Turns the alignment on or off and scales the time axis automatically to the data sets as they now lie, so that
-// the flights are in view either way.
+// Turns the alignment on (finding every data set's first launch first) or off, and scales the time axis
+// automatically to the data sets as they now lie, so that the flights are in view either way.
 void setAlignAtLaunch(Plot& plot, bool on);
 
 } // namespace vimo

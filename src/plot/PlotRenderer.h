@@ -32,12 +32,12 @@ struct RenderOptions {
     bool climbRate = false;
 };
 
-// Draws the whole plot (page, background picture, grid, ticks and labels, texts, every visible Signal with its
-// line, markers, tag marks and rate marks, the frame; hidden data sets left out) with `painter` on its device, whose pixels per inch are
-// ppiX x ppiY, as a page of page.widthInches x page.heightInches at page.leftInches, page.topInches, in the plot's
-// colours when page.inColor is set and in black and white otherwise. Lines, markers and frame are drawn without
-// antialiasing so that each lands on the pixel the layout names; text is antialiased. Returns the layout of this
-// rendering. Changes nothing in the plot; leaves the painter's state as it found it.
+// Draws the whole plot (page, background picture, grid, ticks and labels, texts, every visible Signal with its line,
+// markers, tag marks and rate marks, the frame; hidden data sets left out) with `painter` on its device, whose pixels
+// per inch are ppiX x ppiY, as a page of page.widthInches x page.heightInches at page.leftInches, page.topInches, in
+// the plot's colours when page.inColor is set and in black and white otherwise. Lines, markers and frame are drawn
+// without antialiasing so that each lands on the pixel the layout names; text is antialiased. Returns the layout of
+// this rendering. Changes nothing in the plot; leaves the painter's state as it found it.
 PlotLayout renderPlot(QPainter& painter, int ppiX, int ppiY, const Plot& plot, const PrintSettings& page,
                       const RenderOptions& options = {});
 

@@ -115,8 +115,8 @@ TEST_F(ClimbCurve, isDrawnAgainstAnAxisRightOfANarrowerDataArea_onlyWhenAsked)
     EXPECT_GT(dashes, zeroRow.width() / 3) << "zero is marked";
     EXPECT_LT(dashes, zeroRow.width()) << "with a dashed line";
     // The axis's labels lie right of the data area.
-    const QRect axis(withCurve.layout.plotRight + 2, withCurve.layout.plotTop, plain.layout.plotRight - withCurve.layout.plotRight,
-                     withCurve.layout.plotHeight());
+    const QRect axis(withCurve.layout.plotRight + 2, withCurve.layout.plotTop,
+                     plain.layout.plotRight - withCurve.layout.plotRight, withCurve.layout.plotHeight());
     EXPECT_GT(test::differingPixels(withCurve.image.copy(axis), plain.image.copy(axis)), 0);
 }
 

@@ -109,7 +109,9 @@ TEST(ReduceColumns, denseDashedLine_keepsItsPatternRunningAlongTheLine)
     const int dashed = test::countColour(r.image, row, 0x0000FFu);
     EXPECT_GT(dashed, row.width() / 2);
     EXPECT_LT(dashed, row.width() * 7 / 8) << "gaps between the dashes";
-    EXPECT_EQ(test::differingPixels(r.image, test::renderOnImage(plot, 100, test::pageOf(7, 3.5), RenderOptions{true}).image), 0);
+    EXPECT_EQ(
+        test::differingPixels(r.image, test::renderOnImage(plot, 100, test::pageOf(7, 3.5), RenderOptions{true}).image),
+        0);
 }
 
 TEST(ReduceColumns, dashedLinesOfLongFlights_stayOnTheLineDrawnThroughEverySample)
@@ -129,7 +131,9 @@ TEST(ReduceColumns, dashedLinesOfLongFlights_stayOnTheLineDrawnThroughEverySampl
     const std::vector<QPoint> drawn = bluePixels(columns);
     ASSERT_GT(drawn.size(), 5000u);
     int astray = 0;
-    const auto onLine = [&every](int x, int y) { return every.valid(x, y) && (every.pixel(x, y) & 0xFFFFFF) == 0x0000FFu; };
+    const auto onLine = [&every](int x, int y) {
+        return every.valid(x, y) && (every.pixel(x, y) & 0xFFFFFF) == 0x0000FFu;
+    };
     for (const QPoint& p : drawn) {
         bool near = false;
         for (int dy = -1; dy <= 1 && !near; ++dy)
