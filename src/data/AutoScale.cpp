@@ -1,7 +1,7 @@
 #include "data/AutoScale.h"
 
-#include "data/AltitudeAxis.h"
 #include "data/Plot.h"
+#include "data/SetView.h"
 
 #include <cmath>
 #include <limits>
@@ -9,8 +9,8 @@
 namespace vimo {
 namespace {
 
-// Scans every altitude Signal's times (or altitudes, in the axis unit) from the start values 99999 / -99999 as the
-// rule says. Returns false when no sample exists.
+// Scans every altitude Signal's times (shifted as the view shows them) or altitudes (in the axis unit) from the
+// start values 99999 / -99999 as the rule says. Returns false when no sample exists.
 bool scanValues(const Plot& plot, bool times, double& min, double& max)
 {
     min = 99999;
@@ -28,12 +28,15 @@ bool scanValues(const Plot& plot, bool times, double& min, double& max)
             if (v > high)
                 high = v;
         }
-        // A positive factor keeps the order, so the set's own extremes converted are its extremes on the axis.
-        const double factor = times ? 1.0 : toAxisFactor(plot, set);
-        if (low * factor < min)
-            min = low * factor;
-        if (high * factor > max)
-            max = high * factor;
+        // The view shifts times and converts altitudes by a positive factor: both keep the order, so the set's own
+        // extremes are its extremes on the axis.
+        const SetView view = setView(plot, set);
+        const double lowOnAxis = times ? view.axisTime(low) : view.axisAltitude(low);
+        const double highOnAxis = times ? view.axisTime(high) : view.axisAltitude(high);
+        if (lowOnAxis < min)
+            min = lowOnAxis;
+        if (highOnAxis > max)
+            max = highOnAxis;
         any = any || !values.empty();
     }
     return any;
@@ -41,7 +44,10 @@ bool scanValues(const Plot& plot, bool times, double& min, double& max)
 
 } // namespace
 
-void autoScaleRange(double min, double max, double& lower, double& upper)
+namespace {
+
+// The rule; `downward` rounds the lower end down to a whole unit instead of toward zero.
+void scaleRange(double min, double max, bool downward, double& lower, double& upper)
 {
     double range = max - min;
     if (range == 0)
@@ -49,10 +55,18 @@ void autoScaleRange(double min, double max, double& lower, double& upper)
     // Truncation is done in double precision: a 32-bit truncation overflows on large values.
     const double unit = std::pow(10.0, std::trunc(std::log10(range)));
     const double m = std::trunc(range / unit);
-    lower = std::trunc(min / unit) * unit + 0.0; // + 0.0: never a negative zero (it would be written as "-0")
+    const double units = min / unit;
+    lower = (downward ? std::floor(units) : std::trunc(units)) * unit + 0.0; // + 0.0: never a negative zero ("-0")
     upper = lower + (m + 1) * unit;
     if (!(max < upper))
         upper = upper + unit;
+}
+
+} // namespace
+
+void autoScaleRange(double min, double max, double& lower, double& upper)
+{
+    scaleRange(min, max, false, lower, upper);
 }
 
 void autoScaleTime(Plot& plot)
@@ -61,7 +75,9 @@ void autoScaleTime(Plot& plot)
     double max = 0;
     if (!scanValues(plot, true, min, max))
         return;
-    autoScaleRange(min, max, plot.xMin, plot.xMax);
+    // Aligned at launch, the time before each launch is negative: the lower end rounds down so that it stays in
+    // view (toward zero it would cut it off).
+    scaleRange(min, max, plot.alignAtLaunch, plot.xMin, plot.xMax);
     plot.homeRange.xMin = plot.xMin;
     plot.homeRange.xMax = plot.xMax;
 }

@@ -66,6 +66,9 @@ struct Plot {
     bool showInfo = true;
     bool showBackground = false;
     bool showAvgClimb = false;
+    // "Align at Launch": every data set with a known first launch (DataSet::firstLaunch) is shown shifted in time so
+    // that the launch lies at 0. Display only: samples and files do not change.
+    bool alignAtLaunch = false;
     AltitudeAxisChoice altitudeAxis = AltitudeAxisChoice::AsRecorded;
 
     PlotRange range() const { return {xMin, xMax, yMin, yMax}; }

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 
 namespace vimo {
 
@@ -44,7 +45,9 @@ struct Signal {
     double altitudeOffset = 0;
     double timeScale = 1;
     double altitudeScale = 1;
-    bool visible = true; // trigger Signal: also "this data set carries trigger data"
+    // Altitude Signal: whether the data set is shown on the plot (its line, markers, tags, rate marks and
+    // triggers); display state only, never saved. Trigger Signal: also "this data set carries trigger data".
+    bool visible = true;
 };
 
 // One recorded flight: the altitude Signal (every sample) and the trigger Signal (copies of the samples at which a
@@ -72,6 +75,10 @@ struct DataSet {
     // Launch ends the user moved on the plot, by flight number (seconds on the time axis). They belong to this
     // session only and are never saved; they travel with the data set through delete and undo.
     std::map<int, double> launchEnds;
+    // The launch of the first flight the flight analysis found, in seconds on the time axis (the time the analysis
+    // reports), for "Align at Launch"; none when no flight was found or nobody asked. Display state only, never
+    // saved; a crop moves it with the samples.
+    std::optional<double> firstLaunch;
 
     const QString& name() const { return altitude.name; }
 

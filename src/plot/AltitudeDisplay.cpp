@@ -1,6 +1,7 @@
 #include "plot/AltitudeDisplay.h"
 
 #include "analysis/FlightReport.h"
+#include "data/SetView.h"
 
 namespace vimo {
 
@@ -52,6 +53,42 @@ FlightReport reportInAxisUnit(const Plot& plot, const FlightReport& report)
             c.gain *= factor;
             c.rate *= factor;
         }
+    }
+    return shown;
+}
+
+} // namespace vimo
+
+namespace vimo {
+namespace {
+
+void shiftTimes(Flight& f, double shift)
+{
+    const auto move = [shift](std::optional<double>& t) {
+        if (t)
+            *t += shift;
+    };
+    f.launch += shift;
+    move(f.launchEnd);
+    move(f.windowEnd);
+    move(f.landing);
+    move(f.startHeightTime);
+    f.maxAltitudeTime += shift;
+    for (Climb& c : f.climbs) {
+        c.start += shift;
+        c.end += shift;
+    }
+}
+
+} // namespace
+
+FlightReport reportInView(const Plot& plot, const DataSet& set, const FlightReport& report)
+{
+    FlightReport shown = reportInAxisUnit(plot, report);
+    const double shift = setView(plot, set).timeShift;
+    if (shift != 0) {
+        for (Flight& f : shown.flights)
+            shiftTimes(f, shift);
     }
     return shown;
 }

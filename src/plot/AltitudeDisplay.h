@@ -33,4 +33,8 @@ AltitudeUnit analysisUnit(const Plot& plot, const DataSet& set);
 // unknown unit, leaves the figures as they are.
 FlightReport reportInAxisUnit(const Plot& plot, const FlightReport& report);
 
+// A flight report of data set `set` as the view shows the set: in the axis unit (reportInAxisUnit) and with every
+// time shifted as the view shifts the set (Align at Launch), so that it can be drawn and read off the axes.
+FlightReport reportInView(const Plot& plot, const DataSet& set, const FlightReport& report);
+
 } // namespace vimo

@@ -1,8 +1,8 @@
 #include "plot/AxisTicks.h"
 
-#include "data/AltitudeAxis.h"
 #include "data/CFormat.h"
 #include "data/Plot.h"
+#include "data/SetView.h"
 #include "plot/PlotLayout.h"
 #include "plot/Ticks.h"
 
@@ -57,7 +57,9 @@ QString averageClimbText(const Plot& plot)
     if (plot.signals.signalCount() == 0)
         return {};
     const DataSet& first = plot.signals.at(0);
-    const double rate = averageClimb(first.altitude.series, plot.xMin, plot.xMax) * toAxisFactor(plot, first);
+    const SetView view = setView(plot, first);
+    const double rate =
+        view.axisAltitude(averageClimb(first.altitude.series, view.setTime(plot.xMin), view.setTime(plot.xMax)));
     return QStringLiteral("Avg Climb = ") + QString::fromLatin1(cformat::general(rate, 3));
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/AutoScale.h"
 #include "data/Plot.h"
+#include "data/SetView.h"
 
 #include <algorithm>
 
@@ -60,7 +61,12 @@ bool cropDataSet(DataSet& set, double tMin, double tMax)
     if (last < 0)
         return false;
 
-    cropTriggers(set.trigger.series, s.time(first), s.time(last), s.time(first) - s.time(0));
+    const double shift = s.time(first) - s.time(0);
+    cropTriggers(set.trigger.series, s.time(first), s.time(last), shift);
+    // The launch the view aligns on moves back with the samples (as the analysis reports it: through the Signal's
+    // time scale).
+    if (set.firstLaunch)
+        *set.firstLaunch -= shift * set.altitude.timeScale;
     for (int j = first; j <= last; ++j) {
         s.setAltitude(j - first, s.altitude(j));
         s.setTag(j - first, s.tag(j));
@@ -74,7 +80,10 @@ bool cropDataSet(DataSet& set, double tMin, double tMax)
 void cropToView(Plot& plot)
 {
     for (int k = 0; k < plot.signals.size(); ++k) {
-        if (cropDataSet(plot.signals.at(k), plot.xMin, plot.xMax))
+        DataSet& set = plot.signals.at(k);
+        // The visible range in the data set's own times: the view may shift it.
+        const SetView view = setView(plot, set);
+        if (cropDataSet(set, view.setTime(plot.xMin), view.setTime(plot.xMax)))
             plot.signals.notifyChanged(k);
     }
     autoScaleTime(plot);

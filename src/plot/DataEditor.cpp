@@ -172,6 +172,32 @@ private:
     RateMark m_mark;
 };
 
+class VisibilityCommand : public DataCommand {
+public:
+    VisibilityCommand(Plot& plot, DataSet* set, bool visible)
+        : DataCommand(plot, visible ? QStringLiteral("Show Data Set") : QStringLiteral("Hide Data Set")), m_set(set),
+          m_visible(visible)
+    {
+    }
+
+protected:
+    void apply() override { set(m_visible); }
+    void revert() override { set(!m_visible); }
+
+private:
+    void set(bool visible)
+    {
+        const int k = positionOf(m_set);
+        if (k < 0)
+            return;
+        m_set->altitude.visible = visible;
+        m_plot.signals.notifyChanged(k);
+    }
+
+    DataSet* m_set;
+    bool m_visible;
+};
+
 int firstFreeSlot(const DataSet& set)
 {
     for (int i = 0; i < kRateMarkSlots; ++i) {
@@ -231,6 +257,16 @@ bool DataEditor::deleteDataSet(int k)
     if (!m_plot.signals.isValidIndex(k))
         return false;
     auto* command = new DeleteCommand(m_plot, &m_plot.signals.at(k));
+    command->perform();
+    record(command);
+    return true;
+}
+
+bool DataEditor::setDataSetVisible(int k, bool visible)
+{
+    if (!m_plot.signals.isValidIndex(k) || m_plot.signals.at(k).altitude.visible == visible)
+        return false;
+    auto* command = new VisibilityCommand(m_plot, &m_plot.signals.at(k), visible);
     command->perform();
     record(command);
     return true;

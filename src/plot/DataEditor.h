@@ -12,11 +12,11 @@ class DataCommand;
 struct DataSet;
 struct Plot;
 
-// Every change that the "Recorded Data" page makes to the data sets goes through here, so that Ctrl+Z can take it
-// back and Ctrl+Shift+Z do it again: crop, the Data Properties dialog's Apply, Fix Drift, Fix Offset and
-// "Delete Data Set", peak tags and rate marks. The operations themselves are the plot's own; undo only adds a way
-// back. A command keeps its data set by identity, not by position, so data sets added later (a download, a load)
-// never confuse it. A change that changes nothing is not recorded.
+// Every change that the "Recorded Data" page makes to the data sets goes through here, so that Ctrl+Z can take it back
+// and Ctrl+Shift+Z do it again: crop, the Data Properties dialog's Apply, Fix Drift, Fix Offset and "Delete Data Set",
+// peak tags and rate marks, and showing or hiding a data set. The operations themselves are the plot's own; undo only
+// adds a way back. A command keeps its data set by identity, not by position, so data sets added later (a download, a
+// load) never confuse it. A change that changes nothing is not recorded.
 class DataEditor : public QObject {
     Q_OBJECT
 public:
@@ -36,6 +36,10 @@ public:
 
     // Removes data set k; undo puts the same data set back at its position.
     bool deleteDataSet(int k);
+
+    // Shows or hides data set k on the plot (its altitude Signal's `visible`: display state, never saved). False,
+    // and nothing recorded, when k is not a data set or already is so.
+    bool setDataSetVisible(int k, bool visible);
 
     // Toggles the peak tag of `sample` in data set k.
     bool togglePeak(int k, int sample);

@@ -20,7 +20,7 @@ int pixelOfTime(const Plot& plot, const DataAreaPixels& area, double t)
     return int(std::lround(std::clamp(x, -kLimit, kLimit)));
 }
 
-int markAt(const Plot& plot, const DataAreaPixels& area, const FlightReport& report, int x)
+int markAt(const Plot& plot, const DataAreaPixels& area, const FlightReport& report, int x, double timeShift)
 {
     int best = -1;
     int bestDistance = std::numeric_limits<int>::max();
@@ -28,7 +28,7 @@ int markAt(const Plot& plot, const DataAreaPixels& area, const FlightReport& rep
         const Flight& f = report.flights[k];
         if (!f.launchEnd)
             continue;
-        const int distance = std::abs(pixelOfTime(plot, area, *f.launchEnd) - x);
+        const int distance = std::abs(pixelOfTime(plot, area, *f.launchEnd + timeShift) - x);
         if (distance <= kGrabPixels && distance < bestDistance) {
             best = int(k);
             bestDistance = distance;
@@ -37,9 +37,9 @@ int markAt(const Plot& plot, const DataAreaPixels& area, const FlightReport& rep
     return best;
 }
 
-double launchEndAt(const Plot& plot, const DataAreaPixels& area, const Flight& flight, int x)
+double launchEndAt(const Plot& plot, const DataAreaPixels& area, const Flight& flight, int x, double timeShift)
 {
-    const double t = valueAtPixel(plot, area, x, area.top).t;
+    const double t = valueAtPixel(plot, area, x, area.top).t - timeShift;
     return std::clamp(t, flight.launch, flight.launch + flight.duration);
 }
 

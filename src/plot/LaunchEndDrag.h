@@ -19,12 +19,13 @@ inline constexpr int kGrabPixels = 4;
 // edge for a range without width.
 int pixelOfTime(const Plot& plot, const DataAreaPixels& area, double t);
 
-// The flight whose launch-end mark lies within kGrabPixels of x (the nearest one), or -1.
-int markAt(const Plot& plot, const DataAreaPixels& area, const FlightReport& report, int x);
+// The flight whose launch-end mark lies within kGrabPixels of x (the nearest one), or -1. The report's times are
+// the analysis' own; `timeShift` is the shift the view adds to them (SetView::timeShift of the report's data set).
+int markAt(const Plot& plot, const DataAreaPixels& area, const FlightReport& report, int x, double timeShift = 0);
 
-// The launch end that x stands for: the time under x, kept between the flight's launch and its landing (or its
-// last sample).
-double launchEndAt(const Plot& plot, const DataAreaPixels& area, const Flight& flight, int x);
+// The launch end that x stands for, in the analysis' own times (the view's `timeShift` taken off the time under
+// x), kept between the flight's launch and its landing (or its last sample).
+double launchEndAt(const Plot& plot, const DataAreaPixels& area, const Flight& flight, int x, double timeShift = 0);
 
 } // namespace launchenddrag
 } // namespace vimo

@@ -37,7 +37,7 @@ int PlotLayout::rightPin() const
     return std::max(9999, plotWidth() + 2);
 }
 
-PlotLayout computePlotLayout(int ppiX, int ppiY, const PrintSettings& page)
+PlotLayout computePlotLayout(int ppiX, int ppiY, const PrintSettings& page, bool climbAxis)
 {
     const double left = double(ppiX) * page.leftInches;
     const double top = double(ppiY) * page.topInches;
@@ -55,7 +55,7 @@ PlotLayout computePlotLayout(int ppiX, int ppiY, const PrintSettings& page)
     l.titleTop = truncToInt(h / 30 + top);
     l.plotLeft = l.yLabelLeft + w / 10;
     l.plotTop = l.titleTop + h / 7;
-    l.plotRight = truncToInt((w - w / 12) + left);
+    l.plotRight = truncToInt((w - w / 12 - (climbAxis ? w / 10 : 0)) + left);
     l.plotBottom = truncToInt((h - 2 * h / 12) + top);
     l.xLabelTop = truncToInt((h - h / 12) + top);
     return l;

@@ -2,12 +2,24 @@
 
 #include "plot/PrintSettings.h"
 
+#include <QRect>
 #include <algorithm>
 #include <cmath>
 
 namespace vimo {
 
 struct Plot;
+
+// Where the legend of a rendering lies: its box and its rows, one per data set in the plot's order, each rowHeight
+// high from rowsTop on. All empty when no legend was drawn.
+struct LegendLayout {
+    QRect box;
+    int rowsTop = 0;
+    int rowHeight = 0;
+    int rows = 0;
+
+    friend bool operator==(const LegendLayout&, const LegendLayout&) = default;
+};
 
 // The device-pixel layout of one rendering. The data area is plotLeft..plotRight x plotTop..plotBottom; every
 // rendering returns its layout, and the mouse navigation maps positions with the latest one.
@@ -28,6 +40,8 @@ struct PlotLayout {
     int pageWidth = 0;
     int pageHeight = 0;
 
+    LegendLayout legend; // when the rendering drew one
+
     int plotWidth() const { return plotRight - plotLeft; }
     int plotHeight() const { return plotBottom - plotTop; }
 
@@ -39,13 +53,25 @@ struct PlotLayout {
 
 // The layout of a page of page.widthInches x page.heightInches placed at page.leftInches, page.topInches on a
 // surface of ppiX x ppiY pixels per inch. Sizes too large for the surface's integers saturate instead of wrapping.
-PlotLayout computePlotLayout(int ppiX, int ppiY, const PrintSettings& page);
+// With `climbAxis` the data area ends a tenth of the page's width further left, leaving room for the climb-rate
+// axis on its right; everything else stays where it is.
+PlotLayout computePlotLayout(int ppiX, int ppiY, const PrintSettings& page, bool climbAxis = false);
 
 // Maps values of the visible range to offsets inside the data area. Build one per rendering; the scales are
 // computed once. Every result is a finite pixel, whatever the range (empty, reversed, huge) or the value.
 class PixelMapper {
 public:
     PixelMapper(const Plot& plot, const PlotLayout& layout);
+
+    // The visible range the mapper was built for.
+    double xMin() const { return m_xMin; }
+    double xMax() const { return m_xMax; }
+    double yMin() const { return m_yMin; }
+    double yMax() const { return m_yMax; }
+
+    // Whether time t lies within the visible time range, ends included: only then is it drawn where it is rather
+    // than pinned to an edge.
+    bool timeInView(double t) const { return t >= m_xMin && t <= m_xMax; }
 
     // x offset inside the data area: -1 left of the range, rightPin() right of it, else trunc((t - xMin) * q).
     int timeToPixel(double t) const

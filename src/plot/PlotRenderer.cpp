@@ -2,9 +2,12 @@
 
 #include "analysis/FlightReport.h"
 #include "data/Plot.h"
+#include "data/SetView.h"
 #include "plot/AltitudeDisplay.h"
 #include "plot/AxisTicks.h"
 #include "plot/BackgroundPicture.h"
+#include "plot/ClimbRateCurve.h"
+#include "plot/CurveOccupancy.h"
 #include "plot/FlightOverlay.h"
 #include "plot/PaintColour.h"
 #include "plot/PlotLegend.h"
@@ -14,6 +17,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace vimo {
 namespace {
@@ -23,7 +27,7 @@ public:
     Renderer(QPainter& painter, int ppiX, int ppiY, const Plot& plot, const PrintSettings& page,
              const RenderOptions& options)
         : p(painter), ppiX(ppiX), ppiY(ppiY), plot(plot), page(page), options(options),
-          l(computePlotLayout(ppiX, ppiY, page)), map(plot, l), W(l.pageWidth), H(l.pageHeight),
+          l(computePlotLayout(ppiX, ppiY, page, options.climbRate)), map(plot, l), W(l.pageWidth), H(l.pageHeight),
           inColor(page.inColor), paper(inColor ? paintColour(plot.backgroundColor) : QColor(Qt::white)),
           ink(inColor ? paintColour(plot.gridColor) : QColor(Qt::black))
     {
@@ -43,16 +47,24 @@ public:
             drawBackground();
         drawTimeAxis();
         drawAltitudeAxis();
+        std::optional<ClimbRateCurve> climb;
+        if (options.climbRate) {
+            climb.emplace(plot, l, shownSet(options.activeSet));
+            climb->paintAxis(p, ppiX, ink, textColour, paper, plotFont(H / 35, p.device()));
+        }
         drawZeroLine();
         drawTexts();
-        drawSignals();
-        if (options.flights) // still clipped to the data area
-            paintFlightOverlay(p, l, map, reportInAxisUnit(plot, *options.flights), inColor, ppiX);
+        std::optional<CurveOccupancy> curves;
+        if (options.flights)
+            curves.emplace(l.plotLeft, l.plotRight);
+        drawSignals(climb ? &*climb : nullptr, curves ? &*curves : nullptr);
+        drawFlights(curves ? &*curves : nullptr); // still clipped to the data area
         drawFrame();
+        PlotLayout drawn = l;
         if (options.legend)
-            drawPlotLegend(p, ppiX, ppiY, plot, l, inColor, inColor ? paintColour(plot.labelColor) : QColor(Qt::black),
-                           paper);
-        return l;
+            drawn.legend = drawPlotLegend(p, ppiX, ppiY, plot, l, inColor,
+                                          inColor ? paintColour(plot.labelColor) : QColor(Qt::black), paper);
+        return drawn;
     }
 
 private:
@@ -170,21 +182,50 @@ private:
 
     QRect dataArea() const { return QRect(l.plotLeft, l.plotTop, l.plotRight + 1 - l.plotLeft, l.plotBottom + 1 - l.plotTop); }
 
-    void drawSignals()
+    // Data set k when it exists and is shown, else -1.
+    int shownSet(int k) const { return plot.signals.isValidIndex(k) && plot.signals.at(k).altitude.visible ? k : -1; }
+
+    // The climb-rate curve first, under the data sets' lines; `curves` (when given) learns where every line runs.
+    void drawSignals(const ClimbRateCurve* climb, CurveOccupancy* curves)
     {
         const QRect clip = dataArea();
         p.setClipRect(clip);
+        if (climb) {
+            const int k = shownSet(options.activeSet);
+            climb->paintCurve(p, inColor && k >= 0 ? paintColour(plot.signals.at(k).altitude.lineColor)
+                                                   : QColor(Qt::black));
+            if (curves)
+                curves->addPolyline(climb->points());
+        }
         SignalPainter signalPainter(
             {p, plot, l, map, ppiX, ppiY, inColor, textColour, paper, clip, options.everySample});
         const DataSetList& sets = plot.signals;
         for (int k = 0; k < sets.size(); ++k) {
             const DataSet& set = sets.at(k);
-            const double toAxis = toAxisFactor(plot, set);
-            if (set.altitude.visible)
-                signalPainter.paint(set.altitude, &set.rateMarks, toAxis);
+            if (!set.altitude.visible)
+                continue; // a hidden data set: neither its line nor its triggers
+            const SetView view = setView(plot, set);
+            signalPainter.paint(set.altitude, &set.rateMarks, view);
+            if (curves)
+                curves->addPolyline(signalPainter.points());
             if (set.trigger.visible)
-                signalPainter.paint(set.trigger, nullptr, toAxis);
+                signalPainter.paint(set.trigger, nullptr, view);
         }
+    }
+
+    void drawFlights(const CurveOccupancy* curves)
+    {
+        if (!options.flights)
+            return;
+        FlightReport shown;
+        if (options.activeSet < 0) {
+            shown = reportInAxisUnit(plot, *options.flights);
+        } else if (shownSet(options.activeSet) >= 0) {
+            shown = reportInView(plot, plot.signals.at(options.activeSet), *options.flights);
+        } else {
+            return; // the flights of a hidden or missing data set
+        }
+        paintFlightOverlay(p, l, map, shown, OverlayStyle{inColor, ppiX, paper, curves});
     }
 
     void drawFrame()

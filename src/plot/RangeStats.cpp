@@ -1,7 +1,8 @@
 #include "plot/RangeStats.h"
 
 #include "data/CFormat.h"
-#include "data/SampleSeries.h"
+#include "data/Plot.h"
+#include "data/SetView.h"
 
 #include <algorithm>
 
@@ -29,6 +30,20 @@ std::optional<RangeStats> visibleRangeStats(const SampleSeries& series, double t
     stats.lastTime = series.time(last);
     if (stats.timeSpan() > 0)
         stats.averageClimb = (series.altitude(last) - series.altitude(first)) * toAxis / stats.timeSpan();
+    return stats;
+}
+
+std::optional<RangeStats> visibleRangeStats(const Plot& plot, int k)
+{
+    if (!plot.signals.isValidIndex(k))
+        return std::nullopt;
+    const DataSet& set = plot.signals.at(k);
+    const SetView view = setView(plot, set);
+    auto stats = visibleRangeStats(set.altitude.series, view.setTime(plot.xMin), view.setTime(plot.xMax), view.toAxis);
+    if (stats) {
+        stats->firstTime = view.axisTime(stats->firstTime);
+        stats->lastTime = view.axisTime(stats->lastTime);
+    }
     return stats;
 }
 

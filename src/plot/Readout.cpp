@@ -1,7 +1,8 @@
 #include "plot/Readout.h"
 
 #include "data/CFormat.h"
-#include "data/SampleSeries.h"
+#include "data/Plot.h"
+#include "data/SetView.h"
 
 #include <cmath>
 #include <cstdint>
@@ -39,13 +40,43 @@ std::optional<QString> rateOfClimbText(const SampleSeries& series, int i, double
                    + QLatin1String(" units/sec"));
 }
 
-std::optional<CursorReadout> cursorReadout(const SampleSeries& series, double t, double toAxis)
+namespace {
+
+// The read-outs for time t of the time axis, the series placed on the axes by `view`.
+std::optional<CursorReadout> readoutInView(const SampleSeries& series, double t, const SetView& view)
 {
-    const int i = series.nearestIndex(t);
+    const int i = series.nearestIndex(view.setTime(t));
     if (i < 0)
         return std::nullopt;
-    return CursorReadout{i, positionText(series.time(i), series.altitude(i) * toAxis),
-                         rateOfClimbText(series, i, toAxis)};
+    return CursorReadout{i, positionText(view.axisTime(series.time(i)), view.axisAltitude(series.altitude(i))),
+                         rateOfClimbText(series, i, view.toAxis)};
+}
+
+} // namespace
+
+std::optional<CursorReadout> cursorReadout(const SampleSeries& series, double t, double toAxis)
+{
+    return readoutInView(series, t, SetView{0, toAxis});
+}
+
+std::optional<CursorReadout> cursorReadout(const Plot& plot, int k, double t)
+{
+    if (!plot.signals.isValidIndex(k))
+        return std::nullopt;
+    const DataSet& set = plot.signals.at(k);
+    return readoutInView(set.altitude.series, t, setView(plot, set));
+}
+
+std::optional<PlotPoint> samplePoint(const Plot& plot, int k, int i)
+{
+    if (!plot.signals.isValidIndex(k))
+        return std::nullopt;
+    const DataSet& set = plot.signals.at(k);
+    const SampleSeries& series = set.altitude.series;
+    if (i < 0 || i >= series.count())
+        return std::nullopt;
+    const SetView view = setView(plot, set);
+    return PlotPoint{view.axisTime(series.time(i)), view.axisAltitude(series.altitude(i))};
 }
 
 } // namespace vimo

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "plot/PlotPoint.h"
+
 #include <QString>
 #include <optional>
 
 namespace vimo {
 
+struct Plot;
 class SampleSeries;
 
 // The status bar read-outs while the mouse moves over the plot, for the sample nearest to the mouse's time. The
@@ -24,5 +27,14 @@ std::optional<QString> rateOfClimbText(const SampleSeries& series, int i, double
 
 // The read-outs for time t; none when the series holds no sample (the panels keep their texts).
 std::optional<CursorReadout> cursorReadout(const SampleSeries& series, double t, double toAxis = 1.0);
+
+// The read-outs of data set k's altitude series for time t of the time axis, as the view shows the set: the nearest
+// sample to t in the set's own times, its time as the axis shows it and its altitude and rate in the axis unit.
+// None for an invalid k or a set without samples.
+std::optional<CursorReadout> cursorReadout(const Plot& plot, int k, double t);
+
+// Where sample i of data set k's altitude series lies on the axes (time shifted, altitude in the axis unit), for the
+// cursor circle; none for a sample that does not exist.
+std::optional<PlotPoint> samplePoint(const Plot& plot, int k, int i);
 
 } // namespace vimo

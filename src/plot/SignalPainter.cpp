@@ -50,15 +50,15 @@ bool linePenStyle(std::int32_t lineStyle, Qt::PenStyle& style)
 
 void SignalPainter::computePositions(const Signal& signal)
 {
-    // Every sample through the Signal's display transform and into the axis unit, then onto the data area. The hot
-    // loop of a rendering. The unit factor is folded into the transform: with a factor of 1 the values are exactly
-    // the untransformed ones.
+    // Every sample through the Signal's display transform, shifted in time and converted into the axis unit as the
+    // view places the data set, then onto the data area. The hot loop of a rendering. The view is folded into the
+    // transform: with no shift and a factor of 1 the values are exactly the untransformed ones.
     const std::vector<double>& times = signal.series.times();
     const std::vector<double>& altitudes = signal.series.altitudes();
     const double timeScale = signal.timeScale;
-    const double timeOffset = signal.timeOffset;
-    const double altitudeScale = signal.altitudeScale * m_toAxis;
-    const double altitudeOffset = signal.altitudeOffset * m_toAxis;
+    const double timeOffset = signal.timeOffset + m_view.timeShift;
+    const double altitudeScale = signal.altitudeScale * m_view.toAxis;
+    const double altitudeOffset = signal.altitudeOffset * m_view.toAxis;
     const int left = m_c.layout.plotLeft;
     const int top = m_c.layout.plotTop;
     const PixelMapper& map = m_c.mapper;
@@ -70,9 +70,10 @@ void SignalPainter::computePositions(const Signal& signal)
                         top + map.altitudeToPixel(altitudes[i] * altitudeScale + altitudeOffset));
 }
 
-void SignalPainter::paint(const Signal& signal, const std::array<RateMark, kRateMarkSlots>* rateMarks, double toAxis)
+void SignalPainter::paint(const Signal& signal, const std::array<RateMark, kRateMarkSlots>* rateMarks,
+                          const SetView& view)
 {
-    m_toAxis = toAxis;
+    m_view = view;
     computePositions(signal);
     paintLine(signal);
     paintMarkers(signal);
@@ -90,23 +91,25 @@ void SignalPainter::paintLine(const Signal& signal)
     const QColor colour = m_c.inColor ? paintColour(signal.lineColor) : QColor(Qt::black);
     const int width = style == Qt::SolidLine ? std::max(m_c.ppiX / 150, 2) : 1;
     QPainter& p = m_c.painter;
-    // Dotted and dashed lines go through every sample: their pattern runs along the drawn length, which merging
-    // a column's samples would shorten. Their one-pixel pen is cheap to draw; the wide solid pen is what costs.
+    if (m_c.everySample) {
+        p.setPen(QPen(colour, width, style, width == 1 ? Qt::FlatCap : Qt::RoundCap,
+                      width == 1 ? Qt::MiterJoin : Qt::RoundJoin));
+        p.drawPolyline(m_points.data(), int(m_points.size()));
+        return;
+    }
+    reduceColumns(m_points, m_reduced);
+    // Dotted and dashed lines are one pixel wide. They are drawn as one polyline through the points that shape
+    // each pixel column, so that their pattern runs on along the whole drawn line, as it did through every sample,
+    // while the stroker dashes a few points per column instead of every sample.
     if (width == 1) {
         p.setPen(QPen(colour, width, style, Qt::FlatCap, Qt::MiterJoin));
-        p.drawPolyline(m_points.data(), int(m_points.size()));
+        p.drawPolyline(m_reduced.data(), int(m_reduced.size()));
         return;
     }
     // A wide line has round ends and joins: its outline is the same whether it bends at a sample or ends there.
-    if (m_c.everySample) {
-        p.setPen(QPen(colour, width, style, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(m_points.data(), int(m_points.size()));
-        return;
-    }
     // So it may be drawn as separate segments through the points that shape each pixel column, which the raster
     // engine fills one by one instead of as one long, self-overlapping outline. Two pixels wide, a square end
     // covers the same pixels as a round one and is far quicker to fill.
-    reduceColumns(m_points, m_reduced);
     m_segments.clear();
     for (std::size_t i = 1; i < m_reduced.size(); ++i) {
         if (m_reduced[i] != m_reduced[i - 1])
@@ -211,7 +214,7 @@ void SignalPainter::paintTags(const Signal& signal)
         const QPoint at = m_points[std::size_t(i)];
         const int x = at.x();
         const int y = at.y();
-        const QString label = QString::fromLatin1(cformat::fixed(s.altitude(i) * m_toAxis, 2));
+        const QString label = QString::fromLatin1(cformat::fixed(m_view.axisAltitude(s.altitude(i)), 2));
         const int textWidth = metrics.horizontalAdvance(label);
         const int textTop = y - 3 * h - metrics.height();
         const QRect box = QRect(QPoint(x - 3 * w - penWidth, y - 3 * h - penWidth), QPoint(x + 3 * w + penWidth, y + 3 * h + penWidth))
@@ -245,7 +248,9 @@ void SignalPainter::paintRateMarks(const Signal& signal, const std::array<RateMa
             continue;
         const double t1 = s.time(i1);
         const double t2 = s.time(i2);
-        if (!(t1 >= m_c.plot.xMin && t1 <= m_c.plot.xMax && t2 >= m_c.plot.xMin && t2 <= m_c.plot.xMax))
+        const double x1 = m_view.axisTime(t1);
+        const double x2 = m_view.axisTime(t2);
+        if (!(x1 >= m_c.plot.xMin && x1 <= m_c.plot.xMax && x2 >= m_c.plot.xMin && x2 <= m_c.plot.xMax))
             continue;
         const QPoint a = m_points[std::size_t(i1)];
         const QPoint b = m_points[std::size_t(i2)];
@@ -254,7 +259,7 @@ void SignalPainter::paintRateMarks(const Signal& signal, const std::array<RateMa
         // Two samples of the same time have no rate: the bracket stands alone.
         if (t2 == t1)
             continue;
-        const double rate = (s.altitude(i2) - s.altitude(i1)) * m_toAxis / (t2 - t1);
+        const double rate = (s.altitude(i2) - s.altitude(i1)) * m_view.toAxis / (t2 - t1);
         const QString label = QString::fromLatin1(cformat::fixed(rate, 2));
         const int textWidth = metrics.horizontalAdvance(label);
         const int textHeight = metrics.height();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/SetView.h"
 #include "data/Signal.h"
 
 #include <QColor>
@@ -39,8 +40,12 @@ public:
     explicit SignalPainter(const Context& context) : m_c(context) {}
 
     // One Signal; `rateMarks` is the data set's table for an altitude Signal and null for a trigger Signal.
-    // `toAxis` converts the data set's altitudes into the axis unit (toAxisFactor); the samples stay as they are.
-    void paint(const Signal& signal, const std::array<RateMark, kRateMarkSlots>* rateMarks, double toAxis = 1.0);
+    // `view` places the data set's samples on the axes (its time shift and its altitudes' factor into the axis
+    // unit); the samples stay as they are.
+    void paint(const Signal& signal, const std::array<RateMark, kRateMarkSlots>* rateMarks, const SetView& view = {});
+
+    // The device pixels of the samples of the Signal painted last, in sample order.
+    const std::vector<QPoint>& points() const { return m_points; }
 
 private:
     void computePositions(const Signal& signal);
@@ -52,7 +57,7 @@ private:
     bool outsideClip(const QRect& box) const { return !box.intersects(m_c.clip); }
 
     Context m_c;
-    double m_toAxis = 1.0; // of the Signal being painted
+    SetView m_view; // of the Signal being painted
     std::vector<QPoint> m_points;
     std::vector<QPoint> m_reduced;
     std::vector<QLine> m_segments;

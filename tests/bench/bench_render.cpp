@@ -1,6 +1,7 @@
 // Rendering speed of long flights: the whole plot of 8 data sets of 65,536 samples on a 1600 x 900 bitmap, drawn
 // through every sample (the reference) and through the first, lowest, highest and last sample of each pixel
-// column. After the runs the ratio of the two is printed: both are measured in the same run on the same machine.
+// column, with solid (two pixels wide) and with dashed and dotted (one pixel wide) lines. After the runs the
+// figures are printed side by side with their ratios: all are measured in the same run on the same machine.
 
 #include "../support/RatioReporter.h"
 #include "../support/SyntheticFlight.h"
@@ -16,12 +17,13 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace {
 
 using namespace vimo;
 
-const Plot& longFlights()
+Plot& longFlights(std::int32_t lineStyle)
 {
     static const std::unique_ptr<Plot> plot = [] {
         auto p = std::make_unique<Plot>();
@@ -31,12 +33,14 @@ const Plot& longFlights()
         autoScaleAltitude(*p);
         return p;
     }();
+    for (int k = 0; k < plot->signals.size(); ++k)
+        plot->signals.at(k).altitude.lineStyle = lineStyle;
     return *plot;
 }
 
-void renderLongFlights(benchmark::State& state, bool everySample)
+void renderLongFlights(benchmark::State& state, bool everySample, std::int32_t lineStyle = kLineSolid)
 {
-    const Plot& plot = longFlights();
+    const Plot& plot = longFlights(lineStyle);
     PrintSettings page;
     page.widthInches = 16;
     page.heightInches = 9;
@@ -53,9 +57,15 @@ void renderLongFlights(benchmark::State& state, bool everySample)
 
 void BM_RenderEverySample(benchmark::State& state) { renderLongFlights(state, true); }
 void BM_RenderPixelColumns(benchmark::State& state) { renderLongFlights(state, false); }
+void BM_RenderDashedEverySample(benchmark::State& state) { renderLongFlights(state, true, kLineDash); }
+void BM_RenderDashed(benchmark::State& state) { renderLongFlights(state, false, kLineDash); }
+void BM_RenderDotted(benchmark::State& state) { renderLongFlights(state, false, kLineDot); }
 
 BENCHMARK(BM_RenderEverySample)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RenderPixelColumns)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_RenderDashedEverySample)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_RenderDashed)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_RenderDotted)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
 
@@ -68,11 +78,22 @@ int main(int argc, char** argv)
     test::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const auto& cpu = reporter.cpuTimes;
-    const auto every = cpu.find("BM_RenderEverySample");
-    const auto columns = cpu.find("BM_RenderPixelColumns");
-    if (every != cpu.end() && columns != cpu.end() && columns->second > 0)
-        std::printf("\nCPU time of one rendering: pixel columns %.2f ms, every sample %.2f ms: %.1f times faster\n",
-                    columns->second, every->second, every->second / columns->second);
+    const auto figure = [&cpu](const char* name) { return cpu.count(name) ? cpu.at(name) : 0.0; };
+    std::printf("\nCPU time of one rendering (ms)   pixel columns   every sample\n");
+    for (const auto& [what, columns, every] :
+         {std::tuple{"solid", "BM_RenderPixelColumns", "BM_RenderEverySample"},
+          std::tuple{"dashed", "BM_RenderDashed", "BM_RenderDashedEverySample"},
+          std::tuple{"dotted", "BM_RenderDotted", ""}}) {
+        if (figure(columns) > 0 && figure(every) > 0)
+            std::printf("  %-30s %13.2f   %12.2f\n", what, figure(columns), figure(every));
+        else if (figure(columns) > 0)
+            std::printf("  %-30s %13.2f   %12s\n", what, figure(columns), "-");
+    }
+    std::printf("\n");
+    reporter.printRatio("BM_RenderPixelColumns", "BM_RenderEverySample");
+    reporter.printRatio("BM_RenderDashed", "BM_RenderDashedEverySample");
+    reporter.printRatio("BM_RenderDashed", "BM_RenderPixelColumns");
+    reporter.printRatio("BM_RenderDotted", "BM_RenderPixelColumns");
     benchmark::Shutdown();
     return 0;
 }

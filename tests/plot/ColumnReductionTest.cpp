@@ -68,11 +68,81 @@ TEST(ReduceColumns, wideLinesOfLongFlights_differInAtMostHalfAPercentOfTheirPixe
     EXPECT_LE(differingShareOfLinePixels(2, 600, 4, 2.25), 0.005); // 4-pixel lines
 }
 
-TEST(ReduceColumns, onePixelLinesOfLongFlights_keepEveryPixel)
+// The pixels of `image` in the line colour (blue) of the data sets that addEvenSet and fillFlight leave.
+std::vector<QPoint> bluePixels(const QImage& image)
 {
-    // Dotted and dashed lines are one pixel wide; their pattern follows the drawn length.
-    for (const std::int32_t style : {kLineDot, kLineDash, kLineDashDot, kLineDashDotDot})
-        EXPECT_EQ(differingShareOfLinePixels(2, 100, 16, 9, style), 0.0) << style;
+    std::vector<QPoint> pixels;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) == 0x0000FFu)
+                pixels.emplace_back(x, y);
+    return pixels;
+}
+
+TEST(ReduceColumns, dashedLinesWithASampleOrLessPerColumn_drawExactlyAsThroughEverySample)
+{
+    Plot plot;
+    plot.signals.createDataSet(); // the 21-sample ramp over a 0..20 view: no column holds two samples
+    const PrintSettings page = test::pageOf(7, 3.5);
+    for (const std::int32_t style : {kLineDot, kLineDash, kLineDashDot, kLineDashDotDot}) {
+        plot.signals.at(0).altitude.lineStyle = style;
+        EXPECT_EQ(test::differingPixels(test::renderOnImage(plot, 100, page, RenderOptions{true}).image,
+                                        test::renderOnImage(plot, 100, page).image),
+                  0)
+            << style;
+    }
+}
+
+TEST(ReduceColumns, denseDashedLine_keepsItsPatternRunningAlongTheLine)
+{
+    // 20,000 samples on one height across the view: some thirty per pixel column. Were the pattern to start afresh
+    // in each column, every column would begin with a dash and the line would come out solid.
+    Plot plot;
+    DataSet& set = plot.signals.createDataSet();
+    set.clearSamples();
+    for (int i = 0; i < 20000; ++i)
+        set.altitude.series.append(i * 0.001, 10);
+    set.altitude.lineStyle = kLineDash;
+    const auto r = test::renderOnImage(plot, 100, test::pageOf(7, 3.5));
+    const int y = r.layout.plotTop + altitudeToPixel(plot, r.layout, 10);
+    const QRect row(r.layout.plotLeft + 2, y, r.layout.plotWidth() - 4, 1);
+    const int dashed = test::countColour(r.image, row, 0x0000FFu);
+    EXPECT_GT(dashed, row.width() / 2);
+    EXPECT_LT(dashed, row.width() * 7 / 8) << "gaps between the dashes";
+    EXPECT_EQ(
+        test::differingPixels(r.image, test::renderOnImage(plot, 100, test::pageOf(7, 3.5), RenderOptions{true}).image),
+        0);
+}
+
+TEST(ReduceColumns, dashedLinesOfLongFlights_stayOnTheLineDrawnThroughEverySample)
+{
+    Plot plot;
+    for (int k = 0; k < 2; ++k) {
+        DataSet& set = plot.signals.createDataSet();
+        test::fillFlight(set, SampleSeries::kCapacity, std::uint32_t(k + 1));
+        set.altitude.lineColor = 0xFF0000; // blue, both
+        set.altitude.lineStyle = k == 0 ? kLineDash : kLineDot;
+    }
+    autoScaleTime(plot);
+    autoScaleAltitude(plot);
+    const PrintSettings page = test::pageOf(16, 9);
+    const QImage every = test::renderOnImage(plot, 100, page, RenderOptions{true}).image;
+    const QImage columns = test::renderOnImage(plot, 100, page).image;
+    const std::vector<QPoint> drawn = bluePixels(columns);
+    ASSERT_GT(drawn.size(), 5000u);
+    int astray = 0;
+    const auto onLine = [&every](int x, int y) {
+        return every.valid(x, y) && (every.pixel(x, y) & 0xFFFFFF) == 0x0000FFu;
+    };
+    for (const QPoint& p : drawn) {
+        bool near = false;
+        for (int dy = -1; dy <= 1 && !near; ++dy)
+            for (int dx = -1; dx <= 1 && !near; ++dx)
+                near = onLine(p.x() + dx, p.y() + dy);
+        astray += near ? 0 : 1;
+    }
+    // The one-pixel stroker may end a turn a pixel differently; nothing strays further.
+    EXPECT_LE(astray, int(drawn.size() / 1000));
 }
 
 } // namespace

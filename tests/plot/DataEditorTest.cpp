@@ -1,5 +1,6 @@
 #include "plot/DataEditor.h"
 
+#include "RenderFixture.h"
 #include "data/Plot.h"
 
 #include <QSignalSpy>
@@ -129,4 +130,39 @@ TEST_F(DataUndoTest, aChangeThatMovedTheViewPutsItBackAndOneThatDidNotLeavesIt)
     editor.undo();
     EXPECT_EQ(plot.range(), (PlotRange{2, 8, 2, 8}));
     EXPECT_EQ(plot.info3, QString());
+}
+
+TEST_F(DataUndoTest, hidingADataSetIsOneUndoableStep_andAHiddenSetIsDrawnAsIfItWereNotThere)
+{
+    addSet(10);
+    DataSet& hidden = addSet(20);
+    hidden.altitude.lineColor = 0x00FF00;
+    hidden.addRateMark(2, 15);
+    hidden.altitude.series.setTag(8, 1);
+    plot.setRange({0, 20, 90, 130});
+    QSignalSpy changed(&editor, &DataEditor::changed);
+
+    EXPECT_FALSE(editor.setDataSetVisible(1, true)) << "already shown";
+    EXPECT_FALSE(editor.setDataSetVisible(2, false)) << "no such data set";
+    ASSERT_TRUE(editor.setDataSetVisible(1, false));
+    EXPECT_FALSE(hidden.altitude.visible);
+    EXPECT_TRUE(hidden.trigger.visible) << "it still carries trigger data";
+    EXPECT_EQ(editor.stack().count(), 1);
+    EXPECT_GE(changed.count(), 1);
+
+    Plot without;
+    without.setRange(plot.range());
+    DataSet& only = without.signals.createDataSet();
+    only.clearSamples();
+    for (int i = 0; i < 10; ++i)
+        only.altitude.series.append(i, 100 + i);
+    only.trigger.series.append(5, 105);
+    const QImage picture = test::renderOnImage(plot, 100, test::pageOf(7, 3.5)).image;
+    EXPECT_EQ(test::differingPixels(picture, test::renderOnImage(without, 100, test::pageOf(7, 3.5)).image), 0)
+        << "neither its line nor its marks nor its triggers";
+
+    editor.undo();
+    EXPECT_TRUE(hidden.altitude.visible);
+    editor.redo();
+    EXPECT_FALSE(hidden.altitude.visible);
 }

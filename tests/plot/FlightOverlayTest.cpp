@@ -1,6 +1,7 @@
 #include "RenderFixture.h"
 #include "analysis/FlightAnalysis.h"
 #include "plot/LaunchEndDrag.h"
+#include "plot/PaintColour.h"
 #include "plot/PlotLayout.h"
 
 #include <gtest/gtest.h>
@@ -30,11 +31,12 @@ struct OverlayFixture : ::testing::Test {
         ASSERT_EQ(report.flights.size(), 1u);
     }
 
-    // Pixels of the top quarter of the data area between times from and to that differ between two renderings.
+    // Pixels of the second quarter of the data area's height (below the start height's label, above the curves)
+    // between times from and to that differ between two renderings.
     static int changedNearTop(const Rendering& a, const Rendering& b, const Plot& plot, double from, double to)
     {
         const PixelMapper map(plot, a.layout);
-        const QRect area(a.layout.plotLeft + map.timeToPixel(from) + 2, a.layout.plotTop + 2,
+        const QRect area(a.layout.plotLeft + map.timeToPixel(from) + 2, a.layout.plotTop + a.layout.plotHeight() / 4,
                          map.timeToPixel(to) - map.timeToPixel(from) - 4, a.layout.plotHeight() / 4);
         return differingPixels(a.image.copy(area), b.image.copy(area));
     }
@@ -58,6 +60,43 @@ TEST_F(OverlayFixture, marksAreDrawnOnlyWhenAskedForAndTheBandCoversTheStartHeig
 
     RenderOptions noFlights; // prints and exports leave them out
     EXPECT_EQ(differingPixels(plain.image, renderOnImage(plot, 100, page, noFlights).image), 0);
+}
+
+// The bounding box of the pixels in the start height's colour, or an empty one.
+QRect labelInk(const QImage& image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) == 0xC85000u)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+TEST_F(OverlayFixture, startHeightLabel_sitsBesideItsBandClearOfTheCurves_andLeavesWithTheBand)
+{
+    RenderOptions withFlights;
+    withFlights.flights = &report;
+    const PrintSettings page = pageOf(7, 3.5);
+    const Rendering marked = renderOnImage(plot, 100, page, withFlights);
+    const Rendering plain = renderOnImage(plot, 100, page);
+    const PixelMapper map(plot, marked.layout);
+    const Flight& f = report.flights[0];
+    const int bandLeft = marked.layout.plotLeft + map.timeToPixel(f.launch);
+    const int bandRight = marked.layout.plotLeft + map.timeToPixel(*f.windowEnd);
+
+    // The label, and the highest point's dot inside the band: together they reach from the band to just past it.
+    const QRect ink = labelInk(marked.image);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_GE(ink.left(), bandLeft);
+    EXPECT_LT(ink.right(), bandRight + 100) << "beside the band";
+    const QRect label = QRect(QPoint(bandRight + 1, ink.top()), ink.bottomRight()).intersected(ink);
+    const QRgb curve = paintColour(plot.signals.at(0).altitude.lineColor).rgb();
+    EXPECT_EQ(countColour(plain.image, label.adjusted(-1, -1, 1, 1), curve), 0) << "no curve under the label";
+
+    // Panned so that the band lies left of the view: neither the label nor the dot stays behind in a corner.
+    plot.setRange({*f.windowEnd + 5, 500, 0, 400});
+    EXPECT_TRUE(labelInk(renderOnImage(plot, 100, page, withFlights).image).isEmpty());
 }
 
 TEST_F(OverlayFixture, inBlackAndWhiteTheBandIsGrey)
