@@ -2,6 +2,7 @@
 
 #include "data/NativeName.h"
 #include "logbook/ArchiveFiles.h"
+#include "logbook/IndexTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,42 +18,49 @@
 namespace vimo {
 namespace {
 
-constexpr const char* kCreateTable =
-    "CREATE TABLE IF NOT EXISTS flights ("
-    " path TEXT PRIMARY KEY NOT NULL,"
-    " downloaded TEXT NOT NULL,"
-    " set_number INTEGER NOT NULL,"
-    " device_name TEXT NOT NULL,"
-    " model TEXT NOT NULL,"
-    " software_version TEXT NOT NULL,"
-    " samples INTEGER NOT NULL,"
-    " interval REAL,"
-    " unit TEXT NOT NULL,"
-    " trigger_count INTEGER NOT NULL,"
-    " first_time REAL,"
-    " last_time REAL,"
-    " first_value REAL,"
-    " last_value REAL,"
-    " highest_value REAL,"
-    " name TEXT NOT NULL,"
-    " notes TEXT NOT NULL,"
-    " incomplete INTEGER NOT NULL,"
-    " launch REAL,"
-    " duration REAL,"
-    " start_height REAL,"
-    " highest_altitude REAL,"
-    " file_size INTEGER NOT NULL,"
-    " file_modified INTEGER NOT NULL)";
+using indextable::column;
 
-constexpr const char* kColumns =
-    "path, downloaded, set_number, device_name, model, software_version, samples, interval, unit, trigger_count,"
-    " first_time, last_time, first_value, last_value, highest_value, name, notes, incomplete,"
-    " launch, duration, start_height, highest_altitude, file_size, file_modified";
-constexpr int kColumnCount = 24;
+// The path column: a file name that is not UTF-8 is kept as text (see nativename), as the database keeps text only.
+template <auto Path>
+constexpr auto pathColumn(const char* constraint)
+{
+    using Row = typename indextable::MemberPointer<decltype(Path)>::Class;
+    return indextable::Column<Row>{"path", indextable::Stored<QString>::kType, constraint,
+                                   [](const Row& r) { return QVariant(nativename::toText(r.*Path)); },
+                                   [](Row& r, const QVariant& v) { r.*Path = nativename::fromText(v.toString()); }};
+}
+
+// One row per data set file.
+constexpr indextable::Column<FlightRecord> kFlightColumns[] = {
+    pathColumn<&FlightRecord::path>("PRIMARY KEY"),
+    column<&FlightRecord::downloaded>("downloaded"),
+    column<&FlightRecord::set>("set_number"),
+    column<&FlightRecord::deviceName>("device_name"),
+    column<&FlightRecord::model>("model"),
+    column<&FlightRecord::softwareVersion>("software_version"),
+    column<&FlightRecord::samples>("samples"),
+    column<&FlightRecord::interval>("interval"),
+    column<&FlightRecord::unit>("unit"),
+    column<&FlightRecord::triggerCount>("trigger_count"),
+    column<&FlightRecord::firstTime>("first_time"),
+    column<&FlightRecord::lastTime>("last_time"),
+    column<&FlightRecord::firstValue>("first_value"),
+    column<&FlightRecord::lastValue>("last_value"),
+    column<&FlightRecord::highestValue>("highest_value"),
+    column<&FlightRecord::name>("name"),
+    column<&FlightRecord::notes>("notes"),
+    column<&FlightRecord::incomplete>("incomplete"),
+    column<&FlightRecord::measures, &FlightMeasures::launch>("launch"),
+    column<&FlightRecord::measures, &FlightMeasures::duration>("duration"),
+    column<&FlightRecord::measures, &FlightMeasures::startHeight>("start_height"),
+    column<&FlightRecord::measures, &FlightMeasures::highestAltitude>("highest_altitude"),
+    column<&FlightRecord::fileSize>("file_size"),
+    column<&FlightRecord::fileModified>("file_modified"),
+};
+constexpr indextable::Table<FlightRecord> kFlights{"flights", kFlightColumns};
 
 // Forward migrations: the statements that take an index of version v to v + 1. A version without a step here is
 // not migrated but made anew from the files (which costs only time).
-// The steps from one schema version to the next; none means the index is made anew.
 std::vector<const char*> migrationFrom(int version)
 {
     switch (version) {
@@ -63,92 +71,6 @@ std::vector<const char*> migrationFrom(int version)
     default:
         return {};
     }
-}
-
-QVariant optional(const std::optional<double>& value)
-{
-    return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Double));
-}
-
-std::optional<double> optionalOf(const QVariant& value)
-{
-    return value.isNull() ? std::nullopt : std::optional<double>(value.toDouble());
-}
-
-// Texts are never NULL in the index: an empty text is stored as "".
-QVariant text(const QString& value)
-{
-    return value.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(value);
-}
-
-void bindRecord(QSqlQuery& q, const FlightRecord& r)
-{
-    const QVariant values[kColumnCount] = {
-        r.path,
-        r.downloaded.toUTC().toString(Qt::ISODateWithMs),
-        r.set,
-        text(r.deviceName),
-        text(r.model),
-        text(r.softwareVersion),
-        r.samples,
-        optional(r.interval),
-        text(r.unit),
-        r.triggerCount,
-        optional(r.firstTime),
-        optional(r.lastTime),
-        optional(r.firstValue),
-        optional(r.lastValue),
-        optional(r.highestValue),
-        text(r.name),
-        text(r.notes),
-        r.incomplete ? 1 : 0,
-        optional(r.measures.launch),
-        optional(r.measures.duration),
-        optional(r.measures.startHeight),
-        optional(r.measures.highestAltitude),
-        r.fileSize,
-        r.fileModified,
-    };
-    for (int i = 0; i < kColumnCount; ++i)
-        q.bindValue(i, values[i]);
-}
-
-FlightRecord recordOf(const QSqlQuery& q)
-{
-    FlightRecord r;
-    r.path = q.value(0).toString();
-    r.downloaded = QDateTime::fromString(q.value(1).toString(), Qt::ISODateWithMs).toUTC();
-    r.set = q.value(2).toInt();
-    r.deviceName = q.value(3).toString();
-    r.model = q.value(4).toString();
-    r.softwareVersion = q.value(5).toString();
-    r.samples = q.value(6).toInt();
-    r.interval = optionalOf(q.value(7));
-    r.unit = q.value(8).toString();
-    r.triggerCount = q.value(9).toInt();
-    r.firstTime = optionalOf(q.value(10));
-    r.lastTime = optionalOf(q.value(11));
-    r.firstValue = optionalOf(q.value(12));
-    r.lastValue = optionalOf(q.value(13));
-    r.highestValue = optionalOf(q.value(14));
-    r.name = q.value(15).toString();
-    r.notes = q.value(16).toString();
-    r.incomplete = q.value(17).toInt() != 0;
-    r.measures.launch = optionalOf(q.value(18));
-    r.measures.duration = optionalOf(q.value(19));
-    r.measures.startHeight = optionalOf(q.value(20));
-    r.measures.highestAltitude = optionalOf(q.value(21));
-    r.fileSize = q.value(22).toLongLong();
-    r.fileModified = q.value(23).toLongLong();
-    return r;
-}
-
-QString insertStatement()
-{
-    QString marks;
-    for (int i = 0; i < kColumnCount; ++i)
-        marks += i == 0 ? QStringLiteral("?") : QStringLiteral(", ?");
-    return QStringLiteral("INSERT OR REPLACE INTO flights (%1) VALUES (%2)").arg(QLatin1String(kColumns), marks);
 }
 
 // A write transaction that takes the write lock at its start (BEGIN IMMEDIATE), so that a second writer waits
@@ -300,7 +222,7 @@ LogbookIndex::OpenResult LogbookIndex::openAt(const QString& fileName)
 // only read, so that another program writing it meanwhile does not keep it from opening.
 LogbookIndex::OpenResult LogbookIndex::prepareSchema()
 {
-    const QString check = QStringLiteral("SELECT %1 FROM flights LIMIT 1").arg(QLatin1String(kColumns));
+    const QString check = kFlights.selectStatement() + QStringLiteral(" LIMIT 1");
     QSqlQuery q(m_db);
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
         return failure(q.lastError());
@@ -327,7 +249,7 @@ LogbookIndex::OpenResult LogbookIndex::prepareSchema()
     }
     if (version != kSchemaVersion && !q.exec(QStringLiteral("DROP TABLE IF EXISTS flights")))
         return failure(q.lastError());
-    const bool ok = q.exec(QLatin1String(kCreateTable))
+    const bool ok = q.exec(kFlights.createStatement())
                     && q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS flights_by_download ON flights (downloaded)"))
                     && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) && q.exec(check);
     if (!ok)
@@ -435,8 +357,7 @@ bool LogbookIndex::rebuild()
     return writeRows({}, all, true);
 }
 
-bool LogbookIndex::writeRows(const std::vector<QString>& gone, const std::vector<FlightRecord>& fresh,
-                             bool everything)
+bool LogbookIndex::writeRows(const std::vector<QString>& gone, const std::vector<FlightRecord>& fresh, bool everything)
 {
     WriteTransaction t(m_db);
     QSqlQuery q(m_db);
@@ -451,10 +372,9 @@ bool LogbookIndex::writeRows(const std::vector<QString>& gone, const std::vector
         }
     }
     if (ok && !fresh.empty()) {
-        ok = q.prepare(insertStatement());
+        ok = q.prepare(kFlights.insertStatement());
         for (std::size_t i = 0; ok && i < fresh.size(); ++i) {
-            bindRecord(q, fresh[i]);
-            q.bindValue(0, nativename::toText(fresh[i].path)); // the database keeps text only
+            kFlights.bind(q, fresh[i]);
             ok = q.exec();
         }
     }
@@ -490,14 +410,12 @@ std::vector<FlightRecord> LogbookIndex::flights()
     std::vector<FlightRecord> rows;
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT %1 FROM flights ORDER BY downloaded DESC, path DESC").arg(QLatin1String(kColumns)))) {
+    if (!q.exec(kFlights.selectStatement() + QStringLiteral(" ORDER BY downloaded DESC, path DESC"))) {
         m_error = q.lastError().text();
         return rows;
     }
-    while (q.next()) {
-        rows.push_back(recordOf(q));
-        rows.back().path = nativename::fromText(rows.back().path);
-    }
+    while (q.next())
+        rows.push_back(kFlights.read(q));
     return rows;
 }
 
