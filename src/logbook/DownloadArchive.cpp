@@ -10,7 +10,7 @@ ArchiveOutcome archiveDownloadedSet(Logbook& logbook, const Plot& plot, int k, c
                                     const ModuleIdentity& identity, const QDateTime& downloaded)
 {
     const DownloadFacts facts{downloaded, set.number + 1, identity.deviceName, identity.model,
-                              identity.softwareVersion, set.endedEarly || set.cancelled};
+                              identity.softwareVersion, set.endedEarly || set.cancelled, QString()};
     return logbook.archive(plot, k, facts);
 }
 

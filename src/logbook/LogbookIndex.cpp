@@ -2,11 +2,12 @@
 
 #include "data/NativeName.h"
 #include "logbook/ArchiveFiles.h"
-#include "logbook/IndexTable.h"
+#include "logbook/IndexSchema.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -18,60 +19,8 @@
 namespace vimo {
 namespace {
 
-using indextable::column;
-
-// The path column: a file name that is not UTF-8 is kept as text (see nativename), as the database keeps text only.
-template <auto Path>
-constexpr auto pathColumn(const char* constraint)
-{
-    using Row = typename indextable::MemberPointer<decltype(Path)>::Class;
-    return indextable::Column<Row>{"path", indextable::Stored<QString>::kType, constraint,
-                                   [](const Row& r) { return QVariant(nativename::toText(r.*Path)); },
-                                   [](Row& r, const QVariant& v) { r.*Path = nativename::fromText(v.toString()); }};
-}
-
-// One row per data set file.
-constexpr indextable::Column<FlightRecord> kFlightColumns[] = {
-    pathColumn<&FlightRecord::path>("PRIMARY KEY"),
-    column<&FlightRecord::downloaded>("downloaded"),
-    column<&FlightRecord::set>("set_number"),
-    column<&FlightRecord::deviceName>("device_name"),
-    column<&FlightRecord::model>("model"),
-    column<&FlightRecord::softwareVersion>("software_version"),
-    column<&FlightRecord::samples>("samples"),
-    column<&FlightRecord::interval>("interval"),
-    column<&FlightRecord::unit>("unit"),
-    column<&FlightRecord::triggerCount>("trigger_count"),
-    column<&FlightRecord::firstTime>("first_time"),
-    column<&FlightRecord::lastTime>("last_time"),
-    column<&FlightRecord::firstValue>("first_value"),
-    column<&FlightRecord::lastValue>("last_value"),
-    column<&FlightRecord::highestValue>("highest_value"),
-    column<&FlightRecord::name>("name"),
-    column<&FlightRecord::notes>("notes"),
-    column<&FlightRecord::incomplete>("incomplete"),
-    column<&FlightRecord::measures, &FlightMeasures::launch>("launch"),
-    column<&FlightRecord::measures, &FlightMeasures::duration>("duration"),
-    column<&FlightRecord::measures, &FlightMeasures::startHeight>("start_height"),
-    column<&FlightRecord::measures, &FlightMeasures::highestAltitude>("highest_altitude"),
-    column<&FlightRecord::fileSize>("file_size"),
-    column<&FlightRecord::fileModified>("file_modified"),
-};
-constexpr indextable::Table<FlightRecord> kFlights{"flights", kFlightColumns};
-
-// Forward migrations: the statements that take an index of version v to v + 1. A version without a step here is
-// not migrated but made anew from the files (which costs only time).
-std::vector<const char*> migrationFrom(int version)
-{
-    switch (version) {
-    case 1:
-        // Version 1 rows carry no flight measures: a file stamp that matches no file makes sync() read every file
-        // again, which fills them.
-        return {"UPDATE flights SET file_size = -1"};
-    default:
-        return {};
-    }
-}
+namespace schema = indexschema;
+using indexschema::IndexedFlight;
 
 // A write transaction that takes the write lock at its start (BEGIN IMMEDIATE), so that a second writer waits
 // for the busy time-out instead of failing half way; rolled back unless committed.
@@ -217,18 +166,17 @@ LogbookIndex::OpenResult LogbookIndex::openAt(const QString& fileName)
     return prepareSchema();
 }
 
-// Creates the table in a new index, migrates an older one forward where a step exists, and makes any other
+// Creates the tables in a new index, migrates an older one forward where a way exists, and makes any other
 // version anew (its rows are then read again from the files by sync()). An index of this program's version is
 // only read, so that another program writing it meanwhile does not keep it from opening.
 LogbookIndex::OpenResult LogbookIndex::prepareSchema()
 {
-    const QString check = kFlights.selectStatement() + QStringLiteral(" LIMIT 1");
     QSqlQuery q(m_db);
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
         return failure(q.lastError());
     if (q.value(0).toInt() == kSchemaVersion) {
         q.finish();
-        return q.exec(check) ? OpenResult::Opened : failure(q.lastError());
+        return schema::check(q) ? OpenResult::Opened : failure(q.lastError());
     }
     q.finish();
     WriteTransaction t(m_db);
@@ -236,25 +184,18 @@ LogbookIndex::OpenResult LogbookIndex::prepareSchema()
         return failure(t.error());
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) // another program may have moved it meanwhile
         return failure(q.lastError());
-    int version = q.value(0).toInt();
-    while (version > 0 && version < kSchemaVersion) {
-        const std::vector<const char*> steps = migrationFrom(version);
-        if (steps.empty())
-            break;
-        for (const char* step : steps) {
-            if (!q.exec(QLatin1String(step)))
-                return failure(q.lastError());
-        }
-        ++version;
-    }
-    if (version != kSchemaVersion && !q.exec(QStringLiteral("DROP TABLE IF EXISTS flights")))
-        return failure(q.lastError());
-    const bool ok = q.exec(kFlights.createStatement())
-                    && q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS flights_by_download ON flights (downloaded)"))
-                    && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) && q.exec(check);
-    if (!ok)
-        return failure(q.lastError());
+    const int version = q.value(0).toInt();
     q.finish();
+    if (version != kSchemaVersion) {
+        const schema::Migration migration = schema::migrate(q, version);
+        if (migration == schema::Migration::Failed)
+            return failure(q.lastError());
+        if (migration == schema::Migration::NoWay && !schema::drop(q))
+            return failure(q.lastError());
+    }
+    if (!schema::create(q) || !q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion))
+        || !schema::check(q))
+        return failure(q.lastError());
     return t.commit() ? OpenResult::Opened : failure(t.error());
 }
 
@@ -304,7 +245,7 @@ bool LogbookIndex::sync()
     {
         QSqlQuery q(m_db);
         q.setForwardOnly(true);
-        if (!q.exec(QStringLiteral("SELECT path, file_size, file_modified FROM flights"))) {
+        if (!q.exec(QStringLiteral("SELECT path, file_size, file_modified FROM recordings"))) {
             m_error = q.lastError().text();
             return false;
         }
@@ -312,7 +253,7 @@ bool LogbookIndex::sync()
             indexed.emplace(nativename::fromText(q.value(0).toString()),
                             std::pair(q.value(1).toLongLong(), q.value(2).toLongLong()));
     }
-    std::vector<FlightRecord> fresh;
+    std::vector<ArchivedRecording> fresh;
     for (const archivefiles::FoundFile& file : archivefiles::scan(m_root)) {
         const auto it = indexed.find(file.path);
         const bool same = it != indexed.end() && it->second == std::pair(file.size, file.modified);
@@ -320,7 +261,7 @@ bool LogbookIndex::sync()
             indexed.erase(it);
         if (same)
             continue;
-        if (std::optional<FlightRecord> record = archivefiles::readFlight(m_root, file))
+        if (std::optional<ArchivedRecording> record = archivefiles::readRecording(m_root, file))
             fresh.push_back(std::move(*record));
     }
     std::vector<QString> gone;
@@ -349,34 +290,97 @@ bool LogbookIndex::rebuild()
 {
     if (!isOpen())
         return false;
-    std::vector<FlightRecord> all;
+    std::vector<ArchivedRecording> all;
     for (const archivefiles::FoundFile& file : archivefiles::scan(m_root)) {
-        if (std::optional<FlightRecord> record = archivefiles::readFlight(m_root, file))
+        if (std::optional<ArchivedRecording> record = archivefiles::readRecording(m_root, file))
             all.push_back(std::move(*record));
     }
     return writeRows({}, all, true);
 }
 
-bool LogbookIndex::writeRows(const std::vector<QString>& gone, const std::vector<FlightRecord>& fresh, bool everything)
+namespace {
+
+// The statements that replace the rows of recordings, each prepared once for a whole batch.
+class RowWriter {
+public:
+    explicit RowWriter(const QSqlDatabase& db) : m_dropRecording(db), m_dropFlights(db), m_putRecording(db), m_putFlight(db)
+    {
+        m_ok = m_dropRecording.prepare(QStringLiteral("DELETE FROM recordings WHERE path = ?"))
+               && m_dropFlights.prepare(QStringLiteral("DELETE FROM flights WHERE path = ?"))
+               && m_putRecording.prepare(schema::recordings().insertStatement())
+               && m_putFlight.prepare(schema::flights().insertStatement());
+        m_failed = &m_dropRecording;
+    }
+
+    // Removes the rows of the file at `path` (relative to the archive).
+    bool remove(const QString& path)
+    {
+        const QString text = nativename::toText(path);
+        return exec(m_dropRecording, text) && exec(m_dropFlights, text);
+    }
+
+    // Adds or replaces the rows of one recording and its flights.
+    bool put(const ArchivedRecording& r)
+    {
+        if (!exec(m_dropFlights, nativename::toText(r.path)))
+            return false;
+        schema::recordings().bind(m_putRecording, r);
+        if (!run(m_putRecording))
+            return false;
+        for (const FlightMeasures& f : r.flights) {
+            schema::flights().bind(m_putFlight, IndexedFlight{r.path, f});
+            if (!run(m_putFlight))
+                return false;
+        }
+        return true;
+    }
+
+    bool prepared() const { return m_ok; }
+    // Why the last statement failed.
+    QSqlError error() const { return m_failed->lastError(); }
+
+private:
+    bool exec(QSqlQuery& q, const QString& path)
+    {
+        q.bindValue(0, path);
+        return run(q);
+    }
+    bool run(QSqlQuery& q)
+    {
+        m_failed = &q;
+        return q.exec();
+    }
+
+    QSqlQuery m_dropRecording;
+    QSqlQuery m_dropFlights;
+    QSqlQuery m_putRecording;
+    QSqlQuery m_putFlight;
+    QSqlQuery* m_failed;
+    bool m_ok = false;
+};
+
+} // namespace
+
+bool LogbookIndex::writeRows(const std::vector<QString>& gone, const std::vector<ArchivedRecording>& fresh,
+                             bool everything)
 {
     WriteTransaction t(m_db);
     QSqlQuery q(m_db);
     bool ok = t.isOpen();
-    if (ok && everything)
-        ok = q.exec(QStringLiteral("DELETE FROM flights"));
-    if (ok && !gone.empty()) {
-        ok = q.prepare(QStringLiteral("DELETE FROM flights WHERE path = ?"));
-        for (std::size_t i = 0; ok && i < gone.size(); ++i) {
-            q.bindValue(0, nativename::toText(gone[i]));
-            ok = q.exec();
-        }
+    QSqlError error;
+    if (ok && everything) {
+        ok = q.exec(QStringLiteral("DELETE FROM recordings")) && q.exec(QStringLiteral("DELETE FROM flights"));
+        error = q.lastError();
     }
-    if (ok && !fresh.empty()) {
-        ok = q.prepare(kFlights.insertStatement());
-        for (std::size_t i = 0; ok && i < fresh.size(); ++i) {
-            kFlights.bind(q, fresh[i]);
-            ok = q.exec();
-        }
+    if (ok) {
+        RowWriter writer(m_db);
+        ok = writer.prepared();
+        for (std::size_t i = 0; ok && i < gone.size(); ++i)
+            ok = writer.remove(gone[i]);
+        for (std::size_t i = 0; ok && i < fresh.size(); ++i)
+            ok = writer.put(fresh[i]);
+        if (!ok)
+            error = writer.error();
     }
     if (!t.isOpen() || (ok && !t.commit())) {
         failure(t.error());
@@ -384,18 +388,18 @@ bool LogbookIndex::writeRows(const std::vector<QString>& gone, const std::vector
         return false;
     }
     if (!ok) {
-        failure(q.lastError());
+        failure(error);
         return false;
     }
     return true;
 }
 
-bool LogbookIndex::put(const FlightRecord& record)
+bool LogbookIndex::put(const ArchivedRecording& record)
 {
     return writeRows({}, {record}, false);
 }
 
-bool LogbookIndex::put(const std::vector<FlightRecord>& records)
+bool LogbookIndex::put(const std::vector<ArchivedRecording>& records)
 {
     return writeRows({}, records, false);
 }
@@ -405,18 +409,83 @@ bool LogbookIndex::remove(const QString& path)
     return writeRows({path}, {}, false);
 }
 
-std::vector<FlightRecord> LogbookIndex::flights()
+std::vector<ArchivedRecording> LogbookIndex::readRecordings(const QString& where, const QVariantList& values)
 {
-    std::vector<FlightRecord> rows;
+    std::vector<ArchivedRecording> rows;
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    if (!q.exec(kFlights.selectStatement() + QStringLiteral(" ORDER BY downloaded DESC, path DESC"))) {
+    const bool ok = q.prepare(schema::recordings().selectStatement() + where
+                              + QStringLiteral(" ORDER BY downloaded DESC, path DESC"));
+    for (qsizetype i = 0; i < values.size(); ++i)
+        q.bindValue(int(i), values[i]);
+    if (!ok || !q.exec()) {
         m_error = q.lastError().text();
         return rows;
     }
     while (q.next())
-        rows.push_back(kFlights.read(q));
+        rows.push_back(schema::recordings().read(q));
     return rows;
+}
+
+std::vector<ArchivedRecording> LogbookIndex::recordings()
+{
+    std::vector<ArchivedRecording> rows = readRecordings(QString(), {});
+    // The flights of each recording, in the order they were flown, from one more query.
+    QHash<QString, std::size_t> byPath;
+    byPath.reserve(qsizetype(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        byPath.insert(rows[i].path, i);
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (!q.exec(schema::flights().selectStatement() + QStringLiteral(" ORDER BY path, flight"))) {
+        m_error = q.lastError().text();
+        return rows;
+    }
+    while (q.next()) {
+        IndexedFlight f = schema::flights().read(q);
+        const auto it = byPath.constFind(f.path);
+        if (it != byPath.constEnd())
+            rows[*it].flights.push_back(f.flight);
+    }
+    return rows;
+}
+
+std::vector<ArchivedRecording> LogbookIndex::recordingsWithDigest(const QString& digest)
+{
+    return readRecordings(QStringLiteral(" WHERE digest = ?"), {digest});
+}
+
+bool LogbookIndex::setAirframe(const QString& path, const QString& airframe)
+{
+    WriteTransaction t(m_db);
+    QSqlQuery q(m_db);
+    const bool ok = t.isOpen() && q.prepare(QStringLiteral("UPDATE recordings SET airframe = ? WHERE path = ?"));
+    q.bindValue(0, indextable::Stored<QString>::value(airframe));
+    q.bindValue(1, nativename::toText(path));
+    if (!ok || !q.exec()) {
+        failure(t.isOpen() ? q.lastError() : t.error());
+        return false;
+    }
+    if (!t.commit()) {
+        failure(t.error());
+        return false;
+    }
+    return true;
+}
+
+QStringList LogbookIndex::airframes()
+{
+    QStringList names;
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT DISTINCT airframe FROM recordings WHERE airframe <> ''"))) {
+        m_error = q.lastError().text();
+        return names;
+    }
+    while (q.next())
+        names << q.value(0).toString();
+    names.sort(Qt::CaseInsensitive);
+    return names;
 }
 
 } // namespace vimo

@@ -236,7 +236,7 @@ QString ConnectionController::archiveStateText()
         return QString(); // the erase stops at "Not Connected" without asking
     m_logbook.index().sync();
     const ArchivedSets sets =
-        safelyArchivedSets(m_logbook.index().flights(), state.identity,
+        safelyArchivedSets(m_logbook.index().recordings(), state.identity,
                            m_setsCounted ? std::optional<int>(state.setCount) : std::nullopt, m_archivedWhileConnected);
     return archivedSetsText(sets);
 }

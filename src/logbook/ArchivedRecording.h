@@ -5,14 +5,19 @@
 #include <QDateTime>
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace vimo {
 
 struct DataSet;
 struct DownloadFacts;
 
-// One archived flight as the logbook index keeps it: one row per data set file of the archive.
-struct FlightRecord {
+// One archived recording as the logbook index keeps it: a data set file of the archive, the facts of its download,
+// and every flight the flight analysis finds in it.
+struct ArchivedRecording {
+    // The longest model name, in characters.
+    static constexpr int kAirframeChars = 40;
+
     QString path;          // relative to the archive folder, with "/" separators
     QDateTime downloaded;  // UTC
     int set = 0;           // 1-based set number on the module; 0 when unknown
@@ -31,16 +36,25 @@ struct FlightRecord {
     QString name;
     QString notes;         // the three notes, one per line, trailing empty ones left out
     bool incomplete = false;
-    FlightMeasures measures;
+    QString airframe;      // the model aircraft that carried the module, as the user named it; empty when unnamed
+    QString digest;        // of the samples (sampleDigest): the same samples downloaded again give the same digest
+    std::vector<FlightMeasures> flights; // in the order they were flown
     qint64 fileSize = 0;   // what the file was when it was indexed: a change means it is read again
     qint64 fileModified = 0; // milliseconds since the epoch
 
-    friend bool operator==(const FlightRecord&, const FlightRecord&) = default;
+    friend bool operator==(const ArchivedRecording&, const ArchivedRecording&) = default;
 };
 
-// The record of a data set: its figures, its measures (in its own unit) and the facts of its download. Path and
-// file stamps are left for the caller.
-FlightRecord describeFlight(const DataSet& set, const DownloadFacts& facts);
+// The record of a data set: its figures, its flights (in its own unit) and the facts of its download. Path and file
+// stamps are left for the caller.
+ArchivedRecording describeRecording(const DataSet& set, const DownloadFacts& facts);
+
+// A digest of a data set's samples (times and altitudes, trigger samples too) as hex text. Equal samples give equal
+// digests; the name, notes and styles do not count.
+QString sampleDigest(const DataSet& set);
+
+// A model name as the logbook keeps it: one line, cut to kAirframeChars, blanks at its ends dropped.
+QString airframeName(const QString& typed);
 
 // The unit named in an altitude label: the word in its parentheses, in lower case ("Altitude (Feet)" -> "feet").
 QString unitOfLabel(const QString& yLabel);
