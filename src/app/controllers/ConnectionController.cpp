@@ -205,9 +205,12 @@ void ConnectionController::downloadDataSet()
                         const int k = addDownloadedSet(plot, *arrived);
                         const ArchiveOutcome archived =
                             archiveDownloadedSet(m_logbook, plot, k, *arrived, identity, downloaded);
-                        if (archived.archived) {
+                        if (archived.archived || archived.alreadyArchived)
                             m_archivedWhileConnected.insert(QDir(m_logbook.root()).relativeFilePath(archived.path));
+                        if (archived.archived) {
                             Q_EMIT flightArchived();
+                        } else if (archived.alreadyArchived) {
+                            m_connectPage.addMemoLine(archived.reason);
                         } else {
                             m_connectPage.addMemoLine(notArchivedText(*arrived, m_logbook, archived.reason));
                         }

@@ -112,6 +112,9 @@ public:
     // Data files dropped anywhere on `window` are loaded like "Load" does.
     void acceptDropsOn(QWidget* window);
 
+    // Makes data set k the active one and shows the time from..to with the altitudes it reaches there.
+    void showFlight(int dataSet, double from, double to);
+
 Q_SIGNALS:
     // New texts for the status bar's cursor (XYDisp) and rate-of-climb (ROCDisp) read-outs.
     void readout(const QString& position, const QString& rateOfClimb);
@@ -128,7 +131,6 @@ private:
     void updateStats();
     void followDeletedActiveSet();
     void updateUndoActions();
-    void showFlight(int dataSet, double from, double to);
 
     Plot& m_plot;
     PrintSettings& m_print;
