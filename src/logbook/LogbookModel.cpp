@@ -208,12 +208,16 @@ LogbookFilter::LogbookFilter(QObject* parent) : QSortFilterProxyModel(parent)
 
 void LogbookFilter::setText(const QString& text)
 {
+    if (text.trimmed() == m_text)
+        return; // a filter pass over every row is kept for a real change
     m_text = text.trimmed();
     invalidateFilter();
 }
 
 void LogbookFilter::setDateRange(const QDate& from, const QDate& to)
 {
+    if (from == m_from && to == m_to)
+        return;
     m_from = from;
     m_to = to;
     invalidateFilter();
@@ -221,6 +225,8 @@ void LogbookFilter::setDateRange(const QDate& from, const QDate& to)
 
 void LogbookFilter::setAirframe(const std::optional<QString>& airframe)
 {
+    if (airframe == m_airframe)
+        return;
     m_airframe = airframe;
     invalidateFilter();
 }
