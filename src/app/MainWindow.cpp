@@ -563,7 +563,9 @@ void MainWindow::openArchivedFlights(const QStringList& files, const QString& fo
     if ((!fresh.isEmpty() && dataPage->files().loadFiles(fresh) > 0) || onPlot >= 0)
         PageControl->setCurrentWidget(dataPage);
     // The plot shows the flight that was chosen in its recording.
-    const int focus = focusFile.isEmpty() ? -1 : m_plot.signals.indexOfSource(QDir::cleanPath(QFileInfo(focusFile).absoluteFilePath()));
+    const int focus = focusFile.isEmpty()
+                          ? -1
+                          : m_plot.signals.indexOfSource(QDir::cleanPath(QFileInfo(focusFile).absoluteFilePath()));
     if (focus >= 0 && to > from)
         dataPage->showFlight(focus, from, to);
 }

@@ -92,7 +92,8 @@ int setModel(Logbook& logbook, const QString& name, const QStringList& files, QT
     int code = kOk;
     for (const QString& file : files) {
         const std::optional<QString> path = archivedPath(logbook, indexed, file);
-        QString reason = QStringLiteral("not an archived recording in %1").arg(QDir::toNativeSeparators(logbook.root()));
+        QString reason =
+            QStringLiteral("not an archived recording in %1").arg(QDir::toNativeSeparators(logbook.root()));
         if (path && logbook.setAirframe(*path, name, &reason)) {
             out << QDir::toNativeSeparators(logbook.absolutePath(*path)) << ": model " << airframeName(name) << '\n';
             continue;
@@ -108,7 +109,8 @@ std::vector<ArchivedRecording> listed(Logbook& logbook, const std::optional<QStr
 {
     std::vector<ArchivedRecording> all = logbook.index().recordings();
     if (model)
-        std::erase_if(all, [&](const ArchivedRecording& r) { return r.airframe.compare(*model, Qt::CaseInsensitive) != 0; });
+        std::erase_if(all,
+                      [&](const ArchivedRecording& r) { return r.airframe.compare(*model, Qt::CaseInsensitive) != 0; });
     return all;
 }
 
@@ -148,7 +150,8 @@ int logbookCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     line.parser.addOptions({json, flights, model, archive});
     if (const int code = line.parse(arguments, out, err); code >= 0)
         return code;
-    if (const QString problem = brokenRule(line, {QStringLiteral("json"), QStringLiteral("flights"), QStringLiteral("model")});
+    if (const QString problem =
+            brokenRule(line, {QStringLiteral("json"), QStringLiteral("flights"), QStringLiteral("model")});
         !problem.isEmpty())
         return line.usageError(err, problem);
     const QStringList words = line.words();

@@ -52,7 +52,8 @@ QString flightText(const ArchivedRecording& r, const FlightMeasures& f)
 {
     const QString u = unitSymbol(unitNamedBy(r.unit));
     const QString unit = u.isEmpty() ? QString() : QLatin1Char(' ') + u;
-    return QStringLiteral("flight %1/%2  launch %3 s  duration %4  start height %5  penalty %6  highest %7%8  climbs %9")
+    return QStringLiteral(
+               "flight %1/%2  launch %3 s  duration %4  start height %5  penalty %6  highest %7%8  climbs %9")
         .arg(f.number)
         .arg(r.flights.size())
         .arg(fixedText(f.launch), durationText(f.duration),
@@ -114,8 +115,8 @@ void printRecordings(const std::vector<ArchivedRecording>& recordings, QTextStre
 {
     for (const ArchivedRecording& r : recordings) {
         out << recordingStart(r) << "  " << r.samples << " samples  max " << textNumber(r.highestValue)
-            << (r.unit.isEmpty() ? QString() : QString(QLatin1Char(' ') + r.unit)) << (r.incomplete ? "  incomplete" : "")
-            << modelPart(r) << "  " << r.path << '\n';
+            << (r.unit.isEmpty() ? QString() : QString(QLatin1Char(' ') + r.unit))
+            << (r.incomplete ? "  incomplete" : "") << modelPart(r) << "  " << r.path << '\n';
     }
 }
 

@@ -138,7 +138,8 @@ std::optional<FoundFile> stat(const QString& root, const QString& relativePath)
 DownloadFacts readFacts(const QString& root, const FoundFile& file)
 {
     bool factsRead = false;
-    const QByteArray factBytes = readAll(downloadfacts::pathFor(QDir(root).filePath(file.path)), kMaxFactsBytes, &factsRead);
+    const QByteArray factBytes =
+        readAll(downloadfacts::pathFor(QDir(root).filePath(file.path)), kMaxFactsBytes, &factsRead);
     DownloadFacts facts = factsRead ? downloadfacts::fromBytes(factBytes).value_or(DownloadFacts{}) : DownloadFacts{};
     if (!facts.downloaded.isValid())
         facts.downloaded = QDateTime::fromMSecsSinceEpoch(file.modified, Qt::UTC);

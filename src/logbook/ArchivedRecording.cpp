@@ -6,8 +6,8 @@
 
 #include <QCryptographicHash>
 #include <QRegularExpression>
-#include <QtEndian>
 #include <QStringList>
+#include <QtEndian>
 #include <algorithm>
 
 namespace vimo {

@@ -18,15 +18,15 @@ struct ArchivedRecording {
     // The longest model name, in characters.
     static constexpr int kAirframeChars = 40;
 
-    QString path;          // relative to the archive folder, with "/" separators
-    QDateTime downloaded;  // UTC
-    int set = 0;           // 1-based set number on the module; 0 when unknown
-    QString deviceName;    // the module's identity from "v", when it was read
+    QString path;         // relative to the archive folder, with "/" separators
+    QDateTime downloaded; // UTC
+    int set = 0;          // 1-based set number on the module; 0 when unknown
+    QString deviceName;   // the module's identity from "v", when it was read
     QString model;
     QString softwareVersion;
     int samples = 0;
     std::optional<double> interval; // seconds between samples
-    QString unit;          // "feet", "meters", ... from the data set's altitude label
+    QString unit;                   // "feet", "meters", ... from the data set's altitude label
     int triggerCount = 0;
     std::optional<double> firstTime;
     std::optional<double> lastTime;
@@ -34,13 +34,13 @@ struct ArchivedRecording {
     std::optional<double> lastValue;
     std::optional<double> highestValue;
     QString name;
-    QString notes;         // the three notes, one per line, trailing empty ones left out
+    QString notes; // the three notes, one per line, trailing empty ones left out
     bool incomplete = false;
-    QString airframe;      // the model aircraft that carried the module, as the user named it; empty when unnamed
-    QString digest;        // of the samples (sampleDigest): the same samples downloaded again give the same digest
+    QString airframe; // the model aircraft that carried the module, as the user named it; empty when unnamed
+    QString digest;   // of the samples (sampleDigest): the same samples downloaded again give the same digest
     std::vector<FlightMeasures> flights; // in the order they were flown
-    qint64 fileSize = 0;   // what the file was when it was indexed: a change means it is read again
-    qint64 fileModified = 0; // milliseconds since the epoch
+    qint64 fileSize = 0;                 // what the file was when it was indexed: a change means it is read again
+    qint64 fileModified = 0;             // milliseconds since the epoch
 
     friend bool operator==(const ArchivedRecording&, const ArchivedRecording&) = default;
 };

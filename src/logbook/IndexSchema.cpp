@@ -92,7 +92,8 @@ bool migrateOneTablePerFile(QSqlQuery& q)
         if (oldColumns.contains(QLatin1String(c.name)))
             shared << QLatin1String(c.name);
     }
-    QStringList steps{QStringLiteral("INSERT INTO recordings (%1) SELECT %1 FROM %2").arg(shared.join(QStringLiteral(", ")), old)};
+    QStringList steps{
+        QStringLiteral("INSERT INTO recordings (%1) SELECT %1 FROM %2").arg(shared.join(QStringLiteral(", ")), old)};
     const QStringList measures{QStringLiteral("launch"), QStringLiteral("duration"), QStringLiteral("start_height"),
                                QStringLiteral("highest_altitude")};
     if (oldColumns.contains(QSet<QString>(measures.begin(), measures.end())))
@@ -125,7 +126,8 @@ bool create(QSqlQuery& q)
 
 bool drop(QSqlQuery& q)
 {
-    return execAll(q, {QStringLiteral("DROP TABLE IF EXISTS flights"), QStringLiteral("DROP TABLE IF EXISTS recordings")});
+    return execAll(q,
+                   {QStringLiteral("DROP TABLE IF EXISTS flights"), QStringLiteral("DROP TABLE IF EXISTS recordings")});
 }
 
 bool check(QSqlQuery& q)

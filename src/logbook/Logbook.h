@@ -15,7 +15,7 @@ struct Plot;
 struct ArchiveOutcome {
     bool archived = false;
     bool alreadyArchived = false; // not archived, as the archive holds these samples already
-    QString path;   // the file written, or the file that holds the samples already (absolute)
+    QString path;                 // the file written, or the file that holds the samples already (absolute)
     QString reason; // why not, when not ("Set 3 is already in the Logbook (2026-12-08)" when already archived)
 };
 

@@ -303,7 +303,8 @@ namespace {
 // The statements that replace the rows of recordings, each prepared once for a whole batch.
 class RowWriter {
 public:
-    explicit RowWriter(const QSqlDatabase& db) : m_dropRecording(db), m_dropFlights(db), m_putRecording(db), m_putFlight(db)
+    explicit RowWriter(const QSqlDatabase& db)
+        : m_dropRecording(db), m_dropFlights(db), m_putRecording(db), m_putFlight(db)
     {
         m_ok = m_dropRecording.prepare(QStringLiteral("DELETE FROM recordings WHERE path = ?"))
                && m_dropFlights.prepare(QStringLiteral("DELETE FROM flights WHERE path = ?"))

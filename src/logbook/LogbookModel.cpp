@@ -195,7 +195,7 @@ QVariant LogbookModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     static constexpr const char* kTitles[ColumnCount] = {
-        "Date",    "Recording", "Set",   "Name",   "Flight", "Launch (s)", "Duration", "Start Height",
+        "Date",    "Recording", "Set",    "Name", "Flight", "Launch (s)", "Duration", "Start Height",
         "Penalty", "Highest",   "Climbs", "Unit", "Model",  "Module",     "Samples",  "Notes",
     };
     return section >= 0 && section < ColumnCount ? QVariant(QString::fromLatin1(kTitles[section])) : QVariant();

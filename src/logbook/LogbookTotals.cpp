@@ -35,7 +35,8 @@ AltitudeUnit heightUnit(const std::vector<ShownFlight>& flights)
     if (flights.empty())
         return AltitudeUnit::Unknown;
     const AltitudeUnit first = flights.front().unit;
-    const bool shared = std::all_of(flights.begin(), flights.end(), [first](const ShownFlight& f) { return f.unit == first; });
+    const bool shared =
+        std::all_of(flights.begin(), flights.end(), [first](const ShownFlight& f) { return f.unit == first; });
     return shared ? first : AltitudeUnit::Meters;
 }
 

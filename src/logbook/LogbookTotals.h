@@ -18,8 +18,8 @@ struct ShownFlight {
 // The totals of the flights shown: how many, how long in the air, and how well they were launched.
 struct LogbookTotals {
     int flights = 0;
-    double airTime = 0; // seconds
-    double longest = 0; // seconds
+    double airTime = 0;                        // seconds
+    double longest = 0;                        // seconds
     AltitudeUnit unit = AltitudeUnit::Unknown; // of the start heights below (heightUnit())
     std::optional<double> bestStartHeight;
     std::optional<double> meanStartHeight;

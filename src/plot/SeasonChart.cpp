@@ -107,7 +107,7 @@ void drawDayAxis(QPainter& p, const Scale& s, const DayTicks& ticks)
 QColor seasonColour(int series)
 {
     static constexpr QRgb kColours[] = {0x1f77b4, 0xd62728, 0x2ca02c, 0xff7f0e, 0x9467bd,
-                                         0x8c564b, 0xe377c2, 0x17becf, 0x7f7f7f, 0xbcbd22};
+                                        0x8c564b, 0xe377c2, 0x17becf, 0x7f7f7f, 0xbcbd22};
     constexpr int count = int(std::size(kColours));
     return QColor(kColours[((series % count) + count) % count]);
 }
@@ -122,16 +122,17 @@ SeasonChartLayout drawSeasonChart(QPainter& p, const QRect& rect, const SeasonCh
     p.setFont(font);
     p.fillRect(rect, Qt::white);
     SeasonChartLayout layout;
-    layout.plotArea = QRectF(rect.left() + 50, rect.top() + 22, std::max(rect.width() - 62, 10),
-                             std::max(rect.height() - 44, 10));
+    layout.plotArea =
+        QRectF(rect.left() + 50, rect.top() + 22, std::max(rect.width() - 62, 10), std::max(rect.height() - 44, 10));
     if (chart.points.empty()) {
         p.setPen(Qt::black);
         p.drawText(rect, Qt::AlignCenter, QStringLiteral("No flights"));
         p.restore();
         return layout;
     }
-    const auto [lowDay, highDay] = std::minmax_element(chart.points.begin(), chart.points.end(),
-                                                       [](const SeasonPoint& a, const SeasonPoint& b) { return a.day < b.day; });
+    const auto [lowDay, highDay] =
+        std::minmax_element(chart.points.begin(), chart.points.end(),
+                            [](const SeasonPoint& a, const SeasonPoint& b) { return a.day < b.day; });
     const QDate first = lowDay->day.addDays(-1);
     const QDate last = highDay->day.addDays(1);
     double highest = 0;

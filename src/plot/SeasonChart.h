@@ -24,7 +24,7 @@ struct SeasonPoint {
 // What the season chart shows: every point against its day, one colour per series (a model), with a legend.
 struct SeasonChart {
     std::vector<SeasonPoint> points;
-    QStringList series;        // the legend, in colour order
+    QStringList series; // the legend, in colour order
     QString valueLabel; // the vertical axis: "Start height (m)", "Duration (min)"
 };
 

@@ -34,8 +34,13 @@ void archiveSession(Logbook& logbook, int set, int launches, const QDate& day)
     Plot plot;
     fillRecording(plot.signals.createDataSet(), path.sample(0.5, 0.2, std::uint32_t(10 + set)));
     plot.yLabel = QStringLiteral("Altitude (meters)");
-    DownloadFacts facts{QDateTime(day, QTime(10, 0), Qt::UTC), set, QStringLiteral("VIMO"),
-                        QStringLiteral("MOD2"), QStringLiteral("1.07"), false, QString()};
+    DownloadFacts facts{QDateTime(day, QTime(10, 0), Qt::UTC),
+                        set,
+                        QStringLiteral("VIMO"),
+                        QStringLiteral("MOD2"),
+                        QStringLiteral("1.07"),
+                        false,
+                        QString()};
     ASSERT_TRUE(logbook.archive(plot, 0, facts).archived);
 }
 
@@ -72,7 +77,8 @@ protected:
 TEST_F(LogbookFlights, aRowPerLaunch_modelsFilterTheRows_andTotalsAndChartFollowThem)
 {
     ASSERT_EQ(rows(), 8);
-    EXPECT_TRUE(page()->totalsLabel()->text().startsWith(QStringLiteral("8 flights"))) << page()->totalsLabel()->text().toStdString();
+    EXPECT_TRUE(page()->totalsLabel()->text().startsWith(QStringLiteral("8 flights")))
+        << page()->totalsLabel()->text().toStdString();
     EXPECT_EQ(page()->chart()->chart().points.size(), 8u);
 
     selectSet(1);

@@ -113,7 +113,8 @@ TEST_F(LogbookWindow, secondDownloadOfTheSameSet_addsNoRowAndTheMemoSaysSo)
     download(1);
     EXPECT_EQ(window->logbook().index().recordings().size(), 1u);
     const QString said = memo().filter(QStringLiteral("is already in the Logbook")).value(0);
-    const QString day = window->logbook().index().recordings().front().downloaded.toLocalTime().date().toString(Qt::ISODate);
+    const QString day =
+        window->logbook().index().recordings().front().downloaded.toLocalTime().date().toString(Qt::ISODate);
     EXPECT_EQ(said, QStringLiteral("Set 2 is already in the Logbook (%1)").arg(day)) << memo().join('\n').toStdString();
     EXPECT_EQ(window->plot().signals.size(), plotted + 1) << "the set still reaches the plot";
 }

@@ -1,8 +1,8 @@
 // vimo-cli download keeps every set in the archive, and vimo-cli logbook lists, imports and rebuilds it.
 
-#include "support/CliRun.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
+#include "support/CliRun.h"
 #include "support/SimFixture.h"
 #include "support/SyntheticFlight.h"
 #include "support/TestFiles.h"
@@ -152,7 +152,8 @@ TEST(LogbookCli, secondDownloadOfTheSameSets_addsNothingAndSaysSo_andSetsAreName
     ASSERT_EQ(list.size(), 3);
     for (const QJsonValue& v : list) {
         const QJsonObject o = v.toObject();
-        EXPECT_EQ(o.value("name").toString(), QStringLiteral("Data%1").arg(o.value("set").toInt(), 3, 10, QLatin1Char('0')))
+        EXPECT_EQ(o.value("name").toString(),
+                  QStringLiteral("Data%1").arg(o.value("set").toInt(), 3, 10, QLatin1Char('0')))
             << "set 1 is Data001, as in the window after a fresh start";
         EXPECT_TRUE(o.value("flights").isArray());
         EXPECT_TRUE(o.contains("model") && o.value("model").isNull());
@@ -193,14 +194,16 @@ TEST(LogbookCli, handLaunchSession_listsAFlightPerLaunch_andTheModelIsSetFiltere
     // The model of one file, given by its path inside the archive; a file outside the archive is refused.
     const QString file = list.at(0).toObject().value("file").toString();
     const QString inside = QDir(archive.path()).relativeFilePath(file);
-    const CliRun named = runCli({"logbook", "model", " Sharon ", inside, source.filePath("Alt_2026-06-01_1.csv"),
-                                 "--archive", archive.path()});
+    const CliRun named = runCli(
+        {"logbook", "model", " Sharon ", inside, source.filePath("Alt_2026-06-01_1.csv"), "--archive", archive.path()});
     EXPECT_EQ(named.code, 1) << "one of the files is not archived";
     EXPECT_TRUE(named.out.contains(": model Sharon")) << named.out.toStdString();
     QFile::remove(QDir(archive.path()).filePath("logbook.sqlite"));
     ASSERT_EQ(runCli({"logbook", "rebuild", "--archive", archive.path()}).code, 0);
-    const QJsonArray sharon = QJsonDocument::fromJson(
-        runCli({"logbook", "--json", "--model", "sharon", "--archive", archive.path()}).out.toUtf8()).array();
+    const QJsonArray sharon =
+        QJsonDocument::fromJson(
+            runCli({"logbook", "--json", "--model", "sharon", "--archive", archive.path()}).out.toUtf8())
+            .array();
     ASSERT_EQ(sharon.size(), 1);
     EXPECT_EQ(sharon.at(0).toObject().value("model").toString(), "Sharon");
     EXPECT_EQ(sharon.at(0).toObject().value("file").toString(), file);

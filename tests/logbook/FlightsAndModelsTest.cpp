@@ -141,13 +141,14 @@ TEST(FlightsAndModels, indexOfTheOneRowPerFileSchema_keepsEveryRowAndItsFirstFli
         db.setDatabaseName(dir.filePath(LogbookIndex::kFileName));
         ASSERT_TRUE(db.open());
         QSqlQuery q(db);
-        ASSERT_TRUE(q.exec("CREATE TABLE flights (path TEXT PRIMARY KEY NOT NULL, downloaded TEXT NOT NULL,"
-                           " set_number INTEGER NOT NULL, device_name TEXT NOT NULL, model TEXT NOT NULL,"
-                           " software_version TEXT NOT NULL, samples INTEGER NOT NULL, interval REAL, unit TEXT NOT NULL,"
-                           " trigger_count INTEGER NOT NULL, first_time REAL, last_time REAL, first_value REAL,"
-                           " last_value REAL, highest_value REAL, name TEXT NOT NULL, notes TEXT NOT NULL,"
-                           " incomplete INTEGER NOT NULL, launch REAL, duration REAL, start_height REAL,"
-                           " highest_altitude REAL, file_size INTEGER NOT NULL, file_modified INTEGER NOT NULL)"));
+        ASSERT_TRUE(
+            q.exec("CREATE TABLE flights (path TEXT PRIMARY KEY NOT NULL, downloaded TEXT NOT NULL,"
+                   " set_number INTEGER NOT NULL, device_name TEXT NOT NULL, model TEXT NOT NULL,"
+                   " software_version TEXT NOT NULL, samples INTEGER NOT NULL, interval REAL, unit TEXT NOT NULL,"
+                   " trigger_count INTEGER NOT NULL, first_time REAL, last_time REAL, first_value REAL,"
+                   " last_value REAL, highest_value REAL, name TEXT NOT NULL, notes TEXT NOT NULL,"
+                   " incomplete INTEGER NOT NULL, launch REAL, duration REAL, start_height REAL,"
+                   " highest_altitude REAL, file_size INTEGER NOT NULL, file_modified INTEGER NOT NULL)"));
         for (const char* row :
              {"('2026-06-01/Alt_2026-06-01_1.csv', '2026-06-01T10:00:00.000Z', 1, 'VIMO', 'MOD2', '1.07', 10, 0.5,"
               " 'meters', 0, 0, 5, 300, 300, 340, 'Session', '', 0, 20, 30, 38, 40, 1, 1)",

@@ -1,8 +1,8 @@
 // The Logbook table as the page shows it: one row per flight, what its cells read, how they sort and filter, and
 // the totals of the rows shown.
 
-#include "logbook/LogbookIndex.h"
 #include "logbook/LogbookModel.h"
+#include "logbook/LogbookIndex.h"
 #include "logbook/LogbookTotals.h"
 
 #include <QTemporaryDir>

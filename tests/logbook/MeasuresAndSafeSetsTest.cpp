@@ -114,12 +114,12 @@ TEST(SafelyArchivedSets, countsEachSetOnceOnlyWhenWholeFromThisModuleAndThisConn
     const QSet<QString> thisConnection{"a/1.csv", "a/2.csv", "a/2b.csv", "a/3.csv", "a/4.csv", "a/9.csv"};
     const std::vector<ArchivedRecording> flights{
         record(1, "a/1.csv"),
-        record(2, "a/2.csv", true),          // ended early
-        record(2, "a/2b.csv"),               // the same set again, whole: set 2 is safe
+        record(2, "a/2.csv", true),           // ended early
+        record(2, "a/2b.csv"),                // the same set again, whole: set 2 is safe
         record(3, "a/3.csv", false, "OTHER"), // another module
-        record(4, "old/4.csv"),              // archived before this connection
-        record(9, "a/9.csv"),                // not one of the module's sets
-        record(1, "a/4.csv"),                // set 1 twice counts once
+        record(4, "old/4.csv"),               // archived before this connection
+        record(9, "a/9.csv"),                 // not one of the module's sets
+        record(1, "a/4.csv"),                 // set 1 twice counts once
     };
     const ArchivedSets sets = safelyArchivedSets(flights, vimoModule(), 4, thisConnection);
     EXPECT_TRUE(sets.counted);

@@ -54,8 +54,8 @@ TEST(SeasonChart, noPointsOrOneDayOrBadValues_drawWithoutFault)
     EXPECT_TRUE(drawOn(image, SeasonChart{}).dots.empty());
     SeasonChart chart;
     chart.series = {"(no model)"};
-    chart.points = {{QDate(2026, 5, 1), 0, 0, 1}, {QDate(2026, 5, 1), std::nan(""), 0, 2},
-                    {QDate(2026, 5, 1), -5, 0, 3}};
+    chart.points = {
+        {QDate(2026, 5, 1), 0, 0, 1}, {QDate(2026, 5, 1), std::nan(""), 0, 2}, {QDate(2026, 5, 1), -5, 0, 3}};
     const SeasonChartLayout layout = drawOn(image, chart);
     ASSERT_EQ(layout.dots.size(), 2u) << "the value that is no number is left out";
     for (const auto& [centre, id] : layout.dots)

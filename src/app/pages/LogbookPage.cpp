@@ -23,8 +23,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTableView>
 #include <QSplitter>
+#include <QTableView>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -109,7 +109,8 @@ LogbookPage::LogbookPage(Logbook& logbook, QWidget* parent)
     layout->addLayout(buttons);
 
     connect(m_table, &QTableView::doubleClicked, this, &LogbookPage::openSelected);
-    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &LogbookPage::updateChartSelection);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &LogbookPage::updateChartSelection);
     connect(m_proxy, &QAbstractItemModel::layoutChanged, this, &LogbookPage::updateSummary);
     reload();
 }
@@ -118,8 +119,9 @@ LogbookPage::~LogbookPage() = default;
 
 void LogbookPage::createActions()
 {
-    m_open = makeAction(this, "LogbookOpen", QStringLiteral("Open"),
-                        QStringLiteral("Add the selected recordings to the plot, showing the flight of the current row"));
+    m_open =
+        makeAction(this, "LogbookOpen", QStringLiteral("Open"),
+                   QStringLiteral("Add the selected recordings to the plot, showing the flight of the current row"));
     m_showInFolder = makeAction(this, "LogbookShowInFolder", QStringLiteral("Show in folder"),
                                 QStringLiteral("Show the folder of the selected flight"));
     m_rename = makeAction(this, "LogbookRename", QStringLiteral("Rename..."),

@@ -52,8 +52,8 @@ SeasonChart seasonChartOf(const LogbookModel& model, const std::vector<int>& row
                                                       : QStringLiteral("Start height (%1)").arg(symbol);
     for (std::size_t i = 0; i < flights.size(); ++i) {
         const int row = flightRows[i];
-        const std::optional<double> v =
-            value == SeasonValue::Duration ? std::optional(flights[i].flight->duration / 60) : startHeightIn(flights[i], unit);
+        const std::optional<double> v = value == SeasonValue::Duration ? std::optional(flights[i].flight->duration / 60)
+                                                                       : startHeightIn(flights[i], unit);
         if (v)
             chart.points.push_back({model.day(row), *v, colourOf.value(model.recording(row).airframe), row});
     }
