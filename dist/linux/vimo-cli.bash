@@ -89,7 +89,7 @@ _vimo_cli()
         --unit)
             mapfile -t COMPREPLY < <(compgen -W "m ft" -- "$cur")
             return 0 ;;
-        --width | --height | --window | --launch-end)
+        --width | --height | --window | --launch-end | --model)
             return 0 ;;
     esac
 
@@ -108,10 +108,14 @@ _vimo_cli()
             mapfile -t COMPREPLY < <(compgen -d -- "$cur"; compgen -f -X '!*.[hH][eE][xX]' -- "$cur") ;;
         logbook)
             if ((COMP_CWORD == 2)); then
-                mapfile -t COMPREPLY < <(compgen -W "import rebuild" -- "$cur")
+                mapfile -t COMPREPLY < <(compgen -W "import rebuild model" -- "$cur")
             elif [[ ${COMP_WORDS[2]} == import ]]; then
                 compopt -o filenames 2>/dev/null
                 mapfile -t COMPREPLY < <(compgen -d -- "$cur")
+            elif [[ ${COMP_WORDS[2]} == model ]] && ((COMP_CWORD > 3)); then
+                # The archived files after the model's name.
+                compopt -o filenames 2>/dev/null
+                mapfile -t COMPREPLY < <(compgen -d -- "$cur"; compgen -f -X '!*.[cC][sS][vV]' -- "$cur")
             fi ;;
     esac
     return 0

@@ -522,7 +522,7 @@ void MainWindow::buildLogbookMenu()
 
 // Adds archived flights to the plot through Load's own path, so its warnings and limits hold, and shows them.
 // A flight that is on the plot already is selected, not added a second time.
-void MainWindow::openArchivedFlights(const QStringList& files)
+void MainWindow::openArchivedFlights(const QStringList& files, const QString& focusFile, double from, double to)
 {
     if (m_session->exchangeRunning())
         return;
@@ -544,6 +544,13 @@ void MainWindow::openArchivedFlights(const QStringList& files)
     }
     if ((!fresh.isEmpty() && m_session->files().loadFiles(fresh) > 0) || onPlot >= 0)
         m_pages->setCurrentWidget(m_dataPage);
+    // The plot shows the flight that was chosen in its recording.
+    const int focus =
+        focusFile.isEmpty()
+            ? -1
+            : m_session->plot().signals.indexOfSource(QDir::cleanPath(QFileInfo(focusFile).absoluteFilePath()));
+    if (focus >= 0 && to > from)
+        m_session->showFlight(focus, from, to);
 }
 
 template <class Controller>

@@ -128,7 +128,7 @@ private:
     void fitStatusBar();
     void buildMenus();
     void buildLogbookMenu();
-    void openArchivedFlights(const QStringList& files);
+    void openArchivedFlights(const QStringList& files, const QString& focusFile, double from, double to);
     void connectModuleStatus();
     template <class Controller>
     QAction* moduleCommand(const char* name, const QString& text, const QString& shortcut, const QString& tip,

@@ -31,7 +31,8 @@ QString usage()
         "  join           FILE.csv [FILE.csv ...] --out PLOT.csv\n"
         "  stats          FILE.csv [FILE.csv ...] [--json]\n"
         "  flights        FILE.csv [FILE.csv ...] [--json] [--window SECONDS] [--launch-end SECONDS]\n"
-        "  logbook        [--json] [--archive DIR] | import DIR | rebuild\n"
+        "  logbook        [--json] [--flights] [--model NAME] [--archive DIR] | import DIR | rebuild\n"
+        "                 | model NAME FILE...\n"
         "\n"
         "Run 'vimo-cli COMMAND --help' for the options of one command, 'vimo-cli --version' for the version.\n"
         "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");

@@ -98,6 +98,11 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     }
 
     Plot plot;
+    // The window starts with a data set of its own (Data000), so that its first download is Data001: the sets
+    // downloaded here are named and coloured as the window names them after a fresh start, and the Logbook shows the
+    // same names whichever program downloaded them.
+    plot.signals.createDataSet();
+    plot.signals.deleteDataSet(0);
     const QDate today = QDate::currentDate();
     const QDateTime downloadTime = QDateTime::currentDateTimeUtc();
     bool saved = true;
@@ -117,6 +122,8 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
                     archiveDownloadedSet(*logbook, plot, k, downloaded, module.session.state.identity, downloadTime);
                 if (archived.archived)
                     out << "Archived " << QDir::toNativeSeparators(archived.path) << '\n';
+                else if (archived.alreadyArchived)
+                    out << archived.reason << '\n';
                 else
                     err << "vimo-cli download: " << notArchivedText(downloaded, *logbook, archived.reason) << '\n';
             }

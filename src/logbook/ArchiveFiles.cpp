@@ -135,26 +135,30 @@ std::optional<FoundFile> stat(const QString& root, const QString& relativePath)
 #endif
 }
 
-std::optional<FlightRecord> readFlight(const QString& root, const FoundFile& file)
+DownloadFacts readFacts(const QString& root, const FoundFile& file)
 {
-    const QString path = QDir(root).filePath(file.path);
+    bool factsRead = false;
+    const QByteArray factBytes =
+        readAll(downloadfacts::pathFor(QDir(root).filePath(file.path)), kMaxFactsBytes, &factsRead);
+    DownloadFacts facts = factsRead ? downloadfacts::fromBytes(factBytes).value_or(DownloadFacts{}) : DownloadFacts{};
+    if (!facts.downloaded.isValid())
+        facts.downloaded = QDateTime::fromMSecsSinceEpoch(file.modified, Qt::UTC);
+    if (facts.set == 0)
+        facts.set = setNumberOfFileName(QFileInfo(file.path).fileName());
+    return facts;
+}
+
+std::optional<ArchivedRecording> readRecording(const QString& root, const FoundFile& file)
+{
     bool ok = false;
-    const QByteArray bytes = readAll(path, -1, &ok);
+    const QByteArray bytes = readAll(QDir(root).filePath(file.path), -1, &ok);
     if (!ok)
         return std::nullopt;
     Plot plot;
     if (datafile::readDataFile(bytes, plot) < 1)
         return std::nullopt; // not a data file, or a plot file without data sets: no flight
 
-    bool factsRead = false;
-    const QByteArray factBytes = readAll(downloadfacts::pathFor(path), kMaxFactsBytes, &factsRead);
-    DownloadFacts facts = factsRead ? downloadfacts::fromBytes(factBytes).value_or(DownloadFacts{}) : DownloadFacts{};
-    if (!facts.downloaded.isValid())
-        facts.downloaded = QDateTime::fromMSecsSinceEpoch(file.modified, Qt::UTC);
-    if (facts.set == 0)
-        facts.set = setNumberOfFileName(QFileInfo(file.path).fileName());
-
-    FlightRecord record = describeFlight(plot.signals.at(0), facts);
+    ArchivedRecording record = describeRecording(plot.signals.at(0), readFacts(root, file));
     record.path = file.path;
     record.fileSize = file.size;
     record.fileModified = file.modified;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "logbook/FlightRecord.h"
+#include "logbook/ArchivedRecording.h"
+#include "logbook/DownloadFacts.h"
 
 #include <QString>
 #include <optional>
@@ -31,8 +32,11 @@ std::vector<FoundFile> scan(const QString& root);
 // The stamps of one file of the archive; nothing when it is not there.
 std::optional<FoundFile> stat(const QString& root, const QString& relativePath);
 
-// Reads a file of the archive and its facts file into a record. Nothing when the file cannot be read. A file
-// without facts (put there by hand) is dated by its modification time and numbered by its name.
-std::optional<FlightRecord> readFlight(const QString& root, const FoundFile& file);
+// The facts of a file of the archive, from its facts file. A file without facts (put there by hand), or with facts
+// that do not say, is dated by its modification time and numbered by its name.
+DownloadFacts readFacts(const QString& root, const FoundFile& file);
+
+// Reads a file of the archive and its facts file into a record. Nothing when the file cannot be read.
+std::optional<ArchivedRecording> readRecording(const QString& root, const FoundFile& file);
 
 } // namespace vimo::archivefiles

@@ -19,7 +19,7 @@ const char* verb(int n)
 
 } // namespace
 
-ArchivedSets safelyArchivedSets(const std::vector<FlightRecord>& flights, const ModuleIdentity& identity,
+ArchivedSets safelyArchivedSets(const std::vector<ArchivedRecording>& flights, const ModuleIdentity& identity,
                                 std::optional<int> setCount, const QSet<QString>& archivedWhileConnected)
 {
     ArchivedSets result;
@@ -28,7 +28,7 @@ ArchivedSets safelyArchivedSets(const std::vector<FlightRecord>& flights, const 
     result.counted = true;
     result.total = std::max(*setCount, 0);
     std::set<int> safe;
-    for (const FlightRecord& f : flights) {
+    for (const ArchivedRecording& f : flights) {
         if (f.incomplete || f.set < 1 || f.set > result.total || !archivedWhileConnected.contains(f.path))
             continue;
         if (f.deviceName == identity.deviceName && f.model == identity.model

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logbook/FlightRecord.h"
+#include "logbook/ArchivedRecording.h"
 
 #include <QSet>
 #include <QString>
@@ -23,7 +23,7 @@ struct ArchivedSets {
 // (`archivedWhileConnected`, paths relative to the archive). An older file of the same set number is not enough:
 // the module may have been erased since and that number may now hold another flight. `setCount` is empty when the
 // sets were not counted.
-ArchivedSets safelyArchivedSets(const std::vector<FlightRecord>& flights, const ModuleIdentity& identity,
+ArchivedSets safelyArchivedSets(const std::vector<ArchivedRecording>& flights, const ModuleIdentity& identity,
                                 std::optional<int> setCount, const QSet<QString>& archivedWhileConnected);
 
 // The lines put before the erase question: what is not archived first, then how many sets are.

@@ -9,8 +9,9 @@ namespace vimo {
 ArchiveOutcome archiveDownloadedSet(Logbook& logbook, const Plot& plot, int k, const DownloadedSet& set,
                                     const ModuleIdentity& identity, const QDateTime& downloaded)
 {
-    const DownloadFacts facts{downloaded, set.number + 1, identity.deviceName, identity.model,
-                              identity.softwareVersion, set.endedEarly || set.cancelled};
+    const DownloadFacts facts{downloaded,     set.number + 1,           identity.deviceName,
+                              identity.model, identity.softwareVersion, set.endedEarly || set.cancelled,
+                              QString()};
     return logbook.archive(plot, k, facts);
 }
 

@@ -22,6 +22,7 @@ QByteArray toBytes(const DownloadFacts& facts)
         {QStringLiteral("model"), facts.model},
         {QStringLiteral("softwareVersion"), facts.softwareVersion},
         {QStringLiteral("incomplete"), facts.incomplete},
+        {QStringLiteral("airframe"), facts.airframe},
     };
     return QJsonDocument(object).toJson();
 }
@@ -42,6 +43,7 @@ std::optional<DownloadFacts> fromBytes(QByteArrayView bytes)
     facts.model = o.value(QStringLiteral("model")).toString();
     facts.softwareVersion = o.value(QStringLiteral("softwareVersion")).toString();
     facts.incomplete = o.value(QStringLiteral("incomplete")).toBool(false);
+    facts.airframe = o.value(QStringLiteral("airframe")).toString();
     return facts;
 }
 

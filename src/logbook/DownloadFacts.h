@@ -9,8 +9,9 @@
 namespace vimo {
 
 // What is known about an archived flight beyond what its data set file holds: when it was downloaded, which of
-// the module's sets it was, the module's identity from "v", and whether the set arrived whole. Kept in a small
-// JSON file beside the data set file, so that a rebuilt index still knows it.
+// the module's sets it was, the module's identity from "v", whether the set arrived whole, and the model aircraft
+// the user says it was flown in. Kept in a small JSON file beside the data set file, so that a rebuilt index still
+// knows it.
 struct DownloadFacts {
     QDateTime downloaded;   // UTC
     int set = 0;            // 1-based set number on the module; 0 when unknown
@@ -18,6 +19,7 @@ struct DownloadFacts {
     QString model;
     QString softwareVersion;
     bool incomplete = false; // the transfer ended early or was cancelled
+    QString airframe;        // the model aircraft, empty until the user names it ("airframe" in the file)
 
     friend bool operator==(const DownloadFacts&, const DownloadFacts&) = default;
 };

@@ -5,23 +5,26 @@
 
 namespace vimo {
 
-FlightMeasures measureFlight(const DataSet& set)
+std::vector<FlightMeasures> measureFlights(const DataSet& set)
 {
-    // The logbook row stands for the file's first flight: a file with several flights (a whole session) is listed
-    // by where it began. A recording without a flight leaves every measure unknown.
-    // The start height always uses the F5J window of 10 s, never the window chosen for the Flights table: a row is
-    // measured once, when its file is indexed (by the window or by vimo-cli), and flights measured on different
-    // days must stay comparable.
+    // The start height always uses the F5J window of 10 s, never the window chosen for the Flights table: a
+    // recording is measured once, when its file is indexed (by the window or by vimo-cli), and flights measured on
+    // different days must stay comparable.
     const FlightReport report = analyseFlights(set.altitude, set.unit);
-    if (report.flights.empty())
-        return {};
-    const Flight& first = report.flights.front();
-    FlightMeasures m;
-    m.launch = first.launch;
-    m.duration = first.duration;
-    m.startHeight = first.startHeight;
-    m.highestAltitude = first.maxAltitude;
-    return m;
+    std::vector<FlightMeasures> flights;
+    flights.reserve(report.flights.size());
+    for (const Flight& f : report.flights) {
+        FlightMeasures m;
+        m.number = int(flights.size()) + 1;
+        m.launch = f.launch;
+        m.duration = f.duration;
+        m.startHeight = f.startHeight;
+        m.penalty = f.f5jPenalty;
+        m.highestAltitude = f.maxAltitude;
+        m.climbs = int(f.climbs.size());
+        flights.push_back(m);
+    }
+    return flights;
 }
 
 } // namespace vimo

@@ -75,11 +75,42 @@ QString Logbook::absolutePath(const QString& relativePath) const
     return QDir(m_root).filePath(relativePath);
 }
 
-bool Logbook::indexFile(const QString& relativePath)
+std::optional<ArchivedRecording> Logbook::indexFile(const QString& relativePath)
 {
     const std::optional<archivefiles::FoundFile> file = archivefiles::stat(m_root, relativePath);
-    const std::optional<FlightRecord> record = file ? archivefiles::readFlight(m_root, *file) : std::nullopt;
-    return record && m_index.put(*record);
+    std::optional<ArchivedRecording> record = file ? archivefiles::readRecording(m_root, *file) : std::nullopt;
+    if (!record || !m_index.put(*record))
+        return std::nullopt;
+    return record;
+}
+
+// The archived recording that holds the samples of the data set file `bytes`, downloaded from the same module as
+// the same set and at least as whole. The digest is taken of the samples as the file carries them, as it is when
+// the file is indexed. A candidate whose file changed or went since it was indexed is indexed again first: a file
+// removed by hand must not keep a download out of the archive.
+std::optional<ArchivedRecording> Logbook::sameSamples(const QByteArray& bytes, const DownloadFacts& facts)
+{
+    Plot written;
+    if (datafile::readDataFile(bytes, written) < 1)
+        return std::nullopt;
+    const QString digest = sampleDigest(written.signals.at(0));
+    for (const ArchivedRecording& r : m_index.recordingsWithDigest(digest)) {
+        const bool sameSource = r.set == facts.set && r.deviceName == facts.deviceName && r.model == facts.model
+                                && r.softwareVersion == facts.softwareVersion;
+        if (!sameSource || (r.incomplete && !facts.incomplete))
+            continue;
+        const std::optional<archivefiles::FoundFile> file = archivefiles::stat(m_root, r.path);
+        if (file && file->size == r.fileSize && file->modified == r.fileModified)
+            return r;
+        if (!file) {
+            m_index.remove(r.path);
+            continue;
+        }
+        const std::optional<ArchivedRecording> reread = indexFile(r.path);
+        if (reread && reread->digest == digest)
+            return reread;
+    }
+    return std::nullopt;
 }
 
 ArchiveOutcome Logbook::store(const QString& folder, const QString& stem, const QByteArray& bytes,
@@ -112,12 +143,43 @@ ArchiveOutcome Logbook::store(const QString& folder, const QString& stem, const 
 
 ArchiveOutcome Logbook::archive(const Plot& plot, int k, const DownloadFacts& facts)
 {
-    if (!plot.signals.isValidIndex(k))
-        return {false, QString(), noDataSetMessage()};
+    ArchiveOutcome outcome;
+    if (!plot.signals.isValidIndex(k)) {
+        outcome.reason = noDataSetMessage();
+        return outcome;
+    }
+    const QByteArray bytes = datafile::dataSetFileBytes(plot, k);
+    if (const std::optional<ArchivedRecording> same = sameSamples(bytes, facts)) {
+        outcome.alreadyArchived = true;
+        outcome.path = absolutePath(same->path);
+        outcome.reason = alreadyArchivedText(facts.set, same->downloaded);
+        return outcome;
+    }
     const QDate date = facts.downloaded.toLocalTime().date();
     const QString name = datafile::suggestedDataSetFileName(date, std::max(facts.set, 1) - 1);
-    return store(date.toString(QStringLiteral("yyyy-MM-dd")), stemOf(name), datafile::dataSetFileBytes(plot, k),
-                 facts);
+    return store(date.toString(QStringLiteral("yyyy-MM-dd")), stemOf(name), bytes, facts);
+}
+
+bool Logbook::setAirframe(const QString& relativePath, const QString& airframe, QString* reason)
+{
+    const std::optional<archivefiles::FoundFile> file = archivefiles::stat(m_root, relativePath);
+    if (!file) {
+        setReason(reason, QStringLiteral("the file is not in the archive"));
+        return false;
+    }
+    DownloadFacts facts = archivefiles::readFacts(m_root, *file);
+    facts.airframe = airframeName(airframe);
+    QString why;
+    if (saveBytes(downloadfacts::pathFor(absolutePath(relativePath)), downloadfacts::toBytes(facts), &why)
+        != SaveStatus::Saved) {
+        setReason(reason, why);
+        return false;
+    }
+    if (!m_index.setAirframe(relativePath, facts.airframe)) {
+        setReason(reason, m_index.lastError());
+        return false;
+    }
+    return true;
 }
 
 ImportOutcome Logbook::importFolder(const QString& folder)
@@ -209,6 +271,13 @@ std::optional<QString> Logbook::restore(const QString& deletedPath, const QStrin
     const QString relative = QDir(m_root).relativeFilePath(to);
     indexFile(relative);
     return relative;
+}
+
+QString alreadyArchivedText(int set, const QDateTime& downloaded)
+{
+    return QStringLiteral("Set %1 is already in the Logbook (%2)")
+        .arg(set)
+        .arg(downloaded.toLocalTime().date().toString(QStringLiteral("yyyy-MM-dd")));
 }
 
 } // namespace vimo

@@ -2,10 +2,12 @@
 
 #include "data/NativeName.h"
 #include "logbook/ArchiveFiles.h"
+#include "logbook/IndexSchema.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRandomGenerator>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -17,139 +19,8 @@
 namespace vimo {
 namespace {
 
-constexpr const char* kCreateTable =
-    "CREATE TABLE IF NOT EXISTS flights ("
-    " path TEXT PRIMARY KEY NOT NULL,"
-    " downloaded TEXT NOT NULL,"
-    " set_number INTEGER NOT NULL,"
-    " device_name TEXT NOT NULL,"
-    " model TEXT NOT NULL,"
-    " software_version TEXT NOT NULL,"
-    " samples INTEGER NOT NULL,"
-    " interval REAL,"
-    " unit TEXT NOT NULL,"
-    " trigger_count INTEGER NOT NULL,"
-    " first_time REAL,"
-    " last_time REAL,"
-    " first_value REAL,"
-    " last_value REAL,"
-    " highest_value REAL,"
-    " name TEXT NOT NULL,"
-    " notes TEXT NOT NULL,"
-    " incomplete INTEGER NOT NULL,"
-    " launch REAL,"
-    " duration REAL,"
-    " start_height REAL,"
-    " highest_altitude REAL,"
-    " file_size INTEGER NOT NULL,"
-    " file_modified INTEGER NOT NULL)";
-
-constexpr const char* kColumns =
-    "path, downloaded, set_number, device_name, model, software_version, samples, interval, unit, trigger_count,"
-    " first_time, last_time, first_value, last_value, highest_value, name, notes, incomplete,"
-    " launch, duration, start_height, highest_altitude, file_size, file_modified";
-constexpr int kColumnCount = 24;
-
-// Forward migrations: the statements that take an index of version v to v + 1. A version without a step here is
-// not migrated but made anew from the files (which costs only time).
-// The steps from one schema version to the next; none means the index is made anew.
-std::vector<const char*> migrationFrom(int version)
-{
-    switch (version) {
-    case 1:
-        // Version 1 rows carry no flight measures: a file stamp that matches no file makes sync() read every file
-        // again, which fills them.
-        return {"UPDATE flights SET file_size = -1"};
-    default:
-        return {};
-    }
-}
-
-QVariant optional(const std::optional<double>& value)
-{
-    return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Double));
-}
-
-std::optional<double> optionalOf(const QVariant& value)
-{
-    return value.isNull() ? std::nullopt : std::optional<double>(value.toDouble());
-}
-
-// Texts are never NULL in the index: an empty text is stored as "".
-QVariant text(const QString& value)
-{
-    return value.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(value);
-}
-
-void bindRecord(QSqlQuery& q, const FlightRecord& r)
-{
-    const QVariant values[kColumnCount] = {
-        r.path,
-        r.downloaded.toUTC().toString(Qt::ISODateWithMs),
-        r.set,
-        text(r.deviceName),
-        text(r.model),
-        text(r.softwareVersion),
-        r.samples,
-        optional(r.interval),
-        text(r.unit),
-        r.triggerCount,
-        optional(r.firstTime),
-        optional(r.lastTime),
-        optional(r.firstValue),
-        optional(r.lastValue),
-        optional(r.highestValue),
-        text(r.name),
-        text(r.notes),
-        r.incomplete ? 1 : 0,
-        optional(r.measures.launch),
-        optional(r.measures.duration),
-        optional(r.measures.startHeight),
-        optional(r.measures.highestAltitude),
-        r.fileSize,
-        r.fileModified,
-    };
-    for (int i = 0; i < kColumnCount; ++i)
-        q.bindValue(i, values[i]);
-}
-
-FlightRecord recordOf(const QSqlQuery& q)
-{
-    FlightRecord r;
-    r.path = q.value(0).toString();
-    r.downloaded = QDateTime::fromString(q.value(1).toString(), Qt::ISODateWithMs).toUTC();
-    r.set = q.value(2).toInt();
-    r.deviceName = q.value(3).toString();
-    r.model = q.value(4).toString();
-    r.softwareVersion = q.value(5).toString();
-    r.samples = q.value(6).toInt();
-    r.interval = optionalOf(q.value(7));
-    r.unit = q.value(8).toString();
-    r.triggerCount = q.value(9).toInt();
-    r.firstTime = optionalOf(q.value(10));
-    r.lastTime = optionalOf(q.value(11));
-    r.firstValue = optionalOf(q.value(12));
-    r.lastValue = optionalOf(q.value(13));
-    r.highestValue = optionalOf(q.value(14));
-    r.name = q.value(15).toString();
-    r.notes = q.value(16).toString();
-    r.incomplete = q.value(17).toInt() != 0;
-    r.measures.launch = optionalOf(q.value(18));
-    r.measures.duration = optionalOf(q.value(19));
-    r.measures.startHeight = optionalOf(q.value(20));
-    r.measures.highestAltitude = optionalOf(q.value(21));
-    r.fileSize = q.value(22).toLongLong();
-    r.fileModified = q.value(23).toLongLong();
-    return r;
-}
-
-QString insertStatement()
-{
-    QString marks;
-    for (int i = 0; i < kColumnCount; ++i)
-        marks += i == 0 ? QStringLiteral("?") : QStringLiteral(", ?");
-    return QStringLiteral("INSERT OR REPLACE INTO flights (%1) VALUES (%2)").arg(QLatin1String(kColumns), marks);
-}
+namespace schema = indexschema;
+using indexschema::IndexedFlight;
 
 // A write transaction that takes the write lock at its start (BEGIN IMMEDIATE), so that a second writer waits
 // for the busy time-out instead of failing half way; rolled back unless committed.
@@ -295,18 +166,17 @@ LogbookIndex::OpenResult LogbookIndex::openAt(const QString& fileName)
     return prepareSchema();
 }
 
-// Creates the table in a new index, migrates an older one forward where a step exists, and makes any other
+// Creates the tables in a new index, migrates an older one forward where a way exists, and makes any other
 // version anew (its rows are then read again from the files by sync()). An index of this program's version is
 // only read, so that another program writing it meanwhile does not keep it from opening.
 LogbookIndex::OpenResult LogbookIndex::prepareSchema()
 {
-    const QString check = QStringLiteral("SELECT %1 FROM flights LIMIT 1").arg(QLatin1String(kColumns));
     QSqlQuery q(m_db);
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
         return failure(q.lastError());
     if (q.value(0).toInt() == kSchemaVersion) {
         q.finish();
-        return q.exec(check) ? OpenResult::Opened : failure(q.lastError());
+        return schema::check(q) ? OpenResult::Opened : failure(q.lastError());
     }
     q.finish();
     WriteTransaction t(m_db);
@@ -314,25 +184,18 @@ LogbookIndex::OpenResult LogbookIndex::prepareSchema()
         return failure(t.error());
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) // another program may have moved it meanwhile
         return failure(q.lastError());
-    int version = q.value(0).toInt();
-    while (version > 0 && version < kSchemaVersion) {
-        const std::vector<const char*> steps = migrationFrom(version);
-        if (steps.empty())
-            break;
-        for (const char* step : steps) {
-            if (!q.exec(QLatin1String(step)))
-                return failure(q.lastError());
-        }
-        ++version;
-    }
-    if (version != kSchemaVersion && !q.exec(QStringLiteral("DROP TABLE IF EXISTS flights")))
-        return failure(q.lastError());
-    const bool ok = q.exec(QLatin1String(kCreateTable))
-                    && q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS flights_by_download ON flights (downloaded)"))
-                    && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion)) && q.exec(check);
-    if (!ok)
-        return failure(q.lastError());
+    const int version = q.value(0).toInt();
     q.finish();
+    if (version != kSchemaVersion) {
+        const schema::Migration migration = schema::migrate(q, version);
+        if (migration == schema::Migration::Failed)
+            return failure(q.lastError());
+        if (migration == schema::Migration::NoWay && !schema::drop(q))
+            return failure(q.lastError());
+    }
+    if (!schema::create(q) || !q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion))
+        || !schema::check(q))
+        return failure(q.lastError());
     return t.commit() ? OpenResult::Opened : failure(t.error());
 }
 
@@ -382,7 +245,7 @@ bool LogbookIndex::sync()
     {
         QSqlQuery q(m_db);
         q.setForwardOnly(true);
-        if (!q.exec(QStringLiteral("SELECT path, file_size, file_modified FROM flights"))) {
+        if (!q.exec(QStringLiteral("SELECT path, file_size, file_modified FROM recordings"))) {
             m_error = q.lastError().text();
             return false;
         }
@@ -390,7 +253,7 @@ bool LogbookIndex::sync()
             indexed.emplace(nativename::fromText(q.value(0).toString()),
                             std::pair(q.value(1).toLongLong(), q.value(2).toLongLong()));
     }
-    std::vector<FlightRecord> fresh;
+    std::vector<ArchivedRecording> fresh;
     for (const archivefiles::FoundFile& file : archivefiles::scan(m_root)) {
         const auto it = indexed.find(file.path);
         const bool same = it != indexed.end() && it->second == std::pair(file.size, file.modified);
@@ -398,7 +261,7 @@ bool LogbookIndex::sync()
             indexed.erase(it);
         if (same)
             continue;
-        if (std::optional<FlightRecord> record = archivefiles::readFlight(m_root, file))
+        if (std::optional<ArchivedRecording> record = archivefiles::readRecording(m_root, file))
             fresh.push_back(std::move(*record));
     }
     std::vector<QString> gone;
@@ -427,36 +290,98 @@ bool LogbookIndex::rebuild()
 {
     if (!isOpen())
         return false;
-    std::vector<FlightRecord> all;
+    std::vector<ArchivedRecording> all;
     for (const archivefiles::FoundFile& file : archivefiles::scan(m_root)) {
-        if (std::optional<FlightRecord> record = archivefiles::readFlight(m_root, file))
+        if (std::optional<ArchivedRecording> record = archivefiles::readRecording(m_root, file))
             all.push_back(std::move(*record));
     }
     return writeRows({}, all, true);
 }
 
-bool LogbookIndex::writeRows(const std::vector<QString>& gone, const std::vector<FlightRecord>& fresh,
+namespace {
+
+// The statements that replace the rows of recordings, each prepared once for a whole batch.
+class RowWriter {
+public:
+    explicit RowWriter(const QSqlDatabase& db)
+        : m_dropRecording(db), m_dropFlights(db), m_putRecording(db), m_putFlight(db)
+    {
+        m_ok = m_dropRecording.prepare(QStringLiteral("DELETE FROM recordings WHERE path = ?"))
+               && m_dropFlights.prepare(QStringLiteral("DELETE FROM flights WHERE path = ?"))
+               && m_putRecording.prepare(schema::recordings().insertStatement())
+               && m_putFlight.prepare(schema::flights().insertStatement());
+        m_failed = &m_dropRecording;
+    }
+
+    // Removes the rows of the file at `path` (relative to the archive).
+    bool remove(const QString& path)
+    {
+        const QString text = nativename::toText(path);
+        return exec(m_dropRecording, text) && exec(m_dropFlights, text);
+    }
+
+    // Adds or replaces the rows of one recording and its flights.
+    bool put(const ArchivedRecording& r)
+    {
+        if (!exec(m_dropFlights, nativename::toText(r.path)))
+            return false;
+        schema::recordings().bind(m_putRecording, r);
+        if (!run(m_putRecording))
+            return false;
+        for (const FlightMeasures& f : r.flights) {
+            schema::flights().bind(m_putFlight, IndexedFlight{r.path, f});
+            if (!run(m_putFlight))
+                return false;
+        }
+        return true;
+    }
+
+    bool prepared() const { return m_ok; }
+    // Why the last statement failed.
+    QSqlError error() const { return m_failed->lastError(); }
+
+private:
+    bool exec(QSqlQuery& q, const QString& path)
+    {
+        q.bindValue(0, path);
+        return run(q);
+    }
+    bool run(QSqlQuery& q)
+    {
+        m_failed = &q;
+        return q.exec();
+    }
+
+    QSqlQuery m_dropRecording;
+    QSqlQuery m_dropFlights;
+    QSqlQuery m_putRecording;
+    QSqlQuery m_putFlight;
+    QSqlQuery* m_failed;
+    bool m_ok = false;
+};
+
+} // namespace
+
+bool LogbookIndex::writeRows(const std::vector<QString>& gone, const std::vector<ArchivedRecording>& fresh,
                              bool everything)
 {
     WriteTransaction t(m_db);
     QSqlQuery q(m_db);
     bool ok = t.isOpen();
-    if (ok && everything)
-        ok = q.exec(QStringLiteral("DELETE FROM flights"));
-    if (ok && !gone.empty()) {
-        ok = q.prepare(QStringLiteral("DELETE FROM flights WHERE path = ?"));
-        for (std::size_t i = 0; ok && i < gone.size(); ++i) {
-            q.bindValue(0, nativename::toText(gone[i]));
-            ok = q.exec();
-        }
+    QSqlError error;
+    if (ok && everything) {
+        ok = q.exec(QStringLiteral("DELETE FROM recordings")) && q.exec(QStringLiteral("DELETE FROM flights"));
+        error = q.lastError();
     }
-    if (ok && !fresh.empty()) {
-        ok = q.prepare(insertStatement());
-        for (std::size_t i = 0; ok && i < fresh.size(); ++i) {
-            bindRecord(q, fresh[i]);
-            q.bindValue(0, nativename::toText(fresh[i].path)); // the database keeps text only
-            ok = q.exec();
-        }
+    if (ok) {
+        RowWriter writer(m_db);
+        ok = writer.prepared();
+        for (std::size_t i = 0; ok && i < gone.size(); ++i)
+            ok = writer.remove(gone[i]);
+        for (std::size_t i = 0; ok && i < fresh.size(); ++i)
+            ok = writer.put(fresh[i]);
+        if (!ok)
+            error = writer.error();
     }
     if (!t.isOpen() || (ok && !t.commit())) {
         failure(t.error());
@@ -464,18 +389,18 @@ bool LogbookIndex::writeRows(const std::vector<QString>& gone, const std::vector
         return false;
     }
     if (!ok) {
-        failure(q.lastError());
+        failure(error);
         return false;
     }
     return true;
 }
 
-bool LogbookIndex::put(const FlightRecord& record)
+bool LogbookIndex::put(const ArchivedRecording& record)
 {
     return writeRows({}, {record}, false);
 }
 
-bool LogbookIndex::put(const std::vector<FlightRecord>& records)
+bool LogbookIndex::put(const std::vector<ArchivedRecording>& records)
 {
     return writeRows({}, records, false);
 }
@@ -485,20 +410,83 @@ bool LogbookIndex::remove(const QString& path)
     return writeRows({path}, {}, false);
 }
 
-std::vector<FlightRecord> LogbookIndex::flights()
+std::vector<ArchivedRecording> LogbookIndex::readRecordings(const QString& where, const QVariantList& values)
 {
-    std::vector<FlightRecord> rows;
+    std::vector<ArchivedRecording> rows;
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT %1 FROM flights ORDER BY downloaded DESC, path DESC").arg(QLatin1String(kColumns)))) {
+    const bool ok = q.prepare(schema::recordings().selectStatement() + where
+                              + QStringLiteral(" ORDER BY downloaded DESC, path DESC"));
+    for (qsizetype i = 0; i < values.size(); ++i)
+        q.bindValue(int(i), values[i]);
+    if (!ok || !q.exec()) {
+        m_error = q.lastError().text();
+        return rows;
+    }
+    while (q.next())
+        rows.push_back(schema::recordings().read(q));
+    return rows;
+}
+
+std::vector<ArchivedRecording> LogbookIndex::recordings()
+{
+    std::vector<ArchivedRecording> rows = readRecordings(QString(), {});
+    // The flights of each recording, in the order they were flown, from one more query.
+    QHash<QString, std::size_t> byPath;
+    byPath.reserve(qsizetype(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        byPath.insert(rows[i].path, i);
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (!q.exec(schema::flights().selectStatement() + QStringLiteral(" ORDER BY path, flight"))) {
         m_error = q.lastError().text();
         return rows;
     }
     while (q.next()) {
-        rows.push_back(recordOf(q));
-        rows.back().path = nativename::fromText(rows.back().path);
+        IndexedFlight f = schema::flights().read(q);
+        const auto it = byPath.constFind(f.path);
+        if (it != byPath.constEnd())
+            rows[*it].flights.push_back(f.flight);
     }
     return rows;
+}
+
+std::vector<ArchivedRecording> LogbookIndex::recordingsWithDigest(const QString& digest)
+{
+    return readRecordings(QStringLiteral(" WHERE digest = ?"), {digest});
+}
+
+bool LogbookIndex::setAirframe(const QString& path, const QString& airframe)
+{
+    WriteTransaction t(m_db);
+    QSqlQuery q(m_db);
+    const bool ok = t.isOpen() && q.prepare(QStringLiteral("UPDATE recordings SET airframe = ? WHERE path = ?"));
+    q.bindValue(0, indextable::Stored<QString>::value(airframe));
+    q.bindValue(1, nativename::toText(path));
+    if (!ok || !q.exec()) {
+        failure(t.isOpen() ? q.lastError() : t.error());
+        return false;
+    }
+    if (!t.commit()) {
+        failure(t.error());
+        return false;
+    }
+    return true;
+}
+
+QStringList LogbookIndex::airframes()
+{
+    QStringList names;
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT DISTINCT airframe FROM recordings WHERE airframe <> ''"))) {
+        m_error = q.lastError().text();
+        return names;
+    }
+    while (q.next())
+        names << q.value(0).toString();
+    names.sort(Qt::CaseInsensitive);
+    return names;
 }
 
 } // namespace vimo

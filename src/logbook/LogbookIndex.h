@@ -1,15 +1,18 @@
 #pragma once
 
-#include "logbook/FlightRecord.h"
+#include "logbook/ArchivedRecording.h"
+#include "logbook/IndexSchema.h"
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
+#include <QVariantList>
 #include <vector>
 
 namespace vimo {
 
-// The SQLite index of the archive ("logbook.sqlite" in the archive folder): one row per data set file. The files
-// are the truth; the index only makes them quick to list. An index that another program is writing is waited for
+// The SQLite index of the archive ("logbook.sqlite" in the archive folder): one row per data set file and one per
+// flight found in it (see IndexSchema). The files are the truth; the index only makes them quick to list. An index that another program is writing is waited for
 // (the busy time-out) and, when it stays busy, left alone: this run keeps its index in memory. Only an index that
 // is broken (not a database, fails its check, no readable table) is made anew: in a new file that is renamed into
 // place, the broken one kept beside it as "logbook.sqlite.broken". Another schema version than this program's is
@@ -17,7 +20,7 @@ namespace vimo {
 // index lives in memory for this run. WAL mode and a busy time-out let two programs use it at once.
 class LogbookIndex {
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = indexschema::kVersion;
     static constexpr int kBusyTimeoutMs = 10000;
     static constexpr const char* kFileName = "logbook.sqlite";
 
@@ -43,13 +46,23 @@ public:
     // Throws every row away and reads every file again.
     bool rebuild();
 
-    // Adds or replaces the row of one file (by its path); the second form writes many rows in one transaction.
-    bool put(const FlightRecord& record);
-    bool put(const std::vector<FlightRecord>& records);
+    // Adds or replaces the rows of one file (by its path) and its flights; the second form writes many files in one
+    // transaction.
+    bool put(const ArchivedRecording& record);
+    bool put(const std::vector<ArchivedRecording>& records);
     bool remove(const QString& path);
 
-    // Every row, newest download first.
-    std::vector<FlightRecord> flights();
+    // Every recording with its flights, newest download first.
+    std::vector<ArchivedRecording> recordings();
+
+    // The recordings whose samples have this digest (without their flights), newest download first.
+    std::vector<ArchivedRecording> recordingsWithDigest(const QString& digest);
+
+    // Sets the model aircraft of the recording at `path` in the index alone (the facts file is the caller's).
+    bool setAirframe(const QString& path, const QString& airframe);
+
+    // The model names in use, sorted without regard to case.
+    QStringList airframes();
 
     // The connection, for models on the thread that made this index.
     QSqlDatabase database() const { return m_db; }
@@ -67,7 +80,8 @@ private:
     // Goes on with an index in memory, keeping the reason the file could not be used.
     bool useMemory();
     void discard();
-    bool writeRows(const std::vector<QString>& gone, const std::vector<FlightRecord>& fresh, bool everything);
+    std::vector<ArchivedRecording> readRecordings(const QString& where, const QVariantList& values);
+    bool writeRows(const std::vector<QString>& gone, const std::vector<ArchivedRecording>& fresh, bool everything);
 
     QString m_root;
     int m_busyTimeoutMs;

@@ -146,7 +146,7 @@ TEST_F(ConnectDownload, downloadData_archivesTheSetAsTheActiveDataSetFile)
     ASSERT_TRUE(waitIdle());
     ASSERT_EQ(dataSets(), 1);
     Logbook logbook(archivePath());
-    const std::vector<FlightRecord> flights = logbook.index().flights();
+    const std::vector<ArchivedRecording> flights = logbook.index().recordings();
     ASSERT_EQ(flights.size(), 1u);
     EXPECT_EQ(flights[0].set, 2);
     EXPECT_EQ(flights[0].deviceName, "VIMO");

@@ -99,8 +99,23 @@ TEST_F(LogbookWindow, pageSitsBesideRecordedDataAndEveryDownloadAddsItsRowAtOnce
     connectAndListSets();
     download(1);
     EXPECT_EQ(logbookRows(), 1);
-    download(3); // "All"
-    EXPECT_EQ(logbookRows(), 4);
+    download(3); // "All": the set downloaded before is in the Logbook already
+    EXPECT_EQ(logbookRows(), 3);
+}
+
+TEST_F(LogbookWindow, secondDownloadOfTheSameSet_addsNoRowAndTheMemoSaysSo)
+{
+    connectAndListSets();
+    download(1);
+    ASSERT_EQ(window->logbook().index().recordings().size(), 1u);
+    const int plotted = window->session().plot().signals.size();
+    download(1);
+    EXPECT_EQ(window->logbook().index().recordings().size(), 1u);
+    const QString said = memo().filter(QStringLiteral("is already in the Logbook")).value(0);
+    const QString day =
+        window->logbook().index().recordings().front().downloaded.toLocalTime().date().toString(Qt::ISODate);
+    EXPECT_EQ(said, QStringLiteral("Set 2 is already in the Logbook (%1)").arg(day)) << memo().join('\n').toStdString();
+    EXPECT_EQ(window->session().plot().signals.size(), plotted + 1) << "the set still reaches the plot";
 }
 
 TEST_F(LogbookWindow, openLoadsTheSelectedFlightsIntoThePlotAndShowsThem)
@@ -146,7 +161,7 @@ TEST_F(LogbookWindow, deleteFromTheMenuMovesTheFlightsAsideAndUndoBringsThemBack
     logbookAction("LogbookDelete")->trigger();
     EXPECT_EQ(window->currentPage(), pageOf<LogbookPage>(*window)) << "shows what it acted on";
     EXPECT_EQ(logbookRows(), 1);
-    EXPECT_EQ(window->logbook().index().flights().size(), 1u);
+    EXPECT_EQ(window->logbook().index().recordings().size(), 1u);
     for (const QString& file : files)
         EXPECT_FALSE(QFile::exists(file));
 
@@ -187,7 +202,7 @@ TEST_F(LogbookWindow, eraseQuestion_saysFirstWhatIsNotArchivedAndCountsOnlyWhole
     EXPECT_TRUE(question.endsWith(QLatin1String(kQuestion)));
 
     // A file removed by hand is no longer safe.
-    QFile::remove(window->logbook().absolutePath(window->logbook().index().flights().front().path));
+    QFile::remove(window->logbook().absolutePath(window->logbook().index().recordings().front().path));
     EXPECT_TRUE(eraseQuestion().startsWith(QStringLiteral("3 of the 3 data sets in the device are NOT archived")));
 
     download(3);

@@ -1,9 +1,10 @@
 // vimo-cli download keeps every set in the archive, and vimo-cli logbook lists, imports and rebuilds it.
 
-#include "support/CliRun.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
+#include "support/CliRun.h"
 #include "support/SimFixture.h"
+#include "support/SyntheticFlight.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -131,4 +132,84 @@ TEST(LogbookCli, importRebuildAndStrayWords)
     EXPECT_EQ(runCli({"logbook", "rebuild", "now", "--archive", archive.path()}).code, 2);
     EXPECT_EQ(runCli({"logbook", "import", "--archive", archive.path()}).code, 2);
     EXPECT_EQ(runCli({"logbook", "import", source.filePath("none"), "--archive", archive.path()}).code, 1);
+}
+
+TEST(LogbookCli, secondDownloadOfTheSameSets_addsNothingAndSaysSo_andSetsAreNamedAsTheWindowNamesThem)
+{
+    SimFixture sim;
+    QTemporaryDir out;
+    QTemporaryDir archive;
+    ASSERT_EQ(download(sim, {"all", "--out", out.path(), "--archive", archive.path()}).code, 0);
+    const CliRun again = download(sim, {"all", "--out", out.path(), "--archive", archive.path()});
+    EXPECT_EQ(again.code, 0) << again.err.toStdString();
+    EXPECT_FALSE(again.out.contains("Archived ")) << again.out.toStdString();
+    for (const char* set : {"Set 1", "Set 2", "Set 3"})
+        EXPECT_TRUE(again.out.contains(QStringLiteral("%1 is already in the Logbook (").arg(QLatin1String(set))))
+            << again.out.toStdString();
+    EXPECT_EQ(csvFiles(archive.path()), 3);
+
+    const QJsonArray list = listJson(archive.path());
+    ASSERT_EQ(list.size(), 3);
+    for (const QJsonValue& v : list) {
+        const QJsonObject o = v.toObject();
+        EXPECT_EQ(o.value("name").toString(),
+                  QStringLiteral("Data%1").arg(o.value("set").toInt(), 3, 10, QLatin1Char('0')))
+            << "set 1 is Data001, as in the window after a fresh start";
+        EXPECT_TRUE(o.value("flights").isArray());
+        EXPECT_TRUE(o.contains("model") && o.value("model").isNull());
+    }
+}
+
+TEST(LogbookCli, handLaunchSession_listsAFlightPerLaunch_andTheModelIsSetFilteredAndKeptThroughARebuild)
+{
+    constexpr int launches = 5;
+    QTemporaryDir archive;
+    QTemporaryDir source;
+    FlightPathBuilder path(300);
+    path.stay(20);
+    for (int i = 0; i < launches; ++i)
+        path.handLaunch(30 + 2 * i).glide(0.6, 20).landAt(300, 0.8).stay(40);
+    Plot plot;
+    fillRecording(plot.signals.createDataSet(), path.sample(0.5, 0.2, 11));
+    plot.yLabel = QStringLiteral("Altitude (meters)");
+    writeFile(source.filePath("Alt_2026-06-01_1.csv"), datafile::dataSetFileBytes(plot, 0));
+    writeFile(source.filePath("Alt_2026-06-01_2.csv"), datafile::dataSetFileBytes(plot, 0));
+    ASSERT_EQ(runCli({"logbook", "import", source.path(), "--archive", archive.path()}).code, 0);
+
+    const QJsonArray list = listJson(archive.path());
+    ASSERT_EQ(list.size(), 2);
+    const QJsonArray flights = list.at(0).toObject().value("flights").toArray();
+    ASSERT_EQ(flights.size(), launches);
+    for (int i = 0; i < launches; ++i) {
+        const QJsonObject f = flights.at(i).toObject();
+        EXPECT_EQ(f.value("flight").toInt(), i + 1);
+        for (const char* key : {"launch", "duration", "startHeight", "penalty", "maxAltitude", "climbs", "unit"})
+            EXPECT_TRUE(f.contains(QLatin1String(key))) << key;
+        EXPECT_EQ(f.value("unit").toString(), "meters");
+    }
+    const CliRun perFlight = runCli({"logbook", "--flights", "--archive", archive.path()});
+    EXPECT_EQ(perFlight.out.count('\n'), 2 * launches) << perFlight.out.toStdString();
+    EXPECT_TRUE(perFlight.out.contains(QStringLiteral("flight %1/%1").arg(launches)));
+
+    // The model of one file, given by its path inside the archive; a file outside the archive is refused.
+    const QString file = list.at(0).toObject().value("file").toString();
+    const QString inside = QDir(archive.path()).relativeFilePath(file);
+    const CliRun named = runCli(
+        {"logbook", "model", " Sharon ", inside, source.filePath("Alt_2026-06-01_1.csv"), "--archive", archive.path()});
+    EXPECT_EQ(named.code, 1) << "one of the files is not archived";
+    EXPECT_TRUE(named.out.contains(": model Sharon")) << named.out.toStdString();
+    QFile::remove(QDir(archive.path()).filePath("logbook.sqlite"));
+    ASSERT_EQ(runCli({"logbook", "rebuild", "--archive", archive.path()}).code, 0);
+    const QJsonArray sharon =
+        QJsonDocument::fromJson(
+            runCli({"logbook", "--json", "--model", "sharon", "--archive", archive.path()}).out.toUtf8())
+            .array();
+    ASSERT_EQ(sharon.size(), 1);
+    EXPECT_EQ(sharon.at(0).toObject().value("model").toString(), "Sharon");
+    EXPECT_EQ(sharon.at(0).toObject().value("file").toString(), file);
+    EXPECT_TRUE(runCli({"logbook", "--flights", "--model", "Other", "--archive", archive.path()}).out.isEmpty());
+
+    EXPECT_EQ(runCli({"logbook", "--json", "--flights", "--archive", archive.path()}).code, 2);
+    EXPECT_EQ(runCli({"logbook", "model", "Sharon", "--archive", archive.path()}).code, 2);
+    EXPECT_EQ(runCli({"logbook", "rebuild", "--model", "Sharon", "--archive", archive.path()}).code, 2);
 }

@@ -35,9 +35,9 @@ TEST(Archive, archive_writesTheDataSetFileUnderTheDownloadDateAndIndexesIt)
     EXPECT_EQ(outcome.path, dir.filePath(date + "/Alt_" + date + "_2.csv"));
     EXPECT_EQ(readFile(outcome.path), datafile::dataSetFileBytes(plot, 0)) << "exactly the saved data set file";
 
-    const std::vector<FlightRecord> rows = logbook.index().flights();
+    const std::vector<ArchivedRecording> rows = logbook.index().recordings();
     ASSERT_EQ(rows.size(), 1u);
-    const FlightRecord& r = rows[0];
+    const ArchivedRecording& r = rows[0];
     EXPECT_EQ(r.path, date + "/Alt_" + date + "_2.csv");
     EXPECT_EQ(r.set, 2);
     EXPECT_EQ(r.deviceName, "VIMO");
@@ -70,7 +70,7 @@ TEST(Archive, archive_sameSetAgain_takesTheNextNameAndKeepsEveryEarlierFile)
     EXPECT_TRUE(paths[1].endsWith("_1-2.csv"));
     EXPECT_TRUE(paths[2].endsWith("_1-3.csv"));
     EXPECT_EQ(readFile(paths[0]).count('\n'), 7 + 50) << "the first file is untouched";
-    EXPECT_EQ(logbook.index().flights().size(), 3u);
+    EXPECT_EQ(logbook.index().recordings().size(), 3u);
 }
 
 TEST(Archive, nonAsciiNamesAndFolders_survivesFileIndexAndRebuild)
@@ -86,7 +86,7 @@ TEST(Archive, nonAsciiNamesAndFolders_survivesFileIndexAndRebuild)
     }
     QFile::remove(QDir(root).filePath(LogbookIndex::kFileName));
     Logbook reopened(root);
-    const std::vector<FlightRecord> rows = reopened.index().flights();
+    const std::vector<ArchivedRecording> rows = reopened.index().recordings();
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].name, name);
     EXPECT_EQ(rows[0].deviceName, "VIMO") << "the facts file beside the flight is read again";
@@ -140,28 +140,28 @@ TEST(Archive, renameDeleteAndUndo_moveTheFileAndKeepTheIndexInStep)
     makeFlight(plot, 30);
     const ArchiveOutcome outcome = logbook.archive(plot, 0, facts(4));
     ASSERT_TRUE(outcome.archived);
-    const QString path = logbook.index().flights().at(0).path;
+    const QString path = logbook.index().recordings().at(0).path;
 
     ASSERT_TRUE(logbook.rename(path, QStringLiteral("Abendflug mit Ü, sehr lang und länger")));
     Plot reread;
     ASSERT_EQ(datafile::loadDataFile(outcome.path, reread), 1);
     EXPECT_EQ(reread.signals.at(0).name(), QStringLiteral("Abendflug mit Ü, se")) << "cut to 19 characters";
     EXPECT_EQ(reread.signals.at(0).altitude.series.count(), 30);
-    EXPECT_EQ(logbook.index().flights().at(0).name, reread.signals.at(0).name());
+    EXPECT_EQ(logbook.index().recordings().at(0).name, reread.signals.at(0).name());
 
     const std::optional<QString> deleted = logbook.moveToDeleted(path);
     ASSERT_TRUE(deleted);
     EXPECT_TRUE(deleted->startsWith("deleted/"));
     EXPECT_FALSE(QFileInfo::exists(outcome.path));
     EXPECT_TRUE(QFileInfo::exists(logbook.absolutePath(*deleted)));
-    EXPECT_TRUE(logbook.index().flights().empty());
-    EXPECT_TRUE(Logbook(dir.path()).index().flights().empty()) << "deleted flights are not indexed again";
+    EXPECT_TRUE(logbook.index().recordings().empty());
+    EXPECT_TRUE(Logbook(dir.path()).index().recordings().empty()) << "deleted flights are not indexed again";
 
     const std::optional<QString> restored = logbook.restore(*deleted, path);
     ASSERT_TRUE(restored);
     EXPECT_EQ(*restored, path);
-    ASSERT_EQ(logbook.index().flights().size(), 1u);
-    EXPECT_EQ(logbook.index().flights().at(0).set, 4) << "the facts came back with the file";
+    ASSERT_EQ(logbook.index().recordings().size(), 1u);
+    EXPECT_EQ(logbook.index().recordings().at(0).set, 4) << "the facts came back with the file";
 }
 
 TEST(Archive, importFolder_copiesTheCsvFilesAndIndexesThem)
@@ -177,10 +177,10 @@ TEST(Archive, importFolder_copiesTheCsvFilesAndIndexesThem)
     EXPECT_TRUE(first.failed.isEmpty());
     const ImportOutcome second = logbook.importFolder(source.path());
     EXPECT_EQ(second.imported.size(), 2) << "a second import never overwrites the first";
-    EXPECT_EQ(logbook.index().flights().size(), 4u);
+    EXPECT_EQ(logbook.index().recordings().size(), 4u);
     EXPECT_TRUE(QFileInfo::exists(source.filePath("other.csv"))) << "the sources stay";
     int withSet3 = 0;
-    for (const FlightRecord& r : logbook.index().flights())
+    for (const ArchivedRecording& r : logbook.index().recordings())
         withSet3 += r.set == 3;
     EXPECT_EQ(withSet3, 2);
 }

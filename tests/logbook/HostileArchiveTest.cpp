@@ -56,7 +56,7 @@ private:
 std::vector<QString> rowPaths(LogbookIndex& index)
 {
     std::vector<QString> paths;
-    for (const FlightRecord& r : index.flights())
+    for (const ArchivedRecording& r : index.recordings())
         paths.push_back(r.path);
     return paths;
 }
@@ -91,7 +91,7 @@ TEST(HostileArchive, indexHeldByAnotherWriter_isWaitedForThenLeftAloneAndTheFile
     EXPECT_EQ(readFile(indexPath(dir.path())).size(), before.size());
     Logbook later(dir.path());
     EXPECT_FALSE(later.index().inMemory());
-    EXPECT_EQ(later.index().flights().size(), 2u) << "once free, the index catches up";
+    EXPECT_EQ(later.index().recordings().size(), 2u) << "once free, the index catches up";
 }
 
 // Only a broken index is made anew: in a new file renamed into place; the broken one is kept aside, and no stale
@@ -110,7 +110,7 @@ TEST(HostileArchive, brokenIndexWithItsWal_isReplacedByANewFileAndKeptAsideNotDe
 
     Logbook logbook(dir.path());
     EXPECT_FALSE(logbook.index().inMemory()) << logbook.index().lastError().toStdString();
-    EXPECT_EQ(logbook.index().flights().size(), 1u);
+    EXPECT_EQ(logbook.index().recordings().size(), 1u);
     EXPECT_EQ(readFile(indexPath(dir.path()) + ".broken"), garbage);
     EXPECT_NE(readFile(indexPath(dir.path()) + "-wal"), QByteArray("stale log")) << "no stale log beside the new index";
     EXPECT_FALSE(QDir(dir.path()).entryList({"*.new-*"}, QDir::Files | QDir::Hidden).size() > 0);
@@ -154,7 +154,7 @@ TEST(HostileArchive, linksToDevicesFifosAndGarbage_areNoFlightsAndNeverHang)
     Logbook logbook(dir.path());
     EXPECT_EQ(rowPaths(logbook.index()), std::vector<QString>{QStringLiteral("real.csv")});
     ASSERT_TRUE(logbook.index().rebuild());
-    EXPECT_EQ(logbook.index().flights().size(), 1u);
+    EXPECT_EQ(logbook.index().recordings().size(), 1u);
 
     const ImportOutcome imported = logbook.importFolder(source.path());
     EXPECT_TRUE(imported.imported.isEmpty());
@@ -179,13 +179,13 @@ TEST(HostileArchive, namesThatAreNotUtf8_areIndexedOpenedAndImported)
         std::fclose(raw);
     }
     Logbook logbook(dir.path());
-    const std::vector<FlightRecord> rows = logbook.index().flights();
+    const std::vector<ArchivedRecording> rows = logbook.index().recordings();
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(nativename::shown(rows[0].path), QStringLiteral("h\\xf6he.csv"));
     Plot reread;
     EXPECT_EQ(datafile::loadDataFile(logbook.absolutePath(rows[0].path), reread), 1);
     EXPECT_TRUE(logbook.index().sync());
-    EXPECT_EQ(logbook.index().flights().size(), 1u) << "the row matches its file: nothing read twice";
+    EXPECT_EQ(logbook.index().recordings().size(), 1u) << "the row matches its file: nothing read twice";
 
     const ImportOutcome imported = logbook.importFolder(source.path());
     ASSERT_EQ(imported.imported.size(), 1) << imported.failed.join('\n').toStdString();

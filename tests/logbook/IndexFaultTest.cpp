@@ -71,7 +71,7 @@ TEST(IndexFaults, indexDeletedOrGarbage_isRebuiltFromTheFiles)
     QTemporaryDir dir;
     fillArchive(dir.path(), 5);
     QFile::remove(indexPath(dir.path()));
-    EXPECT_EQ(Logbook(dir.path()).index().flights().size(), 5u);
+    EXPECT_EQ(Logbook(dir.path()).index().recordings().size(), 5u);
 
     QByteArray garbage(50000, '\x5a');
     garbage.replace(0, 16, "SQLite format 3"); // looks like a database at first sight
@@ -80,7 +80,7 @@ TEST(IndexFaults, indexDeletedOrGarbage_isRebuiltFromTheFiles)
     QFile::remove(indexPath(dir.path()) + "-shm");
     Logbook rebuilt(dir.path());
     EXPECT_FALSE(rebuilt.index().inMemory()) << rebuilt.index().lastError().toStdString();
-    EXPECT_EQ(rebuilt.index().flights().size(), 5u);
+    EXPECT_EQ(rebuilt.index().recordings().size(), 5u);
     EXPECT_EQ(csvCount(dir.path()), 5) << "no file was touched";
 }
 
@@ -100,7 +100,7 @@ TEST(IndexFaults, olderSchema_isMadeAnewWithTheCurrentVersionAndWal)
     }
     QSqlDatabase::removeDatabase("older");
     Logbook logbook(dir.path());
-    ASSERT_EQ(logbook.index().flights().size(), 2u);
+    ASSERT_EQ(logbook.index().recordings().size(), 2u);
     QSqlQuery q(logbook.index().database());
     ASSERT_TRUE(q.exec("PRAGMA user_version") && q.next());
     EXPECT_EQ(q.value(0).toInt(), LogbookIndex::kSchemaVersion);
@@ -122,8 +122,8 @@ TEST(IndexFaults, filesEditedRemovedOrAddedByHand_theIndexFollows)
 
     Logbook logbook(dir.path());
     EXPECT_TRUE(logbook.index().lastError().isEmpty()) << logbook.index().lastError().toStdString();
-    std::map<QString, FlightRecord> rows;
-    for (const FlightRecord& r : logbook.index().flights())
+    std::map<QString, ArchivedRecording> rows;
+    for (const ArchivedRecording& r : logbook.index().recordings())
         rows.emplace(r.path, r);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows.at(files[0].path).name, "Edited");
@@ -145,7 +145,7 @@ TEST(IndexFaults, twoConnectionsAndTwoProgramsWritingAtOnce_loseNothing)
     QProcess* b = startImport(source.path(), dir.path(), &parent);
     for (int i = 0; i < 10; ++i) {
         Plot plot;
-        makeFlight(plot, 300);
+        makeFlight(plot, 300, QStringLiteral("Thermal"), 100 + i); // ten flights, none a copy of another
         EXPECT_TRUE(window.archive(plot, 0, facts(1)).archived);
     }
     ASSERT_TRUE(a->waitForFinished(120000));
@@ -155,7 +155,7 @@ TEST(IndexFaults, twoConnectionsAndTwoProgramsWritingAtOnce_loseNothing)
 
     EXPECT_EQ(csvCount(dir.path()), 40) << "no file was written over another";
     EXPECT_TRUE(window.index().sync());
-    EXPECT_EQ(window.index().flights().size(), 40u);
+    EXPECT_EQ(window.index().recordings().size(), 40u);
     expectEveryFileWhole(dir.path(), 300);
 }
 
@@ -178,5 +178,5 @@ TEST(IndexFaults, writerKilledInTheMiddle_leavesNoHalfFileAndTheNextStartIndexes
     EXPECT_LT(files, 30) << "the writer was killed before it finished";
     expectEveryFileWhole(dir.path(), 40000);
     Logbook logbook(dir.path());
-    EXPECT_EQ(int(logbook.index().flights().size()), files);
+    EXPECT_EQ(int(logbook.index().recordings().size()), files);
 }

@@ -1,5 +1,5 @@
-// What the index says beyond the file's own figures: the measures of the first flight (filled for new rows and
-// for rows of an older index), and which of a module's sets are safely archived before an erase.
+// What the index says beyond the file's own figures: the measures of each flight in the file's unit, and which of
+// a module's sets are safely archived before an erase.
 
 #include "LogbookTestData.h"
 #include "analysis/FlightAnalysis.h"
@@ -7,9 +7,8 @@
 #include "logbook/Logbook.h"
 #include "module/ModuleSession.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace vimo;
@@ -30,17 +29,17 @@ void makeLaunchedFlight(Plot& plot, double metresPerUnit = 1.0)
     plot.yLabel = metresPerUnit == 1.0 ? QStringLiteral("Altitude (meters)") : QStringLiteral("Altitude (Feet)");
 }
 
-FlightRecord archiveOne(Logbook& logbook, const Plot& plot)
+ArchivedRecording archiveOne(Logbook& logbook, const Plot& plot)
 {
     const ArchiveOutcome outcome = logbook.archive(plot, 0, facts(1));
     EXPECT_TRUE(outcome.archived) << outcome.reason.toStdString();
-    const std::vector<FlightRecord> rows = logbook.index().flights();
-    return rows.empty() ? FlightRecord{} : rows.front();
+    const std::vector<ArchivedRecording> rows = logbook.index().recordings();
+    return rows.empty() ? ArchivedRecording{} : rows.front();
 }
 
-FlightRecord record(int set, const QString& path, bool incomplete = false, const QString& device = "VIMO")
+ArchivedRecording record(int set, const QString& path, bool incomplete = false, const QString& device = "VIMO")
 {
-    FlightRecord r;
+    ArchivedRecording r;
     r.set = set;
     r.path = path;
     r.incomplete = incomplete;
@@ -57,21 +56,24 @@ ModuleIdentity vimoModule()
 
 } // namespace
 
-TEST(FlightMeasures, archivedFlight_rowCarriesTheFirstFlightsMeasuresInTheFilesUnit)
+TEST(FlightMeasures, archivedFlight_recordingCarriesItsFlightsMeasuresInTheFilesUnit)
 {
     QTemporaryDir dir;
     Logbook logbook(dir.path());
     for (const double metresPerUnit : {1.0, 0.3048}) {
         Plot plot;
         makeLaunchedFlight(plot, metresPerUnit);
-        const FlightRecord row = archiveOne(logbook, plot);
-        ASSERT_TRUE(row.measures.launch && row.measures.duration && row.measures.startHeight
-                    && row.measures.highestAltitude);
-        EXPECT_NEAR(*row.measures.launch, 30.0, 2.0);
-        EXPECT_NEAR(*row.measures.duration, 15 + 1.5 + 60 + 105.75, 5.0); // climb, zoom, glide, landing at 1 m/s
+        const ArchivedRecording row = archiveOne(logbook, plot);
+        ASSERT_EQ(row.flights.size(), 1u);
+        const FlightMeasures& f = row.flights[0];
+        EXPECT_EQ(f.number, 1);
+        EXPECT_NEAR(f.launch, 30.0, 2.0);
+        EXPECT_NEAR(f.duration, 15 + 1.5 + 60 + 105.75, 5.0); // climb, zoom, glide, landing at 1 m/s
         // About 154 m above the field, in the file's unit: the field's own 120 m are not counted.
-        EXPECT_NEAR(*row.measures.highestAltitude * metresPerUnit, 154.0, 5.0);
-        EXPECT_NEAR(*row.measures.startHeight * metresPerUnit, 154.0, 8.0);
+        EXPECT_NEAR(f.highestAltitude * metresPerUnit, 154.0, 5.0);
+        ASSERT_TRUE(f.startHeight && f.penalty);
+        EXPECT_NEAR(*f.startHeight * metresPerUnit, 154.0, 8.0);
+        EXPECT_EQ(*f.penalty, f5jPenalty(std::round(*f.startHeight * metresPerUnit))) << "counted from metres";
         QFile::remove(logbook.absolutePath(row.path));
         logbook.index().sync();
     }
@@ -85,13 +87,14 @@ TEST(FlightMeasures, setInMetresOnAPlotLabelledInFeet_isArchivedAndMeasuredInMet
     makeLaunchedFlight(plot);
     plot.signals.at(0).unit = AltitudeUnit::Meters;
     plot.yLabel = QStringLiteral("Altitude (feet)"); // a feet download came after it
-    const FlightRecord row = archiveOne(logbook, plot);
+    const ArchivedRecording row = archiveOne(logbook, plot);
     EXPECT_EQ(row.unit, "meters");
-    ASSERT_TRUE(row.measures.startHeight);
-    EXPECT_NEAR(*row.measures.startHeight, 154.0, 8.0);
+    ASSERT_EQ(row.flights.size(), 1u);
+    ASSERT_TRUE(row.flights[0].startHeight);
+    EXPECT_NEAR(*row.flights[0].startHeight, 154.0, 8.0);
 }
 
-TEST(FlightMeasures, recordingWithoutAFlight_leavesTheMeasuresUnknown)
+TEST(FlightMeasures, recordingWithoutAFlight_hasNoFlights)
 {
     QTemporaryDir dir;
     Logbook logbook(dir.path());
@@ -101,43 +104,22 @@ TEST(FlightMeasures, recordingWithoutAFlight_leavesTheMeasuresUnknown)
     for (int i = 0; i < 200; ++i)
         set.altitude.series.append(i * 0.5, 120.0);
     plot.yLabel = QStringLiteral("Altitude (meters)");
-    EXPECT_EQ(archiveOne(logbook, plot).measures, FlightMeasures{});
-}
-
-TEST(FlightMeasures, indexOfTheFirstSchema_getsTheMeasuresWhenOpened)
-{
-    QTemporaryDir dir;
-    {
-        Logbook logbook(dir.path());
-        Plot plot;
-        makeLaunchedFlight(plot);
-        archiveOne(logbook, plot);
-        // As the first schema left it: the same columns, no measures.
-        QSqlQuery q(logbook.index().database());
-        ASSERT_TRUE(q.exec("UPDATE flights SET launch = NULL, duration = NULL, start_height = NULL,"
-                           " highest_altitude = NULL"));
-        ASSERT_TRUE(q.exec("PRAGMA user_version = 1"));
-    }
-    Logbook reopened(dir.path());
-    const std::vector<FlightRecord> rows = reopened.index().flights();
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_TRUE(rows[0].measures.launch && rows[0].measures.highestAltitude);
-    QSqlQuery q(reopened.index().database());
-    ASSERT_TRUE(q.exec("PRAGMA user_version") && q.next());
-    EXPECT_EQ(q.value(0).toInt(), LogbookIndex::kSchemaVersion);
+    const ArchivedRecording row = archiveOne(logbook, plot);
+    EXPECT_EQ(row.samples, 200);
+    EXPECT_TRUE(row.flights.empty());
 }
 
 TEST(SafelyArchivedSets, countsEachSetOnceOnlyWhenWholeFromThisModuleAndThisConnection)
 {
     const QSet<QString> thisConnection{"a/1.csv", "a/2.csv", "a/2b.csv", "a/3.csv", "a/4.csv", "a/9.csv"};
-    const std::vector<FlightRecord> flights{
+    const std::vector<ArchivedRecording> flights{
         record(1, "a/1.csv"),
-        record(2, "a/2.csv", true),          // ended early
-        record(2, "a/2b.csv"),               // the same set again, whole: set 2 is safe
+        record(2, "a/2.csv", true),           // ended early
+        record(2, "a/2b.csv"),                // the same set again, whole: set 2 is safe
         record(3, "a/3.csv", false, "OTHER"), // another module
-        record(4, "old/4.csv"),              // archived before this connection
-        record(9, "a/9.csv"),                // not one of the module's sets
-        record(1, "a/4.csv"),                // set 1 twice counts once
+        record(4, "old/4.csv"),               // archived before this connection
+        record(9, "a/9.csv"),                 // not one of the module's sets
+        record(1, "a/4.csv"),                 // set 1 twice counts once
     };
     const ArchivedSets sets = safelyArchivedSets(flights, vimoModule(), 4, thisConnection);
     EXPECT_TRUE(sets.counted);

@@ -202,9 +202,12 @@ void ConnectionController::downloadDataSet()
                         const int k = addDownloadedSet(plot, *arrived);
                         const ArchiveOutcome archived =
                             archiveDownloadedSet(m_logbook, plot, k, *arrived, identity, downloaded);
-                        if (archived.archived) {
+                        if (archived.archived || archived.alreadyArchived)
                             m_archivedWhileConnected.insert(QDir(m_logbook.root()).relativeFilePath(archived.path));
+                        if (archived.archived) {
                             Q_EMIT flightArchived();
+                        } else if (archived.alreadyArchived) {
+                            m_connectPage.addMemoLine(archived.reason);
                         } else {
                             m_connectPage.addMemoLine(notArchivedText(*arrived, m_logbook, archived.reason));
                         }
@@ -231,7 +234,7 @@ QString ConnectionController::archiveStateText()
         return QString(); // the erase stops at "Not Connected" without asking
     m_logbook.index().sync();
     const ArchivedSets sets =
-        safelyArchivedSets(m_logbook.index().flights(), state.identity,
+        safelyArchivedSets(m_logbook.index().recordings(), state.identity,
                            m_setsCounted ? std::optional<int>(state.setCount) : std::nullopt, m_archivedWhileConnected);
     return archivedSetsText(sets);
 }

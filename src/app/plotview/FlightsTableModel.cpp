@@ -5,7 +5,9 @@
 #include "data/AltitudeAxis.h"
 #include "data/CFormat.h"
 #include "data/Plot.h"
+#include "data/TableText.h"
 #include "plot/AltitudeDisplay.h"
+#include "plot/FlightSpan.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,16 +18,6 @@ namespace {
 QString fixed1(double value)
 {
     return QString::fromLatin1(cformat::fixed(value, 1));
-}
-
-QString csvCell(const QString& text, QChar separator)
-{
-    if (!text.contains(separator) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
-        && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
 // A height column's title names the unit of the axis its heights are shown in: "Start Height (m)".
@@ -161,10 +153,9 @@ bool FlightsTableModel::flightRange(int row, double& from, double& to) const
     const Flight* f = flightAt(row);
     if (!f)
         return false;
-    const double end = f->launch + f->duration;
-    const double room = std::max(0.05 * f->duration, 5.0);
-    from = f->launch - room;
-    to = end + room;
+    const FlightSpan span = flightSpan(f->launch, f->duration);
+    from = span.from;
+    to = span.to;
     return true;
 }
 
@@ -198,23 +189,12 @@ QString FlightsTableModel::cellText(int row, int column) const
 
 QString FlightsTableModel::tableText(QChar separator, const QString& lineEnd) const
 {
-    QString text;
-    QStringList cells;
-    for (int c = 0; c < ColumnCount; ++c)
-        cells << csvCell(headerData(c, Qt::Horizontal).toString(), separator);
-    text += cells.join(separator) + lineEnd;
-    for (int row = 0; row < rowCount(); ++row) {
-        cells.clear();
-        for (int c = 0; c < ColumnCount; ++c)
-            cells << csvCell(cellText(row, c), separator);
-        text += cells.join(separator) + lineEnd;
-    }
-    return text;
+    return vimo::tableText(*this, separator, lineEnd);
 }
 
 QByteArray FlightsTableModel::csvBytes() const
 {
-    return tableText(QLatin1Char(','), QStringLiteral("\r\n")).toUtf8();
+    return tableCsvBytes(*this);
 }
 
 int FlightsTableModel::rowCount(const QModelIndex& parent) const

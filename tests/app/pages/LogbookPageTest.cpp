@@ -4,6 +4,7 @@
 #include "data/DataFile.h"
 #include "data/Plot.h"
 #include "logbook/Logbook.h"
+#include "logbook/LogbookModel.h"
 #include "support/TestFiles.h"
 
 #include <QAction>
@@ -75,8 +76,9 @@ TEST(LogbookPage, showsNewestFirstAndFiltersByTextAndDateRange)
     LogbookPage page(archive.logbook);
     page.show();
     EXPECT_EQ(shownNames(page), (QStringList{"Evening", "Thermal", "Morning"}));
-    EXPECT_EQ(page.table()->model()->index(0, 4).data().toInt(), 31);
-    EXPECT_EQ(page.table()->model()->index(0, 7).data().toString(), "300") << "highest altitude";
+    EXPECT_EQ(page.table()->model()->index(0, LogbookModel::Samples).data().toInt(), 31);
+    EXPECT_EQ(page.table()->model()->index(0, LogbookModel::HighestAltitude).data().toString(), "300.0")
+        << "highest altitude";
 
     QTest::keyClicks(page.filterBox(), "therm");
     EXPECT_EQ(shownNames(page), QStringList{"Thermal"});

@@ -1,23 +1,27 @@
-#include "logbook/FlightRecord.h"
+#include "logbook/ArchivedRecording.h"
 
 #include "data/Signal.h"
+#include "data/TextRules.h"
 #include "logbook/DownloadFacts.h"
 
+#include <QCryptographicHash>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QtEndian>
 #include <algorithm>
 
 namespace vimo {
 
-FlightRecord describeFlight(const DataSet& set, const DownloadFacts& facts)
+ArchivedRecording describeRecording(const DataSet& set, const DownloadFacts& facts)
 {
-    FlightRecord r;
+    ArchivedRecording r;
     r.downloaded = facts.downloaded;
     r.set = facts.set;
     r.deviceName = facts.deviceName;
     r.model = facts.model;
     r.softwareVersion = facts.softwareVersion;
     r.incomplete = facts.incomplete;
+    r.airframe = airframeName(facts.airframe);
 
     const SampleSeries& samples = set.altitude.series;
     r.samples = samples.count();
@@ -38,8 +42,41 @@ FlightRecord describeFlight(const DataSet& set, const DownloadFacts& facts)
     while (!notes.isEmpty() && notes.last().isEmpty())
         notes.removeLast();
     r.notes = notes.join(QLatin1Char('\n'));
-    r.measures = measureFlight(set);
+    r.digest = sampleDigest(set);
+    r.flights = measureFlights(set);
     return r;
+}
+
+namespace {
+
+// The count, then the values, each as the 8 bytes of a little-endian IEEE double, so that the digest is the same
+// on every machine.
+void addSeries(QCryptographicHash& hash, const SampleSeries& series)
+{
+    const qint64 count = qToLittleEndian(qint64(series.count()));
+    hash.addData(QByteArrayView(reinterpret_cast<const char*>(&count), sizeof count));
+    for (const std::vector<double>* values : {&series.times(), &series.altitudes()}) {
+        if (values->empty())
+            continue;
+        QByteArray bytes(qsizetype(values->size() * sizeof(double)), Qt::Uninitialized);
+        qToLittleEndian<double>(values->data(), qsizetype(values->size()), bytes.data());
+        hash.addData(bytes);
+    }
+}
+
+} // namespace
+
+QString sampleDigest(const DataSet& set)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    addSeries(hash, set.altitude.series);
+    addSeries(hash, set.trigger.series);
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+QString airframeName(const QString& typed)
+{
+    return text::field(typed.trimmed(), ArchivedRecording::kAirframeChars).trimmed();
 }
 
 QString unitOfLabel(const QString& yLabel)
