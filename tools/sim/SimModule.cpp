@@ -30,6 +30,40 @@ struct Incoming {
     char byte;
 };
 
+// Sleeps until `wake` (for ever without one), until the host sends, the line can take more (`pollOut`) or someone
+// wakes the module through `wakeFd`; then queues what the host sent, each byte due when the line has carried it
+// (`inClock` is when the last one has fully arrived). False when the line cannot be polled.
+bool waitAndReceive(int master, int wakeFd, std::optional<Clock::time_point> wake, bool pollOut, Nanos byteTime,
+                    std::deque<Incoming>& inbox, Clock::time_point& inClock)
+{
+    pollfd fds[2] = {{master, short(POLLIN | (pollOut ? POLLOUT : 0)), 0}, {wakeFd, POLLIN, 0}};
+    timespec timeout {};
+    if (wake) {
+        const Nanos left = std::max(Nanos(0), std::chrono::duration_cast<Nanos>(*wake - Clock::now()));
+        timeout.tv_sec = time_t(left.count() / 1'000'000'000);
+        timeout.tv_nsec = long(left.count() % 1'000'000'000);
+    }
+    if (::ppoll(fds, 2, wake ? &timeout : nullptr, nullptr) < 0 && errno != EINTR)
+        return false;
+    if (fds[1].revents & POLLIN) {
+        char drop[16];
+        while (::read(wakeFd, drop, sizeof drop) > 0) {
+        }
+    }
+    if (fds[0].revents & POLLIN) {
+        char block[4096];
+        const ssize_t n = ::read(master, block, sizeof block);
+        if (n > 0) {
+            const Clock::time_point readAt = Clock::now();
+            for (ssize_t i = 0; i < n; ++i) {
+                inClock = std::max(inClock, readAt) + byteTime;
+                inbox.push_back({inClock, block[i]});
+            }
+        }
+    }
+    return true;
+}
+
 int baudOf(speed_t speed)
 {
     struct Rate {
@@ -274,32 +308,8 @@ void SimModule::run()
             wakeBy(outClock + byteTime);
         if (hangUpAt)
             wakeBy(*hangUpAt);
-        pollfd fds[2] = {{m_master, short(POLLIN | (moreToSend && byteTime.count() == 0 ? POLLOUT : 0)), 0},
-                         {m_wake[0], POLLIN, 0}};
-        timespec timeout {};
-        if (wake) {
-            const Nanos left = std::max(Nanos(0), std::chrono::duration_cast<Nanos>(*wake - Clock::now()));
-            timeout.tv_sec = time_t(left.count() / 1'000'000'000);
-            timeout.tv_nsec = long(left.count() % 1'000'000'000);
-        }
-        if (::ppoll(fds, 2, wake ? &timeout : nullptr, nullptr) < 0 && errno != EINTR)
+        if (!waitAndReceive(m_master, m_wake[0], wake, moreToSend && byteTime.count() == 0, byteTime, inbox, inClock))
             break;
-        if (fds[1].revents & POLLIN) {
-            char drop[16];
-            while (::read(m_wake[0], drop, sizeof drop) > 0) {
-            }
-        }
-        if (fds[0].revents & POLLIN) {
-            char block[4096];
-            const ssize_t n = ::read(m_master, block, sizeof block);
-            if (n > 0) {
-                const Clock::time_point readAt = Clock::now();
-                for (ssize_t i = 0; i < n; ++i) {
-                    inClock = std::max(inClock, readAt) + byteTime;
-                    inbox.push_back({inClock, block[i]});
-                }
-            }
-        }
     }
     if (!m_stop) {
         // A hang-up: the terminal disappears under the host.
