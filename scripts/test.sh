@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds the test configuration (AddressSanitizer + UndefinedBehaviorSanitizer) and runs every
+# Sets up the machine, checks the layout of the C++ sources, builds the test configuration (AddressSanitizer + UndefinedBehaviorSanitizer) and runs every
 # test through CTest: once in the default locale, once in a comma-decimal locale; then the tests that cross threads
 # (the module exchanges and the window's module worker) under ThreadSanitizer, then each fuzz target over its corpus
 # and a bounded number of mutations from a fixed seed (the same result every run; long random runs are
@@ -7,6 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+bash scripts/format.sh   # the layout .clang-format describes, checked before anything is built
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)

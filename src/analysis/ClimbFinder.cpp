@@ -8,8 +8,8 @@ namespace vimo::analysis {
 
 std::vector<ClimbSpan> findClimbs(const PreparedSamples& s, int first, int last)
 {
-    constexpr double kBlock = 2.5;     // seconds of a smoothing block
-    constexpr double kReversal = 4.0;  // metres of fall that end a rising leg
+    constexpr double kBlock = 2.5;    // seconds of a smoothing block
+    constexpr double kReversal = 4.0; // metres of fall that end a rising leg
     std::vector<ClimbSpan> climbs;
     first = std::max(first, 0);
     last = std::min(last, s.count() - 1);
@@ -32,8 +32,8 @@ std::vector<ClimbSpan> findClimbs(const PreparedSamples& s, int first, int last)
         const double blockStart = s.t[std::size_t(from)];
         const auto begin = s.t.begin() + from + 1;
         const auto near = s.t.begin() + std::min(from + 2 * size + 1, last + 1);
-        const auto end = near < s.t.begin() + last + 1 && *(near - 1) >= blockStart + kBlock ? near
-                                                                                              : s.t.begin() + last + 1;
+        const auto end =
+            near < s.t.begin() + last + 1 && *(near - 1) >= blockStart + kBlock ? near : s.t.begin() + last + 1;
         i = int(std::lower_bound(begin, end, blockStart + kBlock) - s.t.begin());
         size = i - from;
         double sum = 0;

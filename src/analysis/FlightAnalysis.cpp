@@ -11,10 +11,10 @@
 namespace vimo {
 namespace {
 
-using analysis::FlightSpan;
-using analysis::PreparedSamples;
 using analysis::firstAtOrAfter;
+using analysis::FlightSpan;
 using analysis::lastAtOrBefore;
+using analysis::PreparedSamples;
 
 // The highest of samples first..last, the first of equal ones.
 int highestIndex(const PreparedSamples& s, int first, int last)
@@ -148,8 +148,8 @@ FlightReport analyseFlights(const Signal& altitude, const QString& altitudeLabel
     return analyseFlights(altitude, unitNamedBy(altitudeLabel), options);
 }
 
-FlightReport analyseFlights(const double* times, const double* altitudes, std::size_t n,
-                            const QString& altitudeLabel, const AnalysisOptions& options)
+FlightReport analyseFlights(const double* times, const double* altitudes, std::size_t n, const QString& altitudeLabel,
+                            const AnalysisOptions& options)
 {
     return analyseFlights(times, altitudes, n, unitNamedBy(altitudeLabel), options);
 }

@@ -20,9 +20,8 @@ FlightReport analyseFlights(const double* times, const double* altitudes, std::s
                             const AnalysisOptions& options = {});
 
 // The same with the unit named by an altitude label.
-FlightReport analyseFlights(const Signal& altitude, const QString& altitudeLabel,
+FlightReport analyseFlights(const Signal& altitude, const QString& altitudeLabel, const AnalysisOptions& options = {});
+FlightReport analyseFlights(const double* times, const double* altitudes, std::size_t n, const QString& altitudeLabel,
                             const AnalysisOptions& options = {});
-FlightReport analyseFlights(const double* times, const double* altitudes, std::size_t n,
-                            const QString& altitudeLabel, const AnalysisOptions& options = {});
 
 } // namespace vimo

@@ -47,7 +47,7 @@ bool stillRest(const PreparedSamples& s, const Run& r)
 bool restAtEnd(const PreparedSamples& s, const Run& r, double ground)
 {
     return lasts(s, r, kShortRest, kShortRestSamples)
-        && (std::abs(arrivalLevel(s, r) - ground) <= kNearGround || trend(s, r) > -kStill);
+           && (std::abs(arrivalLevel(s, r) - ground) <= kNearGround || trend(s, r) > -kStill);
 }
 
 // A run with which the recording begins is a rest when it lasts a few samples and holds still before it is left (a
@@ -206,7 +206,8 @@ std::vector<FlightSpan> findFlights(const PreparedSamples& s)
     for (FlightSpan& f : flights)
         f.last = f.landing >= 0 ? f.landing : n - 1;
     // Samples that share one time (a recording edited by hand) could give a flight that takes no time: none is one.
-    std::erase_if(flights, [&s](const FlightSpan& f) { return s.t[std::size_t(f.last)] <= s.t[std::size_t(f.launch)]; });
+    std::erase_if(flights,
+                  [&s](const FlightSpan& f) { return s.t[std::size_t(f.last)] <= s.t[std::size_t(f.launch)]; });
     return flights;
 }
 

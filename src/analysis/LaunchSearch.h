@@ -17,7 +17,7 @@ struct Departure {
     int crossing = -1; // the first sample more than kLaunchRise above the lowest before it, or below the rest level
     int launch = -1;   // the last sample at ground level before the crossing
     double ground = 0; // the ground level, metres
-    double rate = 0;    // m/s from the launch to the crossing, up or down; infinite when they are neighbours
+    double rate = 0;   // m/s from the launch to the crossing, up or down; infinite when they are neighbours
 
     explicit operator bool() const { return kind != None; }
 };

@@ -174,8 +174,7 @@ std::vector<MainWindow::Setting> MainWindow::SettingRows::sessionGroup()
         {flagKey("FlightMarks"), toggle(&PlotCommands::flightMarks)},
         {flagKey("FlightMarksInOutput"), toggle(&PlotCommands::flightMarksInOutput)},
         {countKey("AltitudeUnit", int(AltitudeAxisChoice::AsRecorded))
-             .inRange(int(AltitudeAxisChoice::AsRecorded),
-                   int(AltitudeAxisChoice::Feet)),
+             .inRange(int(AltitudeAxisChoice::AsRecorded), int(AltitudeAxisChoice::Feet)),
          [](const W& w) { return int(w.m_session->altitudeAxis()); },
          [](W& w, int choice) { w.m_session->setAltitudeAxis(AltitudeAxisChoice(choice)); }},
         {secondsKey("StartHeightWindow", AnalysisOptions{}.window).inRange(0.0, FlightsTableModel::kMaxWindow),

@@ -11,7 +11,10 @@ namespace {
 constexpr double kLongestSeconds = 360000.0;
 constexpr int kRoundingSeconds = 5;
 
-QString twoDigits(int value) { return QString::number(value).rightJustified(2, QLatin1Char('0')); }
+QString twoDigits(int value)
+{
+    return QString::number(value).rightJustified(2, QLatin1Char('0'));
+}
 
 } // namespace
 

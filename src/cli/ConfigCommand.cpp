@@ -67,7 +67,8 @@ void print(ModuleSession& session, QTextStream& out)
 int configCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const Timing& timing)
 {
     ModuleCommandLine line("config", kHelp);
-    const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("Change a field."), QStringLiteral("FIELD=VALUE"));
+    const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("Change a field."),
+                                 QStringLiteral("FIELD=VALUE"));
     line.parser.addOption(set);
     line.maxWords = -1; // "--set FIELD=VALUE ...": the words after --set are further assignments
     line.allowRepeated(QStringLiteral("set"));

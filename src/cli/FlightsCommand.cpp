@@ -68,13 +68,13 @@ QString fixed(double value, int decimals)
 QString flightLine(int number, const Flight& f, const QString& u)
 {
     QStringList parts;
-    parts << QStringLiteral("launch %1 s%2").arg(fixed(f.launch, 1),
-                                                 f.launchBeforeRecording ? QStringLiteral(" (before the recording)")
-                                                                         : QString());
+    parts << QStringLiteral("launch %1 s%2")
+                 .arg(fixed(f.launch, 1),
+                      f.launchBeforeRecording ? QStringLiteral(" (before the recording)") : QString());
     if (f.launchEnd)
         parts << QStringLiteral("launch end %1 s (%2)")
-                     .arg(fixed(*f.launchEnd, 1), f.launchEndEstimated ? QStringLiteral("estimated")
-                                                                       : QStringLiteral("set"));
+                     .arg(fixed(*f.launchEnd, 1),
+                          f.launchEndEstimated ? QStringLiteral("estimated") : QStringLiteral("set"));
     else
         parts << QStringLiteral("launch end -");
     parts << (f.landing ? QStringLiteral("landing %1 s").arg(fixed(*f.landing, 1))

@@ -49,8 +49,8 @@ struct Summary {
 Summary summarize(const QString& file, const DataSet& set)
 {
     const SampleSeries& samples = set.altitude.series;
-    Summary s{file, set.name(), samples.count(), set.trigger.series.count(), set.rateMarkCount(), {}, {}, {}, {},
-              set.notes, set.unit};
+    Summary s{file, set.name(), samples.count(), set.trigger.series.count(), set.rateMarkCount(), {}, {}, {},
+              {},   set.notes,  set.unit};
     if (!samples.isEmpty()) {
         const auto [low, high] = std::minmax_element(samples.altitudes().begin(), samples.altitudes().end());
         s.firstTime = samples.time(0);
@@ -107,8 +107,8 @@ void printJson(const std::vector<Summary>& summaries, QTextStream& out)
             {QStringLiteral("lastTime"), value(s.lastTime)},
             {QStringLiteral("lowestAltitude"), value(s.lowestAltitude)},
             {QStringLiteral("highestAltitude"), value(s.highestAltitude)},
-            {QStringLiteral("unit"), s.unit == AltitudeUnit::Unknown ? QJsonValue(QJsonValue::Null)
-                                                                     : QJsonValue(unitName(s.unit))},
+            {QStringLiteral("unit"),
+             s.unit == AltitudeUnit::Unknown ? QJsonValue(QJsonValue::Null) : QJsonValue(unitName(s.unit))},
             {QStringLiteral("notes"), notes},
         });
     }

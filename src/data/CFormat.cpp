@@ -70,7 +70,10 @@ bool isSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 std::size_t skipSpace(std::string_view text, std::size_t pos)
 {
@@ -84,7 +87,8 @@ std::size_t skipSpace(std::string_view text, std::size_t pos)
 // as from_chars. Returns nullptr for anything else, which goes to from_chars.
 const char* takePlainDecimal(const char* first, const char* last, double& value)
 {
-    static constexpr double kPowers[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    static constexpr double kPowers[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const char* p = first;
     const bool negative = p < last && *p == '-';
     if (negative)
@@ -184,8 +188,8 @@ void appendGeneral(QByteArray& out, double value, int precision, int width)
     char buffer[64];
     char* end = buffer;
     if (!writeNonFinite(value, buffer, end)) {
-        const auto result =
-            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, precision == 0 ? 1 : precision);
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
+                                          precision == 0 ? 1 : precision);
         end = result.ptr;
     }
     appendPadded(out, buffer, end, width);

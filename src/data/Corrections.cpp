@@ -163,7 +163,8 @@ QString driftMessage(DriftResult result)
     case DriftResult::TooFewSamples:
         return QStringLiteral("Fix Drift needs a data set of at least 10 samples.");
     case DriftResult::NoLowPoint:
-        return QStringLiteral("Fix Drift found no altitude below 99999 near the start or near the end of the data set.");
+        return QStringLiteral(
+            "Fix Drift found no altitude below 99999 near the start or near the end of the data set.");
     }
     return {};
 }

@@ -29,9 +29,9 @@ inline constexpr int kMaxDataSetsPerFile = 1000;
 
 // What a read passed over. The data still loads as the reader's rules say, but the user should hear of it.
 struct ReadReport {
-    int unreadableLines = 0;     // sample and "#C" lines that could not be read whole
-    int firstUnreadableLine = 0; // 1-based number of the first of them, 0 when there is none
-    int cutDataSets = 0;         // data sets whose samples beyond SampleSeries::kCapacity were not loaded
+    int unreadableLines = 0;      // sample and "#C" lines that could not be read whole
+    int firstUnreadableLine = 0;  // 1-based number of the first of them, 0 when there is none
+    int cutDataSets = 0;          // data sets whose samples beyond SampleSeries::kCapacity were not loaded
     bool dataSetsRefused = false; // the file held more than kMaxDataSetsPerFile data sets; the rest was not loaded
     bool notDataFile = false;     // no line of the file is a sample, and it is no Vimo file otherwise: nothing loaded
 

@@ -152,8 +152,8 @@ int Reader::read()
         // Fields the line does not carry keep the defaults the data set was created with.
         Colour* colours[] = {&set.altitude.lineColor, nullptr, &set.altitude.pointColor, nullptr,
                              &set.trigger.pointColor, nullptr};
-        std::int32_t* styles[] = {nullptr, &set.altitude.lineStyle, nullptr, &set.altitude.pointStyle, nullptr,
-                                  &set.trigger.pointStyle};
+        std::int32_t* styles[] = {nullptr, &set.altitude.lineStyle, nullptr, &set.altitude.pointStyle,
+                                  nullptr, &set.trigger.pointStyle};
         for (int i = 0; i < parsed; ++i) {
             if (colours[i])
                 *colours[i] = Colour(v[i]);
@@ -167,8 +167,7 @@ int Reader::read()
 
 void Reader::readPlotHeader()
 {
-    for (QString* field : {&m_plot.title, &m_plot.xLabel, &m_plot.yLabel, &m_plot.info1, &m_plot.info2,
-                           &m_plot.info3})
+    for (QString* field : {&m_plot.title, &m_plot.xLabel, &m_plot.yLabel, &m_plot.info1, &m_plot.info2, &m_plot.info3})
         *field = text(m_lines.nextOrEmpty(), text::kLineChars);
 
     // Fields that do not parse leave their range value as it was.

@@ -129,8 +129,9 @@ void appendBlock(QByteArray& out, const Plot& plot, const DataSet& set)
 void appendStyleLine(QByteArray& out, const DataSet& set)
 {
     const std::int64_t values[] = {
-        std::int32_t(set.altitude.lineColor), set.altitude.lineStyle, std::int32_t(set.altitude.pointColor),
-        set.altitude.pointStyle,              std::int32_t(set.trigger.pointColor), set.trigger.pointStyle,
+        std::int32_t(set.altitude.lineColor),  set.altitude.lineStyle,
+        std::int32_t(set.altitude.pointColor), set.altitude.pointStyle,
+        std::int32_t(set.trigger.pointColor),  set.trigger.pointStyle,
     };
     out += '!';
     for (std::size_t i = 0; i < std::size(values); ++i) {

@@ -19,7 +19,14 @@ constexpr int kLineStyleCount = 6;
 
 // Point styles of a Signal; out-of-range values are kept and drawn as kPointNone.
 enum PointStyle : std::int32_t {
-    kPointNone = 0, kPointDot, kPointCircle, kPointSquare, kPointCross, kPointX, kPointDiamond, kPointTriangle
+    kPointNone = 0,
+    kPointDot,
+    kPointCircle,
+    kPointSquare,
+    kPointCross,
+    kPointX,
+    kPointDiamond,
+    kPointTriangle
 };
 constexpr int kPointStyleCount = 8;
 

@@ -209,12 +209,18 @@ void finishFirmwareUpdate(ModuleReporter& reporter, int result)
 QString firmwareUpdateFailureText(int result)
 {
     switch (result) {
-    case kUpdateHexNotOpened: return QStringLiteral("the HEX file could not be read or was refused");
-    case kUpdatePortNotOpened: return QStringLiteral("the port could not be opened");
-    case kUpdateNoBootLoader: return QStringLiteral("the boot loader did not answer");
-    case kUpdateRecordFailed: return QStringLiteral("the boot loader did not accept a record");
-    case kUpdateBeyondCodeSpace: return QStringLiteral("the HEX file exceeds the code space");
-    default: break;
+    case kUpdateHexNotOpened:
+        return QStringLiteral("the HEX file could not be read or was refused");
+    case kUpdatePortNotOpened:
+        return QStringLiteral("the port could not be opened");
+    case kUpdateNoBootLoader:
+        return QStringLiteral("the boot loader did not answer");
+    case kUpdateRecordFailed:
+        return QStringLiteral("the boot loader did not accept a record");
+    case kUpdateBeyondCodeSpace:
+        return QStringLiteral("the HEX file exceeds the code space");
+    default:
+        break;
     }
     return QStringLiteral("unknown result %1").arg(result);
 }

@@ -15,7 +15,7 @@ struct FirmwareImage;
 // Result codes of a firmware update.
 enum FirmwareUpdateResult : int {
     kUpdateOk = 0,
-    kUpdateHexNotOpened = -1,     // the HEX file could not be read, or was refused
+    kUpdateHexNotOpened = -1, // the HEX file could not be read, or was refused
     kUpdatePortNotOpened = -2,
     kUpdateNoBootLoader = -3,
     kUpdateRecordFailed = -4,
@@ -23,8 +23,8 @@ enum FirmwareUpdateResult : int {
 };
 
 struct FirmwareUpdateOptions {
-    QString devicePath;      // the selected port's device; empty when no port is selected
-    qint32 baud = 115200;    // the connection speed, at which the running firmware is told to start its boot loader
+    QString devicePath;       // the selected port's device; empty when no port is selected
+    qint32 baud = 115200;     // the connection speed, at which the running firmware is told to start its boot loader
     bool partIsBlank = false; // "Part is Blank": no "P" command, and no break unless forceUpdate
     bool forceUpdate = false; // "Force Update"
     bool manualEntry = false; // "Update trouble?  Try me.": the user starts the boot loader by hand; no "P"
@@ -38,8 +38,8 @@ inline constexpr const char* kUpdateCaption = "Vimo Firmware Update";
 inline constexpr const char* kUpdateWarning =
     "Warning!  Firmware update can render\nthe device non-operational!\n\nBe sure to use the proper firmware file.\n"
     "Do not interrupt the download process.\n\nClick OK to proceed with firmware update.";
-inline constexpr const char* kManualEntryInstructions =
-    "1) Power off device\n2) Press and hold S2\n3) Power on device\n4) Hold S2 until \"PROG\" is displayed\n5) Click OK";
+inline constexpr const char* kManualEntryInstructions = "1) Power off device\n2) Press and hold S2\n3) Power on "
+                                                        "device\n4) Hold S2 until \"PROG\" is displayed\n5) Click OK";
 
 // What an update learned about the boot loader's echo: after kEchoMissesToStop records in a row without an echo,
 // the echo is not awaited any more for the rest of the update (a boot loader that never echoes would otherwise

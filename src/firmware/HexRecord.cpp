@@ -120,8 +120,7 @@ HexRecordStatus parseHexRecord(std::string_view line, FirmwareImage& image, HexR
 
     if (type != 0 || count == 0)
         return HexRecordStatus::Accepted;
-    return image.store(address, data.data(), count) ? HexRecordStatus::Accepted
-                                                     : HexRecordStatus::BeyondCodeSpace;
+    return image.store(address, data.data(), count) ? HexRecordStatus::Accepted : HexRecordStatus::BeyondCodeSpace;
 }
 
 const char* hexRecordProblem(HexRecordStatus status)

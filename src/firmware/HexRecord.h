@@ -18,14 +18,14 @@ enum class HexRecordStatus {
     Ignored = 0,
     Accepted = 1,
     BeyondCodeSpace = 2,
-    Incomplete,    // fewer digits than the record's byte count asks for
-    InvalidDigit,  // a character that is not a hexadecimal digit
-    BadChecksum,   // the bytes do not sum to 0 modulo 256
-    TrailingText,  // characters other than blanks after the checksum
-    TooLong,       // a data record of more than 64 bytes: skipping it would leave its bytes out of the image
-    Indented,      // blanks or NULs before the ":": skipping it would leave its bytes out of the image
-    UnknownType,   // a record type other than 00 to 05
-    WrongLength,   // a record of a known type other than data with the wrong byte count for its type
+    Incomplete,   // fewer digits than the record's byte count asks for
+    InvalidDigit, // a character that is not a hexadecimal digit
+    BadChecksum,  // the bytes do not sum to 0 modulo 256
+    TrailingText, // characters other than blanks after the checksum
+    TooLong,      // a data record of more than 64 bytes: skipping it would leave its bytes out of the image
+    Indented,     // blanks or NULs before the ":": skipping it would leave its bytes out of the image
+    UnknownType,  // a record type other than 00 to 05
+    WrongLength,  // a record of a known type other than data with the wrong byte count for its type
 };
 
 // The type and, for extended address records (types 02 and 04), the address value of a record that was read.

@@ -187,9 +187,8 @@ IndexedImage quantise(const QImage& image)
         return out;
     }
 
-    const std::vector<QRgb> reduced =
-        medianCut(std::vector<ColourCount>(colours.begin() + std::ptrdiff_t(exact), colours.end()),
-                  kPaletteSize - int(exact));
+    const std::vector<QRgb> reduced = medianCut(
+        std::vector<ColourCount>(colours.begin() + std::ptrdiff_t(exact), colours.end()), kPaletteSize - int(exact));
     out.palette.insert(out.palette.end(), reduced.begin(), reduced.end());
 
     // Floyd-Steinberg over the reduced colours: an exact colour takes no error and passes none on.

@@ -3,13 +3,13 @@
 #include <QIODevice>
 #include <QImage>
 #include <QString>
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
-#include <algorithm>
 #include <memory>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace vimo::imaging {
 namespace {

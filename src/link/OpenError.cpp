@@ -20,7 +20,7 @@ QString groupName(gid_t gid)
 {
     long size = sysconf(_SC_GETGR_R_SIZE_MAX);
     std::vector<char> buffer(size_t(size > 0 ? size : 4096));
-    group entry {};
+    group entry{};
     group* found = nullptr;
     while (getgrgid_r(gid, &entry, buffer.data(), buffer.size(), &found) == ERANGE)
         buffer.resize(buffer.size() * 2);

@@ -6,10 +6,10 @@ namespace vimo {
 
 // Why a serial port could not be opened (or refused its settings and was closed again).
 struct OpenError {
-    QString path;            // the device path that was asked for
-    QString reason;          // the system's reason, for example "Permission denied"; empty when there is none
+    QString path;   // the device path that was asked for
+    QString reason; // the system's reason, for example "Permission denied"; empty when there is none
     bool accessDenied = false;
-    QString deviceGroup;     // the group that owns the device, when access was denied and it is known
+    QString deviceGroup; // the group that owns the device, when access was denied and it is known
 
     bool isEmpty() const { return reason.isEmpty() && !accessDenied; }
 };

@@ -13,7 +13,7 @@ namespace {
 const QStringList& knownBuses()
 {
     static const QStringList buses = {
-        QStringLiteral("usb"), QStringLiteral("pci"), QStringLiteral("pnp"), QStringLiteral("acpi"),
+        QStringLiteral("usb"),      QStringLiteral("pci"),  QStringLiteral("pnp"),    QStringLiteral("acpi"),
         QStringLiteral("platform"), QStringLiteral("amba"), QStringLiteral("virtio"),
     };
     return buses;

@@ -66,7 +66,10 @@ public:
     // Consumes input until `text` has been received (anywhere in the stream; the bytes before it are lost); true
     // when it was, false on time-out. limitMs 0 waits without limit, but not on a lost or closed port.
     bool waitFor(const char* text, int length, quint32 limitMs);
-    bool waitFor(const QByteArray& text, quint32 limitMs) { return waitFor(text.constData(), int(text.size()), limitMs); }
+    bool waitFor(const QByteArray& text, quint32 limitMs)
+    {
+        return waitFor(text.constData(), int(text.size()), limitMs);
+    }
 
     // Holds the line in the break state for `ms` milliseconds.
     void sendBreak(int ms);

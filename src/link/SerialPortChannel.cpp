@@ -40,7 +40,7 @@ QString applySettings(QSerialPort& port, qint32 baud, int framing)
         return port.errorString();
     const bool eightBits = framing == 0;
     const bool framed = port.setDataBits(eightBits ? QSerialPort::Data8 : QSerialPort::Data7)
-        && port.setParity(eightBits ? QSerialPort::NoParity : QSerialPort::EvenParity);
+                        && port.setParity(eightBits ? QSerialPort::NoParity : QSerialPort::EvenParity);
     if (!framed && !isPseudoTerminal(port.handle()))
         return port.errorString();
     if (!port.setStopBits(QSerialPort::OneStop))

@@ -23,8 +23,7 @@ namespace {
 #ifndef Q_OS_UNIX
 FoundFile found(const QDir& root, const QFileInfo& info)
 {
-    return {root.relativeFilePath(info.absoluteFilePath()), info.size(),
-            info.lastModified().toMSecsSinceEpoch()};
+    return {root.relativeFilePath(info.absoluteFilePath()), info.size(), info.lastModified().toMSecsSinceEpoch()};
 }
 #endif
 

@@ -14,9 +14,9 @@ inline constexpr char kDeletedFolder[] = "deleted";
 
 // A data set file found in the archive.
 struct FoundFile {
-    QString path;          // relative to the archive folder, "/" separators
+    QString path; // relative to the archive folder, "/" separators
     qint64 size = 0;
-    qint64 modified = 0;   // milliseconds since the epoch
+    qint64 modified = 0; // milliseconds since the epoch
 
     friend bool operator==(const FoundFile&, const FoundFile&) = default;
 };

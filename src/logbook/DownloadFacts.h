@@ -13,8 +13,8 @@ namespace vimo {
 // the user says it was flown in. Kept in a small JSON file beside the data set file, so that a rebuilt index still
 // knows it.
 struct DownloadFacts {
-    QDateTime downloaded;   // UTC
-    int set = 0;            // 1-based set number on the module; 0 when unknown
+    QDateTime downloaded; // UTC
+    int set = 0;          // 1-based set number on the module; 0 when unknown
     QString deviceName;
     QString model;
     QString softwareVersion;

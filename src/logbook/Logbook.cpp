@@ -185,8 +185,7 @@ bool Logbook::setAirframe(const QString& relativePath, const QString& airframe, 
 ImportOutcome Logbook::importFolder(const QString& folder)
 {
     ImportOutcome outcome;
-    const QString target =
-        QStringLiteral("imported/") + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    const QString target = QStringLiteral("imported/") + QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
     for (const archivefiles::FoundFile& file : archivefiles::listCsvFiles(folder, false)) {
         const QString path = QDir(folder).filePath(file.path);
         QByteArray bytes;
@@ -232,8 +231,8 @@ bool Logbook::rename(const QString& relativePath, const QString& name, QString* 
     plot.signals.rename(0, name);
     // A plot file put into the archive by hand keeps all its data sets; only the first is renamed.
     const bool plotFile = bytes.startsWith("Vimo Plot") || bytes.startsWith("\xEF\xBB\xBFVimo Plot") || sets > 1;
-    const SaveStatus saved = plotFile ? datafile::savePlotFile(path, plot, &why)
-                                      : datafile::saveDataSetFile(path, plot, 0, &why);
+    const SaveStatus saved =
+        plotFile ? datafile::savePlotFile(path, plot, &why) : datafile::saveDataSetFile(path, plot, 0, &why);
     if (saved != SaveStatus::Saved) {
         setReason(reason, why);
         return false;

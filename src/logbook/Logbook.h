@@ -57,8 +57,7 @@ public:
 
     // Undoes moveToDeleted(): the file goes back to its place (or a free name beside it) and is indexed again.
     // Returns its relative path.
-    std::optional<QString> restore(const QString& deletedPath, const QString& originalPath,
-                                   QString* reason = nullptr);
+    std::optional<QString> restore(const QString& deletedPath, const QString& originalPath, QString* reason = nullptr);
 
 private:
     std::optional<ArchivedRecording> indexFile(const QString& relativePath);

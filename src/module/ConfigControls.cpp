@@ -9,7 +9,10 @@
 namespace vimo {
 namespace {
 
-QString decimal(unsigned value) { return QString::fromLatin1(cformat::integer(value)); }
+QString decimal(unsigned value)
+{
+    return QString::fromLatin1(cformat::integer(value));
+}
 
 // A seconds edit: 0..65535; when the number had to be limited, the edit shows the stored value.
 std::uint16_t secondsFromEdit(QString& text)
@@ -21,7 +24,10 @@ std::uint16_t secondsFromEdit(QString& text)
     return std::uint16_t(kept);
 }
 
-std::uint16_t altitudeFromEdit(const QString& text) { return std::uint16_t(std::uint32_t(editNumber(text)) & 0xFFFF); }
+std::uint16_t altitudeFromEdit(const QString& text)
+{
+    return std::uint16_t(std::uint32_t(editNumber(text)) & 0xFFFF);
+}
 
 } // namespace
 
@@ -34,7 +40,10 @@ std::int32_t editNumber(const QString& text)
     return value;
 }
 
-int groupRow(unsigned value, int rows) { return int(std::min<unsigned>(value, unsigned(rows - 1))); }
+int groupRow(unsigned value, int rows)
+{
+    return int(std::min<unsigned>(value, unsigned(rows - 1)));
+}
 
 QString unitName(int row)
 {
@@ -43,7 +52,8 @@ QString unitName(int row)
 
 QString blankCaption(std::uint8_t moduleVersion)
 {
-    return moduleVersion >= 3 ? QStringLiteral("Enable LCD backlight") : QStringLiteral("Blank display after 30 seconds");
+    return moduleVersion >= 3 ? QStringLiteral("Enable LCD backlight")
+                              : QStringLiteral("Blank display after 30 seconds");
 }
 
 std::optional<FieldRange> controlRange(int field)

@@ -11,8 +11,14 @@
 namespace vimo {
 namespace {
 
-QString num(std::int64_t value) { return QString::fromLatin1(cformat::integer(value)); }
-QString general(double value) { return QString::fromLatin1(cformat::general(value)); }
+QString num(std::int64_t value)
+{
+    return QString::fromLatin1(cformat::integer(value));
+}
+QString general(double value)
+{
+    return QString::fromLatin1(cformat::general(value));
+}
 
 // The altitude label of the module's unit code (0 feet, 1 yards, 2 meters); none for a code without a name.
 std::optional<QString> altitudeLabel(std::uint8_t units)

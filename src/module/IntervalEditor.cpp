@@ -59,8 +59,8 @@ void IntervalEditor::spin(Field field, bool up, std::uint16_t baseInterval)
 void IntervalEditor::normalise(std::uint16_t baseInterval)
 {
     // 64-bit: fields split from a long module interval (up to 65535 x 65535 ms) overflow a 32-bit sum.
-    const std::int64_t total = std::int64_t(hours) * kHour + std::int64_t(minutes) * kMinute
-        + std::int64_t(seconds) * kSecond + milliseconds;
+    const std::int64_t total =
+        std::int64_t(hours) * kHour + std::int64_t(minutes) * kMinute + std::int64_t(seconds) * kSecond + milliseconds;
     if (total == 0) {
         recordInterval = baseInterval;
         milliseconds = baseInterval;
@@ -82,8 +82,7 @@ QString totalRecordTimeText(std::uint8_t memorySize, std::uint32_t recordInterva
     const QString s = zeroPadded((rest % kMinute) / kSecond, 2);
     const QString ms = zeroPadded(rest % kSecond, 3);
     if (days > 0) {
-        return QStringLiteral("Total Record Time: %1 days, %2 h %3 m %4.%5 sec")
-            .arg(zeroPadded(days, 1), h, m, s, ms);
+        return QStringLiteral("Total Record Time: %1 days, %2 h %3 m %4.%5 sec").arg(zeroPadded(days, 1), h, m, s, ms);
     }
     return QStringLiteral("Total Record Time: %1 hours %2 min %3.%4 sec").arg(h, m, s, ms);
 }

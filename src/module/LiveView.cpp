@@ -45,8 +45,7 @@ void startStopLive(ModuleSession& session, LiveView& view)
     view.timerEnabled = true;
 }
 
-void paintLiveView(QPainter& painter, int width, int height, const LiveBuffer& buffer, Colour colour,
-                   double fullScale)
+void paintLiveView(QPainter& painter, int width, int height, const LiveBuffer& buffer, Colour colour, double fullScale)
 {
     painter.save();
     painter.fillRect(0, 0, width, height, Qt::black);

@@ -32,7 +32,7 @@ bool eraseDataAfter(ModuleSession& session, const QString& before)
     if (!session.requireConnection(false))
         return false;
     const QString question = before.isEmpty() ? QString::fromLatin1(kEraseQuestion)
-                                               : before + QLatin1String("\n\n") + QLatin1String(kEraseQuestion);
+                                              : before + QLatin1String("\n\n") + QLatin1String(kEraseQuestion);
     if (!session.reporter.confirmNoByDefault(QString::fromLatin1(kConfirmCaption), question))
         return false;
     ExchangeScope scope(session);

@@ -35,7 +35,10 @@ const std::array<FieldInfo, kConfigFieldCount> kFields = {{
     {"reserved3", &ModuleConfig::reserved3},
 }};
 
-bool validField(int field) { return field >= 0 && field < kConfigFieldCount; }
+bool validField(int field)
+{
+    return field >= 0 && field < kConfigFieldCount;
+}
 
 } // namespace
 
@@ -72,8 +75,9 @@ bool setConfigField(ModuleConfig& config, int field, long long value)
     const int width = configFieldWidth(field);
     if (width == 0 || value < 0 || value > (width == 1 ? 0xFF : 0xFFFF))
         return false;
-    std::visit([&](auto member) { config.*member = static_cast<std::remove_reference_t<decltype(config.*member)>>(value); },
-               kFields[std::size_t(field)].member);
+    std::visit(
+        [&](auto member) { config.*member = static_cast<std::remove_reference_t<decltype(config.*member)>>(value); },
+        kFields[std::size_t(field)].member);
     return true;
 }
 

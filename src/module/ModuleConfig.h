@@ -23,15 +23,15 @@ struct ModuleConfig {
     std::uint16_t reserved2 = 0;
     std::uint8_t reverseTrigger = 0;
     std::uint8_t recordTrigger = 0;
-    std::uint16_t startSeconds = 0;  // F5J module: throttle cut-off time limit
-    std::uint16_t stopSeconds = 0;   // F5J module: throttle re-enable delay
+    std::uint16_t startSeconds = 0; // F5J module: throttle cut-off time limit
+    std::uint16_t stopSeconds = 0;  // F5J module: throttle re-enable delay
     std::uint16_t startAltitude = 0;
-    std::uint16_t stopAltitude = 0;  // F5J module: throttle cut-off altitude
+    std::uint16_t stopAltitude = 0; // F5J module: throttle cut-off altitude
     std::uint8_t autoStart = 0;
     std::uint8_t autoStop = 0;
     std::uint8_t autoZero = 0;
     std::uint8_t moduleVersion = 0;
-    std::uint8_t memorySize = 0;     // units of 8192 bytes (4096 samples)
+    std::uint8_t memorySize = 0; // units of 8192 bytes (4096 samples)
     std::uint8_t reserved3 = 0;
 
     friend bool operator==(const ModuleConfig&, const ModuleConfig&) = default;
@@ -49,7 +49,7 @@ std::optional<ModuleConfig> decodeConfig(QByteArrayView bytes);
 // them as text.
 constexpr int kConfigFieldCount = 19;
 std::string_view configFieldName(int field);
-int configFieldWidth(int field); // 1 or 2 bytes
+int configFieldWidth(int field);            // 1 or 2 bytes
 int findConfigField(std::string_view name); // -1 when no field has that name
 unsigned configFieldValue(const ModuleConfig& config, int field);
 // Stores `value` in the field; false (and nothing stored) when it does not fit the field's width.

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "link/SerialLink.h"
-#include "module/IntervalEditor.h"
-#include "module/ModuleConfig.h"
 #include "base/ModuleReporter.h"
 #include "base/Pause.h"
 #include "base/Timing.h"
 #include "link/OpenError.h"
+#include "link/SerialLink.h"
+#include "module/IntervalEditor.h"
+#include "module/ModuleConfig.h"
 
 #include <QString>
 

@@ -22,7 +22,13 @@ int memorySizeItem(std::uint8_t memorySize);
 std::optional<std::uint8_t> memorySizeForItem(int item);
 
 // The version arrows: 8-bit, wrapping (255 up is 0, 0 down is 255).
-constexpr std::uint8_t moduleVersionUp(std::uint8_t version) { return std::uint8_t(version + 1); }
-constexpr std::uint8_t moduleVersionDown(std::uint8_t version) { return std::uint8_t(version - 1); }
+constexpr std::uint8_t moduleVersionUp(std::uint8_t version)
+{
+    return std::uint8_t(version + 1);
+}
+constexpr std::uint8_t moduleVersionDown(std::uint8_t version)
+{
+    return std::uint8_t(version - 1);
+}
 
 } // namespace vimo

@@ -22,23 +22,26 @@ struct SetHeader {
 std::optional<SetHeader> decodeSetHeader(QByteArrayView bytes);
 
 // A word whose high byte is 0x82 marks a trigger event; the word after it is the sample taken at the trigger.
-constexpr bool isTriggerMark(std::uint16_t word) { return (word >> 8) == 0x82; }
+constexpr bool isTriggerMark(std::uint16_t word)
+{
+    return (word >> 8) == 0x82;
+}
 
 // A downloaded data set as plain values, ready to become a data set of the plot.
 struct DownloadedSet {
     int number = 0; // set index counted from 0
     SetHeader header;
-    std::vector<double> times;     // the altitude series
+    std::vector<double> times; // the altitude series
     std::vector<double> altitudes;
     std::vector<double> triggerTimes; // copies of the samples taken at a trigger mark
     std::vector<double> triggerAltitudes;
-    double maximum = -99999.0; // highest altitude received
-    int received = 0;          // samples received
-    int marks = 0;             // trigger marks followed by their sample
-    bool endedEarly = false;   // fewer samples came than the header announced
-    bool cancelled = false;    // the user cancelled while the set was arriving
-    QString infoNote;          // "<date>  Set n, count samples"
-    QString summaryNote;       // "<t> sec, interval=<i> sec, max=<m>"
+    double maximum = -99999.0;     // highest altitude received
+    int received = 0;              // samples received
+    int marks = 0;                 // trigger marks followed by their sample
+    bool endedEarly = false;       // fewer samples came than the header announced
+    bool cancelled = false;        // the user cancelled while the set was arriving
+    QString infoNote;              // "<date>  Set n, count samples"
+    QString summaryNote;           // "<t> sec, interval=<i> sec, max=<m>"
     std::optional<QString> yLabel; // the altitude axis label for the module's unit, when it has one
 
     int count() const { return int(times.size()); }

@@ -13,7 +13,7 @@ constexpr double kMinZoomSpan = 10;
 bool isDrawable(const PlotRange& r)
 {
     return std::isfinite(r.xMin) && std::isfinite(r.xMax) && std::isfinite(r.yMin) && std::isfinite(r.yMax)
-        && std::isfinite(r.xMax - r.xMin) && std::isfinite(r.yMax - r.yMin);
+           && std::isfinite(r.xMax - r.xMin) && std::isfinite(r.yMax - r.yMin);
 }
 
 void setIfDrawable(Plot& plot, const PlotRange& r)

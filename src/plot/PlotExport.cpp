@@ -44,9 +44,12 @@ QString unableToWrite(const QString& fileName, const QString& reason)
 bool writeBitmap(const QImage& image, QIODevice& out, ExportFormat format, QString& error)
 {
     switch (format) {
-    case ExportFormat::Bmp: return imaging::writeBmp(image, out, error);
-    case ExportFormat::Jpeg: return imaging::writeJpeg(image, out, kJpegQuality, error);
-    case ExportFormat::Gif: return imaging::writeGif(image, out, error);
+    case ExportFormat::Bmp:
+        return imaging::writeBmp(image, out, error);
+    case ExportFormat::Jpeg:
+        return imaging::writeJpeg(image, out, kJpegQuality, error);
+    case ExportFormat::Gif:
+        return imaging::writeGif(image, out, error);
     case ExportFormat::Png: {
         QImageWriter writer(&out, "png");
         if (writer.write(image))
@@ -54,7 +57,8 @@ bool writeBitmap(const QImage& image, QIODevice& out, ExportFormat format, QStri
         error = writer.errorString();
         return false;
     }
-    case ExportFormat::Pdf: break;
+    case ExportFormat::Pdf:
+        break;
     }
     error = QStringLiteral("not a bitmap format");
     return false;
@@ -97,8 +101,8 @@ ExportResult exportPdf(const Plot& plot, const PrintSettings& page, const QStrin
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfDotsPerInch);
-        writer.setPageSize(QPageSize(QSizeF(page.widthInches, page.heightInches), QPageSize::Inch, QString(),
-                                     QPageSize::ExactMatch));
+        writer.setPageSize(
+            QPageSize(QSizeF(page.widthInches, page.heightInches), QPageSize::Inch, QString(), QPageSize::ExactMatch));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter;
         if (painter.begin(&writer)) {

@@ -64,8 +64,8 @@ PlotLayout computePlotLayout(int ppiX, int ppiY, const PrintSettings& page, bool
 PixelMapper::PixelMapper(const Plot& plot, const PlotLayout& layout)
     : m_xMin(plot.xMin), m_xMax(plot.xMax), m_yMin(plot.yMin), m_yMax(plot.yMax),
       m_xScale(scaleOf(layout.plotWidth(), plot.xMin, plot.xMax)),
-      m_yScale(scaleOf(layout.plotHeight(), plot.yMin, plot.yMax)),
-      m_height(layout.plotHeight()), m_rightPin(layout.rightPin())
+      m_yScale(scaleOf(layout.plotHeight(), plot.yMin, plot.yMax)), m_height(layout.plotHeight()),
+      m_rightPin(layout.rightPin())
 {
 }
 

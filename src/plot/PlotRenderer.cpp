@@ -176,11 +176,14 @@ private:
 
         // The altitude label in the footer's font, running upwards, centred on the data area's height.
         const QString yLabel = axisLabel(plot);
-        drawUpwardTextCell(p, l.yLabelLeft, l.plotTop + (l.plotBottom - l.plotTop) / 2 + textWidth(yLabel) / 2,
-                           yLabel, textColour, paper);
+        drawUpwardTextCell(p, l.yLabelLeft, l.plotTop + (l.plotBottom - l.plotTop) / 2 + textWidth(yLabel) / 2, yLabel,
+                           textColour, paper);
     }
 
-    QRect dataArea() const { return QRect(l.plotLeft, l.plotTop, l.plotRight + 1 - l.plotLeft, l.plotBottom + 1 - l.plotTop); }
+    QRect dataArea() const
+    {
+        return QRect(l.plotLeft, l.plotTop, l.plotRight + 1 - l.plotLeft, l.plotBottom + 1 - l.plotTop);
+    }
 
     // Data set k when it exists and is shown, else -1.
     int shownSet(int k) const { return plot.signals.isValidIndex(k) && plot.signals.at(k).altitude.visible ? k : -1; }
@@ -231,8 +234,8 @@ private:
     void drawFrame()
     {
         solidInk(std::max(ppiX / 75, 1));
-        const QPoint corners[] = {{l.plotLeft, l.plotTop}, {l.plotLeft, l.plotBottom}, {l.plotRight, l.plotBottom},
-                                  {l.plotRight, l.plotTop}};
+        const QPoint corners[] = {
+            {l.plotLeft, l.plotTop}, {l.plotLeft, l.plotBottom}, {l.plotRight, l.plotBottom}, {l.plotRight, l.plotTop}};
         p.setBrush(Qt::NoBrush);
         p.drawPolygon(corners, 4);
         solidInk();

@@ -9,9 +9,9 @@ namespace vimo {
 struct PrintSettings {
     double widthInches = 7.0;
     double heightInches = 3.5;
-    double leftInches = 0;  // page offsets: non-zero only while a print runs
+    double leftInches = 0; // page offsets: non-zero only while a print runs
     double topInches = 0;
-    bool inColor = false;   // false: page, grid, ticks, tick labels, lines, markers and frame in black on white
+    bool inColor = false; // false: page, grid, ticks, tick labels, lines, markers and frame in black on white
 };
 
 } // namespace vimo

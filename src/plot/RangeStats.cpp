@@ -53,8 +53,8 @@ QString rangeStatsText(const std::optional<RangeStats>& stats)
         return QStringLiteral("No samples in view");
     const auto number = [](double v, int decimals) { return QString::fromLatin1(cformat::fixed(v, decimals)); };
     QString text = QLatin1String("Low ") + number(stats->lowest, 1) + QLatin1String("  High ")
-        + number(stats->highest, 1) + QLatin1String("  Span ") + number(stats->timeSpan(), 1)
-        + QLatin1String(" s  Avg Climb ");
+                   + number(stats->highest, 1) + QLatin1String("  Span ") + number(stats->timeSpan(), 1)
+                   + QLatin1String(" s  Avg Climb ");
     text += stats->averageClimb ? number(*stats->averageClimb, 3) : QStringLiteral("-");
     return text + QLatin1String(" units/sec");
 }

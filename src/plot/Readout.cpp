@@ -25,7 +25,7 @@ std::int64_t truncated32(double value)
 QString positionText(double time, double altitude)
 {
     return QLatin1String("Time = ") + QLatin1String(cformat::fixed(time, 1, 8)) + QLatin1String(", Altitude = ")
-        + QLatin1String(cformat::integer(truncated32(altitude), 4));
+           + QLatin1String(cformat::integer(truncated32(altitude), 4));
 }
 
 std::optional<QString> rateOfClimbText(const SampleSeries& series, int i, double toAxis)

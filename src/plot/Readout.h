@@ -13,8 +13,8 @@ class SampleSeries;
 // The status bar read-outs while the mouse moves over the plot, for the sample nearest to the mouse's time. The
 // altitudes are the data set's own, multiplied by `toAxis` (toAxisFactor) to be read in the axis unit.
 struct CursorReadout {
-    int sample = -1;          // the nearest sample of the active data set's altitude series
-    QString position;         // "Time = %8.1lf, Altitude = %4d" (altitude truncated to a whole number)
+    int sample = -1;             // the nearest sample of the active data set's altitude series
+    QString position;            // "Time = %8.1lf, Altitude = %4d" (altitude truncated to a whole number)
     std::optional<QString> rate; // "Rate of Climb = %8.3lf units/sec" to the previous sample; none keeps the old text
 };
 

@@ -36,8 +36,7 @@ QString scaleValueText(double value)
 
 ScaleTexts scaleTextsFor(const Plot& plot)
 {
-    return {scaleValueText(plot.xMin), scaleValueText(plot.xMax), scaleValueText(plot.yMin),
-            scaleValueText(plot.yMax)};
+    return {scaleValueText(plot.xMin), scaleValueText(plot.xMax), scaleValueText(plot.yMin), scaleValueText(plot.yMax)};
 }
 
 ScaleTexts autoScaleTexts(Plot& plot)

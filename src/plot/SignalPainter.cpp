@@ -39,12 +39,23 @@ double rateLabelAngle(int x1, int y1, int x2, int y2)
 bool linePenStyle(std::int32_t lineStyle, Qt::PenStyle& style)
 {
     switch (lineStyle) {
-    case kLineSolid: style = Qt::SolidLine; return true;
-    case kLineDot: style = Qt::DotLine; return true;
-    case kLineDash: style = Qt::DashLine; return true;
-    case kLineDashDot: style = Qt::DashDotLine; return true;
-    case kLineDashDotDot: style = Qt::DashDotDotLine; return true;
-    default: return false;
+    case kLineSolid:
+        style = Qt::SolidLine;
+        return true;
+    case kLineDot:
+        style = Qt::DotLine;
+        return true;
+    case kLineDash:
+        style = Qt::DashLine;
+        return true;
+    case kLineDashDot:
+        style = Qt::DashDotLine;
+        return true;
+    case kLineDashDotDot:
+        style = Qt::DashDotDotLine;
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -217,7 +228,8 @@ void SignalPainter::paintTags(const Signal& signal)
         const QString label = QString::fromLatin1(cformat::fixed(m_view.axisAltitude(s.altitude(i)), 2));
         const int textWidth = metrics.horizontalAdvance(label);
         const int textTop = y - 3 * h - metrics.height();
-        const QRect box = QRect(QPoint(x - 3 * w - penWidth, y - 3 * h - penWidth), QPoint(x + 3 * w + penWidth, y + 3 * h + penWidth))
+        const QRect box = QRect(QPoint(x - 3 * w - penWidth, y - 3 * h - penWidth),
+                                QPoint(x + 3 * w + penWidth, y + 3 * h + penWidth))
                               .united(QRect(x - textWidth / 2, textTop, textWidth, metrics.height()));
         if (outsideClip(box))
             continue;

@@ -13,10 +13,10 @@ TEST(FlightMeasures, theUnitComesFromTheAltitudeLabelAndMetresAreAssumedWithoutO
         AltitudeUnit unit;
         bool assumed;
     } cases[] = {
-        {"Altitude (feet)", AltitudeUnit::Feet, false},    {"Altitude (Feet)", AltitudeUnit::Feet, false},
-        {"Altitude (yards)", AltitudeUnit::Yards, false},  {"Altitude (meters)", AltitudeUnit::Meters, false},
-        {"Height (m)", AltitudeUnit::Meters, false},       {"", AltitudeUnit::Meters, true},
-        {"Altitude", AltitudeUnit::Meters, true},          {"Altitude (feet or meters)", AltitudeUnit::Meters, true},
+        {"Altitude (feet)", AltitudeUnit::Feet, false},   {"Altitude (Feet)", AltitudeUnit::Feet, false},
+        {"Altitude (yards)", AltitudeUnit::Yards, false}, {"Altitude (meters)", AltitudeUnit::Meters, false},
+        {"Height (m)", AltitudeUnit::Meters, false},      {"", AltitudeUnit::Meters, true},
+        {"Altitude", AltitudeUnit::Meters, true},         {"Altitude (feet or meters)", AltitudeUnit::Meters, true},
         {"Altitude (Ffeet)", AltitudeUnit::Meters, true},
     };
     for (const auto& c : cases) {

@@ -10,8 +10,8 @@ namespace {
 void check(std::ostringstream& out, int flight, const char* what, double found, double expected, double within)
 {
     if (!(std::abs(found - expected) <= within))
-        out << "flight " << flight << ' ' << what << ": " << found << ", truth " << expected << ", allowed +-"
-            << within << '\n';
+        out << "flight " << flight << ' ' << what << ": " << found << ", truth " << expected << ", allowed +-" << within
+            << '\n';
 }
 
 } // namespace
@@ -63,8 +63,7 @@ std::string accuracyFaults(const FlightReport& report, const SyntheticRecording&
         }
         for (std::size_t i = 0; i < found.size(); ++i)
             if (found[i] != 1)
-                out << "flight " << n << ": thermal at " << t.climbs[i].start << " found " << found[i]
-                    << " times\n";
+                out << "flight " << n << ": thermal at " << t.climbs[i].start << " found " << found[i] << " times\n";
     }
     return out.str();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "analysis/FlightAnalysis.h"
 #include "../support/SyntheticFlight.h"
+#include "analysis/FlightAnalysis.h"
 
 #include <QString>
 #include <random>

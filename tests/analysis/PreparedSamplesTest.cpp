@@ -68,8 +68,7 @@ TEST(PreparedSamplesTest, FaultsAndSpikesAreCaughtWhereverTheyLie)
             if (k + 1 < n) {
                 std::vector<double> spike = flat;
                 spike[k] = 150;
-                EXPECT_EQ(prepareSamples(t, spike, SampleTransform{}).a, flat)
-                    << n << " samples, spike at " << k;
+                EXPECT_EQ(prepareSamples(t, spike, SampleTransform{}).a, flat) << n << " samples, spike at " << k;
             }
         }
     }

@@ -50,7 +50,7 @@ constexpr double kTooShortToShowRest = 5;
 
 struct Score {
     bool right = true;
-    double launch = 0;  // the largest error of each kind over the flights
+    double launch = 0; // the largest error of each kind over the flights
     double landing = 0;
     double highest = 0;
 };

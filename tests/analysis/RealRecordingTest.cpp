@@ -45,9 +45,9 @@ TEST(RealRecording, aGliderFlightIsOneFlightFromTakeOffToWhereItCameToRest)
 {
     // At rest up to 272 s, in the air at 303 s (the fixes are 30 s apart before the tow). The altitude reaches its
     // resting level at 13,209 s; the ground speed falls to nothing at 13,219 s.
-    expectOneFlightAsRecorded(QStringLiteral("glider-far-landing"),
-                              {.lastOnGround = 272, .firstInAir = 303, .ground = 304, .cameToRest = 13213,
-                               .highest = 2439});
+    expectOneFlightAsRecorded(
+        QStringLiteral("glider-far-landing"),
+        {.lastOnGround = 272, .firstInAir = 303, .ground = 304, .cameToRest = 13213, .highest = 2439});
 }
 
 // A paraglider foot-launched from a mountain: it sinks 11 m below the take-off within seconds of leaving it, soars
@@ -62,9 +62,9 @@ TEST(RealRecording, aParagliderLandingFarBelowItsTakeOffIsOneFlightFromTheSlopeT
     // holds that altitude while the speed rises to flying speed. The altitude reaches its resting level in the
     // valley at 3847 s (ground speed 6 m/s, the touch-down run); the ground speed is down to a walk from 3849 s and
     // to nothing at 3859 s.
-    expectOneFlightAsRecorded(QStringLiteral("pg-valley-landing"),
-                              {.lastOnGround = 13, .firstInAir = 18, .ground = 1333, .cameToRest = 3853,
-                               .highest = 1698});
+    expectOneFlightAsRecorded(
+        QStringLiteral("pg-valley-landing"),
+        {.lastOnGround = 13, .firstInAir = 18, .ground = 1333, .cameToRest = 3853, .highest = 1698});
 }
 
 // A paraglider foot-launched from a slope that never climbs back to its take-off: eleven minutes of gliding with a
@@ -76,7 +76,7 @@ TEST(RealRecording, aParagliderGlidingDownFromItsTakeOffIsOneFlightFromTheSlopeT
     // 3, 3, 4.4 m/s and the altitude falling) and flies from 18 s (7.6 m/s, 9 m below the take-off and falling
     // 3 m/s). The altitude reaches its resting level at 696 s (8 m/s, the touch-down run); the ground speed is down
     // to a walk at 702 s and to nothing at 704 s.
-    expectOneFlightAsRecorded(QStringLiteral("pg-glide-to-valley"),
-                              {.lastOnGround = 14, .firstInAir = 18, .ground = 1166, .cameToRest = 703,
-                               .highest = 1166});
+    expectOneFlightAsRecorded(
+        QStringLiteral("pg-glide-to-valley"),
+        {.lastOnGround = 14, .firstInAir = 18, .ground = 1166, .cameToRest = 703, .highest = 1166});
 }

@@ -37,9 +37,8 @@ TEST(SyntheticFlightAccuracy, electricClimbsWithThermalsAreMeasuredWithinTheirAc
 
 TEST(SyntheticFlightAccuracy, handLaunchSessionsGiveEachThrowAsAFlightOfItsOwn)
 {
-    expectAccurateOverSeeds([](FlightScenarios& s, FlightPathBuilder& path) {
-        s.handLaunchSession(path, s.pickInt(2, 4));
-    });
+    expectAccurateOverSeeds(
+        [](FlightScenarios& s, FlightPathBuilder& path) { s.handLaunchSession(path, s.pickInt(2, 4)); });
 }
 
 TEST(SyntheticFlightAccuracy, aDayRecordedInOneGoHoldsSeveralElectricFlights)

@@ -38,10 +38,7 @@ struct AltitudeUnitView : PageFixture {
     }
 
     QString cell(int row, int column) const { return session.flights().index(row, column).data().toString(); }
-    QString header(int column) const
-    {
-        return session.flights().headerData(column, Qt::Horizontal).toString();
-    }
+    QString header(int column) const { return session.flights().headerData(column, Qt::Horizontal).toString(); }
     // The first row of data set 1 (its first flight).
     int feetRow() const
     {

@@ -85,7 +85,12 @@ void BM_Download_FullSet_Paced(benchmark::State& state)
 {
     downloadFullSet(state, true, int(state.range(0)));
 }
-BENCHMARK(BM_Download_FullSet_Paced)->Arg(115200)->Arg(4800)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_Download_FullSet_Paced)
+    ->Arg(115200)
+    ->Arg(4800)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
 
 // The line time of a full update at the boot loader's speed: every record goes out while its echo comes back
 // character by character; the last echoed character and the status character follow the record. Then the
@@ -134,7 +139,12 @@ void BM_FirmwareUpdate_FullImage_Paced(benchmark::State& state)
     report(state, seconds / double(state.iterations()), updateWireSeconds(image, update.baud) + pauses,
            "ratio_to_wire_and_pauses");
 }
-BENCHMARK(BM_FirmwareUpdate_FullImage_Paced)->Arg(115200)->Arg(4800)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_FirmwareUpdate_FullImage_Paced)
+    ->Arg(115200)
+    ->Arg(4800)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
 
 } // namespace
 

@@ -109,7 +109,7 @@ void BM_FullSet_RawTerminal(benchmark::State& state)
         return;
     }
     const int fd = ::open(QFile::encodeName(module.devicePath()).constData(), O_RDWR | O_NOCTTY);
-    termios mode {};
+    termios mode{};
     ::tcgetattr(fd, &mode);
     ::cfmakeraw(&mode);
     ::tcsetattr(fd, TCSANOW, &mode);
@@ -117,8 +117,8 @@ void BM_FullSet_RawTerminal(benchmark::State& state)
     const double perRead = meanSeconds(state, [&] {
         (void)!::write(fd, "a\0", 2);
         qint64 got = 0;
-        pollfd wait {fd, POLLIN, 0};
-        while (got < kSetBytes && ::poll(&wait, 1, 2000) > 0)
+        pollfd wait{fd, POLLIN, 0};
+        while (got<kSetBytes&& ::poll(&wait, 1, 2000)> 0)
             got += ::read(fd, buffer.data() + got, size_t(kSetBytes - got));
         return got == kSetBytes;
     });

@@ -41,7 +41,8 @@ struct Archive {
         plot.yLabel = QStringLiteral("Altitude (meters)");
         for (int n = 0; n < kRecordings; ++n) {
             plot.signals.rename(0, QStringLiteral("Session %1").arg(n));
-            const QString folder = QStringLiteral("2026-%1-%2").arg(1 + n / 1000 % 12, 2, 10, QLatin1Char('0'))
+            const QString folder = QStringLiteral("2026-%1-%2")
+                                       .arg(1 + n / 1000 % 12, 2, 10, QLatin1Char('0'))
                                        .arg(1 + n % 28, 2, 10, QLatin1Char('0'));
             QDir().mkpath(dir.filePath(folder));
             QFile file(dir.filePath(folder + QStringLiteral("/Alt_%1_%2.csv").arg(folder).arg(n)));

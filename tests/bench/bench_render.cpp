@@ -55,11 +55,26 @@ void renderLongFlights(benchmark::State& state, bool everySample, std::int32_t l
     state.SetItemsProcessed(state.iterations() * 8 * SampleSeries::kCapacity);
 }
 
-void BM_RenderEverySample(benchmark::State& state) { renderLongFlights(state, true); }
-void BM_RenderPixelColumns(benchmark::State& state) { renderLongFlights(state, false); }
-void BM_RenderDashedEverySample(benchmark::State& state) { renderLongFlights(state, true, kLineDash); }
-void BM_RenderDashed(benchmark::State& state) { renderLongFlights(state, false, kLineDash); }
-void BM_RenderDotted(benchmark::State& state) { renderLongFlights(state, false, kLineDot); }
+void BM_RenderEverySample(benchmark::State& state)
+{
+    renderLongFlights(state, true);
+}
+void BM_RenderPixelColumns(benchmark::State& state)
+{
+    renderLongFlights(state, false);
+}
+void BM_RenderDashedEverySample(benchmark::State& state)
+{
+    renderLongFlights(state, true, kLineDash);
+}
+void BM_RenderDashed(benchmark::State& state)
+{
+    renderLongFlights(state, false, kLineDash);
+}
+void BM_RenderDotted(benchmark::State& state)
+{
+    renderLongFlights(state, false, kLineDot);
+}
 
 BENCHMARK(BM_RenderEverySample)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_RenderPixelColumns)->Unit(benchmark::kMillisecond)->MinTime(2.0);
@@ -80,10 +95,9 @@ int main(int argc, char** argv)
     const auto& cpu = reporter.cpuTimes;
     const auto figure = [&cpu](const char* name) { return cpu.count(name) ? cpu.at(name) : 0.0; };
     std::printf("\nCPU time of one rendering (ms)   pixel columns   every sample\n");
-    for (const auto& [what, columns, every] :
-         {std::tuple{"solid", "BM_RenderPixelColumns", "BM_RenderEverySample"},
-          std::tuple{"dashed", "BM_RenderDashed", "BM_RenderDashedEverySample"},
-          std::tuple{"dotted", "BM_RenderDotted", ""}}) {
+    for (const auto& [what, columns, every] : {std::tuple{"solid", "BM_RenderPixelColumns", "BM_RenderEverySample"},
+                                               std::tuple{"dashed", "BM_RenderDashed", "BM_RenderDashedEverySample"},
+                                               std::tuple{"dotted", "BM_RenderDotted", ""}}) {
         if (figure(columns) > 0 && figure(every) > 0)
             std::printf("  %-30s %13.2f   %12.2f\n", what, figure(columns), figure(every));
         else if (figure(columns) > 0)

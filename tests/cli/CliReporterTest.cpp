@@ -35,7 +35,7 @@ TEST_F(CliProgress, onATerminal_keepsOneLineRedrawnInPlace_belowTheMemo_andErase
 
     EXPECT_EQ(errText, QStringLiteral("\rSet 1 of 2\x1b[K"
                                       "\rSet 1 of 2, about 0:10 left\x1b[K" // 60 % to go at 10 % a second after 2 s
-                                      "\r\x1b[K"                         // erased for the memo line...
+                                      "\r\x1b[K"                            // erased for the memo line...
                                       "\rSet 1 of 2, about 0:10 left\x1b[K" // ...and drawn again below it
                                       "\rSet 2 of 2\x1b[K"
                                       "\r\x1b[K"));

@@ -1,7 +1,7 @@
-#include "support/CliRun.h"
 #include "cli/Cli.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
+#include "support/CliRun.h"
 #include "support/SyntheticFlight.h"
 #include "support/TestFiles.h"
 
@@ -98,13 +98,13 @@ TEST(FlightsCommand, launchEndAndWindowChangeTheFirstFlightsStartHeight)
     const CliRun r = runCli({QStringLiteral("flights"), kExample, QStringLiteral("--launch-end"), QStringLiteral("33"),
                              QStringLiteral("--window"), QStringLiteral("0"), QStringLiteral("--json")});
     ASSERT_EQ(r.code, cli::kOk) << r.err.toStdString();
-    const QJsonObject f =
-        parseArray(r.out)[0].toObject().value(QStringLiteral("flights")).toArray()[0].toObject();
+    const QJsonObject f = parseArray(r.out)[0].toObject().value(QStringLiteral("flights")).toArray()[0].toObject();
     EXPECT_EQ(f.value(QStringLiteral("launchEnd")).toDouble(), 33);
     EXPECT_EQ(f.value(QStringLiteral("startHeight")).toDouble(), 204.1);
     EXPECT_EQ(f.value(QStringLiteral("f5jPenalty")).toDouble(), 112);
 
-    const CliRun text = runCli({QStringLiteral("flights"), kExample, QStringLiteral("--launch-end"), QStringLiteral("33")});
+    const CliRun text =
+        runCli({QStringLiteral("flights"), kExample, QStringLiteral("--launch-end"), QStringLiteral("33")});
     EXPECT_TRUE(text.out.contains(QStringLiteral("launch end 33.0 s (set)"))) << text.out.toStdString();
 }
 

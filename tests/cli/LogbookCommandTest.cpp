@@ -55,8 +55,8 @@ TEST(LogbookCli, download_archivesEverySetAndLogbookListsThemAsJson)
     ASSERT_EQ(list.size(), 3);
     const QJsonObject newest = list.at(0).toObject();
     EXPECT_EQ(newest.value("set").toInt(), 3) << "newest first; one download orders by set";
-    for (const char* key : {"file", "downloaded", "set", "name", "samples", "unit", "incomplete", "firstTime",
-                            "lastTime", "maxAltitude"})
+    for (const char* key :
+         {"file", "downloaded", "set", "name", "samples", "unit", "incomplete", "firstTime", "lastTime", "maxAltitude"})
         EXPECT_TRUE(newest.contains(QLatin1String(key))) << key;
     EXPECT_FALSE(newest.value("incomplete").toBool());
     EXPECT_GT(newest.value("samples").toInt(), 1000);
@@ -121,7 +121,8 @@ TEST(LogbookCli, importRebuildAndStrayWords)
     EXPECT_EQ(imported.code, 0) << imported.err.toStdString();
     EXPECT_TRUE(imported.out.startsWith("Imported "));
     const CliRun listed = runCli({"logbook", "--archive", archive.path()});
-    EXPECT_TRUE(listed.out.contains(QStringLiteral("  set 2  Sommerflug über Äck  21 samples"))) << listed.out.toStdString();
+    EXPECT_TRUE(listed.out.contains(QStringLiteral("  set 2  Sommerflug über Äck  21 samples")))
+        << listed.out.toStdString();
 
     QFile::remove(QDir(archive.path()).filePath("logbook.sqlite"));
     const CliRun rebuilt = runCli({"logbook", "rebuild", "--archive", archive.path()});

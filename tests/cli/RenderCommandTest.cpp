@@ -8,8 +8,8 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace vimo {
 namespace {
@@ -140,16 +140,16 @@ TEST_F(RenderCommand, badUseAndFailures_giveTheirExitCodeAndReason)
     EXPECT_EQ(run({flight, QStringLiteral("--out"), path(QStringLiteral("x.png")), QStringLiteral("--bogus")}), 2);
     // Numbers are read whole: "7x" and a decimal comma are no widths; an empty picture name is no picture.
     for (const QString& width : {QStringLiteral("7x"), QStringLiteral("7,5")})
-        EXPECT_EQ(run({flight, QStringLiteral("--out"), path(QStringLiteral("x.png")), QStringLiteral("--width"), width}),
-                  2);
+        EXPECT_EQ(
+            run({flight, QStringLiteral("--out"), path(QStringLiteral("x.png")), QStringLiteral("--width"), width}), 2);
     EXPECT_EQ(run({flight, QStringLiteral("--out"), QString()}), 2);
 
     EXPECT_EQ(run({flight, QStringLiteral("--out"), path(QStringLiteral("x.png")), QStringLiteral("--width"),
                    QStringLiteral("0")}),
               2);
     EXPECT_TRUE(errors.contains(QStringLiteral("cannot be exported"))) << errors.toStdString();
-    EXPECT_EQ(run({flight, path(QStringLiteral("missing.csv")), QStringLiteral("--out"), path(QStringLiteral("x.png"))}),
-              1);
+    EXPECT_EQ(
+        run({flight, path(QStringLiteral("missing.csv")), QStringLiteral("--out"), path(QStringLiteral("x.png"))}), 1);
     EXPECT_TRUE(errors.contains(path(QStringLiteral("missing.csv")))) << "names the file: " << errors.toStdString();
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("x.png"))));
 }

@@ -1,7 +1,7 @@
-#include "support/CliRun.h"
 #include "cli/Cli.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
+#include "support/CliRun.h"
 #include "support/TestFiles.h"
 
 #include <QJsonArray>
@@ -48,8 +48,8 @@ TEST(StatsCommand, reportsEveryDataSetOfFilesWrittenByThisProgram)
                                          "note 1:\n"
                                          "note 2:\n"
                                          "note 3: 2 sec, interval=0.5 sec, max=100\n");
-    EXPECT_EQ(r.out, QStringLiteral("file: ") + plotPath + QStringLiteral("\n") + first
-                         + QStringLiteral("\nfile: ") + plotPath
+    EXPECT_EQ(r.out, QStringLiteral("file: ") + plotPath + QStringLiteral("\n") + first + QStringLiteral("\nfile: ")
+                         + plotPath
                          + QStringLiteral("\nname: Data001\n"
                                           "samples: 21\n"
                                           "trigger samples: 0\n"
@@ -88,8 +88,8 @@ TEST(StatsCommand, jsonCarriesTheSameFieldsAndNullsForAnEmptyDataSet)
     QTemporaryDir dir;
     const QString empty = dir.filePath(QStringLiteral("empty.csv"));
     vimo::test::writeFile(empty, "#Empty\r\n#T\r\n#A\r\n#\r\n#\r\n#\r\n#0,0,20,20,0\r\n"); // saved without samples
-    const CliRun r = runCli(
-        {QStringLiteral("stats"), fixturePath(QStringLiteral("handwritten_crlf.csv")), empty, QStringLiteral("--json")});
+    const CliRun r = runCli({QStringLiteral("stats"), fixturePath(QStringLiteral("handwritten_crlf.csv")), empty,
+                             QStringLiteral("--json")});
     ASSERT_EQ(r.code, cli::kOk) << r.err.toStdString();
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(r.out.toUtf8(), &error);

@@ -1,10 +1,10 @@
 #include "data/CFormat.h"
 
-#include <gtest/gtest.h>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <limits>
 #include <random>
 #include <string>
@@ -107,8 +107,9 @@ TEST(CFormat, fixedGivesTheExactConversionsDigitsForEveryValue)
     std::mt19937_64 random(11);
     std::uniform_real_distribution<double> moderate(-2e5, 2e5);
     std::uniform_int_distribution<int> exponent(-12, 12);
-    std::vector<double> values = {0.0,     -0.0,    0.00005, 0.00015, 0.03125, -0.03125, 2.5, 0.5, 1e9, 99999.99995,
-                                  -1e-300, 1.5e-5,  4.35,    0.125,   1e5,     99999.999949999, 0.0004999999999};
+    std::vector<double> values = {0.0,  -0.0,  0.00005, 0.00015,         0.03125,        -0.03125,
+                                  2.5,  0.5,   1e9,     99999.99995,     -1e-300,        1.5e-5,
+                                  4.35, 0.125, 1e5,     99999.999949999, 0.0004999999999};
     for (int i = 0; i < 50000; ++i) {
         const double v = moderate(random);
         values.push_back(v);
@@ -118,8 +119,8 @@ TEST(CFormat, fixedGivesTheExactConversionsDigitsForEveryValue)
     char reference[400];
     for (const double v : values) {
         for (const int precision : {0, 4, 6}) {
-            const auto end = std::to_chars(reference, reference + sizeof reference, v, std::chars_format::fixed,
-                                           precision).ptr;
+            const auto end =
+                std::to_chars(reference, reference + sizeof reference, v, std::chars_format::fixed, precision).ptr;
             ASSERT_EQ(cformat::fixed(v, precision), QByteArray(reference, end - reference))
                 << std::hexfloat << v << " precision " << precision;
         }

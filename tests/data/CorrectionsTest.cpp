@@ -1,9 +1,9 @@
-#include "SampleData.h"
 #include "data/Corrections.h"
+#include "SampleData.h"
 #include "data/PhotoList.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <random>
 
 using namespace vimo;

@@ -388,11 +388,10 @@ TEST(DataFileRead, unreadableLinesAreCountedWithTheFirstLineNumber)
         datafile::readDataFile(test::readFixture(QString::fromLatin1(c.file)), plot, &report);
         EXPECT_EQ(report.unreadableLines, c.lines);
         EXPECT_EQ(report.firstUnreadableLine, c.first);
-        const QString expected = c.lines == 1
-                                     ? QStringLiteral("Line %1 could not be read.").arg(c.first)
-                                     : QStringLiteral("%1 lines could not be read, the first of them line %2.")
-                                           .arg(c.lines)
-                                           .arg(c.first);
+        const QString expected =
+            c.lines == 1
+                ? QStringLiteral("Line %1 could not be read.").arg(c.first)
+                : QStringLiteral("%1 lines could not be read, the first of them line %2.").arg(c.lines).arg(c.first);
         EXPECT_EQ(report.warnings(), QStringList{expected});
     }
     datafile::ReadReport report;
@@ -452,8 +451,9 @@ TEST(DataFileRead, dataSetCutAtCapacityAndPlotFilesBeyondTheDataSetLimitSaySo)
     datafile::readDataFile(lines, plot, &report);
     EXPECT_EQ(report.cutDataSets, 1);
     EXPECT_EQ(report.unreadableLines, 0);
-    EXPECT_EQ(report.warnings(), QStringList{QStringLiteral(
-                                     "1 data set(s) held more than 65536 samples: the samples after 65536 were not loaded.")});
+    EXPECT_EQ(report.warnings(),
+              QStringList{QStringLiteral(
+                  "1 data set(s) held more than 65536 samples: the samples after 65536 were not loaded.")});
 
     // A plot file of endless "!" lines keeps the first data sets instead of taking all memory.
     QByteArray many = "Vimo Plot\n#\n#\n#\n#\n#\n#\n#0,0,20,20\n";

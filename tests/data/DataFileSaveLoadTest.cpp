@@ -212,13 +212,12 @@ TEST(DataFileSaveLoad, savedFileHasTheUsualPermissionsOrKeepsTheOldOnes)
     const QString path = dir.filePath(QStringLiteral("Plot.csv"));
     const mode_t mask = ::umask(022);
     ASSERT_EQ(datafile::savePlotFile(path, plot), SaveStatus::Saved);
-    EXPECT_EQ(QFileInfo(path).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                                           | QFile::ReadOther | QFile::ReadUser | QFile::WriteUser);
+    EXPECT_EQ(QFileInfo(path).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther
+                                                 | QFile::ReadUser | QFile::WriteUser);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     ASSERT_EQ(datafile::savePlotFile(path, plot), SaveStatus::Saved);
     ::umask(mask);
-    EXPECT_EQ(QFileInfo(path).permissions(),
-              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    EXPECT_EQ(QFileInfo(path).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
 }
 #endif
 

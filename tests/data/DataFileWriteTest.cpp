@@ -1,8 +1,8 @@
 #include "SampleData.h"
 #include "data/DataFile.h"
 
-#include <gtest/gtest.h>
 #include <clocale>
+#include <gtest/gtest.h>
 #include <string>
 
 using namespace vimo;
@@ -12,15 +12,14 @@ TEST(DataFileWrite, threeSamplesWithATriggerAtOneSecond_marksOnlyTheMiddleLine)
 {
     Plot plot;
     addDataSet(plot, {{0, 10}, {1, 12.5}, {2, 11}}, {1});
-    EXPECT_EQ(datafile::dataSetFileBytes(plot, 0),
-              QByteArray("#Data000\r\n"
-                         "#Time (sec)\r\n"
-                         "#Altitude (Feet)\r\n"
-                         "#\r\n#\r\n#\r\n"
-                         "#0,0,20,20,1\r\n"
-                         "   0.0000,   10.0000, 0, 0\r\n"
-                         "   1.0000,   12.5000, 1, 0\r\n"
-                         "   2.0000,   11.0000, 0, 0\r\n"));
+    EXPECT_EQ(datafile::dataSetFileBytes(plot, 0), QByteArray("#Data000\r\n"
+                                                              "#Time (sec)\r\n"
+                                                              "#Altitude (Feet)\r\n"
+                                                              "#\r\n#\r\n#\r\n"
+                                                              "#0,0,20,20,1\r\n"
+                                                              "   0.0000,   10.0000, 0, 0\r\n"
+                                                              "   1.0000,   12.5000, 1, 0\r\n"
+                                                              "   2.0000,   11.0000, 0, 0\r\n"));
 }
 
 TEST(DataFileWrite, triggerBetweenSamplesMarksTheLaterOne_andOneAfterTheLastMarksNone)

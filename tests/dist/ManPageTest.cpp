@@ -48,9 +48,9 @@ protected:
     // The page as `man` shows it, in plain ASCII; `warnings` gets what groff complained about.
     QString rendered(QString* warnings)
     {
-        const ProcessResult r = runProcess(QStringLiteral("man"), {QStringLiteral("--warnings"), QStringLiteral("-l"),
-                                                                 page()},
-                                           {QStringLiteral("LC_ALL=C"), QStringLiteral("MANWIDTH=200")});
+        const ProcessResult r =
+            runProcess(QStringLiteral("man"), {QStringLiteral("--warnings"), QStringLiteral("-l"), page()},
+                       {QStringLiteral("LC_ALL=C"), QStringLiteral("MANWIDTH=200")});
         *warnings = r.err;
         return r.out;
     }

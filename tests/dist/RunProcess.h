@@ -15,8 +15,7 @@ struct ProcessResult {
 };
 
 // Runs a program to its end (at most a minute) with `extraEnv` ("NAME=value") added to this process's environment.
-inline ProcessResult runProcess(const QString& program, const QStringList& arguments,
-                                const QStringList& extraEnv = {})
+inline ProcessResult runProcess(const QString& program, const QStringList& arguments, const QStringList& extraEnv = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

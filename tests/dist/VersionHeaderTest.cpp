@@ -19,11 +19,11 @@ protected:
     // Writes the header for the sources in `sourceDir`; returns its text.
     QByteArray write(const QString& sourceDir)
     {
-        const ProcessResult r = runProcess(QStringLiteral(VIMO_CMAKE_COMMAND),
-                                           {QStringLiteral("-DSOURCE_DIR=") + sourceDir,
-                                            QStringLiteral("-DVERSION=9.8.7"), QStringLiteral("-DOUTPUT=") + header(),
-                                            QStringLiteral("-P"),
-                                            QStringLiteral(VIMO_SOURCE_DIR "/cmake/WriteVersionHeader.cmake")});
+        const ProcessResult r =
+            runProcess(QStringLiteral(VIMO_CMAKE_COMMAND),
+                       {QStringLiteral("-DSOURCE_DIR=") + sourceDir, QStringLiteral("-DVERSION=9.8.7"),
+                        QStringLiteral("-DOUTPUT=") + header(), QStringLiteral("-P"),
+                        QStringLiteral(VIMO_SOURCE_DIR "/cmake/WriteVersionHeader.cmake")});
         EXPECT_EQ(r.code, 0) << r.err.toStdString();
         return readFile(header());
     }
@@ -33,7 +33,8 @@ protected:
     {
         QDir().mkpath(path);
         writeFile(path + QStringLiteral("/CMakeLists.txt"), "project(X)\n");
-        const QStringList git = {QStringLiteral("-C"), path, QStringLiteral("-c"), QStringLiteral("user.name=T"),
+        const QStringList git = {QStringLiteral("-C"), path,
+                                 QStringLiteral("-c"), QStringLiteral("user.name=T"),
                                  QStringLiteral("-c"), QStringLiteral("user.email=t@example.org")};
         EXPECT_EQ(runProcess(QStringLiteral("git"), git + QStringList{"init", "-q"}).code, 0);
         EXPECT_EQ(runProcess(QStringLiteral("git"), git + QStringList{"add", "."}).code, 0);

@@ -1,9 +1,9 @@
-#include "firmware/FirmwareImage.h"
 #include "firmware/FirmwareUpdate.h"
+#include "firmware/FirmwareImage.h"
 #include "link/SerialLink.h"
 #include "support/RecordingReporter.h"
-#include "support/TranscriptChannel.h"
 #include "support/TestFiles.h"
+#include "support/TranscriptChannel.h"
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
@@ -61,10 +61,22 @@ protected:
 TEST_F(FirmwareUpdateTest, update_sendsPAtTheConnectionSpeedThenProgramsAt4800)
 {
     ASSERT_EQ(update("addresses_0_to_99.hex"), kUpdateOk);
-    const QStringList start{"open /dev/ttyUSB0 9600 0", "w P",   "pause 100", "close", "open /dev/ttyUSB0 4800 0",
-                            "break on",                 "break off", "pause 500", "w U", "w :020000020301F8"};
+    const QStringList start{"open /dev/ttyUSB0 9600 0",
+                            "w P",
+                            "pause 100",
+                            "close",
+                            "open /dev/ttyUSB0 4800 0",
+                            "break on",
+                            "break off",
+                            "pause 500",
+                            "w U",
+                            "w :020000020301F8"};
     EXPECT_EQ(w.events.mid(0, start.size()), start);
-    const QStringList end{"w :020000020300F9", "w :0200000200" "63" "99", "pause 500", "w :00000008F8", "close"};
+    const QStringList end{"w :020000020300F9",
+                          "w :0200000200"
+                          "63"
+                          "99",
+                          "pause 500", "w :00000008F8", "close"};
     EXPECT_EQ(w.events.mid(w.events.size() - end.size()), end);
     EXPECT_EQ(bootLoader.records, 1 + 119 + 2 + 2);
     EXPECT_EQ(reporter.memo, QStringList{"ISP Mode Initiated"});
@@ -110,7 +122,9 @@ TEST_F(FirmwareUpdateTest, manualEntry_sendsNoPButStillTheBreak)
 
 TEST_F(FirmwareUpdateTest, configurationByteFailing_hasNoMessageOfItsOwn)
 {
-    bootLoader.answer = [](const QByteArray& record) { return record + (record.startsWith(":0200000200") ? "?" : "."); };
+    bootLoader.answer = [](const QByteArray& record) {
+        return record + (record.startsWith(":0200000200") ? "?" : ".");
+    };
     ASSERT_EQ(update("addresses_0_to_99.hex"), kUpdateRecordFailed);
     EXPECT_EQ(reporter.memo, QStringList{"ISP Mode Initiated"});
 }

@@ -1,5 +1,5 @@
-#include "firmware/FirmwareImage.h"
 #include "firmware/HexFile.h"
+#include "firmware/FirmwareImage.h"
 
 #include "support/TestFiles.h"
 

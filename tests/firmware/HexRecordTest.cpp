@@ -1,5 +1,5 @@
-#include "firmware/FirmwareImage.h"
 #include "firmware/HexRecord.h"
+#include "firmware/FirmwareImage.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,15 @@ using namespace vimo;
 
 TEST(AppendRecordChecksum, programmingRecordsGainTheirChecksums)
 {
-    EXPECT_EQ(appendRecordChecksum(":030000040000" "40"), ":03000004000040B9");
-    EXPECT_EQ(appendRecordChecksum(":0200000203" "01"), ":020000020301F8");
-    EXPECT_EQ(appendRecordChecksum(":0200000200" "63"), ":02000002006399");
+    EXPECT_EQ(appendRecordChecksum(":030000040000"
+                                   "40"),
+              ":03000004000040B9");
+    EXPECT_EQ(appendRecordChecksum(":0200000203"
+                                   "01"),
+              ":020000020301F8");
+    EXPECT_EQ(appendRecordChecksum(":0200000200"
+                                   "63"),
+              ":02000002006399");
     EXPECT_EQ(appendRecordChecksum(":00000001"), ":00000001FF");
 }
 
@@ -47,9 +53,9 @@ TEST(ParseHexRecord, linesThatAreNoRecordsAreIgnored)
 TEST(ParseHexRecord, otherRecordTypesChangeNothing)
 {
     FirmwareImage image;
-    EXPECT_EQ(parseHexRecord(":00000001FF\n", image), HexRecordStatus::Accepted);       // end of file
-    EXPECT_EQ(parseHexRecord(":020000040001F9\n", image), HexRecordStatus::Accepted);   // extended linear address
-    EXPECT_EQ(parseHexRecord(":0000000000\n", image), HexRecordStatus::Accepted);       // data record of 0 bytes
+    EXPECT_EQ(parseHexRecord(":00000001FF\n", image), HexRecordStatus::Accepted);     // end of file
+    EXPECT_EQ(parseHexRecord(":020000040001F9\n", image), HexRecordStatus::Accepted); // extended linear address
+    EXPECT_EQ(parseHexRecord(":0000000000\n", image), HexRecordStatus::Accepted);     // data record of 0 bytes
     EXPECT_FALSE(image.highestAddress);
 }
 
@@ -64,7 +70,7 @@ TEST(ParseHexRecord, damagedRecordsAreReportedNotStored)
     const Case cases[] = {
         {":01004000417F\n", HexRecordStatus::BadChecksum},
         {":00000001FE", HexRecordStatus::BadChecksum},
-        {":0200400041BE\n", HexRecordStatus::Incomplete},   // byte count says 2, one byte follows
+        {":0200400041BE\n", HexRecordStatus::Incomplete}, // byte count says 2, one byte follows
         {":01004000\n", HexRecordStatus::Incomplete},
         {":0100\n", HexRecordStatus::Incomplete},
         {":\n", HexRecordStatus::Incomplete},

@@ -1,5 +1,5 @@
-#include "firmware/FirmwareImage.h"
 #include "firmware/IspProtocol.h"
+#include "firmware/FirmwareImage.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,15 @@ TEST(IspProtocol, recordsCarryTheirChecksums)
 {
     EXPECT_EQ(ispStatusByteRecord(1), ":020000020301F8");
     EXPECT_EQ(ispStatusByteRecord(0), ":020000020300F9");
-    EXPECT_EQ(ispConfigurationRecord(), ":0200000200" "63" "99");
-    EXPECT_EQ(ispEraseRecord(0x0040), ":030000040000" "40" "B9");
+    EXPECT_EQ(ispConfigurationRecord(), ":0200000200"
+                                        "63"
+                                        "99");
+    EXPECT_EQ(ispEraseRecord(0x0040), ":030000040000"
+                                      "40"
+                                      "B9");
     const std::uint8_t data[] = {0x01, 0x02, 0xAB};
-    EXPECT_EQ(ispProgramRecord(0x1D80, data, 3), ":031D80000102AB" "B2");
+    EXPECT_EQ(ispProgramRecord(0x1D80, data, 3), ":031D80000102AB"
+                                                 "B2");
 }
 
 TEST(IspProtocol, sequenceErasesEveryPageAndProgramsUpToTheHighestAddress)
@@ -26,7 +31,7 @@ TEST(IspProtocol, sequenceErasesEveryPageAndProgramsUpToTheHighestAddress)
     EXPECT_EQ(records[119].step, IspStep::Erase);
     EXPECT_EQ(records[119].address, 7552);
     EXPECT_EQ(records[120].step, IspStep::Program);
-    EXPECT_TRUE(records[120].text.startsWith(":400000"));  // 64 bytes at 0x0000
+    EXPECT_TRUE(records[120].text.startsWith(":400000"));   // 64 bytes at 0x0000
     EXPECT_TRUE(records[121].text.startsWith(":24004000")); // 36 bytes at 0x0040
     EXPECT_EQ(records[122].step, IspStep::StatusOff);
     EXPECT_EQ(records[123].step, IspStep::ConfigurationByte);

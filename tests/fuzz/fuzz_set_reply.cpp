@@ -15,8 +15,8 @@ void decodeDirectly(const std::uint8_t* data, std::size_t size)
     if (size < 2 + vimo::SetHeader::kWireSize)
         return;
     const auto base = std::uint16_t((data[0] << 8) | data[1]);
-    const auto header = vimo::decodeSetHeader(
-        QByteArrayView(reinterpret_cast<const char*>(data + 2), vimo::SetHeader::kWireSize));
+    const auto header =
+        vimo::decodeSetHeader(QByteArrayView(reinterpret_cast<const char*>(data + 2), vimo::SetHeader::kWireSize));
     if (!header)
         std::abort();
     vimo::SetAssembler assembler(0, *header, base);

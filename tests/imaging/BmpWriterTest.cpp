@@ -1,5 +1,5 @@
-#include "TestImages.h"
 #include "imaging/BmpWriter.h"
+#include "TestImages.h"
 
 #include <QBuffer>
 #include <QImageReader>

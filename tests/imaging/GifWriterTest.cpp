@@ -1,10 +1,10 @@
+#include "imaging/GifWriter.h"
 #include "TestImages.h"
 #include "imaging/ColourQuantiser.h"
-#include "imaging/GifWriter.h"
 
 #include <QBuffer>
-#include <gtest/gtest.h>
 #include <cstring>
+#include <gtest/gtest.h>
 
 #include <gif_lib.h>
 

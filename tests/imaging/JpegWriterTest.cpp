@@ -1,10 +1,10 @@
-#include "TestImages.h"
 #include "imaging/JpegWriter.h"
+#include "TestImages.h"
 
 #include <QBuffer>
-#include <gtest/gtest.h>
 #include <cstdio>
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 #include <jpeglib.h>
 

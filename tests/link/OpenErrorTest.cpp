@@ -1,9 +1,9 @@
 #include "link/OpenError.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>

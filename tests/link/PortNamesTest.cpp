@@ -44,8 +44,8 @@ TEST(PortListText, nameDescriptionAndBusSeparatedByThreeBlanks)
     // Without a description the name stands twice; without a bus the text ends in three blanks.
     EXPECT_EQ(portListText(portEntry(QStringLiteral("ttyS0"), QString(), QString())),
               QStringLiteral("ttyS0   ttyS0   "));
-    const QString text = portListText(portEntry(QStringLiteral("ttyUSB0"), QString(2000, QLatin1Char('d')),
-                                                QStringLiteral("USB")));
+    const QString text =
+        portListText(portEntry(QStringLiteral("ttyUSB0"), QString(2000, QLatin1Char('d')), QStringLiteral("USB")));
     EXPECT_EQ(text.size(), 1023);
     EXPECT_TRUE(text.startsWith(QStringLiteral("ttyUSB0   ddd")));
 }

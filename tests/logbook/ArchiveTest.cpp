@@ -1,8 +1,8 @@
 // The archive of downloaded flights: where files go, that they are never overwritten, and what the index keeps.
 
 #include "LogbookTestData.h"
-#include "logbook/ArchiveFolder.h"
 #include "logbook/ArchiveFiles.h"
+#include "logbook/ArchiveFolder.h"
 #include "logbook/Logbook.h"
 #include "support/WriteLimit.h"
 
@@ -120,10 +120,9 @@ TEST(Archive, archiveOnAFullDisk_failsAndLeavesNoHalfFile)
     EXPECT_FALSE(outcome.archived);
     EXPECT_FALSE(outcome.reason.isEmpty());
     EXPECT_EQ(csvCount(dir.path()), 0);
-    const QStringList left = QDir(dir.filePath(QDateTime(QDate(2026, 12, 8), QTime(10, 30), Qt::UTC)
-                                                   .toLocalTime()
-                                                   .toString("yyyy-MM-dd")))
-                                 .entryList(QDir::Files);
+    const QStringList left =
+        QDir(dir.filePath(QDateTime(QDate(2026, 12, 8), QTime(10, 30), Qt::UTC).toLocalTime().toString("yyyy-MM-dd")))
+            .entryList(QDir::Files);
     EXPECT_TRUE(left.isEmpty()) << left.join(", ").toStdString();
 
     // Once there is room again the same flight is archived under the same name.

@@ -44,7 +44,8 @@ void fillArchive(const QString& root, int count)
 void writeSourceFolder(const QString& folder, int count, int samples)
 {
     for (int i = 0; i < count; ++i)
-        writeFlightFile(QDir(folder).filePath(QStringLiteral("src_%1.csv").arg(i)), samples, QStringLiteral("S%1").arg(i));
+        writeFlightFile(QDir(folder).filePath(QStringLiteral("src_%1.csv").arg(i)), samples,
+                        QStringLiteral("S%1").arg(i));
 }
 
 QProcess* startImport(const QString& source, const QString& root, QObject* parent)

@@ -28,8 +28,12 @@ inline void makeFlight(Plot& plot, int samples, const QString& name = QStringLit
 
 inline DownloadFacts facts(int set, bool incomplete = false)
 {
-    return {QDateTime(QDate(2026, 12, 8), QTime(10, 30), Qt::UTC), set, QStringLiteral("VIMO"),
-            QStringLiteral("MOD2"), QStringLiteral("1.07"), incomplete};
+    return {QDateTime(QDate(2026, 12, 8), QTime(10, 30), Qt::UTC),
+            set,
+            QStringLiteral("VIMO"),
+            QStringLiteral("MOD2"),
+            QStringLiteral("1.07"),
+            incomplete};
 }
 
 // Writes a data set file of a flight by hand (as a user copying a file into the archive would).

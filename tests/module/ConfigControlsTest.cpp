@@ -38,8 +38,8 @@ TEST(ConfigControls, controlsFromConfig_showsTheRecord)
     EXPECT_EQ(c.blankCaption, "Enable LCD backlight");
     EXPECT_TRUE(c.trigChecked);
     EXPECT_FALSE(c.revTrigChecked);
-    EXPECT_EQ(c.t1Bar, 15);   // 12 snaps up to the next step
-    EXPECT_EQ(c.t2Bar, 300);  // kept within the range
+    EXPECT_EQ(c.t1Bar, 15);  // 12 snaps up to the next step
+    EXPECT_EQ(c.t2Bar, 300); // kept within the range
     EXPECT_EQ(c.zCutBar, 150);
     EXPECT_EQ(c.autoStartSecText, "12");
     EXPECT_EQ(c.autoStartAltitudeText, "65535");

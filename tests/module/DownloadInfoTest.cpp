@@ -1,5 +1,5 @@
-#include "FakeModule.h"
 #include "module/DownloadInfo.h"
+#include "FakeModule.h"
 
 using namespace vimo;
 using namespace vimo::test;

@@ -1,6 +1,6 @@
+#include "module/Download.h"
 #include "FakeModule.h"
 #include "data/Plot.h"
-#include "module/Download.h"
 
 using namespace vimo;
 using namespace vimo::test;
@@ -9,8 +9,8 @@ class DownloadTest : public ModuleTest {
 protected:
     DownloadResult download(int row)
     {
-        return downloadDataSets(session, row, [this](DownloadedSet&& s) { received.push_back(std::move(s)); },
-                                QDate(2024, 6, 1));
+        return downloadDataSets(
+            session, row, [this](DownloadedSet&& s) { received.push_back(std::move(s)); }, QDate(2024, 6, 1));
     }
 
     std::vector<DownloadedSet> received;
@@ -34,7 +34,7 @@ TEST_F(DownloadTest, setWithATriggerMark_becomesSamplesNotesAndMemoLines)
     EXPECT_EQ(reporter.memo, (QStringList{"", "Set 1: Downloaded 4 data samples."}));
     EXPECT_FALSE(reporter.progressVisible);
     EXPECT_EQ(reporter.progressSteps.back(), std::make_pair(80, 100)); // 100 x 4 samples / 5 words
-    EXPECT_EQ(reporter.progressStatus, QStringList{"Set 1"}); // one set chosen: its own number
+    EXPECT_EQ(reporter.progressStatus, QStringList{"Set 1"});          // one set chosen: its own number
 }
 
 TEST_F(DownloadTest, all_downloadsEverySetInOrderAndReportsACorruptedOne)

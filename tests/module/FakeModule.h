@@ -39,11 +39,11 @@ inline QByteArray wire(const ModuleConfig& config)
 
 struct FakeModule {
     QByteArray identity = "VIMO\r\nMOD1\r\n0.07\r\n2024-06-01\r\n";
-    QByteArray setList;        // the "s" reply
-    QByteArray configReply;    // the "r" reply
+    QByteArray setList;     // the "s" reply
+    QByteArray configReply; // the "r" reply
     QByteArray variantReply = QByteArray(1, '\0');
     std::map<int, QByteArray> sets; // set index -> "a" reply
-    QByteArray lastRecord;     // the record that followed "c"
+    QByteArray lastRecord;          // the record that followed "c"
 
     void install(Wire& w)
     {
@@ -63,13 +63,24 @@ struct FakeModule {
             if (bytes.size() != 1)
                 return;
             switch (bytes[0]) {
-            case 'v': wire.input += identity; break;
-            case 's': wire.input += setList; break;
-            case 'r': wire.input += configReply; break;
-            case 'M': wire.input += variantReply; break;
+            case 'v':
+                wire.input += identity;
+                break;
+            case 's':
+                wire.input += setList;
+                break;
+            case 'r':
+                wire.input += configReply;
+                break;
+            case 'M':
+                wire.input += variantReply;
+                break;
             case 'a':
-            case 'c': m_after = bytes[0]; break;
-            default: break;
+            case 'c':
+                m_after = bytes[0];
+                break;
+            default:
+                break;
             }
         };
     }

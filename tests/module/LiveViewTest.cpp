@@ -1,5 +1,5 @@
-#include "FakeModule.h"
 #include "module/LiveView.h"
+#include "FakeModule.h"
 
 #include <QImage>
 #include <QPainter>

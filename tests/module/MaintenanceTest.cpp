@@ -1,5 +1,5 @@
-#include "FakeModule.h"
 #include "module/Maintenance.h"
+#include "FakeModule.h"
 
 using namespace vimo;
 using namespace vimo::test;
@@ -61,8 +61,9 @@ TEST_F(MaintenanceTest, resetDefaults_asksThenRereadsTheConfigurationAfter200ms)
 {
     connect();
     ASSERT_TRUE(resetDefaults(session));
-    EXPECT_EQ(reporter.questions,
-              QStringList{"Reset Config Defaults|This will reset all configuration values in the device.  Are you sure?"});
+    EXPECT_EQ(
+        reporter.questions,
+        QStringList{"Reset Config Defaults|This will reset all configuration values in the device.  Are you sure?"});
     EXPECT_EQ(w.events, (QStringList{"w *", "pause 200", "w r", "w M"}));
 }
 

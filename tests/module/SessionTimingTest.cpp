@@ -74,7 +74,8 @@ TEST_F(SessionTiming, aSilentModule_costsTheSessionsLimitsNotTheRealOnes)
     QElapsedTimer timer;
     timer.start();
     EXPECT_FALSE(readConfiguration(quick));
-    const DownloadResult result = downloadDataSets(quick, 0, [](DownloadedSet&&) {}, QDate(2024, 6, 1));
+    const DownloadResult result = downloadDataSets(
+        quick, 0, [](DownloadedSet&&) {}, QDate(2024, 6, 1));
     EXPECT_EQ(result.requested, 1);
     EXPECT_EQ(result.delivered, 0);
     EXPECT_EQ(pausesOf(w.events), QStringList{"pause 2"});

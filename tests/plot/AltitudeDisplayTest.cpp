@@ -1,9 +1,9 @@
 // Data sets of different units on one plot: drawn, read and marked in the axis unit, the samples never changed.
 
+#include "plot/AltitudeDisplay.h"
 #include "PlotTestData.h"
 #include "RenderFixture.h"
 #include "analysis/FlightReport.h"
-#include "plot/AltitudeDisplay.h"
 #include "plot/DataEditor.h"
 #include "plot/RangeStats.h"
 #include "plot/Readout.h"

@@ -50,7 +50,7 @@ TEST(Crop, triggersStayOnTheirSamplesWhenTheSetStartsLater)
 {
     Plot plot;
     DataSet& set = test::addEvenSet(plot, 101, 100, 0); // times 100..200, altitude = time - 100
-    addTrigger(set, 35);                                 // (135, 35)
+    addTrigger(set, 35);                                // (135, 35)
     plot.setRange({130, 160, 0, 20});
 
     cropToView(plot);
@@ -71,11 +71,11 @@ TEST(Crop, rateMarksFollowTheirSamplesOrAreFreed)
 {
     Plot plot;
     DataSet& set = test::addEvenSet(plot, 101);
-    set.addRateMark(40, 50);   // inside: follows
-    set.addRateMark(20, 40);   // starts before the view: freed
-    set.addRateMark(55, 61);   // ends after it: freed
-    set.addRateMark(-3, 500);  // read from a file, outside the series: freed
-    set.addRateMark(60, 30);   // reversed but inside: follows
+    set.addRateMark(40, 50);  // inside: follows
+    set.addRateMark(20, 40);  // starts before the view: freed
+    set.addRateMark(55, 61);  // ends after it: freed
+    set.addRateMark(-3, 500); // read from a file, outside the series: freed
+    set.addRateMark(60, 30);  // reversed but inside: follows
     plot.setRange({30, 60, 0, 20});
 
     cropToView(plot);
@@ -94,7 +94,7 @@ TEST(Crop, rateMarksFollowTheirSamplesOrAreFreed)
 TEST(Crop, setsWithoutSamplesInTheViewStayAsTheyAre)
 {
     Plot plot;
-    DataSet& early = test::addEvenSet(plot, 21);       // 0..20: left of the view
+    DataSet& early = test::addEvenSet(plot, 21);                    // 0..20: left of the view
     DataSet& gap = test::addSet(plot, {{0, 1}, {10, 2}, {100, 3}}); // nothing between 30 and 60
     DataSet& empty = test::addSet(plot, {});
     DataSet& inside = test::addEvenSet(plot, 101);

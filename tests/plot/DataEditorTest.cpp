@@ -100,7 +100,7 @@ TEST_F(DataUndoTest, peakTagsAndRateMarksUndoOneByOne)
 TEST_F(DataUndoTest, changesThatChangeNothingAreNotRecorded)
 {
     DataSet& set = addSet(10);
-    EXPECT_FALSE(editor.togglePeak(0, 10));                           // no such sample
+    EXPECT_FALSE(editor.togglePeak(0, 10));                            // no such sample
     EXPECT_FALSE(editor.placeRateMark(0, 3, 3, {3, 103}, {9, 109}));   // both ends on one sample
     EXPECT_FALSE(editor.placeRateMark(0, 1, 8, {1, 101}, {1.5, 108})); // too short a drag
     EXPECT_FALSE(editor.changeDataSet(0, QStringLiteral("nothing"), [](Plot&, int) { return false; }));

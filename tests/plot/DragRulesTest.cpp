@@ -8,9 +8,9 @@ using namespace vimo;
 
 TEST(Drag, countsOnlyWithAtLeastTwoWholeUnitsOnBothAxes)
 {
-    EXPECT_FALSE(isLargeDrag({10, 0}, {11.5, 50}));   // 1.5 seconds wide
+    EXPECT_FALSE(isLargeDrag({10, 0}, {11.5, 50})); // 1.5 seconds wide
     EXPECT_FALSE(isLargeDrag({10, 0}, {11.99, 50}));
-    EXPECT_FALSE(isLargeDrag({10, 0}, {40, 1.9}));    // flat stretch
+    EXPECT_FALSE(isLargeDrag({10, 0}, {40, 1.9})); // flat stretch
     EXPECT_TRUE(isLargeDrag({10, 0}, {12, 2}));
     EXPECT_TRUE(isLargeDrag({12, 2}, {10, 0}));
     EXPECT_TRUE(isLargeDrag({-1e300, 0}, {1e300, 5})) << "no integer overflow on huge values";

@@ -14,11 +14,11 @@
 #include <QImageReader>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <cerrno>
 #include <cmath>
-#include <system_error>
+#include <gtest/gtest.h>
 #include <set>
+#include <system_error>
 
 namespace vimo {
 namespace {
@@ -50,7 +50,10 @@ protected:
         return image.convertToFormat(QImage::Format_RGB32);
     }
 
-    QStringList entries() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot); }
+    QStringList entries() const
+    {
+        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot);
+    }
 };
 
 TEST_F(Export, defaultSizeGives700x350Pixels_and2555InchesGive255)
@@ -132,7 +135,8 @@ TEST_F(Export, sizesThatAreNotPositiveOrTooLarge_areRefusedAndWriteNothing)
         for (const auto format : {ExportFormat::Bmp, ExportFormat::Pdf}) {
             const ExportResult r = exportPlot(plot, settings, path(QStringLiteral("old.bmp")), format);
             EXPECT_FALSE(r.ok) << w << " x " << h;
-            EXPECT_TRUE(r.message.startsWith(QStringLiteral("The plot cannot be exported at "))) << r.message.toStdString();
+            EXPECT_TRUE(r.message.startsWith(QStringLiteral("The plot cannot be exported at ")))
+                << r.message.toStdString();
         }
     }
     EXPECT_EQ(test::readFile(path(QStringLiteral("old.bmp"))), QByteArray("old picture"));
@@ -161,8 +165,8 @@ TEST_F(Export, aWriteThatFails_keepsTheOldFileAndSaysWhy)
 {
     settings.widthInches = 30;
     settings.heightInches = 20;
-    for (const auto format : {ExportFormat::Bmp, ExportFormat::Jpeg, ExportFormat::Gif, ExportFormat::Png,
-                              ExportFormat::Pdf}) {
+    for (const auto format :
+         {ExportFormat::Bmp, ExportFormat::Jpeg, ExportFormat::Gif, ExportFormat::Png, ExportFormat::Pdf}) {
         test::writeFile(path(QStringLiteral("old.pic")), "old picture");
         ExportResult r;
         {

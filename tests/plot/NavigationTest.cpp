@@ -5,8 +5,8 @@
 
 #include "data/Plot.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 using namespace vimo;
 
@@ -15,7 +15,7 @@ namespace {
 bool isFinite(const PlotRange& r)
 {
     return std::isfinite(r.xMin) && std::isfinite(r.xMax) && std::isfinite(r.yMin) && std::isfinite(r.yMax)
-        && std::isfinite(r.xMax - r.xMin) && std::isfinite(r.yMax - r.yMin);
+           && std::isfinite(r.xMax - r.xMin) && std::isfinite(r.yMax - r.yMin);
 }
 
 PlotRange afterKey(PlotRange start, int key, Qt::KeyboardModifiers modifiers)

@@ -1,8 +1,8 @@
-#include "data/Plot.h"
 #include "plot/PlotLayout.h"
+#include "data/Plot.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace vimo {
@@ -68,8 +68,8 @@ TEST(PlotLayout, absurdPageSizes_saturateInsteadOfOverflowing)
 
 class TimeAndAltitudePixels : public ::testing::Test {
 protected:
-    Plot plot;                                                   // 0..20 x 0..20
-    PlotLayout l = computePlotLayout(100, 100, page(8, 5));      // data area 614 x 330
+    Plot plot;                                              // 0..20 x 0..20
+    PlotLayout l = computePlotLayout(100, 100, page(8, 5)); // data area 614 x 330
 };
 
 TEST_F(TimeAndAltitudePixels, timeToPixel_pinsOutsideValuesAndScalesInside)

@@ -1,10 +1,10 @@
-#include "plot/PixelMapping.h"
 #include "plot/Readout.h"
+#include "plot/PixelMapping.h"
 
 #include "PlotTestData.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 using namespace vimo;
 

@@ -52,8 +52,7 @@ TEST_P(RenderAtResolution, range0to20_labelsEveryTwoUnitsAndDrawsElevenDottedGri
     QStringList labels;
     for (const AxisTick& tick : altitudeTicks)
         labels << tick.label;
-    EXPECT_EQ(labels.join(QLatin1Char(' ')),
-              QStringLiteral("0.0 2.0 4.0 6.0 8.0 10.0 12.0 14.0 16.0 18.0 20.0"));
+    EXPECT_EQ(labels.join(QLatin1Char(' ')), QStringLiteral("0.0 2.0 4.0 6.0 8.0 10.0 12.0 14.0 16.0 18.0 20.0"));
     ASSERT_EQ(timeTicks.size(), 11u);
     EXPECT_EQ(timeTicks.back().label, QStringLiteral("20.0"));
 
@@ -197,7 +196,8 @@ TEST(RenderTexts, everyTextIsArialAtTheAskedCellHeightFromTheFirstRendering)
     for (const int height : {8, 14, 25, 40, 120}) {
         const QFont font = plotFont(height, &image);
         const QString family = QFontInfo(font).family();
-        EXPECT_TRUE(family == QStringLiteral("Arial") || family == QStringLiteral("Liberation Sans")) << family.toStdString();
+        EXPECT_TRUE(family == QStringLiteral("Arial") || family == QStringLiteral("Liberation Sans"))
+            << family.toStdString();
         EXPECT_NEAR(QFontMetrics(font, &image).height(), height, 1);
     }
     // A fresh surface gets the same texts as one that was rendered on before.
@@ -297,7 +297,8 @@ TEST_F(RenderFaults, zoomedIn_theLineEntersFromItsPreviousSampleAndNeverJumpsBac
     EXPECT_NE(rgb(r.image, (l.plotLeft + x11) / 2, (y11 + y0) / 2), 0x0000FFu);
     EXPECT_EQ(countColour(r.image, QRect(l.plotLeft + 2, y10 + 3, x11 - l.plotLeft - 4, y0 - y10 - 6), 0x0000FFu), 0);
     // The line does come in from sample 10, pinned just left of the data area.
-    EXPECT_GT(countColour(r.image, QRect(l.plotLeft + 1, std::min(y10, y11) - 2, 4, std::abs(y10 - y11) + 4), 0x0000FFu), 0);
+    EXPECT_GT(
+        countColour(r.image, QRect(l.plotLeft + 1, std::min(y10, y11) - 2, 4, std::abs(y10 - y11) + 4), 0x0000FFu), 0);
 }
 
 TEST_F(RenderFaults, extremeAndDegenerateRanges_renderAndEnd)
@@ -305,8 +306,13 @@ TEST_F(RenderFaults, extremeAndDegenerateRanges_renderAndEnd)
     const double huge = std::numeric_limits<double>::max();
     const double inf = std::numeric_limits<double>::infinity();
     const PlotRange ranges[] = {
-        {0, 1e300, -1e300, 1e300}, {1e15, 1e15 + 1e-3, 1e15, 1e15 + 1e-3}, {5, 5, 5, 5}, {20, 0, 20, 0},
-        {-huge, huge, -huge, huge}, {-inf, inf, 0, inf}, {1e-300, 2e-300, -1e-310, 1e-310},
+        {0, 1e300, -1e300, 1e300},
+        {1e15, 1e15 + 1e-3, 1e15, 1e15 + 1e-3},
+        {5, 5, 5, 5},
+        {20, 0, 20, 0},
+        {-huge, huge, -huge, huge},
+        {-inf, inf, 0, inf},
+        {1e-300, 2e-300, -1e-310, 1e-310},
     };
     set.altitude.pointStyle = kPointCircle;
     set.altitude.series.setTag(3, 1);

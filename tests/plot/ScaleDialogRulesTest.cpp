@@ -1,5 +1,5 @@
-#include "plot/Navigation.h"
 #include "plot/ScaleDialogRules.h"
+#include "plot/Navigation.h"
 
 #include "PlotTestData.h"
 
@@ -49,8 +49,7 @@ TEST(ScaleDialog, okReadsAtMost39Characters)
 {
     const PlotRange kept{1, 2, 3, 4};
     const QString blanks(38, QLatin1Char(' '));
-    EXPECT_EQ(rangeFromScaleTexts(kept, {blanks + "7", blanks + " 7", blanks + "75", "1"}),
-              (PlotRange{7, 2, 7, 1}));
+    EXPECT_EQ(rangeFromScaleTexts(kept, {blanks + "7", blanks + " 7", blanks + "75", "1"}), (PlotRange{7, 2, 7, 1}));
 }
 
 TEST(ScaleDialog, resetAfterOkReturnsToTheTypedRange)

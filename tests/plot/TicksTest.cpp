@@ -1,7 +1,7 @@
 #include "plot/Ticks.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 using namespace vimo;
 
@@ -12,8 +12,8 @@ TEST(ChooseTicks, exampleTableHolds)
         int decimals;
     };
     const Row rows[] = {
-        {0, 20, 2, 0, 20, 1},   {0, 90, 9, 0, 90, 1},       {0, 37, 3.7, 0, 37, 1},
-        {0, 5, 0.5, 0, 5, 1},   {0, 1.5, 0.2, 0, 1.4, 1},   {0, 100, 10, 0, 100, 0},
+        {0, 20, 2, 0, 20, 1},       {0, 90, 9, 0, 90, 1},        {0, 37, 3.7, 0, 37, 1},
+        {0, 5, 0.5, 0, 5, 1},       {0, 1.5, 0.2, 0, 1.4, 1},    {0, 100, 10, 0, 100, 0},
         {0, 3600, 360, 0, 3600, 0}, {-50, 450, 50, -50, 450, 0}, {0, 1, 0.1, 0, 1, 2},
     };
     for (const Row& r : rows) {
@@ -38,8 +38,14 @@ TEST(ChooseTicks, endsForHugeTinyAndBrokenRanges)
 {
     // Values far beyond 32 bits, spans below the resolution of the values, non-finite input, repeated zooming out.
     const double ranges[][2] = {
-        {100000000000.0, 100000000100.0}, {1e300, 1.0000001e300}, {1e15, 1e15 + 1}, {-1e308, 1e308},
-        {0, 1e-300}, {5, -5}, {NAN, 3}, {0, INFINITY},
+        {100000000000.0, 100000000100.0},
+        {1e300, 1.0000001e300},
+        {1e15, 1e15 + 1},
+        {-1e308, 1e308},
+        {0, 1e-300},
+        {5, -5},
+        {NAN, 3},
+        {0, INFINITY},
     };
     for (const auto& r : ranges) {
         const Ticks t = chooseTicks(r[0], r[1]);

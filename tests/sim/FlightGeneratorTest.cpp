@@ -70,11 +70,11 @@ TEST(FlightGenerator, theAnalysisFindsTheFlightsTheSimulatorFlew)
         for (const Session session : sessions) {
             const SimDataSet set = generateDataSet(3600, seed, session, recording, seed % 2 == 1);
             const Samples s = samplesOf(set, recording.step());
-            const FlightReport report = analyseFlights(s.times.data(), s.altitudes.data(), s.times.size(),
-                                                       labelOf(recording));
+            const FlightReport report =
+                analyseFlights(s.times.data(), s.altitudes.data(), s.times.size(), labelOf(recording));
             EXPECT_EQ(test::simulatedFlightFaults(report, set.flights, recording.step()), "")
-                << "seed " << seed << ", session " << int(session) << ", interval " << recording.step()
-                << " s, units " << recording.units;
+                << "seed " << seed << ", session " << int(session) << ", interval " << recording.step() << " s, units "
+                << recording.units;
             flown += int(set.flights.size());
             endedInAir += !set.flights.empty() && !set.flights.back().landing ? 1 : 0;
         }

@@ -1,9 +1,9 @@
 // vimo-cli's module and firmware commands against the simulated module on a pseudo-terminal.
 
-#include "support/CliRun.h"
 #include "cli/Cli.h"
 #include "data/DataFile.h"
 #include "data/Plot.h"
+#include "support/CliRun.h"
 #include "support/SimFixture.h"
 #include "support/TestFiles.h"
 
@@ -103,9 +103,8 @@ TEST_F(CliOnSim, downloadAll_savesOneDataSetFilePerSet)
         Plot plot;
         ASSERT_EQ(datafile::loadDataFile(path, plot), 1) << path.toStdString();
         EXPECT_GT(plot.signals.at(0).altitude.series.count(), 1000);
-        EXPECT_TRUE(plot.signals.at(0).notes[1].endsWith(QStringLiteral("Set %1, %2 samples")
-                                                             .arg(n)
-                                                             .arg(plot.signals.at(0).altitude.series.count())));
+        EXPECT_TRUE(plot.signals.at(0).notes[1].endsWith(
+            QStringLiteral("Set %1, %2 samples").arg(n).arg(plot.signals.at(0).altitude.series.count())));
     }
 }
 
@@ -179,7 +178,8 @@ TEST_F(CliOnSim, flash_refusedFileFailsBeforeThePort)
     // A file cut short is refused naming its line; lines after the end-of-file record are a warning.
     const CliRun cut = module({"flash", "--dry-run", firmwareFixture("no_end_of_file_record_line_2.hex")});
     EXPECT_EQ(cut.code, 1);
-    EXPECT_TRUE(cut.err.contains("Hex file line 2: the file ends without an end-of-file record")) << cut.err.toStdString();
+    EXPECT_TRUE(cut.err.contains("Hex file line 2: the file ends without an end-of-file record"))
+        << cut.err.toStdString();
     const CliRun after = module({"flash", "--dry-run", firmwareFixture("data_after_end_of_file_line_3.hex")});
     EXPECT_EQ(after.code, 0);
     EXPECT_TRUE(after.err.contains("warning:") && after.err.contains("line 3")) << after.err.toStdString();
@@ -201,7 +201,7 @@ TEST(CliModuleCommands, missingPortOrBadBaudIsAUsageErrorAndAMissingDeviceFails)
 TEST_F(CliOnSim, strayWordsNumbersThatAreNotWholeAndEmptyPathsAreUsageErrors)
 {
     const QList<QStringList> mistakes = {
-        {"erase", "--yes", "bogus"}, {"info", "x"},          {"calibrate", "12.5"}, {"calibrate", "12abc"},
+        {"erase", "--yes", "bogus"}, {"info", "x"},           {"calibrate", "12.5"}, {"calibrate", "12abc"},
         {"calibrate", "70000"},      {"calibrate", "1", "2"}, {"config", "units=2"},
     };
     for (const QStringList& words : mistakes)

@@ -24,7 +24,7 @@ protected:
         sim->withModel([&](SimModel& m) { m.identity = lines; });
     }
 
-    SimFixture sim {vimo::test::simWithSets(2, 20)};
+    SimFixture sim{vimo::test::simWithSets(2, 20)};
     SerialLink link;
 };
 
@@ -44,10 +44,12 @@ TEST(SerialLinkOpen, framingZeroAndOne_openTraceAndCarryTheExactBytes)
         EXPECT_FALSE(link.isOpen());
     }
     ASSERT_TRUE(sim->waitForReceived(6, 2000));
-    EXPECT_EQ(sim->received(), QByteArray("c\x00\xff" "c\x00\xff", 6));
+    EXPECT_EQ(sim->received(), QByteArray("c\x00\xff"
+                                          "c\x00\xff",
+                                          6));
     const QString path = sim.path();
-    EXPECT_EQ(trace, (QStringList {"Opening " + path, path + " Opened.", "Comm port closed", "Opening " + path,
-                                   path + " Opened.", "Comm port closed"}));
+    EXPECT_EQ(trace, (QStringList{"Opening " + path, path + " Opened.", "Comm port closed", "Opening " + path,
+                                  path + " Opened.", "Comm port closed"}));
 }
 
 TEST(SerialLinkOpen, missingOrBusyDevice_failsWithReasonAndStaysClosed)
@@ -78,7 +80,7 @@ TEST(SerialLinkOpen, portRefusingItsSettings_isClosedAndReportedLikeAnOpenFailur
     EXPECT_FALSE(link.isOpen());
     EXPECT_TRUE(link.errorString().contains(QStringLiteral("refused its settings")));
     EXPECT_TRUE(vimo::openFailureMessage(link.openError()).startsWith(QStringLiteral("Unable to open Serial Port")));
-    EXPECT_EQ(trace, QStringList {"Opening " + sim.path()});
+    EXPECT_EQ(trace, QStringList{"Opening " + sim.path()});
     // The port was released: it opens with settings it accepts.
     EXPECT_TRUE(link.open(sim.path(), 115200));
 }

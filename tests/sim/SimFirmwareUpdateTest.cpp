@@ -103,8 +103,8 @@ protected:
 TEST_F(SilentStatus, update_noResponseThreeTimesThenErrorSettingStatusByte)
 {
     ASSERT_EQ(update("addresses_0_to_99.hex"), kUpdateRecordFailed);
-    EXPECT_EQ(reporter.memo,
-              (QStringList{"ISP Mode Initiated", "no response", "no response", "no response", "Error Setting Status Byte"}));
+    EXPECT_EQ(reporter.memo, (QStringList{"ISP Mode Initiated", "no response", "no response", "no response",
+                                          "Error Setting Status Byte"}));
 }
 
 class NoSync : public SimFirmwareUpdate {
@@ -118,4 +118,3 @@ TEST_F(NoSync, update_targetNotResponding)
     EXPECT_EQ(sim->model().syncs, 3);
     EXPECT_FALSE(link.isOpen());
 }
-

@@ -144,19 +144,29 @@ TEST_F(SimOverLink, bootLoader_syncEchoStatusEraseProgramAndReset)
     link.close();
     ASSERT_TRUE(link.open(sim->path(), 4800));
     EXPECT_EQ(ask("U", 1), QByteArray("U"));
-    const QByteArray status = record(":0200000203" "01");
+    const QByteArray status = record(":0200000203"
+                                     "01");
     EXPECT_EQ(status, QByteArray(":020000020301F8"));
     EXPECT_EQ(ask(status, status.size() + 1), QByteArray(status + '.'));
-    const QByteArray erase = record(":0300000400" "0040");
+    const QByteArray erase = record(":0300000400"
+                                    "0040");
     EXPECT_EQ(ask(erase, erase.size() + 1), QByteArray(erase + '.'));
-    const QByteArray program = record(":03004000" "A1B2C3");
+    const QByteArray program = record(":03004000"
+                                      "A1B2C3");
     EXPECT_EQ(ask(program, program.size() + 1), QByteArray(program + '.'));
     QByteArray bad = program;
     bad.back() = bad.back() == '0' ? '1' : '0';
     EXPECT_EQ(ask(bad, bad.size() + 1), QByteArray(bad + 'X'));
-    const QByteArray beyond = record(":02" "1DC0" "00" "0102"); // 7616: past the program memory
+    const QByteArray beyond = record(":02"
+                                     "1DC0"
+                                     "00"
+                                     "0102"); // 7616: past the program memory
     EXPECT_EQ(ask(beyond, beyond.size() + 1), QByteArray(beyond + 'R'));
-    EXPECT_EQ(ask(record(":0200000200" "63"), 16).right(1), QByteArray("."));
+    EXPECT_EQ(ask(record(":0200000200"
+                         "63"),
+                  16)
+                  .right(1),
+              QByteArray("."));
 
     SimModel m = model();
     EXPECT_TRUE(m.inBootLoader);
@@ -182,7 +192,8 @@ TEST_F(SimOverLink, bootLoaderFaults_hitTheChosenRecords)
     options.faults.bootFaultCount = 1;
     open(options);
     EXPECT_EQ(ask("U", 1), QByteArray("U"));
-    const QByteArray status = record(":0200000203" "01");
+    const QByteArray status = record(":0200000203"
+                                     "01");
     EXPECT_EQ(ask(status, 16).right(1), QByteArray("."));
     EXPECT_EQ(ask(status, 16).right(1), QByteArray("X")); // record 1
     EXPECT_EQ(ask(status, 16).right(1), QByteArray("."));
@@ -224,10 +235,29 @@ TEST(SimCommandLine, faultsAndOptionsAreRead)
 {
     SimOptions options;
     QString error;
-    ASSERT_TRUE(parseSimArguments({"vimo-sim", "--pace", "--baud", "4800", "--sets", "5", "--words", "65535",
-                                   "--silence-after", "200", "--word-count-zero", "--short-config", "10",
-                                   "--no-variant", "--no-header", "--boot-fault", "X", "--boot-fault-count", "1",
-                                   "--f5j", "--erased-config", "--link", "/tmp/v"},
+    ASSERT_TRUE(parseSimArguments({"vimo-sim",
+                                   "--pace",
+                                   "--baud",
+                                   "4800",
+                                   "--sets",
+                                   "5",
+                                   "--words",
+                                   "65535",
+                                   "--silence-after",
+                                   "200",
+                                   "--word-count-zero",
+                                   "--short-config",
+                                   "10",
+                                   "--no-variant",
+                                   "--no-header",
+                                   "--boot-fault",
+                                   "X",
+                                   "--boot-fault-count",
+                                   "1",
+                                   "--f5j",
+                                   "--erased-config",
+                                   "--link",
+                                   "/tmp/v"},
                                   options, &error))
         << error.toStdString();
     EXPECT_TRUE(options.pace);
@@ -244,8 +274,10 @@ TEST(SimCommandLine, faultsAndOptionsAreRead)
     EXPECT_TRUE(options.f5j && options.erasedConfig);
     EXPECT_EQ(options.linkPath, QStringLiteral("/tmp/v"));
 
-    for (const QStringList& bad : {QStringList {"vimo-sim", "--words", "65536"}, {"vimo-sim", "--sets", "-1"},
-                                   {"vimo-sim", "--boot-fault", "maybe"}, {"vimo-sim", "extra"},
+    for (const QStringList& bad : {QStringList{"vimo-sim", "--words", "65536"},
+                                   {"vimo-sim", "--sets", "-1"},
+                                   {"vimo-sim", "--boot-fault", "maybe"},
+                                   {"vimo-sim", "extra"},
                                    {"vimo-sim", "--nonsense"}}) {
         SimOptions ignored;
         EXPECT_FALSE(parseSimArguments(bad, ignored, &error)) << bad.join(' ').toStdString();

@@ -80,9 +80,9 @@ TEST_F(SimSession, downloadInfo_identityAndSetCount)
     const auto info = downloadInfo(session, false);
     ASSERT_TRUE(info);
     EXPECT_EQ(sim->received(), "vs");
-    EXPECT_EQ(reporter.memo, (QStringList{"     Device Name: VIMO", "           Model: MOD2", "",
-                                          "Software Version: 1.07", "   Software Date: 05-14-06", "", "",
-                                          "Memory contains 3 data sets."}));
+    EXPECT_EQ(reporter.memo,
+              (QStringList{"     Device Name: VIMO", "           Model: MOD2", "", "Software Version: 1.07",
+                           "   Software Date: 05-14-06", "", "", "Memory contains 3 data sets."}));
     EXPECT_EQ(info->setRows, (QStringList{"1", "2", "3", "All"}));
 }
 
@@ -148,7 +148,10 @@ TEST_F(SimSession, downloadAll_everySetArrivesWithItsSamples)
     Plot plot;
     const DownloadResult r = downloadDataSets(session, 3, [&plot](DownloadedSet&& s) { addDownloadedSet(plot, s); });
     EXPECT_EQ(r.delivered, 3);
-    EXPECT_EQ(sim->received(), QByteArray("a\x00" "a\x01" "a\x02", 6));
+    EXPECT_EQ(sim->received(), QByteArray("a\x00"
+                                          "a\x01"
+                                          "a\x02",
+                                          6));
     ASSERT_EQ(plot.signals.size(), 3);
     const sim::SimModel m = model();
     for (int k = 0; k < 3; ++k) {
@@ -285,10 +288,13 @@ TEST_F(ShortConfig, read_leavesTheRecordUntouchedAndSendsNoVariantQuery)
 
 class NoVariant : public SimSessionFaults {
 protected:
-    NoVariant() : SimSessionFaults(with([](sim::SimOptions& o) {
-        o.faults.noVariantReply = true;
-        o.f5j = true;
-    })) {}
+    NoVariant()
+        : SimSessionFaults(with([](sim::SimOptions& o) {
+              o.faults.noVariantReply = true;
+              o.f5j = true;
+          }))
+    {
+    }
 };
 TEST_F(NoVariant, read_moduleWithoutVariantReplyIsAStandardModule)
 {

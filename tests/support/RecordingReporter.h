@@ -28,7 +28,7 @@ public:
     QStringList loggingStatus;
     QStringList progressStatus;
     int pageSwitches = 0;
-    int cancelAfterPolls = -1;     // >= 0: ask to cancel after this many polls
+    int cancelAfterPolls = -1; // >= 0: ask to cancel after this many polls
 
     void clearMemo() override { memo.clear(); }
     void memoLine(const QString& line) override { memo << line; }
@@ -50,9 +50,15 @@ public:
     void status(StatusPanel panel, const QString& text) override
     {
         switch (panel) {
-        case StatusPanel::Connection: connectionStatus << text; break;
-        case StatusPanel::Logging: loggingStatus << text; break;
-        case StatusPanel::Progress: progressStatus << text; break;
+        case StatusPanel::Connection:
+            connectionStatus << text;
+            break;
+        case StatusPanel::Logging:
+            loggingStatus << text;
+            break;
+        case StatusPanel::Progress:
+            progressStatus << text;
+            break;
         }
     }
     void showConnectPage() override { ++pageSwitches; }

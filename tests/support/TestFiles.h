@@ -15,7 +15,10 @@ inline QString fixturePath(const QString& relativePath)
 {
     return QStringLiteral(VIMO_TEST_DATA_DIR "/") + relativePath;
 }
-inline QByteArray readFixture(const QString& relativePath) { return readFile(fixturePath(relativePath)); }
+inline QByteArray readFixture(const QString& relativePath)
+{
+    return readFile(fixturePath(relativePath));
+}
 #endif
 
 #ifdef VIMO_SOURCE_DIR

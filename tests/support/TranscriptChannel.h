@@ -130,7 +130,10 @@ struct ScriptedLink {
     Wire& w = *wirePtr;
     SerialLink link{std::make_unique<TranscriptChannel>(wirePtr)};
 
-    std::function<void(int)> pauseHook() { return [wire = wirePtr](int ms) { wire->pause(ms); }; }
+    std::function<void(int)> pauseHook()
+    {
+        return [wire = wirePtr](int ms) { wire->pause(ms); };
+    }
 };
 
 } // namespace vimo::test

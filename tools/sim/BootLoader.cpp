@@ -49,7 +49,8 @@ void BootLoader::restart()
 
 BootFault BootLoader::faultFor(int recordIndex, const SimFaults& faults) const
 {
-    if (faults.bootFault == BootFault::None || faults.bootFault == BootFault::NoSync || recordIndex < faults.bootFaultFrom)
+    if (faults.bootFault == BootFault::None || faults.bootFault == BootFault::NoSync
+        || recordIndex < faults.bootFaultFrom)
         return BootFault::None;
     if (faults.bootFaultCount >= 0 && recordIndex >= faults.bootFaultFrom + faults.bootFaultCount)
         return BootFault::None;

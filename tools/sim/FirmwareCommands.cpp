@@ -74,11 +74,13 @@ void FirmwareCommands::command(char byte, qint64 nowMs, SimModel& model, QByteAr
         break;
     case 's':
         for (size_t i = 0; i < model.sets.size(); ++i)
-            appendLine(out, QByteArray::number(quint64(i + 1)) + ", " + QByteArray::number(quint64(model.sets[i].words.size())));
+            appendLine(out, QByteArray::number(quint64(i + 1)) + ", "
+                                + QByteArray::number(quint64(model.sets[i].words.size())));
         break;
     case 'r': {
-        const int bytes = model.faults.shortConfigBytes < 0 ? int(model.config.size())
-                                                            : std::min<int>(model.faults.shortConfigBytes, int(model.config.size()));
+        const int bytes = model.faults.shortConfigBytes < 0
+                              ? int(model.config.size())
+                              : std::min<int>(model.faults.shortConfigBytes, int(model.config.size()));
         out.append(reinterpret_cast<const char*>(model.config.data()), bytes);
         break;
     }

@@ -8,11 +8,11 @@
 namespace vimo::sim {
 namespace {
 
-constexpr double kHand = 1.6;        // metres above the field: a model held for the launch
-constexpr double kCarried = 1.0;     // and carried back to the launch point
-constexpr double kLowest = 50.0;     // a soaring model seeks lift below this...
-constexpr double kHighest = 320.0;   // ...and glides away above this
-constexpr double kRestAfter = 60.0;  // seconds at rest at least after the last landing of a recording
+constexpr double kHand = 1.6;       // metres above the field: a model held for the launch
+constexpr double kCarried = 1.0;    // and carried back to the launch point
+constexpr double kLowest = 50.0;    // a soaring model seeks lift below this...
+constexpr double kHighest = 320.0;  // ...and glides away above this
+constexpr double kRestAfter = 60.0; // seconds at rest at least after the last landing of a recording
 
 class Planner {
 public:

@@ -9,9 +9,9 @@ namespace vimo::sim {
 
 // What a simulated recording holds, one kind of day at the field each.
 enum class Session {
-    Electric,    // electric gliders: a motor climb, thermals and glides, a landing back on the field, a rest
-    HandLaunch,  // hand-launched gliders: throws, short glides, landings and walks back
-    EndsInAir,   // electric flights, the last one still soaring when the recording stops
+    Electric,   // electric gliders: a motor climb, thermals and glides, a landing back on the field, a rest
+    HandLaunch, // hand-launched gliders: throws, short glides, landings and walks back
+    EndsInAir,  // electric flights, the last one still soaring when the recording stops
 };
 
 // A flight of the plan, in seconds: the climb begins at `launch`; touchdown at `touchdown` (infinite when the

@@ -25,8 +25,11 @@ bool readBootFault(const QString& text, BootFault& fault)
     static const struct {
         const char* name;
         BootFault fault;
-    } kinds[] = {{"x", BootFault::ChecksumError}, {"r", BootFault::WriteFailure}, {"silent", BootFault::Silent},
-                 {"noecho", BootFault::NoEcho},   {"nosync", BootFault::NoSync}};
+    } kinds[] = {{"x", BootFault::ChecksumError},
+                 {"r", BootFault::WriteFailure},
+                 {"silent", BootFault::Silent},
+                 {"noecho", BootFault::NoEcho},
+                 {"nosync", BootFault::NoSync}};
     for (const auto& kind : kinds) {
         if (text.compare(QLatin1String(kind.name), Qt::CaseInsensitive) == 0) {
             fault = kind.fault;
@@ -45,7 +48,7 @@ bool parseSimArguments(const QStringList& arguments, SimOptions& options, QStrin
     parser.setApplicationDescription(QStringLiteral(
         "A simulated Vimo module on a pseudo-terminal. Prints the device path to open, then serves the module's\n"
         "commands and its boot loader until interrupted (Ctrl+C)."));
-    const QCommandLineOption help(QStringList {QStringLiteral("h"), QStringLiteral("help")},
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
     parser.addOption(help);
     parser.addOptions({
@@ -113,14 +116,14 @@ bool parseSimArguments(const QStringList& arguments, SimOptions& options, QStrin
     faults.noVariantReply = parser.isSet(QStringLiteral("no-variant"));
     int seed = int(options.seed);
     const bool numbersOk = readInt(parser, QStringLiteral("baud"), 1, options.baud, error)
-        && readInt(parser, QStringLiteral("sets"), 0, options.sets, error)
-        && readInt(parser, QStringLiteral("words"), 0, options.words, error)
-        && readInt(parser, QStringLiteral("seed"), 0, seed, error)
-        && readInt(parser, QStringLiteral("silence-after"), 0, faults.silenceAfterWords, error)
-        && readInt(parser, QStringLiteral("short-config"), 0, faults.shortConfigBytes, error)
-        && readInt(parser, QStringLiteral("hang-up-after"), 0, faults.hangUpAfterBytes, error)
-        && readInt(parser, QStringLiteral("boot-fault-from"), 0, faults.bootFaultFrom, error)
-        && readInt(parser, QStringLiteral("boot-fault-count"), 0, faults.bootFaultCount, error);
+                           && readInt(parser, QStringLiteral("sets"), 0, options.sets, error)
+                           && readInt(parser, QStringLiteral("words"), 0, options.words, error)
+                           && readInt(parser, QStringLiteral("seed"), 0, seed, error)
+                           && readInt(parser, QStringLiteral("silence-after"), 0, faults.silenceAfterWords, error)
+                           && readInt(parser, QStringLiteral("short-config"), 0, faults.shortConfigBytes, error)
+                           && readInt(parser, QStringLiteral("hang-up-after"), 0, faults.hangUpAfterBytes, error)
+                           && readInt(parser, QStringLiteral("boot-fault-from"), 0, faults.bootFaultFrom, error)
+                           && readInt(parser, QStringLiteral("boot-fault-count"), 0, faults.bootFaultCount, error);
     if (!numbersOk)
         return false;
     options.seed = quint32(seed);
@@ -129,7 +132,8 @@ bool parseSimArguments(const QStringList& arguments, SimOptions& options, QStrin
             *error = QStringLiteral("a module holds at most 256 data sets of at most 65535 words");
         return false;
     }
-    if (parser.isSet(QStringLiteral("boot-fault")) && !readBootFault(parser.value(QStringLiteral("boot-fault")), faults.bootFault)) {
+    if (parser.isSet(QStringLiteral("boot-fault"))
+        && !readBootFault(parser.value(QStringLiteral("boot-fault")), faults.bootFault)) {
         if (error)
             *error = QStringLiteral("unknown --boot-fault %1").arg(parser.value(QStringLiteral("boot-fault")));
         return false;

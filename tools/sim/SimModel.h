@@ -8,8 +8,8 @@ namespace vimo::sim {
 
 // Everything the simulated module holds: what it answers with, and what it was told.
 struct SimModel {
-    QList<QByteArray> identity;     // the four "v" lines, without line ends
-    ConfigRecord config {};
+    QList<QByteArray> identity; // the four "v" lines, without line ends
+    ConfigRecord config{};
     bool f5j = false;
     std::vector<SimDataSet> sets;
     SimFaults faults;
@@ -26,8 +26,8 @@ struct SimModel {
     QByteArray programMemory = QByteArray(kProgramMemory, char(0xFF));
     quint8 bootStatusByte = 0;
     quint8 bootConfigByte = 0;
-    QList<QByteArray> bootRecords;     // every complete record received, as text
-    int syncs = 0;                     // synchronisation characters received
+    QList<QByteArray> bootRecords; // every complete record received, as text
+    int syncs = 0;                 // synchronisation characters received
 
     static SimModel fromOptions(const SimOptions& options);
 };

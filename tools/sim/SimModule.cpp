@@ -7,8 +7,8 @@
 #include <chrono>
 #include <cstring>
 #include <deque>
-#include <optional>
 #include <fcntl.h>
+#include <optional>
 #include <poll.h>
 #include <pty.h>
 #include <sys/stat.h>
@@ -37,7 +37,7 @@ bool waitAndReceive(int master, int wakeFd, std::optional<Clock::time_point> wak
                     std::deque<Incoming>& inbox, Clock::time_point& inClock)
 {
     pollfd fds[2] = {{master, short(POLLIN | (pollOut ? POLLOUT : 0)), 0}, {wakeFd, POLLIN, 0}};
-    timespec timeout {};
+    timespec timeout{};
     if (wake) {
         const Nanos left = std::max(Nanos(0), std::chrono::duration_cast<Nanos>(*wake - Clock::now()));
         timeout.tv_sec = time_t(left.count() / 1'000'000'000);
@@ -116,7 +116,7 @@ bool SimModule::start(QString* error)
     if (::openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0)
         return fail(systemError("openpty"));
     // Raw bytes both ways: no echo, no line editing, no CR/LF translation, until the host sets its own mode.
-    termios mode {};
+    termios mode{};
     ::tcgetattr(m_slave, &mode);
     ::cfmakeraw(&mode);
     ::cfsetspeed(&mode, B115200);
@@ -129,7 +129,8 @@ bool SimModule::start(QString* error)
     m_devicePath = QString::fromLocal8Bit(name);
 
     if (!m_options.logPath.isEmpty()) {
-        m_log = ::open(QFile::encodeName(m_options.logPath).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        m_log =
+            ::open(QFile::encodeName(m_options.logPath).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
         if (m_log < 0)
             return fail(systemError("log file"));
     }
@@ -230,7 +231,7 @@ long SimModule::pacedByteNanos() const
         return 0;
     int baud = m_options.baud;
     if (baud <= 0) {
-        termios mode {};
+        termios mode{};
         baud = ::tcgetattr(m_slave, &mode) == 0 ? baudOf(::cfgetospeed(&mode)) : 115200;
     }
     return 10'000'000'000L / baud;
@@ -241,8 +242,8 @@ void SimModule::run()
     std::deque<Incoming> inbox;
     QByteArray outbox;
     qsizetype outPos = 0;
-    Clock::time_point inClock {};  // when the last incoming byte has fully arrived
-    Clock::time_point outClock {}; // when the last outgoing byte has fully left
+    Clock::time_point inClock{};  // when the last incoming byte has fully arrived
+    Clock::time_point outClock{}; // when the last outgoing byte has fully left
     qint64 sent = 0;
     std::optional<Clock::time_point> hangUpAt;
     const Clock::time_point origin = Clock::now();

@@ -70,9 +70,9 @@ private:
     int m_log = -1;
     bool m_madeLink = false;
     std::thread m_thread;
-    std::atomic<bool> m_running {false};
-    std::atomic<bool> m_stop {false};
-    std::atomic<bool> m_hangUp {false};
+    std::atomic<bool> m_running{false};
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_hangUp{false};
 
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_receivedChanged;

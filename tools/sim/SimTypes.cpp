@@ -15,7 +15,7 @@ void set16(ConfigRecord& record, int offset, quint16 value)
 
 ConfigRecord defaultConfig(bool f5j)
 {
-    ConfigRecord r {};
+    ConfigRecord r{};
     set16(r, field::kSignature, 0xABCD);
     set16(r, field::kIntervalTicks, 10);
     r[field::kUnits] = 0;

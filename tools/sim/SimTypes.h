@@ -69,24 +69,24 @@ struct SimFaults {
     int hangUpAfterBytes = -1;      // the line goes dead (the pseudo-terminal is closed) 100 ms after this many
                                     // bytes were sent (-1: never), like an adapter pulled out mid-exchange
     BootFault bootFault = BootFault::None;
-    int bootFaultFrom = 0;          // the first record (counted from 0 after synchronisation) the fault hits
-    int bootFaultCount = -1;        // how many records it hits (-1: all from bootFaultFrom on)
+    int bootFaultFrom = 0;   // the first record (counted from 0 after synchronisation) the fault hits
+    int bootFaultCount = -1; // how many records it hits (-1: all from bootFaultFrom on)
 };
 
 // The simulated module's identity and start-up state.
 struct SimOptions {
     SimFaults faults;
-    bool f5j = false;           // the F5J variant ("M" answers 1)
-    bool blank = false;         // no firmware: the boot loader runs from the start
-    bool erasedConfig = false;  // every configuration byte 0xFF, as an erased module answers
-    int sets = 3;               // data sets generated at start
-    int words = 1200;           // words per generated data set
-    quint32 seed = 1;           // the flights' random seed
-    bool pace = false;          // keep the timing of a real line (10 bits a byte)
-    int baud = 0;               // the paced rate; 0 follows the rate the host set on the line
-    int restartMs = 1500;       // how long "R" leaves the module deaf while it restarts
-    QString linkPath;           // a symbolic link to the device, made at start and removed at stop (optional)
-    QString logPath;            // every byte received is appended to this file (optional)
+    bool f5j = false;          // the F5J variant ("M" answers 1)
+    bool blank = false;        // no firmware: the boot loader runs from the start
+    bool erasedConfig = false; // every configuration byte 0xFF, as an erased module answers
+    int sets = 3;              // data sets generated at start
+    int words = 1200;          // words per generated data set
+    quint32 seed = 1;          // the flights' random seed
+    bool pace = false;         // keep the timing of a real line (10 bits a byte)
+    int baud = 0;              // the paced rate; 0 follows the rate the host set on the line
+    int restartMs = 1500;      // how long "R" leaves the module deaf while it restarts
+    QString linkPath;          // a symbolic link to the device, made at start and removed at stop (optional)
+    QString logPath;           // every byte received is appended to this file (optional)
 };
 
 // The four identity lines of the "v" reply.

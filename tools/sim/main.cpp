@@ -45,7 +45,7 @@ int main(int argc, char** argv)
     err << "; Ctrl+C stops it." << Qt::endl;
 
     // Wait for a signal, or for the module to go away by itself (a hang-up it was told to make).
-    const timespec poll {0, 200'000'000};
+    const timespec poll{0, 200'000'000};
     while (sigtimedwait(&signals, nullptr, &poll) < 0) {
         if (!module.isRunning()) {
             err << "vimo-sim: the line was hung up." << Qt::endl;

@@ -87,9 +87,9 @@ void addAltitudeUnitCommands(PlotCommands& c, QObject* parent)
         group->addAction(action);
         return action;
     };
-    c.unitAsRecorded = choice("UnitAsRecordedAction", QStringLiteral("As &Recorded"),
-                              QStringLiteral("Show altitudes in the unit of the first data set"),
-                              AltitudeAxisChoice::AsRecorded);
+    c.unitAsRecorded =
+        choice("UnitAsRecordedAction", QStringLiteral("As &Recorded"),
+               QStringLiteral("Show altitudes in the unit of the first data set"), AltitudeAxisChoice::AsRecorded);
     c.unitMeters = choice("UnitMetersAction", QStringLiteral("&Meters"), QStringLiteral("Show altitudes in meters"),
                           AltitudeAxisChoice::Meters);
     c.unitFeet = choice("UnitFeetAction", QStringLiteral("&Feet"), QStringLiteral("Show altitudes in feet"),
