@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets up the machine, checks the layout of the C++ sources, builds the test configuration (AddressSanitizer + UndefinedBehaviorSanitizer) and runs every
-# test through CTest: once in the default locale, once in a comma-decimal locale; then the tests that cross threads
+# Sets up the machine, checks the layout of the C++ sources, builds the test configuration (AddressSanitizer +
+# UndefinedBehaviorSanitizer) and runs every test through CTest: once in the default locale, once in a
+# comma-decimal locale; then the tests that cross threads
 # (the module exchanges and the window's module worker) under ThreadSanitizer, then each fuzz target over its corpus
 # and a bounded number of mutations from a fixed seed (the same result every run; long random runs are
 # scripts/fuzz.sh); last, the Debian package is built and checked.
