@@ -213,6 +213,16 @@ void MainWindow::connectModuleStatus()
     connect(module, &ModuleController::failed, this, [this](const QString& what) {
         m_prompts.message(this, QStringLiteral("Error"), what, MessageIcon::Warning);
     });
+    // The configuration and firmware commands also say how they ended where the user is, whatever page shows:
+    // the status bar for a few seconds, a failure in a box.
+    const auto showOutcome = [this](const ExchangeOutcome& outcome) {
+        if (!outcome.status.isEmpty())
+            statusBar()->showMessage(outcome.status, kStatusMessageMs);
+        if (!outcome.failure.isEmpty())
+            m_prompts.message(this, outcome.caption, outcome.failure, MessageIcon::Warning);
+    };
+    connect(m_config, &ConfigController::finished, this, showOutcome);
+    connect(m_firmware, &FirmwareController::finished, this, showOutcome);
 }
 
 void MainWindow::buildStatusBar()
