@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AppInfo.h"
+#include "app/ManualOpener.h"
 #include "app/ProgressPanel.h"
 #include "app/RecentFiles.h"
 #include "app/controllers/ConfigController.h"
@@ -506,6 +507,10 @@ void MainWindow::buildMenus()
     about->setObjectName(QStringLiteral("AboutAction"));
     about->setShortcut(QKeySequence::HelpContents);
     about->setToolTip(QStringLiteral("Show the version and the links"));
+    QAction* manual = m_helpMenu->addAction(QStringLiteral("&Manual"), this, [this] { openManual(this); });
+    manual->setObjectName(QStringLiteral("ManualAction"));
+    manual->setShortcut(QKeySequence(QStringLiteral("Shift+F1")));
+    manual->setToolTip(QStringLiteral("Open the user manual"));
 
     for (QMenu* menu : {m_fileMenu, m_editMenu, m_viewMenu, m_logbookMenu, m_moduleMenu, m_helpMenu})
         menu->setToolTipsVisible(true);
