@@ -40,8 +40,8 @@ TEST_F(Manual, helpManual_opensThePdfBesideTheProgram)
     EXPECT_EQ(window->helpMenu()->actions().indexOf(manual), 1) << "after About";
     manual->trigger();
     ASSERT_EQ(catcher.urls.size(), 1);
-    EXPECT_EQ(QDir::cleanPath(catcher.urls[0].toLocalFile()), QDir(QCoreApplication::applicationDirPath()).filePath(
-                                                                  QStringLiteral("VimoManual.pdf")));
+    EXPECT_EQ(QDir::cleanPath(catcher.urls[0].toLocalFile()),
+              QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("VimoManual.pdf")));
     EXPECT_TRUE(QFileInfo(catcher.urls[0].toLocalFile()).size() > 0);
 }
 

@@ -1,9 +1,9 @@
 // Data files named on the command line, as the desktop opens them with the program.
 
+#include "app/StartFiles.h"
 #include "ModalScript.h"
 #include "PageControls.h"
 #include "WindowHarness.h"
-#include "app/StartFiles.h"
 #include "app/pages/DataPage.h"
 #include "data/Plot.h"
 

@@ -95,10 +95,10 @@ void ConfigController::writeModuleConfig()
     m_module.start([this, controls](ModuleSession& s) mutable -> ModuleController::Finish {
         const QString command = QStringLiteral("Write Config");
         // The module does not answer a write: sent is all there is to say.
-        const ExchangeOutcome outcome = writeConfiguration(s, controls)
-                                            ? ExchangeOutcome{QStringLiteral("Configuration sent to the module"), {},
-                                                              command}
-                                            : notConnected(command);
+        const ExchangeOutcome outcome =
+            writeConfiguration(s, controls)
+                ? ExchangeOutcome{QStringLiteral("Configuration sent to the module"), {}, command}
+                : notConnected(command);
         // The seconds are kept within what the record can hold; their edits show what was sent.
         return [this, controls, outcome] {
             m_page.showSentSeconds(controls.autoStartSecText, controls.autoStopSecText);

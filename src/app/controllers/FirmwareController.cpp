@@ -80,8 +80,9 @@ void FirmwareController::runFirmwareUpdate(const QString& hexPath)
         const ExchangeOutcome outcome =
             result == kUpdateOk
                 ? ExchangeOutcome{QStringLiteral("Firmware updated successfully."), {}, caption}
-                : ExchangeOutcome{QStringLiteral("The firmware update failed: %1").arg(firmwareUpdateFailureText(result)),
-                                  updateFailedText(result), caption};
+                : ExchangeOutcome{
+                    QStringLiteral("The firmware update failed: %1").arg(firmwareUpdateFailureText(result)),
+                    updateFailedText(result), caption};
         return [this, outcome] { Q_EMIT finished(outcome); };
     });
 }
