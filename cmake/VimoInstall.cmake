@@ -1,5 +1,6 @@
 # What `cmake --install` and the package put on the machine: the three programs and, on Linux, the desktop
-# entry, the icons, the AppStream data, the manual pages, vimo-cli's bash completion and the README.
+# entry, the icons, the AppStream data, the manual pages, vimo-cli's bash completion, the README and the user
+# manual (VimoManual.pdf).
 # Paths follow GNUInstallDirs, so a prefix of /usr, /usr/local or ~/.local all work.
 include(GNUInstallDirs)
 # Debian keeps a package's documents under the package's name, which is lower case.
@@ -19,6 +20,16 @@ foreach(program vimo vimo-cli vimo-sim)
     install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
   endif()
 endforeach()
+
+# The user manual: in the program's data folder on Linux, where the program looks after its own folder; elsewhere
+# beside the program.
+if(DEFINED VIMO_MANUAL_PDF)
+  if(UNIX AND NOT APPLE)
+    install(FILES ${VIMO_MANUAL_PDF} DESTINATION ${CMAKE_INSTALL_DATADIR}/vimo)
+  else()
+    install(FILES ${VIMO_MANUAL_PDF} DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+endif()
 
 if(NOT UNIX OR APPLE)
   return()

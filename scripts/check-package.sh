@@ -31,6 +31,7 @@ expected=(
   /usr/share/bash-completion/completions/vimo-cli
   /usr/share/doc/vimo/README.md /usr/share/doc/vimo/copyright /usr/share/doc/vimo/changelog.gz
   /usr/share/doc/vimo/docs/screenshots/flight.png
+  /usr/share/vimo/VimoManual.pdf
 )
 for size in 16 32 48 64 128 256; do
   expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/vimo.png")

@@ -24,9 +24,15 @@ QString buildText()
     return QStringLiteral(__DATE__ ", " __TIME__);
 }
 
-QString manualPath()
+QStringList manualPlaces()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kManualFile));
+    const QDir program(QCoreApplication::applicationDirPath());
+    const QString file = QString::fromLatin1(kManualFile);
+    QStringList places{program.filePath(file),
+                       QDir::cleanPath(program.filePath(QStringLiteral("../share/vimo/") + file)),
+                       QDir(QStringLiteral(VIMO_INSTALLED_DATA_DIR)).filePath(file)};
+    places.removeDuplicates();
+    return places;
 }
 
 } // namespace vimo::appinfo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The program's identity as the window and the About page show it.
 namespace vimo::appinfo {
@@ -21,7 +22,8 @@ QString versionText();
 // When this program was built: the compiler's date and time, "May 21 2008, 20:47:08".
 QString buildText();
 
-// The user manual beside the running program.
-QString manualPath();
+// Where the user manual may be, in the order to look: beside the running program (a build, an unpacked folder),
+// then in the program's installed data folder, found from the program and as the build installs it.
+QStringList manualPlaces();
 
 } // namespace vimo::appinfo

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AppInfo.h"
+#include "app/ManualOpener.h"
 #include "app/ProgressPanel.h"
 #include "app/RecentFiles.h"
 #include "app/controllers/ConfigController.h"
@@ -213,6 +214,16 @@ void MainWindow::connectModuleStatus()
     connect(module, &ModuleController::failed, this, [this](const QString& what) {
         m_prompts.message(this, QStringLiteral("Error"), what, MessageIcon::Warning);
     });
+    // The configuration and firmware commands also say how they ended where the user is, whatever page shows:
+    // the status bar for a few seconds, a failure in a box.
+    const auto showOutcome = [this](const ExchangeOutcome& outcome) {
+        if (!outcome.status.isEmpty())
+            statusBar()->showMessage(outcome.status, kStatusMessageMs);
+        if (!outcome.failure.isEmpty())
+            m_prompts.message(this, outcome.caption, outcome.failure, MessageIcon::Warning);
+    };
+    connect(m_config, &ConfigController::finished, this, showOutcome);
+    connect(m_firmware, &FirmwareController::finished, this, showOutcome);
 }
 
 void MainWindow::buildStatusBar()
@@ -496,6 +507,10 @@ void MainWindow::buildMenus()
     about->setObjectName(QStringLiteral("AboutAction"));
     about->setShortcut(QKeySequence::HelpContents);
     about->setToolTip(QStringLiteral("Show the version and the links"));
+    QAction* manual = m_helpMenu->addAction(QStringLiteral("&Manual"), this, [this] { openManual(this); });
+    manual->setObjectName(QStringLiteral("ManualAction"));
+    manual->setShortcut(QKeySequence(QStringLiteral("Shift+F1")));
+    manual->setToolTip(QStringLiteral("Open the user manual"));
 
     for (QMenu* menu : {m_fileMenu, m_editMenu, m_viewMenu, m_logbookMenu, m_moduleMenu, m_helpMenu})
         menu->setToolTipsVisible(true);

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -206,6 +207,53 @@ TEST_F(Configure, resetModule_sendsR_andReadsTheConfigurationWhenTheModuleIsBack
     EXPECT_EQ(sim->received(), "RrM");
     EXPECT_EQ(sim->model().restarts, 1);
     EXPECT_EQ(memo().last(), QStringLiteral("Configuration loaded."));
+}
+
+// Each command says how it ended in the status bar, whatever page shows; a failure the exchange has not shown in a
+// box yet gets one, and one only.
+TEST_F(Configure, commands_sayHowTheyEnded_inTheStatusBar_andAFailureInOneBox)
+{
+    const auto status = [this] { return window->statusBar()->currentMessage(); };
+    click(page().writeConfigButton);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(status(), QStringLiteral("Write Config: not connected"));
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown[0].caption, QStringLiteral("Write Config"));
+    EXPECT_EQ(prompts.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(memo(), QStringList{"Not Connected"}); // the memo as before
+
+    connect();
+    prompts.shown.clear();
+    click(page().writeConfigButton);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(status(), QStringLiteral("Configuration sent to the module"));
+    page().calibrationAltitudeEdit->setText(QStringLiteral("1234"));
+    click(page().calibrateButton);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(status(), QStringLiteral("Calibrated to 1234"));
+    prompts.answers = {false};
+    click(page().resetDefaultsButton);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(status(), QStringLiteral("Calibrated to 1234")) << "a declined reset says nothing";
+    EXPECT_EQ(prompts.shown.size(), 1); // the question alone
+
+    prompts.shown.clear();
+    page().calibrationAltitudeEdit->setText(QStringLiteral("high"));
+    click(page().calibrateButton);
+    ASSERT_TRUE(waitIdle());
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("Calibration not sent: the altitude must be a whole number."));
+    EXPECT_EQ(status(), prompts.shown[0].text);
+
+    prompts.shown.clear();
+    sim::SimFaults faults;
+    faults.shortConfigBytes = 10;
+    sim->setFaults(faults);
+    click(page().readConfigButton);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(status(), QStringLiteral("Read Config: the module did not send its configuration back"));
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("Unable to read configuration!"));
 }
 
 class ConfigureF5j : public Configure {

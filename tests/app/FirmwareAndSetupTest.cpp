@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -60,6 +61,7 @@ TEST_F(Firmware, update_withAHexFile_closesTheConnection_programsTheModule_andSa
     EXPECT_EQ(prompts.shown[1].caption, QStringLiteral("Select Firmware Update File"));
     EXPECT_EQ(prompts.shown[1].text, QStringLiteral("Firmware Update (*.hex);;All Files (*) / hex"));
     EXPECT_EQ(prompts.shown.size(), 2); // success ends without a box
+    EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Firmware updated successfully."));
 
     const QStringList lines = memo();
     EXPECT_TRUE(lines.contains(QStringLiteral("ISP Mode Initiated")));
@@ -147,6 +149,8 @@ TEST_F(FirmwareFails, update_whenTheBootLoaderRefusesEveryRecord_reportsTheStepA
                                                    "record.")));
     EXPECT_TRUE(box.text.contains(QStringLiteral("Keep the module powered")));
     EXPECT_TRUE(box.text.contains(QStringLiteral("\"Part is Blank\"")));
+    EXPECT_EQ(window->statusBar()->currentMessage(),
+              QStringLiteral("The firmware update failed: the boot loader did not accept a record"));
 }
 
 class ModuleSetup : public WindowTest {

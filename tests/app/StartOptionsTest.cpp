@@ -3,6 +3,7 @@
 #include "app/StartOptions.h"
 #include "app/AppInfo.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -28,4 +29,20 @@ TEST(StartOptions, qtOptionsAndNoOptionsStartTheWindow)
     EXPECT_FALSE(answerStartOption(1, none));
     const char* qt[] = {"vimo", "-platform", "offscreen", "-style", "fusion"};
     EXPECT_FALSE(answerStartOption(5, qt));
+}
+
+// `vimo FILE.csv...` as the desktop starts it: the files in order, made absolute; options are passed over, and
+// after "--" everything is a file.
+TEST(StartOptions, filesToOpen_areTheArgumentsThatAreNoOptions)
+{
+    using vimo::filesToOpen;
+    EXPECT_TRUE(filesToOpen({"vimo"}).isEmpty());
+    EXPECT_EQ(filesToOpen({"vimo", "/data/a.csv", "--unknown", "/data/b.csv"}),
+              (QStringList{"/data/a.csv", "/data/b.csv"}));
+    EXPECT_EQ(filesToOpen({"vimo", "a.csv"}), QStringList{QDir::current().absoluteFilePath("a.csv")});
+    EXPECT_EQ(filesToOpen({"vimo", "--", "-odd.csv", "--"}),
+              (QStringList{QDir::current().absoluteFilePath("-odd.csv"), QDir::current().absoluteFilePath("--")}));
+
+    const char* fileNamedLikeAnOption[] = {"vimo", "--", "--version"};
+    EXPECT_FALSE(vimo::answerStartOption(3, fileNamedLikeAnOption));
 }

@@ -12,7 +12,9 @@ class ModuleSession;
 void showRecordTime(ModuleController& module, ConfigurePage& page);
 
 // Starts `job` (Connect, Read Config and the maintenance commands end with a fresh configuration read); when
-// the exchange has brought a configuration record, the page shows it. False when another exchange runs.
-bool startWithConfigRead(ModuleController& module, ConfigurePage& page, std::function<void(ModuleSession&)> job);
+// the exchange has brought a configuration record, the page shows it, and then `done` runs (when given) on the
+// window thread. False when another exchange runs.
+bool startWithConfigRead(ModuleController& module, ConfigurePage& page, std::function<void(ModuleSession&)> job,
+                         std::function<void()> done = {});
 
 } // namespace vimo

@@ -74,14 +74,16 @@ void FirmwareController::runFirmwareUpdate(const QString& hexPath)
         FirmwareImage image;
         const int result = vimo::runFirmwareUpdate(hexPath, options, s.link, s.reporter, image, s.pause, s.timing);
         finishFirmwareUpdate(s.reporter, result);
-        if (result == kUpdateOk)
-            return {};
+        const QString caption = QString::fromLatin1(kUpdateCaption);
         // A failed update may leave the module without a program: the user must hear so at once, and how to
         // recover, not only in the memo.
-        return [this, result] {
-            m_prompts.message(m_dialogParent, QString::fromLatin1(kUpdateCaption), updateFailedText(result),
-                              MessageIcon::Warning);
-        };
+        const ExchangeOutcome outcome =
+            result == kUpdateOk
+                ? ExchangeOutcome{QStringLiteral("Firmware updated successfully."), {}, caption}
+                : ExchangeOutcome{
+                    QStringLiteral("The firmware update failed: %1").arg(firmwareUpdateFailureText(result)),
+                    updateFailedText(result), caption};
+        return [this, outcome] { Q_EMIT finished(outcome); };
     });
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/controllers/ExchangeOutcome.h"
+
 #include <QObject>
 
 class QWidget;
@@ -12,7 +14,8 @@ class ModuleController;
 class Prompts;
 
 // "Update Firmware": asks for the go-ahead and the HEX file through the prompts, closes an open connection (the
-// update takes the port) and programs the module over its boot loader on the module worker.
+// update takes the port) and programs the module over its boot loader on the module worker. How the update ended
+// comes with finished(), a failure with the box that says how to recover.
 class FirmwareController : public QObject {
     Q_OBJECT
 public:
@@ -24,6 +27,10 @@ public:
 
     // The box a failed update ends with: that it failed, why, and what to try next.
     static QString updateFailedText(int result);
+
+Q_SIGNALS:
+    // An update has run to its end.
+    void finished(const vimo::ExchangeOutcome& outcome);
 
 private:
     void runFirmwareUpdate(const QString& hexPath);

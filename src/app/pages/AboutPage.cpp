@@ -2,6 +2,7 @@
 
 #include "app/AppInfo.h"
 #include "app/Controls.h"
+#include "app/ManualOpener.h"
 
 #include <QDesktopServices>
 #include <QGridLayout>
@@ -106,7 +107,8 @@ void AboutPage::showIcon()
     m_icon->setPixmap(QPixmap(QStringLiteral(":/vimo/icon-128.png")));
 }
 
-// Failures to launch (no mail program, no viewer, no manual) are not reported: the desktop shows its own.
+// Failures to launch (no mail program, no viewer) are not reported: the desktop shows its own. A missing manual is
+// (openManual).
 void AboutPage::setVersionTexts(const QString& version, const QString& build)
 {
     m_version->setText(version);
@@ -125,7 +127,7 @@ void AboutPage::openWebSite()
 
 void AboutPage::openManual()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(appinfo::manualPath()));
+    vimo::openManual(this);
 }
 
 } // namespace vimo
