@@ -53,6 +53,11 @@ TEST_F(PlotViewingTest, theCursorLineFollowsTheMouseWithItsBoxOnTheDataArea)
     const QImage shown = box()->grab().toImage();
     EXPECT_EQ(shown.pixelColor(x, dataRect().bottom() - 3), QColor(Qt::darkGray)) << "the line is drawn";
 
+    c.legend->setChecked(true);
+    paint();
+    move(at(80, 100));
+    EXPECT_FALSE(box()->readoutBoxRect().intersects(box()->plotLayout().legend.box)) << "the legend stays readable";
+
     move(at(100, 100) + QPoint(40, 0)); // right of the data area
     EXPECT_EQ(box()->cursorLineX(), -1);
     move(at(20, 100));

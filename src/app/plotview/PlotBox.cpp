@@ -30,6 +30,8 @@ constexpr int kCircleRadius = 5;
 const QColor kCursorColour(0, 255, 255); // cyan
 // One notch of the wheel scales both spans by this (forwards zooms in).
 constexpr double kWheelNotchFactor = 0.8;
+// The read-out box keeps this many pixels from the legend.
+constexpr int kReadoutGap = 4;
 
 DataAreaPixels dataArea(const PlotLayout& l)
 {
@@ -178,7 +180,12 @@ QRect PlotBox::readoutBoxRect() const
         return {};
     const CursorValues values = cursorValues(m_plot, valueAtPixel(m_plot, dataArea(m_layout), m_cursorX, 0).t);
     const QRect area(QPoint(m_layout.plotLeft, m_layout.plotTop), QPoint(m_layout.plotRight, m_layout.plotBottom));
-    return placeReadoutBox(readoutBoxSize(fontMetrics(), values), m_cursorX, area);
+    QRect box = placeReadoutBox(readoutBoxSize(fontMetrics(), values), m_cursorX, area);
+    // The legend stays readable: the box moves below it where it would cover it and there is room.
+    const QRect legend = m_legend ? m_layout.legend.box : QRect();
+    if (box.intersects(legend) && legend.bottom() + kReadoutGap + box.height() <= area.bottom())
+        box.moveTop(legend.bottom() + kReadoutGap);
+    return box;
 }
 
 void PlotBox::paintCursorReadout(QPainter& painter) const
