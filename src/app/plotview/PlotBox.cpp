@@ -176,9 +176,16 @@ void PlotBox::paintEvent(QPaintEvent* /*event*/)
 
 QRect PlotBox::readoutBoxRect() const
 {
-    if (m_cursorX < 0)
-        return {};
-    const CursorValues values = cursorValues(m_plot, valueAtPixel(m_plot, dataArea(m_layout), m_cursorX, 0).t);
+    return m_cursorX < 0 ? QRect() : readoutBoxRect(cursorLineValues());
+}
+
+CursorValues PlotBox::cursorLineValues() const
+{
+    return cursorValues(m_plot, valueAtPixel(m_plot, dataArea(m_layout), m_cursorX, 0).t);
+}
+
+QRect PlotBox::readoutBoxRect(const CursorValues& values) const
+{
     const QRect area(QPoint(m_layout.plotLeft, m_layout.plotTop), QPoint(m_layout.plotRight, m_layout.plotBottom));
     QRect box = placeReadoutBox(readoutBoxSize(fontMetrics(), values), m_cursorX, area);
     // The legend stays readable: the box moves below it where it would cover it and there is room.
@@ -194,9 +201,9 @@ void PlotBox::paintCursorReadout(QPainter& painter) const
         return;
     painter.setPen(QPen(Qt::darkGray, 1));
     painter.drawLine(m_cursorX, m_layout.plotTop, m_cursorX, m_layout.plotBottom);
-    const CursorValues values = cursorValues(m_plot, valueAtPixel(m_plot, dataArea(m_layout), m_cursorX, 0).t);
+    const CursorValues values = cursorLineValues();
     painter.setFont(font());
-    paintReadoutBox(painter, readoutBoxRect(), values);
+    paintReadoutBox(painter, readoutBoxRect(values), values);
 }
 
 void PlotBox::moveCursorLine(const QPoint& pos)

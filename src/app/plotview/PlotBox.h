@@ -9,6 +9,7 @@
 
 namespace vimo {
 
+struct CursorValues;
 struct FlightReport;
 class DataEditor;
 class FlightsTableModel;
@@ -129,6 +130,9 @@ private:
     // The cursor line moves to `pos` (off the data area: it goes).
     void moveCursorLine(const QPoint& pos);
     void paintCursorReadout(QPainter& painter) const;
+    // The values under the cursor line, and where their box goes.
+    CursorValues cursorLineValues() const;
+    QRect readoutBoxRect(const CursorValues& values) const;
 
     Plot& m_plot;
     DataEditor& m_editor;
