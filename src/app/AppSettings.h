@@ -29,7 +29,7 @@ enum class SettingForm {
     Inches,  // Settings: an 8-byte little-endian double; double
     Text,    // Settings: a string, read without leading and trailing blanks; QString
     Flag,    // Session: true or false; bool
-    Folder,  // Session: a string as it is; QString
+    Folder,  // Session: a string as it is (a folder, a window's size and place); QString
     Files,   // Session: a list of strings, empty ones left out; QStringList
     Seconds, // Session: a number (written as text in the C locale); double
     Count,   // Session: a whole number of 32 bits (a string of digits is read too); int
@@ -99,6 +99,11 @@ inline TypedKey<bool> flagKey(const char* key)
     return typedKey(key, SettingForm::Flag, false);
 }
 inline TypedKey<QString> folderKey(const char* key)
+{
+    return typedKey(key, SettingForm::Folder, QString());
+}
+// A window's size and place as its geometryText() gives them.
+inline TypedKey<QString> geometryKey(const char* key)
 {
     return typedKey(key, SettingForm::Folder, QString());
 }

@@ -16,6 +16,7 @@
 #include "app/pages/DataPage.h"
 #include "app/pages/LogPage.h"
 #include "app/pages/LogbookPage.h"
+#include "app/pages/PlotWindow.h"
 #include "app/plotview/FlightsPanel.h"
 #include "app/session/DataFileActions.h"
 #include "app/session/OutputActions.h"
@@ -100,6 +101,7 @@ MainWindow::MainWindow(Prompts* prompts, QWidget* parent, const Timing& timing)
 
     buildMenus();
     m_session->acceptDropsOn(this);
+    buildPlotWindow();
 
     // The designed start state: the window's place and size, a border that cannot be resized.
     move(SettingsContext::kDefaultLeft, SettingsContext::kDefaultTop);
@@ -170,6 +172,24 @@ MainWindow::~MainWindow()
 {
     // The worker ends first: nothing it sends may reach a window that is going away.
     m_module.reset();
+}
+
+// View -> Plot Window shows the plot in a window of its own, which takes dropped files as the main window does
+// and closes with it.
+void MainWindow::buildPlotWindow()
+{
+    QAction* toggle = m_session->commands().plotWindow;
+    m_plotWindow = new PlotWindow(*m_session, toggle, this);
+    m_session->acceptDropsOn(m_plotWindow);
+    connect(toggle, &QAction::toggled, m_plotWindow, [this](bool shown) {
+        if (shown) {
+            m_plotWindow->show();
+            m_plotWindow->raise();
+            m_plotWindow->activateWindow();
+        } else if (m_plotWindow->isVisible()) {
+            m_plotWindow->close();
+        }
+    });
 }
 
 // What the exchanges report beyond the memo: the status panels, the progress bar, the page to show, failures.
@@ -399,6 +419,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         QSettings store = settingsStore();
         writeSettings(store, settingKeys(), currentSettings());
     }
+    m_plotWindow->hide(); // it goes with the main window; the next start opens it only when asked
     event->accept();
 }
 
@@ -447,6 +468,8 @@ void MainWindow::buildMenus()
     m_editMenu->addActions({data.undo, data.redo});
     m_editMenu->addSeparator();
     m_editMenu->addActions({data.crop, data.dataProperties});
+    m_editMenu->addSeparator();
+    m_editMenu->addAction(data.copyPlot);
 
     m_viewMenu = menuBar()->addMenu(QStringLiteral("&View"));
     m_viewMenu->setObjectName(QStringLiteral("ViewMenu"));
@@ -455,6 +478,8 @@ void MainWindow::buildMenus()
     m_viewMenu->addSeparator();
     m_viewMenu->addActions({m_dataPage->flightsTableAction(), data.flightMarks, data.flightMarksInOutput});
     m_viewMenu->addSeparator();
+    m_viewMenu->addActions({data.cursorReadout, data.alignAtLaunch, data.climbRate});
+    m_viewMenu->addSeparator();
     QMenu* units = m_viewMenu->addMenu(QStringLiteral("Altitude &Unit"));
     units->setObjectName(QStringLiteral("AltitudeUnitMenu"));
     units->addActions(data.altitudeUnits());
@@ -462,6 +487,8 @@ void MainWindow::buildMenus()
     m_viewMenu->addActions({data.zoomIn, data.zoomOut, data.zoomReset});
     m_viewMenu->addSeparator();
     m_viewMenu->addActions({data.scale, data.plotProperties});
+    m_viewMenu->addSeparator();
+    m_viewMenu->addAction(data.plotWindow);
 
     buildLogbookMenu();
 

@@ -33,6 +33,7 @@ class ConnectionController;
 class FirmwareController;
 class ModuleController;
 class PlotSession;
+class PlotWindow;
 class Prompts;
 
 // The main window: the menu bar, six pages ("Log Data" hidden), the Close button and the status bar. It owns the
@@ -62,6 +63,8 @@ public:
 
     // The plot, its data sets and everything that works on them.
     PlotSession& session() const { return *m_session; }
+    // The plot in a window of its own (View -> Plot Window).
+    PlotWindow* plotWindow() const { return m_plotWindow; }
 
     // The menus, so that a page or panel can add its commands and View toggles.
     QMenu* fileMenu() const { return m_fileMenu; }
@@ -127,6 +130,7 @@ private:
     void buildStatusBar();
     void fitStatusBar();
     void buildMenus();
+    void buildPlotWindow();
     void buildLogbookMenu();
     void openArchivedFlights(const QStringList& files, const QString& focusFile, double from, double to);
     void connectModuleStatus();
@@ -152,6 +156,7 @@ private:
     LogbookPage* m_logbookPage;
     LogPage* m_logPage;
     AboutPage* m_aboutPage;
+    PlotWindow* m_plotWindow = nullptr;
     QCheckBox* m_simulateBox; // never visible: its state comes from the settings
     QPushButton* m_closeButton;
     // Status bar panels.

@@ -10,6 +10,7 @@
 #include "app/pages/ConfigurePage.h"
 #include "app/pages/ConnectPage.h"
 #include "app/pages/DataPage.h"
+#include "app/pages/PlotWindow.h"
 #include "app/plotview/FlightsPanel.h"
 #include "app/plotview/FlightsTableModel.h"
 #include "app/session/DataFileActions.h"
@@ -173,6 +174,11 @@ std::vector<MainWindow::Setting> MainWindow::SettingRows::sessionGroup()
          [](W& w, bool on) { w.m_dataPage->flightsTableAction()->setChecked(on); }},
         {flagKey("FlightMarks"), toggle(&PlotCommands::flightMarks)},
         {flagKey("FlightMarksInOutput"), toggle(&PlotCommands::flightMarksInOutput)},
+        {flagKey("CursorReadout"), toggle(&PlotCommands::cursorReadout)},
+        {flagKey("AlignAtLaunch"), toggle(&PlotCommands::alignAtLaunch)},
+        {flagKey("ClimbRate"), toggle(&PlotCommands::climbRate)},
+        {geometryKey("PlotWindowGeometry"), [](const W& w) { return w.m_plotWindow->geometryText(); },
+         [](W& w, const QString& text) { w.m_plotWindow->restoreGeometryText(text); }},
         {countKey("AltitudeUnit", int(AltitudeAxisChoice::AsRecorded))
              .inRange(int(AltitudeAxisChoice::AsRecorded), int(AltitudeAxisChoice::Feet)),
          [](const W& w) { return int(w.m_session->altitudeAxis()); },

@@ -70,10 +70,7 @@ ExportResult exportBitmap(const Plot& plot, const PrintSettings& page, const QSt
     ExportResult result;
     const QImage image = renderExportBitmap(plot, page, &result.layout, options);
     if (image.isNull()) {
-        const QSize size = exportPixelSize(page.widthInches, page.heightInches);
-        result.message = QStringLiteral("There is not enough memory for a picture of %1 x %2 pixels.")
-                             .arg(size.width())
-                             .arg(size.height());
+        result.message = outOfMemoryText(page.widthInches, page.heightInches);
         return result;
     }
     QString reason;
@@ -181,6 +178,14 @@ std::optional<QString> exportSizeProblem(double widthInches, double heightInches
 std::optional<QString> printSizeProblem(double widthInches, double heightInches)
 {
     return sizeProblem(widthInches, heightInches, "printed");
+}
+
+QString outOfMemoryText(double widthInches, double heightInches)
+{
+    const QSize size = exportPixelSize(widthInches, heightInches);
+    return QStringLiteral("There is not enough memory for a picture of %1 x %2 pixels.")
+        .arg(size.width())
+        .arg(size.height());
 }
 
 QImage renderExportBitmap(const Plot& plot, const PrintSettings& settings, PlotLayout* layout,

@@ -31,6 +31,9 @@ QSize exportPixelSize(double widthInches, double heightInches);
 // Why a plot of this size cannot be exported (a side below one pixel, or above the largest), or nothing.
 std::optional<QString> exportSizeProblem(double widthInches, double heightInches);
 
+// Says that a picture of this size did not fit in memory.
+QString outOfMemoryText(double widthInches, double heightInches);
+
 // The same limits for a printed plot (at least 0.01 inches, at most 200 inches a side), or nothing.
 std::optional<QString> printSizeProblem(double widthInches, double heightInches);
 

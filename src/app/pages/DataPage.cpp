@@ -116,8 +116,17 @@ void DataPage::connectSession()
     m_plotBox->setFlights(&session.flights());
     connect(&session, &PlotSession::changed, m_plotBox, &PlotBox::refresh);
     connect(&session, &PlotSession::activeSetChanged, this, &DataPage::showActiveSet);
-    connect(c.legend, &QAction::toggled, m_plotBox, &PlotBox::setLegendShown);
-    connect(c.flightMarks, &QAction::toggled, m_plotBox, &PlotBox::setFlightMarksShown);
+    // The box shows what the View toggles say now (a second view opens with them as they are) and follows them.
+    const std::pair<QAction*, void (PlotBox::*)(bool)> toggles[] = {
+        {c.legend, &PlotBox::setLegendShown},
+        {c.flightMarks, &PlotBox::setFlightMarksShown},
+        {c.cursorReadout, &PlotBox::setCursorReadoutShown},
+        {c.climbRate, &PlotBox::setClimbRateShown},
+    };
+    for (const auto& [action, show] : toggles) {
+        (m_plotBox->*show)(action->isChecked());
+        connect(action, &QAction::toggled, m_plotBox, show);
+    }
     connect(m_plotBox, &PlotBox::viewChanged, &session, &PlotSession::notifyChanged);
     connect(m_plotBox, &PlotBox::launchEndMoved, &session.flights(), &FlightsTableModel::setLaunchEnd);
     connect(m_plotBox, &PlotBox::refreshed, this, &DataPage::updateStats);
@@ -263,9 +272,7 @@ void DataPage::updateStats()
         m_statsLine->setText(QStringLiteral("No data set"));
         return;
     }
-    const DataSet& set = plot.signals.at(k);
-    m_statsLine->setText(
-        rangeStatsText(visibleRangeStats(set.altitude.series, plot.xMin, plot.xMax, toAxisFactor(plot, set))));
+    m_statsLine->setText(rangeStatsText(visibleRangeStats(plot, k)));
 }
 
 } // namespace vimo

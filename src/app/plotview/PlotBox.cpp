@@ -3,14 +3,19 @@
 #include "app/plotview/FlightsTableModel.h"
 #include "data/AltitudeAxis.h"
 #include "data/Plot.h"
+#include "data/SetView.h"
+#include "plot/CursorValues.h"
 #include "plot/DataEditor.h"
 #include "plot/DragRules.h"
 #include "plot/LaunchEndDrag.h"
 #include "plot/Navigation.h"
 #include "plot/PixelMapping.h"
+#include "plot/PlotLegend.h"
 #include "plot/PlotRenderer.h"
 #include "plot/Readout.h"
+#include "plot/ReadoutBox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -25,6 +30,8 @@ constexpr int kCircleRadius = 5;
 const QColor kCursorColour(0, 255, 255); // cyan
 // One notch of the wheel scales both spans by this (forwards zooms in).
 constexpr double kWheelNotchFactor = 0.8;
+// The read-out box keeps this many pixels from the legend.
+constexpr int kReadoutGap = 4;
 
 DataAreaPixels dataArea(const PlotLayout& l)
 {
@@ -60,14 +67,29 @@ void PlotBox::setLegendShown(bool shown)
     refresh();
 }
 
+void PlotBox::setCursorReadoutShown(bool shown)
+{
+    m_cursorReadout = shown;
+    m_cursorX = -1;
+    update();
+}
+
+void PlotBox::setClimbRateShown(bool shown)
+{
+    if (m_climbRate == shown)
+        return;
+    m_climbRate = shown;
+    refresh();
+}
+
 void PlotBox::setActiveSet(int k)
 {
     if (m_activeSet == k)
         return;
     m_activeSet = k;
     m_launchEndFlight = -1;
-    if (m_flightMarks)
-        refresh(); // the marks belong to the active data set
+    if (m_flightMarks || m_climbRate)
+        refresh(); // the marks and the climb-rate curve belong to the active data set
 }
 
 void PlotBox::setFlightMarksShown(bool shown)
@@ -89,7 +111,12 @@ int PlotBox::launchEndMarkAt(const QPoint& pos) const
     const FlightReport* report = shownFlights();
     if (!report || !isOnDataArea(dataArea(m_layout), pos.x(), pos.y()))
         return -1;
-    return launchenddrag::markAt(m_plot, dataArea(m_layout), *report, pos.x());
+    return launchenddrag::markAt(m_plot, dataArea(m_layout), *report, pos.x(), activeTimeShift());
+}
+
+double PlotBox::activeTimeShift() const
+{
+    return hasActiveSet() ? setView(m_plot, m_plot.signals.at(m_activeSet)).timeShift : 0.0;
 }
 
 void PlotBox::refresh()
@@ -115,6 +142,8 @@ void PlotBox::renderPicture()
     RenderOptions options;
     options.legend = m_legend;
     options.flights = shownFlights();
+    options.activeSet = m_activeSet;
+    options.climbRate = m_climbRate;
     m_layout = renderPlot(painter, ppiX, ppiY, m_plot, page, options);
     m_stale = false;
 }
@@ -142,6 +171,54 @@ void PlotBox::paintEvent(QPaintEvent* /*event*/)
         painter.setPen(QPen(kCursorColour, 2));
         painter.drawLine(m_launchEndX, m_layout.plotTop, m_launchEndX, m_layout.plotBottom);
     }
+    paintCursorReadout(painter);
+}
+
+QRect PlotBox::readoutBoxRect() const
+{
+    return m_cursorX < 0 ? QRect() : readoutBoxRect(cursorLineValues());
+}
+
+CursorValues PlotBox::cursorLineValues() const
+{
+    return cursorValues(m_plot, valueAtPixel(m_plot, dataArea(m_layout), m_cursorX, 0).t);
+}
+
+QRect PlotBox::readoutBoxRect(const CursorValues& values) const
+{
+    const QRect area(QPoint(m_layout.plotLeft, m_layout.plotTop), QPoint(m_layout.plotRight, m_layout.plotBottom));
+    QRect box = placeReadoutBox(readoutBoxSize(fontMetrics(), values), m_cursorX, area);
+    // The legend stays readable: the box moves below it where it would cover it and there is room.
+    const QRect legend = m_legend ? m_layout.legend.box : QRect();
+    if (box.intersects(legend) && legend.bottom() + kReadoutGap + box.height() <= area.bottom())
+        box.moveTop(legend.bottom() + kReadoutGap);
+    return box;
+}
+
+void PlotBox::paintCursorReadout(QPainter& painter) const
+{
+    if (m_cursorX < 0)
+        return;
+    painter.setPen(QPen(Qt::darkGray, 1));
+    painter.drawLine(m_cursorX, m_layout.plotTop, m_cursorX, m_layout.plotBottom);
+    const CursorValues values = cursorLineValues();
+    painter.setFont(font());
+    paintReadoutBox(painter, readoutBoxRect(values), values);
+}
+
+void PlotBox::moveCursorLine(const QPoint& pos)
+{
+    const int x = m_cursorReadout && isOnDataArea(dataArea(m_layout), pos.x(), pos.y()) ? pos.x() : -1;
+    if (x == m_cursorX)
+        return;
+    m_cursorX = x;
+    update(); // the box moves with the line and may change its size
+}
+
+void PlotBox::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    moveCursorLine({-1, -1});
 }
 
 void PlotBox::resizeEvent(QResizeEvent* event)
@@ -186,17 +263,14 @@ bool PlotBox::trackMouse(const QPoint& pos)
         m_current = here;
 
     // A data set without samples has no nearest sample: no read-out, no circle, nothing to tag or measure.
-    const DataSet& set = m_plot.signals.at(m_activeSet);
-    const SampleSeries& series = set.altitude.series;
-    const double toAxis = toAxisFactor(m_plot, set);
-    const std::optional<CursorReadout> cursor = cursorReadout(series, here.value.t, toAxis);
+    const std::optional<CursorReadout> cursor = cursorReadout(m_plot, m_activeSet, here.value.t);
     m_cursorSample = cursor ? cursor->sample : -1;
     m_climbEnd = m_cursorSample;
-    if (cursor) {
+    const std::optional<PlotPoint> point = cursor ? samplePoint(m_plot, m_activeSet, cursor->sample) : std::nullopt;
+    if (cursor && point) {
         Q_EMIT readout(cursor->position, cursor->rate.value_or(QString()));
         const PixelMapper map(m_plot, m_layout);
-        m_circle = {m_layout.plotLeft + map.timeToPixel(series.time(cursor->sample)),
-                    m_layout.plotTop + map.altitudeToPixel(toAxis * series.altitude(cursor->sample))};
+        m_circle = {m_layout.plotLeft + map.timeToPixel(point->t), m_layout.plotTop + map.altitudeToPixel(point->a)};
     } else {
         m_circle = kNoCircle;
     }
@@ -207,15 +281,22 @@ bool PlotBox::trackMouse(const QPoint& pos)
 void PlotBox::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint pos = event->position().toPoint();
+    moveCursorLine(pos);
+    if (m_panDrag) {
+        panTo(pos);
+        return;
+    }
     if (m_launchEndFlight >= 0) {
         const QRect before = overlayRect();
         const DataAreaPixels area = dataArea(m_layout);
         m_launchEndX = std::clamp(pos.x(), area.left, area.right);
         update(before | overlayRect());
     } else {
-        // The mark's own cursor says that it can be taken.
+        // The mark's own cursor says that it can be taken; Space held offers the plot to be dragged.
         if (launchEndMarkAt(pos) >= 0)
             setCursor(Qt::SizeHorCursor);
+        else if (m_spaceHeld)
+            setCursor(Qt::OpenHandCursor);
         else
             unsetCursor();
     }
@@ -225,6 +306,8 @@ void PlotBox::mouseMoveEvent(QMouseEvent* event)
 void PlotBox::mousePressEvent(QMouseEvent* event)
 {
     setFocus(Qt::MouseFocusReason);
+    if (pressForView(event))
+        return;
     const QPoint pos = event->position().toPoint();
     if (event->button() == Qt::LeftButton && hasActiveSet()) {
         m_launchEndFlight = launchEndMarkAt(pos);
@@ -253,8 +336,74 @@ void PlotBox::mousePressEvent(QMouseEvent* event)
     }
 }
 
+// The middle button, or the left one with Space held, takes the plot to drag it; the left button on a legend row
+// hides or shows its data set. Both work alike in every mouse mode.
+bool PlotBox::pressForView(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    const bool panButton = event->button() == Qt::MiddleButton || (event->button() == Qt::LeftButton && m_spaceHeld);
+    if (panButton && !m_panDrag && isOnDataArea(dataArea(m_layout), pos.x(), pos.y())) {
+        m_panDrag = true;
+        m_panStart = pos;
+        m_panRange = m_plot.range();
+        setCursor(Qt::ClosedHandCursor);
+        return true;
+    }
+    if (event->button() != Qt::LeftButton || !m_legend)
+        return false;
+    const int k = legendEntryAt(m_layout, pos.x(), pos.y());
+    if (!m_plot.signals.isValidIndex(k))
+        return false;
+    m_editor.setDataSetVisible(k, !m_plot.signals.at(k).altitude.visible);
+    return true;
+}
+
+// The value under the press point stays under the mouse.
+void PlotBox::panTo(const QPoint& pos)
+{
+    const double width = std::max(m_layout.plotRight - m_layout.plotLeft, 1);
+    const double height = std::max(m_layout.plotBottom - m_layout.plotTop, 1);
+    const double dt = (pos.x() - m_panStart.x()) * (m_panRange.xMax - m_panRange.xMin) / width;
+    const double da = (pos.y() - m_panStart.y()) * (m_panRange.yMax - m_panRange.yMin) / height;
+    m_plot.setRange({m_panRange.xMin - dt, m_panRange.xMax - dt, m_panRange.yMin + da, m_panRange.yMax + da});
+    Q_EMIT viewChanged();
+}
+
+void PlotBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Space) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    m_spaceHeld = true;
+    if (!m_panDrag)
+        setCursor(Qt::OpenHandCursor);
+}
+
+void PlotBox::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Space) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    if (event->isAutoRepeat())
+        return;
+    m_spaceHeld = false;
+    if (!m_panDrag)
+        unsetCursor();
+}
+
 void PlotBox::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (m_panDrag && (event->button() == Qt::MiddleButton || event->button() == Qt::LeftButton)) {
+        panTo(event->position().toPoint());
+        m_panDrag = false;
+        if (m_spaceHeld)
+            setCursor(Qt::OpenHandCursor);
+        else
+            unsetCursor();
+        return;
+    }
     if (event->button() != Qt::LeftButton)
         return;
     if (m_launchEndFlight >= 0) {
@@ -283,7 +432,8 @@ void PlotBox::finishLaunchEndDrag(const QPoint& pos)
         return;
     const DataAreaPixels area = dataArea(m_layout);
     const int x = std::clamp(pos.x(), area.left, area.right);
-    const double time = launchenddrag::launchEndAt(m_plot, area, report->flights[std::size_t(flight)], x);
+    const double time =
+        launchenddrag::launchEndAt(m_plot, area, report->flights[std::size_t(flight)], x, activeTimeShift());
     Q_EMIT launchEndMoved(m_activeSet, flight, time);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Plot.h"
 #include "plot/PlotLayout.h"
 #include "plot/PlotPoint.h"
 
@@ -8,6 +9,7 @@
 
 namespace vimo {
 
+struct CursorValues;
 struct FlightReport;
 class DataEditor;
 class FlightsTableModel;
@@ -27,6 +29,10 @@ struct Plot;
 // press within a few pixels of a launch-end mark drags that mark instead: the line follows the mouse, and the
 // release reports the new launch end (launchEndMoved()). The flights are analysed again only then, never while
 // the mouse moves.
+//
+// In every mouse mode a drag with the middle button, or with the left one while Space is held, pans the plot, and
+// a click on a data set's row of the legend hides or shows that data set (an undo step). With the cursor read-out
+// on, a vertical line follows the mouse over the data area with a box of every visible data set's values there.
 class PlotBox : public QWidget {
     Q_OBJECT
 public:
@@ -50,6 +56,17 @@ public:
     // The legend of the data sets over the plot (off at start).
     bool legendShown() const { return m_legend; }
     void setLegendShown(bool shown);
+
+    // The cursor line and its read-out box (off at start).
+    bool cursorReadoutShown() const { return m_cursorReadout; }
+    void setCursorReadoutShown(bool shown);
+    // The active data set's climb-rate curve against a right axis (off at start).
+    bool climbRateShown() const { return m_climbRate; }
+    void setClimbRateShown(bool shown);
+    // The x of the cursor line, -1 while none is drawn; the place of its read-out box (empty while none).
+    int cursorLineX() const { return m_cursorX; }
+    QRect readoutBoxRect() const;
+    bool panning() const { return m_panDrag; }
 
     // The layout of the latest rendering on the screen.
     const PlotLayout& plotLayout() const { return m_layout; }
@@ -83,6 +100,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     struct DragPoint {
@@ -102,6 +122,17 @@ private:
     int launchEndMarkAt(const QPoint& pos) const;
     // The mouse let go of the launch-end mark at `pos`.
     void finishLaunchEndDrag(const QPoint& pos);
+    // The view's time shift of the active data set (Align at Launch).
+    double activeTimeShift() const;
+    // A press that starts a pan or toggles a legend row; false when it is for the mouse mode.
+    bool pressForView(QMouseEvent* event);
+    void panTo(const QPoint& pos);
+    // The cursor line moves to `pos` (off the data area: it goes).
+    void moveCursorLine(const QPoint& pos);
+    void paintCursorReadout(QPainter& painter) const;
+    // The values under the cursor line, and where their box goes.
+    CursorValues cursorLineValues() const;
+    QRect readoutBoxRect(const CursorValues& values) const;
 
     Plot& m_plot;
     DataEditor& m_editor;
@@ -124,6 +155,14 @@ private:
     int m_climbEnd = -1;
     int m_launchEndFlight = -1;
     int m_launchEndX = 0;
+
+    bool m_cursorReadout = false;
+    bool m_climbRate = false;
+    int m_cursorX = -1;
+    bool m_spaceHeld = false;
+    bool m_panDrag = false;
+    QPoint m_panStart;
+    PlotRange m_panRange;
 };
 
 } // namespace vimo

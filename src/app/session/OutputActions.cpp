@@ -8,6 +8,7 @@
 #include "plot/PrintSettings.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -100,6 +101,8 @@ RenderOptions OutputActions::renderOptions() const
 {
     RenderOptions options;
     options.legend = m_legend;
+    if (m_activeSource)
+        options.activeSet = m_activeSource();
     if (m_flightMarks && m_flightSource)
         options.flights = m_flightSource();
     return options;
@@ -157,6 +160,21 @@ void OutputActions::exportPlot()
     const ExportResult result = vimo::exportPlot(m_plot, m_settings, path, kindOf(written).format, renderOptions());
     if (!result.ok)
         showError(m_parent, result.message);
+}
+
+bool OutputActions::copyPlot()
+{
+    if (const auto problem = exportSizeProblem(m_settings.widthInches, m_settings.heightInches)) {
+        showError(m_parent, *problem);
+        return false;
+    }
+    const QImage image = renderExportBitmap(m_plot, m_settings, nullptr, renderOptions());
+    if (image.isNull()) {
+        showError(m_parent, outOfMemoryText(m_settings.widthInches, m_settings.heightInches));
+        return false;
+    }
+    QApplication::clipboard()->setImage(image);
+    return true;
 }
 
 } // namespace vimo

@@ -33,6 +33,9 @@ public:
 
     void print();
     void exportPlot();
+    // Puts the picture that Export writes as a bitmap, at the remembered size, on the clipboard; a size that
+    // cannot be exported is reported and the clipboard keeps what it held. False when nothing was copied.
+    bool copyPlot();
 
     // The export dialog's type (remembered between runs); an unknown one becomes Bitmap.
     int exportType() const { return m_exportType; }
@@ -51,6 +54,8 @@ public:
     bool flightMarks() const { return m_flightMarks; }
     void setFlightMarks(bool on) { m_flightMarks = on; }
     void setFlightSource(std::function<const FlightReport*()> source) { m_flightSource = std::move(source); }
+    // The active data set, whose flights are marked (they are drawn shifted as its line is).
+    void setActiveSetSource(std::function<int()> source) { m_activeSource = std::move(source); }
 
     // What exports and prints draw beyond the plot itself: the legend and the flight marks, when asked for.
     RenderOptions renderOptions() const;
@@ -71,6 +76,7 @@ private:
     bool m_legend = false;
     bool m_flightMarks = false;
     std::function<const FlightReport*()> m_flightSource;
+    std::function<int()> m_activeSource;
 };
 
 } // namespace vimo

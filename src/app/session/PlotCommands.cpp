@@ -75,6 +75,18 @@ void addViewCommands(PlotCommands& c, QObject* parent)
     c.flightMarksInOutput = command(
         parent, "FlightMarksInOutputAction", QStringLiteral("Flight Marks in Exports and Pr&ints"),
         keys("Ctrl+Shift+M"), QStringLiteral("Draw the flight marks on exported and printed plots as well"), true);
+    c.cursorReadout = command(parent, "CursorReadoutAction", QStringLiteral("C&ursor Read-out"), keys("Ctrl+Shift+U"),
+                              QStringLiteral("Follow the mouse with a line and list every data set's altitude and "
+                                             "climb rate at that time"),
+                              true);
+    c.alignAtLaunch = command(parent, "AlignAtLaunchAction", QStringLiteral("&Align at Launch"), keys("Ctrl+Shift+N"),
+                              QStringLiteral("Show every data set with its first launch at time 0"), true);
+    c.climbRate = command(parent, "ClimbRateAction", QStringLiteral("Cl&imb Rate"), keys("Ctrl+Shift+I"),
+                          QStringLiteral("Draw the climb rate of the active data set against a right axis"), true);
+    c.copyPlot = command(parent, "CopyPlotAction", QStringLiteral("&Copy Plot"), keys("Ctrl+Shift+C"),
+                         QStringLiteral("Put the plot on the clipboard as Export draws it"));
+    c.plotWindow = command(parent, "PlotWindowAction", QStringLiteral("Plot &Window"), keys("F11"),
+                           QStringLiteral("Show the plot in a window of its own that can be resized"), true);
 }
 
 // Checkable and exclusive: one choice is always made.
@@ -189,7 +201,12 @@ QList<QAction*> PlotCommands::all() const
                            legend,
                            legendInOutput,
                            flightMarks,
-                           flightMarksInOutput}
+                           flightMarksInOutput,
+                           cursorReadout,
+                           alignAtLaunch,
+                           climbRate,
+                           copyPlot,
+                           plotWindow}
            + altitudeUnits() + plotKeys;
 }
 

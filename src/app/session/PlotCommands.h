@@ -32,6 +32,15 @@ struct PlotCommands {
     QAction* legendInOutput = nullptr;
     QAction* flightMarks = nullptr;
     QAction* flightMarksInOutput = nullptr;
+    // View toggles of the screen's plot: the cursor line with the read-out box of every visible data set, every
+    // data set shifted so that its first launch lies at time 0, and the active data set's climb-rate curve.
+    QAction* cursorReadout = nullptr;
+    QAction* alignAtLaunch = nullptr;
+    QAction* climbRate = nullptr;
+    // The picture Export writes, put on the clipboard.
+    QAction* copyPlot = nullptr;
+    // Shows the plot in a window of its own (checked while it is shown).
+    QAction* plotWindow = nullptr;
     // The unit of the altitude axis, one of three: "As Recorded" (the unit of the first data set that knows its
     // own), "Meters", "Feet". Each action's data is its AltitudeAxisChoice as an int.
     QAction* unitAsRecorded = nullptr;

@@ -8,8 +8,10 @@
 #include "app/session/OutputActions.h"
 #include "data/AltitudeAxis.h"
 #include "data/AutoScale.h"
+#include "data/SetView.h"
 #include "plot/AltitudeDisplay.h"
 #include "plot/DataEditor.h"
+#include "plot/LaunchAlignment.h"
 #include "plot/PlotKeys.h"
 #include "plot/RangeStats.h"
 
@@ -30,6 +32,7 @@ PlotSession::PlotSession(QWidget* dialogParent)
                                   [this](int key, Qt::KeyboardModifiers modifiers) { plotKey(key, modifiers); }))
 {
     setObjectName(QStringLiteral("PlotSession"));
+    followLaunches(); // first: the views that follow the data sets then see them aligned
     followDataSetList();
     connectCommands();
 
@@ -46,6 +49,31 @@ PlotSession::PlotSession(QWidget* dialogParent)
         notifyChanged();
     });
     m_output->setFlightSource([this] { return m_flights->report(activeSet()); });
+    m_output->setActiveSetSource([this] { return activeSet(); });
+}
+
+// While the data sets are aligned at launch, a data set that comes or changes (a load, a download, an undo, a
+// correction) or a launch end the user moved has its first launch found again, before the views show it.
+void PlotSession::followLaunches()
+{
+    const auto refind = [this] {
+        if (m_plot.alignAtLaunch)
+            findFirstLaunches(m_plot);
+    };
+    DataSetList* sets = &m_plot.signals;
+    connect(sets, &DataSetList::rowsInserted, this, refind, Qt::DirectConnection);
+    connect(sets, &DataSetList::dataChanged, this, refind, Qt::DirectConnection);
+    connect(m_flights, &FlightsTableModel::optionsChanged, this, refind, Qt::DirectConnection);
+    connect(m_files, &DataFileActions::loaded, this, refind, Qt::DirectConnection);
+}
+
+void PlotSession::setAlignAtLaunch(bool on)
+{
+    m_commands.alignAtLaunch->setChecked(on);
+    if (on == m_plot.alignAtLaunch)
+        return;
+    vimo::setAlignAtLaunch(m_plot, on);
+    notifyChanged();
 }
 
 // The dialogs belong to the dialog parent, which outlives the session; the undo stack (in the editor) clears itself
@@ -128,6 +156,8 @@ void PlotSession::connectCommands()
     connect(c.crop, &QAction::triggered, m_editor, &DataEditor::crop);
     connect(c.legendInOutput, &QAction::toggled, m_output, &OutputActions::setLegend);
     connect(c.flightMarksInOutput, &QAction::toggled, m_output, &OutputActions::setFlightMarks);
+    connect(c.alignAtLaunch, &QAction::toggled, this, &PlotSession::setAlignAtLaunch);
+    connect(c.copyPlot, &QAction::triggered, m_output, &OutputActions::copyPlot);
     for (QAction* unit : c.altitudeUnits())
         connect(unit, &QAction::triggered, this,
                 [this, unit] { setAltitudeAxis(AltitudeAxisChoice(unit->data().toInt())); });
@@ -227,10 +257,11 @@ void PlotSession::showFlight(int dataSet, double from, double to)
         return;
     setActiveSet(dataSet);
     PlotRange range = m_plot.range();
-    range.xMin = from;
-    range.xMax = to;
     const DataSet& set = m_plot.signals.at(dataSet);
-    if (const auto stats = visibleRangeStats(set.altitude.series, from, to, toAxisFactor(m_plot, set)))
+    const SetView view = setView(m_plot, set);
+    range.xMin = view.axisTime(from);
+    range.xMax = view.axisTime(to);
+    if (const auto stats = visibleRangeStats(set.altitude.series, from, to, view.toAxis))
         autoScaleRange(stats->lowest, stats->highest, range.yMin, range.yMax);
     m_plot.setRange(range);
     notifyChanged();
@@ -245,6 +276,8 @@ void PlotSession::showStartPlaceholder()
 
 void PlotSession::downloadArrived(int moduleSet)
 {
+    if (m_plot.alignAtLaunch)
+        findFirstLaunches(m_plot);
     m_files->realDataArrived();
     m_files->setSelectedSet(moduleSet);
     notifyChanged();

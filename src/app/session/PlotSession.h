@@ -60,6 +60,11 @@ public:
     void setAltitudeAxis(AltitudeAxisChoice choice);
     AltitudeAxisChoice altitudeAxis() const { return m_plot.altitudeAxis; }
 
+    // View -> Align at Launch: every data set shown with its first launch at time 0, the time axis scaled to fit.
+    // A view setting, no undo step; the first launches follow the data sets while it is on.
+    void setAlignAtLaunch(bool on);
+    bool alignAtLaunch() const { return m_plot.alignAtLaunch; }
+
     // While a module exchange runs, nothing may change what it works on: Load, Data Properties, Crop, Scale, undo,
     // redo and dropped files are refused.
     void setExchangeRunning(bool running);
@@ -107,6 +112,7 @@ private:
     void followDataSetList();
     void followActiveSet();
     void followAxisUnit();
+    void followLaunches();
     void connectCommands();
     void updateUndoActions();
 
