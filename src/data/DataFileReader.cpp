@@ -105,7 +105,7 @@ public:
 private:
     QString text(QByteArrayView line, int maxChars) const;
     void readPlotHeader();
-    void headerAltitudesIntoAxisUnit();
+    void headerAltitudesIntoAxisUnit(int firstBlock);
     DataSet& readBlock();
     bool readHeader(int k, DataSet& set);
     void readSamples(DataSet& set, bool withMarks);
@@ -161,7 +161,7 @@ int Reader::read()
                 *styles[i] = v[i];
         }
     }
-    headerAltitudesIntoAxisUnit();
+    headerAltitudesIntoAxisUnit(before);
     return m_plot.signals.size() - before;
 }
 
@@ -182,11 +182,23 @@ void Reader::readPlotHeader()
     m_yMaxRead = parsed >= 4;
 }
 
-// The header's altitudes are in the unit its label names; the axis may show another one (that of data sets loaded
-// before, or the one chosen).
-void Reader::headerAltitudesIntoAxisUnit()
+// The header's altitudes are in the axis unit of the plot that saved them; the axis here may show another one (that
+// of data sets loaded before, or the one chosen). A plot whose data sets share one unit was drawn, and saved, in
+// that unit whatever its label says (the label is the user's text, and files written before data sets knew their
+// unit are all of this kind); only a plot of mixed units names its axis unit in the label.
+void Reader::headerAltitudesIntoAxisUnit(int firstBlock)
 {
-    const double factor = unitFactor(m_headerUnit, axisUnit(m_plot));
+    AltitudeUnit shared = AltitudeUnit::Unknown;
+    bool mixed = false;
+    for (int k = firstBlock; k < m_plot.signals.size(); ++k) {
+        const AltitudeUnit unit = m_plot.signals.at(k).unit;
+        if (unit == AltitudeUnit::Unknown)
+            continue;
+        mixed = mixed || (shared != AltitudeUnit::Unknown && unit != shared);
+        shared = unit;
+    }
+    const AltitudeUnit saved = mixed || shared == AltitudeUnit::Unknown ? m_headerUnit : shared;
+    const double factor = unitFactor(saved, axisUnit(m_plot));
     if (m_yMinRead)
         m_plot.yMin *= factor;
     if (m_yMaxRead)

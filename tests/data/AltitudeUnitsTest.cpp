@@ -80,6 +80,12 @@ TEST(AltitudeAxis, aPlotOfOneUnit_keepsThePlotsLabelOnTheAxis_whileItsBlocksName
     const QByteArray written = datafile::plotFileBytes(plot);
     EXPECT_TRUE(written.startsWith("Vimo Plot\r\n#Altitude versus Time\r\n#Time (sec)\r\n#Altitude (Feet)\r\n"));
     EXPECT_TRUE(written.contains("#Data000\r\n#Time (sec)\r\n#Altitude (meters)\r\n")) << "the flight keeps its unit";
+    // Its range is in the metres it was drawn in, whatever the label says: read back, it is not converted, and a
+    // second save gives the same bytes.
+    Plot again;
+    datafile::readDataFile(written, again);
+    EXPECT_EQ(again.yMax, plot.yMax);
+    EXPECT_EQ(datafile::plotFileBytes(again), written);
 
     addSetIn(plot, AltitudeUnit::Feet, QStringLiteral("Altitude (feet)"), 1000); // now mixed: the axis says metres
     EXPECT_EQ(axisLabel(plot), unitLabel(AltitudeUnit::Meters));
