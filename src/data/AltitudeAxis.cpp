@@ -52,8 +52,16 @@ QString axisLabel(const Plot& plot)
 QString dataSetAltitudeLabel(const Plot& plot, const DataSet& set)
 {
     const QString axis = axisLabel(plot);
-    if (set.unit == AltitudeUnit::Unknown)
-        return set.altitudeLabel.isEmpty() ? axis : set.altitudeLabel;
+    if (set.unit == AltitudeUnit::Unknown) {
+        if (!set.altitudeLabel.isEmpty())
+            return set.altitudeLabel;
+        // Such a set is drawn as if it were in the axis unit. Under a label naming another unit (a plot label that
+        // does not match its data) it would come back in that other unit: it is written in the axis unit's label.
+        const AltitudeUnit shown = axisUnit(plot);
+        const AltitudeUnit named = unitNamedBy(axis);
+        return shown != AltitudeUnit::Unknown && named != AltitudeUnit::Unknown && named != shown ? unitLabel(shown)
+                                                                                                  : axis;
+    }
     if (unitNamedBy(axis) == set.unit)
         return axis;
     if (unitNamedBy(set.altitudeLabel) == set.unit)

@@ -33,7 +33,8 @@ QString axisLabel(const Plot& plot);
 // The altitude label a data set's file block is written with, naming the unit its samples are in: the axis label
 // when that names the set's unit (so a plot in one unit is written as it always was), else the label the set came
 // with when that names its unit, else its unit's own label. A data set of unknown unit keeps the label it came
-// with, or takes the axis label when it came with none.
+// with, or takes the axis label when it came with none (the axis unit's own label where the axis label names
+// another unit, so that it is read back in the unit it was drawn in).
 QString dataSetAltitudeLabel(const Plot& plot, const DataSet& set);
 
 } // namespace vimo
