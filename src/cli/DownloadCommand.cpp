@@ -38,6 +38,30 @@ bool saveIntoFolder(const QDir& dir, const Plot& plot, int k, int setNumber, con
     return false;
 }
 
+// The archive of flights in `folder` (or the default one); an index that cannot be used is said, and the flights
+// are still archived as files.
+std::unique_ptr<Logbook> openArchive(const QString& folder, QTextStream& err)
+{
+    auto logbook = std::make_unique<Logbook>(archiveFolder(folder));
+    if (logbook->index().inMemory())
+        err << "vimo-cli download: the index in " << QDir::toNativeSeparators(logbook->root()) << " cannot be used ("
+            << logbook->index().lastError() << "); the flights are archived as files and indexed at the next start\n";
+    return logbook;
+}
+
+// Archives data set k as it arrived and says how that went; a failure is told but never stops the download.
+void archiveAndSay(Logbook& logbook, const Plot& plot, int k, const DownloadedSet& downloaded,
+                   const ModuleIdentity& identity, const QDateTime& downloadTime, QTextStream& out, QTextStream& err)
+{
+    const ArchiveOutcome archived = archiveDownloadedSet(logbook, plot, k, downloaded, identity, downloadTime);
+    if (archived.archived)
+        out << "Archived " << QDir::toNativeSeparators(archived.path) << '\n';
+    else if (archived.alreadyArchived)
+        out << archived.reason << '\n';
+    else
+        err << "vimo-cli download: " << notArchivedText(downloaded, logbook, archived.reason) << '\n';
+}
+
 } // namespace
 
 int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream& err, const Timing& timing)
@@ -88,14 +112,8 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
         return kFailed;
     }
 
-    std::unique_ptr<Logbook> logbook;
-    if (!line.parser.isSet(noArchive)) {
-        logbook = std::make_unique<Logbook>(archiveFolder(line.parser.value(archiveDir)));
-        if (logbook->index().inMemory())
-            err << "vimo-cli download: the index in " << QDir::toNativeSeparators(logbook->root())
-                << " cannot be used (" << logbook->index().lastError()
-                << "); the flights are archived as files and indexed at the next start\n";
-    }
+    const std::unique_ptr<Logbook> logbook =
+        line.parser.isSet(noArchive) ? nullptr : openArchive(line.parser.value(archiveDir), err);
 
     Plot plot;
     // The window starts with a data set of its own (Data000), so that its first download is Data001: the sets
@@ -116,17 +134,8 @@ int downloadCommand(const QStringList& arguments, QTextStream& out, QTextStream&
                 ++endedEarly;
             }
             const int k = addDownloadedSet(plot, downloaded);
-            if (logbook) {
-                // Archived before anything else; a failure is told but never stops the download.
-                const ArchiveOutcome archived =
-                    archiveDownloadedSet(*logbook, plot, k, downloaded, module.session.state.identity, downloadTime);
-                if (archived.archived)
-                    out << "Archived " << QDir::toNativeSeparators(archived.path) << '\n';
-                else if (archived.alreadyArchived)
-                    out << archived.reason << '\n';
-                else
-                    err << "vimo-cli download: " << notArchivedText(downloaded, *logbook, archived.reason) << '\n';
-            }
+            if (logbook) // archived before anything else
+                archiveAndSay(*logbook, plot, k, downloaded, module.session.state.identity, downloadTime, out, err);
             saved = saveIntoFolder(dir, plot, k, downloaded.number, today, out, err) && saved;
         },
         today);
